@@ -1,0 +1,49 @@
+# Helpers shared by every deliverable's CMakeLists.
+
+set(QV_TEST_DIR ${CMAKE_BINARY_DIR}/tests)
+
+# Adds a version block to a target; every shipped image carries one.
+function(qv_version_resource target description)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set(QV_FILETYPE VFT_APP)
+    set(suffix ".exe")
+  else()
+    set(QV_FILETYPE VFT_DLL)
+    set(suffix ".dll")
+  endif()
+  get_target_property(outname ${target} OUTPUT_NAME)
+  if(NOT outname)
+    set(outname ${target})
+  endif()
+  get_target_property(outsuffix ${target} SUFFIX)
+  if(outsuffix)
+    set(suffix ${outsuffix})
+  endif()
+  set(QV_DESCRIPTION "${description}")
+  set(QV_INTERNAL "${outname}")
+  set(QV_FILENAME "${outname}${suffix}")
+  set(QV_VER_DOTS "${PROJECT_VERSION}")
+  string(REPLACE "." "," QV_VER_COMMAS "${PROJECT_VERSION}")
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
+
+# A shared library of ours: no "lib" prefix, plain export names.
+function(qv_dll target)
+  set_target_properties(${target} PROPERTIES PREFIX "" IMPORT_PREFIX "")
+endfunction()
+
+# One GoogleTest program, run by ctest through the cross-compiling emulator (Wine).
+# Tests start in the program folder, where the deliverables and their resources lie.
+function(qv_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QV_TEST_DIR})
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${QV_BIN_DIR})
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()

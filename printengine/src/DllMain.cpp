@@ -1,0 +1,13 @@
+// Entry point of the print engine: keeps the module handle for its resources.
+#include <windows.h>
+
+HINSTANCE gPrintEngineModule = nullptr;
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        gPrintEngineModule = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}

@@ -1,0 +1,24 @@
+// Locale information read into owned strings (length first, then the text).
+#include "LocaleText.h"
+
+#include "DateTimeEnv.h"
+
+#include <windows.h>
+
+namespace datetime {
+
+std::wstring LocaleInfo(unsigned long lctype)
+{
+    const LCID lcid = CurrentLocale();
+    const int n = GetLocaleInfoW(lcid, lctype, nullptr, 0);
+    if (n <= 0)
+        return {};
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    const int got = GetLocaleInfoW(lcid, lctype, text.data(), n);
+    if (got <= 0)
+        return {};
+    text.resize(static_cast<size_t>(got - 1));
+    return text;
+}
+
+} // namespace datetime
