@@ -47,3 +47,20 @@ function(qv_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
   endif()
 endfunction()
+
+# A benchmark program (bench/): built with everything, run by hand through scripts/bench.
+function(qv_add_bench name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()
+
+# Copies a module's test files next to the test programs (build/tests/<name>), where tests
+# find them relative to their own executable.
+function(qv_test_data name dir)
+  file(GLOB_RECURSE files RELATIVE ${dir} ${dir}/*)
+  foreach(f ${files})
+    configure_file(${dir}/${f} ${QV_TEST_DIR}/${name}/${f} COPYONLY)
+  endforeach()
+endfunction()
