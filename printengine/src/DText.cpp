@@ -1,0 +1,138 @@
+// Drawing of text objects.
+//
+// Lines are placed with ExtTextOut rather than DrawText: Wine's DrawText puts vertically centred
+// and bottom-aligned lines as if y grew downwards, which is wrong in MM_LOMETRIC. The placement
+// below is what DrawText does on Windows (single line, no prefix, clipped to the line's rectangle).
+#include "DText.h"
+
+#include "CGDISet.h"
+#include "TextLayout.h"
+
+namespace rkpe {
+
+DText::DText(CGDISet* cache, std::wstring text, const FontDesc& font, COLORREF colour, int x, int y)
+    : DObjectOf(cache), m_boxed(false), m_text(std::move(text)), m_font(font), m_colour(colour), m_x(x), m_y(y)
+{
+}
+
+DText::DText(CGDISet* cache, std::wstring text, const FontDesc& font, COLORREF colour, PenRec pen,
+    BrushRec brush, int x, int y, int w, int h, const TextBoxStyle& style)
+    : DObjectOf(cache)
+    , m_boxed(true)
+    , m_text(std::move(text))
+    , m_font(font)
+    , m_pen(pen)
+    , m_brush(brush)
+    , m_colour(colour)
+    , m_x(x)
+    , m_y(y)
+    , m_w(w)
+    , m_h(h)
+    , m_style(style)
+{
+}
+
+void DText::Draw(const CDC& dc) const
+{
+    if (m_boxed)
+        DrawBoxed(dc);
+    else
+        DrawSimple(dc);
+}
+
+void DText::DrawSimple(const CDC& dc) const
+{
+    ScopedSelect font(dc, m_cache->GetFont(m_font, dc));
+    ScopedTextState state(dc.output, m_colour);
+    GdiTextMeasurer measurer(dc.attrib);
+    const int lineHeight = measurer.LineHeight();
+    std::wstring clean(m_text);
+    std::erase(clean, L'\r');
+    int y = m_y;
+    for (const std::wstring& line : SplitPieces(clean, L'\n')) {
+        if (!line.empty())
+            TextOutW(dc.output, m_x, y, line.data(), static_cast<int>(line.size()));
+        y -= lineHeight;
+    }
+}
+
+void DText::DrawBoxed(const CDC& dc) const
+{
+    const RECT box{m_x, m_y, m_x + m_w, m_y - m_h};
+    DrawTextInBox(dc, *m_cache, m_text, m_font, m_colour, box, m_style, m_pen, m_brush);
+}
+
+void DrawTextInBox(const CDC& dc, CGDISet& cache, const std::wstring& text, const FontDesc& font,
+    COLORREF colour, const RECT& box, const TextBoxStyle& style, PenRec pen, BrushRec brush)
+{
+    ScopedSelect selFont(dc, cache.GetFont(font, dc));
+    ScopedTextState state(dc.output, colour);
+    RECT inner = box;
+    if (style.framed) {
+        const int inset = pen.width / 2;
+        inner = RECT{box.left + inset, box.top - inset, box.right - inset, box.bottom + inset};
+    }
+    GdiTextMeasurer measurer(dc.attrib);
+    const auto lines = BreakLines(text, inner.right - inner.left, style.wordWrap, measurer);
+    if (style.framed) {
+        HBRUSH fill = cache.GetBrush(brush);
+        if (pen.width > 0) {
+            ScopedSelect selPen(dc, cache.GetPen(pen));
+            ScopedSelect selBrush(dc, fill);
+            Rectangle(dc.output, box.left, box.top, box.right, box.bottom);
+        } else if (fill) {
+            FillRect(dc.output, &box, fill);
+        }
+    }
+    TextBoxSpec spec;
+    spec.inner = inner;
+    spec.alignment = style.alignment;
+    spec.anchorTop = style.anchorTop;
+    spec.ellipsis = style.ellipsis;
+    for (const PlacedLine& line : PlaceTextBox(lines, spec, measurer)) {
+        if (line.text.empty())
+            continue;
+        ExtTextOutW(dc.output, line.x, line.y, ETO_CLIPPED, &line.clip, line.text.data(),
+            static_cast<UINT>(line.text.size()), nullptr);
+    }
+}
+
+void DText::Offset(int dx, int dy)
+{
+    m_x += dx;
+    m_y += dy;
+}
+
+DTextClipped::DTextClipped(CGDISet* cache, std::wstring text, const FontDesc& font, COLORREF colour,
+    const RECT& textRect, const RECT& clipRect, int alignment, bool clampLeft)
+    : DObjectOf(cache)
+    , m_text(std::move(text))
+    , m_font(font)
+    , m_colour(colour)
+    , m_textRect(textRect)
+    , m_clipRect(clipRect)
+    , m_alignment(alignment)
+    , m_clampLeft(clampLeft)
+{
+}
+
+void DTextClipped::Draw(const CDC& dc) const
+{
+    if (m_text.empty())
+        return;
+    ScopedSelect font(dc, m_cache->GetFont(m_font, dc));
+    ScopedTextState state(dc.output, m_colour);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.attrib, m_text.data(), static_cast<int>(m_text.size()), &size);
+    const POINT at = PlaceClippedLine(m_textRect, m_alignment, m_clampLeft, size.cx, size.cy);
+    ExtTextOutW(dc.output, at.x, at.y, ETO_CLIPPED, &m_clipRect, m_text.data(),
+        static_cast<UINT>(m_text.size()), nullptr);
+}
+
+void DTextClipped::Offset(int dx, int dy)
+{
+    OffsetRect(&m_textRect, dx, dy);
+    OffsetRect(&m_clipRect, dx, dy);
+}
+
+} // namespace rkpe
