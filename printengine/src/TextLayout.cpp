@@ -116,6 +116,10 @@ void BreakLine(std::wstring line, int width, TextMeasurer& m, std::vector<Measur
             restStart = headEnd;
         }
         out.push_back({line.substr(0, headEnd), headEnd == 0 ? 0 : prefix[headEnd - 1]});
+        // A last character wider than the whole box leaves nothing behind: that is no new line.
+        // (A blank at the end after the last fitting word does leave an empty line.)
+        if (acceptedEnd == std::wstring::npos && restStart >= line.size())
+            return;
         line.erase(0, restStart);
     }
 }
