@@ -4,22 +4,29 @@
 namespace rkpe {
 
 ScopedSelect::ScopedSelect(const CDC& dc, HGDIOBJ object)
-    : m_dc(dc)
+    : m_output(dc.output), m_attrib(dc.attrib != dc.output ? dc.attrib : nullptr)
 {
     if (!object)
         return;
-    if (dc.output)
-        m_oldOutput = SelectObject(dc.output, object);
-    if (dc.attrib && dc.attrib != dc.output)
-        m_oldAttrib = SelectObject(dc.attrib, object);
+    if (m_output)
+        m_oldOutput = SelectObject(m_output, object);
+    if (m_attrib)
+        m_oldAttrib = SelectObject(m_attrib, object);
+}
+
+ScopedSelect::ScopedSelect(HDC output, HGDIOBJ object)
+    : m_output(output)
+{
+    if (object && m_output)
+        m_oldOutput = SelectObject(m_output, object);
 }
 
 ScopedSelect::~ScopedSelect()
 {
     if (m_oldOutput)
-        SelectObject(m_dc.output, m_oldOutput);
+        SelectObject(m_output, m_oldOutput);
     if (m_oldAttrib)
-        SelectObject(m_dc.attrib, m_oldAttrib);
+        SelectObject(m_attrib, m_oldAttrib);
 }
 
 ScopedTextState::ScopedTextState(HDC dc, COLORREF colour)

@@ -16,7 +16,7 @@ void DLine::Draw(const CDC& dc) const
 {
     if (m_pen.width == 0)
         return;
-    ScopedSelect pen(dc, m_cache->GetPen(m_pen));
+    ScopedSelect pen(dc.output, m_cache->GetPen(m_pen));
     MoveToEx(dc.output, m_x1, m_y1, nullptr);
     LineTo(dc.output, m_x2, m_y2);
 }
@@ -38,8 +38,8 @@ void DRectangle::Draw(const CDC& dc) const
 {
     HBRUSH brush = m_cache->GetBrush(m_brush);
     if (m_pen.width != 0) {
-        ScopedSelect selPen(dc, m_cache->GetPen(m_pen));
-        ScopedSelect selBrush(dc, brush);
+        ScopedSelect selPen(dc.output, m_cache->GetPen(m_pen));
+        ScopedSelect selBrush(dc.output, brush);
         Rectangle(dc.output, m_x, m_y, m_x + m_w, m_y - m_h);
     } else if (brush) {
         const RECT r{m_x, m_y, m_x + m_w, m_y - m_h};
@@ -62,8 +62,8 @@ void DEllipse::Draw(const CDC& dc) const
 {
     if (m_pen.width == 0)
         return;
-    ScopedSelect pen(dc, m_cache->GetPen(m_pen));
-    ScopedSelect brush(dc, m_cache->GetBrush(m_brush));
+    ScopedSelect pen(dc.output, m_cache->GetPen(m_pen));
+    ScopedSelect brush(dc.output, m_cache->GetBrush(m_brush));
     Ellipse(dc.output, m_x, m_y, m_x + m_w, m_y - m_h);
 }
 
@@ -82,8 +82,8 @@ void DPolygon::Draw(const CDC& dc) const
 {
     if (m_points.empty())
         return;
-    ScopedSelect pen(dc, m_cache->GetPen(m_pen));
-    ScopedSelect brush(dc, m_cache->GetBrush(m_brush));
+    ScopedSelect pen(dc.output, m_cache->GetPen(m_pen));
+    ScopedSelect brush(dc.output, m_cache->GetBrush(m_brush));
     Polygon(dc.output, m_points.data(), static_cast<int>(m_points.size()));
 }
 
@@ -104,7 +104,7 @@ void DPolyline::Draw(const CDC& dc) const
 {
     if (m_points.empty())
         return;
-    ScopedSelect pen(dc, m_cache->GetPen(m_pen));
+    ScopedSelect pen(dc.output, m_cache->GetPen(m_pen));
     Polyline(dc.output, m_points.data(), static_cast<int>(m_points.size()));
 }
 

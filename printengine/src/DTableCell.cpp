@@ -52,17 +52,34 @@ void DTableCell::Draw(const CDC& dc) const
     const int top = m_y - s.spaceAbove;
     const int bottom = m_y - m_rowHeight + s.spaceBelow;
     const int right = m_x + s.width;
-    auto line = [&](const PenRec& pen, int x1, int y1, int x2, int y2) {
-        if (pen.width == 0)
-            return;
-        ScopedSelect sel(dc, m_cache->GetPen(pen));
-        MoveToEx(dc.output, x1, y1, nullptr);
-        LineTo(dc.output, x2, y2);
+    const struct {
+        int side;
+        POINT from, to;
+    } edges[] = {
+        {kLeft, {m_x, top}, {m_x, bottom}},
+        {kTop, {m_x, top}, {right, top}},
+        {kRight, {right, top}, {right, bottom}},
+        {kBottom, {m_x, bottom}, {right, bottom}},
     };
-    line(s.borders[kLeft], m_x, top, m_x, bottom);
-    line(s.borders[kTop], m_x, top, right, top);
-    line(s.borders[kRight], right, top, right, bottom);
-    line(s.borders[kBottom], m_x, bottom, right, bottom);
+    // Borders usually share one pen: select it once, not once a line.
+    HGDIOBJ previous = nullptr;
+    HPEN selected = nullptr;
+    for (const auto& e : edges) {
+        const PenRec& pen = s.borders[e.side];
+        if (pen.width == 0)
+            continue;
+        HPEN gdiPen = m_cache->GetPen(pen);
+        if (gdiPen != selected) {
+            HGDIOBJ old = SelectObject(dc.output, gdiPen);
+            if (!previous)
+                previous = old;
+            selected = gdiPen;
+        }
+        MoveToEx(dc.output, e.from.x, e.from.y, nullptr);
+        LineTo(dc.output, e.to.x, e.to.y);
+    }
+    if (previous)
+        SelectObject(dc.output, previous);
 }
 
 void DTableCell::Offset(int dx, int dy)

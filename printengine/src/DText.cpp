@@ -42,9 +42,10 @@ void DText::Draw(const CDC& dc) const
 
 void DText::DrawSimple(const CDC& dc) const
 {
-    ScopedSelect font(dc, m_cache->GetFont(m_font, dc));
+    HFONT gdiFont = m_cache->GetFont(m_font, dc);
+    ScopedSelect font(dc, gdiFont);
     ScopedTextState state(dc.output, m_colour);
-    GdiTextMeasurer measurer(dc.attrib);
+    GdiTextMeasurer measurer(dc.attrib, gdiFont, dc.metrics);
     const int lineHeight = measurer.LineHeight();
     std::wstring clean(m_text);
     std::erase(clean, L'\r');
@@ -65,20 +66,21 @@ void DText::DrawBoxed(const CDC& dc) const
 void DrawTextInBox(const CDC& dc, CGDISet& cache, const std::wstring& text, const FontDesc& font,
     COLORREF colour, const RECT& box, const TextBoxStyle& style, PenRec pen, BrushRec brush)
 {
-    ScopedSelect selFont(dc, cache.GetFont(font, dc));
+    HFONT gdiFont = cache.GetFont(font, dc);
+    ScopedSelect selFont(dc, gdiFont);
     ScopedTextState state(dc.output, colour);
     RECT inner = box;
     if (style.framed) {
         const int inset = pen.width / 2;
         inner = RECT{box.left + inset, box.top - inset, box.right - inset, box.bottom + inset};
     }
-    GdiTextMeasurer measurer(dc.attrib);
+    GdiTextMeasurer measurer(dc.attrib, gdiFont, dc.metrics);
     const auto lines = BreakLines(text, inner.right - inner.left, style.wordWrap, measurer);
     if (style.framed) {
         HBRUSH fill = cache.GetBrush(brush);
         if (pen.width > 0) {
-            ScopedSelect selPen(dc, cache.GetPen(pen));
-            ScopedSelect selBrush(dc, fill);
+            ScopedSelect selPen(dc.output, cache.GetPen(pen));
+            ScopedSelect selBrush(dc.output, fill);
             Rectangle(dc.output, box.left, box.top, box.right, box.bottom);
         } else if (fill) {
             FillRect(dc.output, &box, fill);

@@ -131,7 +131,10 @@ int CRKPrintEngine2Int::DrawPage(HDC hDC, HDC hAttribDC, int page)
         if (page < 1 || page > static_cast<int>(m_pages.size()) || (!hDC && !hAttribDC))
             return 0;
         BindDcs(hDC, hAttribDC);
-        m_pages[static_cast<size_t>(page - 1)]->Draw(m_dc);
+        MetricsCache metrics;
+        CDC drawing = m_dc;
+        drawing.metrics = &metrics;
+        m_pages[static_cast<size_t>(page - 1)]->Draw(drawing);
         return 1;
     });
 }

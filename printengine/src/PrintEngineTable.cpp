@@ -6,7 +6,51 @@
 #include "Guarded.h"
 #include "TableLayout.h"
 
+#include "TextLayout.h"
+
 namespace rkpe {
+
+namespace {
+
+// Measures cell texts for one layout. The DC and its mapping stay the same throughout, so the
+// font stays selected from one cell to the next and each font's line height is read once.
+class CellMeasurer {
+public:
+    CellMeasurer(const CDC& dc, CGDISet& cache)
+        : m_dc(dc), m_cache(cache)
+    {
+    }
+    ~CellMeasurer()
+    {
+        if (m_previous)
+            SelectObject(m_dc.attrib, m_previous);
+    }
+    CellMeasurer(const CellMeasurer&) = delete;
+    CellMeasurer& operator=(const CellMeasurer&) = delete;
+
+    int Height(const CellStyle& style, int width)
+    {
+        HFONT font = m_cache.GetFont(style.font, m_dc);
+        if (font != m_font) {
+            HGDIOBJ old = SelectObject(m_dc.attrib, font);
+            if (!m_previous)
+                m_previous = old;
+            m_font = font;
+        }
+        GdiTextMeasurer measurer(m_dc.attrib, font, &m_metrics);
+        const auto lines = BreakLines(style.text, width, style.wordWrap, measurer);
+        return static_cast<int>(lines.size()) * measurer.LineHeight();
+    }
+
+private:
+    const CDC& m_dc;
+    CGDISet& m_cache;
+    HFONT m_font = nullptr;
+    HGDIOBJ m_previous = nullptr;
+    MetricsCache m_metrics;
+};
+
+} // namespace
 
 int CRKPrintEngine2Int::BeginTable(int left, int top, int right, int bottom, int startY)
 {
@@ -28,9 +72,8 @@ int CRKPrintEngine2Int::EndTable()
         m_lastFirstPage = 0;
         m_lastLastPage = -1;
         m_lastBottoms.clear();
-        auto measure = [&](const CellStyle& style, int textWidth) {
-            return MeasureTextHeight(style.font, style.text, textWidth, style.wordWrap, nullptr);
-        };
+        CellMeasurer cells(m_dc, *m_cache);
+        auto measure = [&](const CellStyle& style, int textWidth) { return cells.Height(style, textWidth); };
         TableLayout layout(*m_table, m_pages, CurrentPage, m_cache.get(), measure);
         const TableLayoutResult result = layout.Run();
         m_lastFirstPage = result.firstPage;

@@ -5,8 +5,8 @@
 
 namespace rkpe {
 
-GdiTextMeasurer::GdiTextMeasurer(HDC attrib)
-    : m_dc(attrib)
+GdiTextMeasurer::GdiTextMeasurer(HDC attrib, HFONT font, MetricsCache* metrics)
+    : m_dc(attrib), m_font(font), m_cache(font ? metrics : nullptr)
 {
 }
 
@@ -33,11 +33,20 @@ void GdiTextMeasurer::PrefixExtents(std::wstring_view text, std::vector<int>& pr
 
 void GdiTextMeasurer::LoadMetrics()
 {
-    if (!m_haveMetrics) {
-        if (!GetTextMetricsW(m_dc, &m_metrics))
-            m_metrics = TEXTMETRICW{};
-        m_haveMetrics = true;
+    if (m_haveMetrics)
+        return;
+    m_haveMetrics = true;
+    if (m_cache) {
+        auto known = m_cache->find(m_font);
+        if (known != m_cache->end()) {
+            m_metrics = known->second;
+            return;
+        }
     }
+    if (!GetTextMetricsW(m_dc, &m_metrics))
+        m_metrics = TEXTMETRICW{};
+    else if (m_cache)
+        m_cache->emplace(m_font, m_metrics);
 }
 
 int GdiTextMeasurer::TextHeight()
@@ -78,12 +87,14 @@ void BreakLine(std::wstring line, int width, TextMeasurer& m, std::vector<Measur
 {
     std::vector<int> prefix;
     for (;;) {
-        m.PrefixExtents(line, prefix);
-        const int total = prefix.empty() ? 0 : prefix.back();
+        // Most lines fit: their width alone decides; only an overlong one is measured character
+        // by character.
+        const int total = m.Extent(line);
         if (total <= width) {
             out.push_back({std::move(line), total});
             return;
         }
+        m.PrefixExtents(line, prefix);
         // Words joined by single blanks are the line's own prefixes, so the candidate widths
         // are the prefix extents at the word ends.
         size_t acceptedEnd = std::wstring::npos;

@@ -2,6 +2,8 @@
 // Line breaking and line placement shared by drawing and measuring, so that what a measure
 // reports is what a draw shows. Works through a TextMeasurer, so it runs without a DC in tests.
 
+#include "CDC.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,10 +23,11 @@ public:
     virtual int LineHeight() = 0; // cell height plus external leading
 };
 
-// Measures on an attribute DC with the font already selected.
+// Measures on an attribute DC with the font already selected. With a metrics cache the font's
+// metrics are read once per cache.
 class GdiTextMeasurer : public TextMeasurer {
 public:
-    explicit GdiTextMeasurer(HDC attrib);
+    explicit GdiTextMeasurer(HDC attrib, HFONT font = nullptr, MetricsCache* metrics = nullptr);
     int Extent(std::wstring_view text) override;
     void PrefixExtents(std::wstring_view text, std::vector<int>& prefix) override;
     int TextHeight() override;
@@ -33,6 +36,8 @@ public:
 private:
     void LoadMetrics();
     HDC m_dc;
+    HFONT m_font;
+    MetricsCache* m_cache; // not owned
     bool m_haveMetrics = false;
     TEXTMETRICW m_metrics{};
 };
