@@ -230,22 +230,6 @@ TEST_F(EngineTest, DrawText_atTheRecordPointTakesAClippedRecord)
     EXPECT_EQ(std::min(t.clip.top, t.clip.bottom), -150);
 }
 
-TEST_F(EngineTest, DrawText_clippedRecordClampsLeftOnlyWithItsFlag)
-{
-    BeginOnMemoryDc();
-    pe->TextAlignment = 2; // right: a line wider than its cell starts left of it
-    ClippedTextRecord free{L"WWWWWWWWWWWW", 100, 100, 150, 150, 0, 0, 1000, 1000, 0};
-    ClippedTextRecord clamped = free;
-    clamped.text = L"MMMMMMMMMMMM";
-    clamped.flag = 1;
-    pe->DrawText(reinterpret_cast<const wchar_t*>(&free), RKPE_CLIPPED_TEXT_X, RKPE_CLIPPED_TEXT_Y);
-    pe->DrawText(reinterpret_cast<const wchar_t*>(&clamped), RKPE_CLIPPED_TEXT_X, RKPE_CLIPPED_TEXT_Y);
-    const auto page = RecordPage(pe, 1, dc.Get());
-    ASSERT_EQ(page.texts.size(), 2u);
-    EXPECT_LT(page.texts[0].x, 100);
-    EXPECT_EQ(page.texts[1].x, 100);
-}
-
 TEST_F(EngineTest, DrawText_drawsOneLinePerLineBreak)
 {
     BeginOnMemoryDc();
@@ -343,24 +327,6 @@ TEST_F(EngineTest, DrawTextBox_ellipsisShortensAnOverlongLine)
     EXPECT_LE(Width(pe, shortened.c_str()), w);
     EXPECT_EQ(page.texts[1].text, L"abcdefghijklmnop"); // without ellipsis: cut at the box edge
     EXPECT_EQ(page.texts[1].clip.right, w);
-}
-
-TEST_F(EngineTest, DrawTextBox_overflowKeepsTheTopOnlyWithAnchorTop)
-{
-    BeginOnMemoryDc();
-    const int lh = LineHeight(pe);
-    const int h = 2 * lh + lh / 2;
-    pe->TextAlignment = 6; // bottom
-    pe->DrawTextBox(L"a\nb\nc\nd\ne", 0, 0, 1000, h, 0, 1, 0, 0);
-    auto page = RecordPage(pe, 1, dc.Get());
-    EXPECT_EQ(page.Strings(), (std::vector<std::wstring>{L"a", L"b", L"c"}));
-    EXPECT_EQ(page.texts[0].y, 0);
-
-    pe->AddPage();
-    pe->DrawTextBox(L"a\nb\nc\nd\ne", 0, 0, 1000, h, 0, 0, 0, 0);
-    page = RecordPage(pe, 2, dc.Get());
-    EXPECT_EQ(page.Strings(), (std::vector<std::wstring>{L"c", L"d", L"e"}));
-    EXPECT_EQ(std::min(page.texts[2].clip.top, page.texts[2].clip.bottom), -h); // last line on the bottom
 }
 
 TEST_F(EngineTest, DrawTextBox_emptyTextDrawsOnlyTheFrame)
