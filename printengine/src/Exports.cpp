@@ -22,6 +22,6 @@ extern "C" __declspec(dllexport) CRKPrintEngine2* __cdecl DllGetPrintEngine()
 
 extern "C" __declspec(dllexport) void __cdecl DllFreePrintEngine()
 {
-    delete gPrintEngine; // the destructor catches nothing it could throw: it throws nothing
+    delete gPrintEngine; // destructors throw nothing: safe at the boundary
     gPrintEngine = nullptr;
 }

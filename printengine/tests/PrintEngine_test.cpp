@@ -1,6 +1,8 @@
 // Documents, pages, drawing objects and state, through the DLL's exports and the interface.
 #include "EngineFixture.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 

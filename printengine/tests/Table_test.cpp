@@ -2,6 +2,7 @@
 // a label drawn into them, so pagination does not depend on font metrics.
 #include "EngineFixture.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
