@@ -1,13 +1,10 @@
-// Entry point of the data library: keeps the module handle for the library's own resources.
+// Entry point of the data library. The library finds its own module from its code address
+// (ModuleResources), so nothing is kept here.
 #include <windows.h>
-
-HINSTANCE gDataModule = nullptr;
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        gDataModule = instance;
+    if (reason == DLL_PROCESS_ATTACH)
         DisableThreadLibraryCalls(instance);
-    }
     return TRUE;
 }

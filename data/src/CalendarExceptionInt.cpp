@@ -1,0 +1,113 @@
+// Calendar exceptions and their part in the transaction.
+#include "CalendarExceptionInt.h"
+
+#include "CalendarExceptionsInt.h"
+#include "Guard.h"
+#include "TextSlots.h"
+#include "UndoInfo.h"
+#include "WorkingTimes.h"
+
+using namespace wqv2_data;
+
+CCalendarExceptionInt::CCalendarExceptionInt(CData* data, CCalendarExceptions* owner) : CObjectBase(kKindCalendarException)
+{
+    Data = data;
+    Owner = owner;
+}
+
+CCalendarExceptionInt::~CCalendarExceptionInt() { FreeIntArray(WorkingTimes); }
+
+CCalendarExceptionsInt* CCalendarExceptionInt::OwnerInt() const { return static_cast<CCalendarExceptionsInt*>(Owner); }
+
+void CCalendarExceptionInt::CopyFrom(const CCalendarException* other)
+{
+    if (!other || other == this)
+        return;
+    GuardedVoid([&] {
+        const int id = ID;
+        CopyWithId(static_cast<const CCalendarExceptionInt*>(other));
+        ID = id;
+    });
+}
+
+void CCalendarExceptionInt::CopyWithId(const CObjectBase* other)
+{
+    if (!other || other == this)
+        return;
+    const CCalendarExceptionInt& source = *static_cast<const CCalendarExceptionInt*>(other);
+    ID = source.ID;
+    Date = source.Date;
+    SetRanges(WorkingTimes, WorkingTimeCount, source.WorkingTimes, source.WorkingTimeCount);
+    Owner = source.Owner;
+}
+
+int CCalendarExceptionInt::MarkModified()
+{
+    return Guarded(static_cast<int>(kErrTransaction), [&] {
+        return RegisterModified([&] {
+            if (!m_snapshot)
+                m_snapshot = std::make_unique<CCalendarExceptionInt>(Data, nullptr);
+            m_snapshot->CopyWithId(this);
+        });
+    });
+}
+
+int CCalendarExceptionInt::MarkDeleted()
+{
+    return Guarded(static_cast<int>(kErrTransaction), [&] { return RegisterDeletedOrDestroy(); });
+}
+
+void CCalendarExceptionInt::SetWorkingTimes(const int* pairs, int count)
+{
+    GuardedVoid([&] { SetRanges(WorkingTimes, WorkingTimeCount, pairs, count); });
+}
+
+void CCalendarExceptionInt::RestoreFromSnapshot()
+{
+    if (m_snapshot)
+        CopyWithId(m_snapshot.get());
+}
+
+void CCalendarExceptionInt::InsertIntoOwner(CUndoInfo* step)
+{
+    if (step)
+        step->AddAdded(this);
+    if (CCalendarExceptionsInt* set = OwnerInt())
+        set->Insert(this);
+}
+
+void CCalendarExceptionInt::CommitModified(CUndoInfo* step)
+{
+    if (step && m_snapshot) {
+        auto image = std::make_unique<CCalendarExceptionInt>(Data, Owner);
+        image->CopyWithId(m_snapshot.get());
+        image->SetOriginal(this);
+        step->AddBeforeImage(image.release());
+    }
+    // A changed Date moves the exception to its place.
+    if (CCalendarExceptionsInt* set = OwnerInt(); set && IsInContainer()) {
+        set->Erase(this);
+        set->Insert(this);
+    }
+}
+
+void CCalendarExceptionInt::RemoveFromOwner(CUndoInfo* step)
+{
+    if (CCalendarExceptionsInt* set = OwnerInt())
+        set->Erase(this);
+    if (step)
+        step->AddDeleted(this);
+    else
+        DestroyItem(this);
+}
+
+bool CCalendarExceptionInt::IsValid(bool)
+{
+    return Date != 0 && RangesWellFormed(WorkingTimes, WorkingTimeCount);
+}
+
+int CCalendarExceptionInt::AddToOwner()
+{
+    CCalendarExceptionsInt* set = OwnerInt();
+    return set ? set->Add(this) : static_cast<int>(kErrTransaction);
+}

@@ -1,0 +1,218 @@
+// Calendars: their range lists, the ranges of a day and their part in the transaction.
+#include "CalendarInt.h"
+
+#include "CalendarExceptionsInt.h"
+#include "CalendarsInt.h"
+#include "DataInt.h"
+#include "Guard.h"
+#include "Library.h"
+#include "ResourcesInt.h"
+#include "TextSlots.h"
+#include "Transaction.h"
+#include "UndoInfo.h"
+#include "WorkingTimes.h"
+
+#include <algorithm>
+
+using namespace wqv2_data;
+
+namespace {
+
+constexpr int kLists = 8;
+constexpr int kHolidayList = 7;
+
+} // namespace
+
+CCalendarInt::CCalendarInt(CData* data, CCalendars* owner) : CObjectBase(kKindCalendar)
+{
+    Data = data;
+    Owner = owner;
+    SetString(L"", Name);
+    static const int kWholeDay[2] = {0, 0};
+    for (int list = 0; list < kLists; ++list)
+        SetRanges(WeekdayWorkingTimes[list], WeekdayWorkingTimeCounts[list], kWholeDay, 1);
+    HolidayRule = 2;
+    Exceptions = new CCalendarExceptionsInt(data, this);
+}
+
+CCalendarInt::~CCalendarInt()
+{
+    delete static_cast<CCalendarExceptionsInt*>(Exceptions);
+    for (int list = 0; list < kLists; ++list)
+        FreeIntArray(WeekdayWorkingTimes[list]);
+    FreeString(Name);
+}
+
+CCalendarsInt* CCalendarInt::OwnerInt() const { return static_cast<CCalendarsInt*>(Owner); }
+
+CCalendarExceptionsInt* CCalendarInt::ExceptionsInt() const { return static_cast<CCalendarExceptionsInt*>(Exceptions); }
+
+int CCalendarInt::GetWorkingTimeCount(TDate day) { return GetWorkingTimes(nullptr, day); }
+
+int CCalendarInt::GetWorkingTimes(int* out, TDate day)
+{
+    const int* pairs = nullptr;
+    int count = 0;
+    // An exception decides its day; a holiday comes before the weekday.
+    if (CCalendarException* exception = Exceptions->FindByDate(day)) {
+        pairs = exception->WorkingTimes;
+        count = exception->WorkingTimeCount;
+    } else {
+        int list = static_cast<int>(static_cast<uint32_t>(day) % 7);
+        if (HolidayRule != 1 && Data && Data->Holidays && Data->Holidays->FindByDate(day)) {
+            if (HolidayRule == 0)
+                return 0;
+            list = kHolidayList;
+        }
+        pairs = WeekdayWorkingTimes[list];
+        count = WeekdayWorkingTimeCounts[list];
+    }
+    if (out && pairs && count > 0)
+        std::copy(pairs, pairs + 2 * count, out);
+    return count;
+}
+
+// Counting and placing working minutes over periods is the calendar arithmetic's; without it a
+// calendar counts no working minutes and places the end at the start.
+int CCalendarInt::WorkingMinutes(TDate, int, TDate, int) { return 0; }
+
+bool CCalendarInt::AddWorkingMinutes(TDate day, int minute, unsigned int, TDate* outDay, int* outMinute)
+{
+    if (outDay)
+        *outDay = day;
+    if (outMinute)
+        *outMinute = minute;
+    return false;
+}
+
+int CCalendarInt::MarkModified()
+{
+    return Guarded(static_cast<int>(kErrTransaction), [&] {
+        return RegisterModified([&] {
+            if (!m_snapshot)
+                m_snapshot = std::make_unique<CCalendarInt>(Data, nullptr);
+            m_snapshot->CopyWithId(this);
+        });
+    });
+}
+
+int CCalendarInt::MarkDeleted()
+{
+    return Guarded(static_cast<int>(kErrTransaction), [&] {
+        if (IsDeletedRegistered())
+            return 0;
+        if (ID == 0)
+            return RegisterDeletedOrDestroy();
+        CTransaction* t = lib::Transaction();
+        if (!t || !t->IsOpen())
+            return static_cast<int>(kErrTransaction);
+        int status = t->RegisterDeleted(this);
+        if (status != 0)
+            return status;
+        for (CCalendarExceptionInt* exception : ExceptionsInt()->Items()) {
+            status = exception->MarkDeleted();
+            if (status != 0)
+                return status;
+        }
+        if (CDataInt* root = lib::Root()) {
+            for (CResourceInt* resource : root->ResourcesInt()->Items()) {
+                if (resource->Calendar != this)
+                    continue;
+                status = resource->MarkModified();
+                if (status != 0)
+                    return status;
+                resource->Calendar = nullptr;
+            }
+        }
+        return 0;
+    });
+}
+
+void CCalendarInt::CopyFrom(const CCalendar* other)
+{
+    if (!other || other == this)
+        return;
+    GuardedVoid([&] {
+        const int id = ID;
+        CopyWithId(static_cast<const CCalendarInt*>(other));
+        ID = id;
+    });
+}
+
+void CCalendarInt::CopyWithId(const CObjectBase* other)
+{
+    if (!other || other == this)
+        return;
+    const CCalendarInt& source = *static_cast<const CCalendarInt*>(other);
+    ID = source.ID;
+    Position = source.Position;
+    SetString(source.Name, Name);
+    for (int list = 0; list < kLists; ++list)
+        SetRanges(WeekdayWorkingTimes[list], WeekdayWorkingTimeCounts[list], source.WeekdayWorkingTimes[list],
+                  source.WeekdayWorkingTimeCounts[list]);
+    HolidayRule = source.HolidayRule;
+    Owner = source.Owner;
+}
+
+const wchar_t* CCalendarInt::SetName(const wchar_t* name)
+{
+    return Guarded(Name, [&] { return SetString(name, Name); });
+}
+
+void CCalendarInt::SetWorkingTimes(unsigned int list, const int* pairs, int count)
+{
+    if (list >= static_cast<unsigned int>(kLists))
+        return;
+    GuardedVoid([&] { SetRanges(WeekdayWorkingTimes[list], WeekdayWorkingTimeCounts[list], pairs, count); });
+}
+
+void CCalendarInt::RestoreFromSnapshot()
+{
+    if (m_snapshot)
+        CopyWithId(m_snapshot.get());
+}
+
+void CCalendarInt::InsertIntoOwner(CUndoInfo* step)
+{
+    if (step)
+        step->AddAdded(this);
+    if (CCalendarsInt* list = OwnerInt())
+        list->Append(this);
+}
+
+void CCalendarInt::CommitModified(CUndoInfo* step)
+{
+    if (step && m_snapshot) {
+        auto image = std::make_unique<CCalendarInt>(Data, Owner);
+        image->CopyWithId(m_snapshot.get());
+        image->SetOriginal(this);
+        step->AddBeforeImage(image.release());
+    }
+}
+
+void CCalendarInt::RemoveFromOwner(CUndoInfo* step)
+{
+    if (CCalendarsInt* list = OwnerInt())
+        list->RemoveItem(static_cast<CCalendar*>(this));
+    if (step)
+        step->AddDeleted(this);
+    else
+        DestroyItem(this);
+}
+
+bool CCalendarInt::IsValid(bool)
+{
+    if (!Name || !*Name)
+        return false;
+    for (int list = 0; list < kLists; ++list) {
+        if (!RangesWellFormed(WeekdayWorkingTimes[list], WeekdayWorkingTimeCounts[list]))
+            return false;
+    }
+    return HolidayRule >= 0 && HolidayRule <= 2;
+}
+
+int CCalendarInt::AddToOwner()
+{
+    CCalendarsInt* list = OwnerInt();
+    return list ? list->Add(this) : static_cast<int>(kErrTransaction);
+}

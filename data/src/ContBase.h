@@ -1,0 +1,48 @@
+#pragma once
+// CContBase: the internal side of every container of data items: its item kind, its ID counter,
+// the refresh, clear and reset passes, the document hooks, and the common add protocol.
+
+#include <string>
+
+class CObjectBase;
+class CXmlParser;
+class CXmlElement;
+
+class CContBase {
+public:
+    explicit CContBase(int kind) : m_kind(kind) {}
+    CContBase(const CContBase&) = delete;
+    CContBase& operator=(const CContBase&) = delete;
+    virtual ~CContBase() = default;
+
+    int Kind() const { return m_kind; }
+
+    virtual void Refresh() = 0; // OnOpen of every item
+    virtual void Clear() = 0;   // destroys every item
+    // Clears unless bit 0 or the bit of the kind is set in keepMask; true when it cleared.
+    virtual bool Reset(int keepMask);
+
+    // Document hooks: a new item of the kind (not added), the add protocol for it, the element
+    // names and the older format's section (string id, 0 for none).
+    virtual CObjectBase* CreateNewItem() = 0;
+    virtual int AddItem(CObjectBase* item) = 0;
+    virtual const wchar_t* XmlItemName() const = 0;
+    virtual const wchar_t* XmlCollectionName() const = 0;
+    virtual int LegacySectionId() const { return 0; }
+    // Writes the collection element with one element per item (the document layer fills it).
+    virtual void WriteXml(CXmlParser* /*parser*/, CXmlElement* /*parent*/) {}
+    // Reads the container's section of an older-format text; a kind without one reports 1.
+    virtual int ImportLegacy(const wchar_t* /*text*/) { return 1; }
+
+    int NextId() const { return m_nextId; }
+
+protected:
+    // The add of every container: validity (else the open transaction is rolled back and 2),
+    // the ID (0 takes the next one; a given one must lie in 1 to INT_MAX - 1 and raises the
+    // counter above it), then registration as added. Outside a transaction: 1, nothing changes.
+    int AddCommon(CObjectBase* item, int& id);
+
+private:
+    int m_kind;
+    int m_nextId = 1; // never wraps: at INT_MAX no further ID is handed out
+};

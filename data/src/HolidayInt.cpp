@@ -1,0 +1,61 @@
+// Holidays and their part in the transaction.
+#include "HolidayInt.h"
+
+#include "Guard.h"
+#include "HolidaysInt.h"
+#include "TextSlots.h"
+#include "UndoInfo.h"
+
+using namespace wqv2_data;
+
+CHolidayInt::CHolidayInt(CData* data, CHolidays* owner) : CObjectBase(kKindHoliday)
+{
+    Data = data;
+    Owner = owner;
+}
+
+CHolidayInt::~CHolidayInt() { FreeString(Name); }
+
+CHolidaysInt* CHolidayInt::OwnerInt() const { return static_cast<CHolidaysInt*>(Owner); }
+
+int CHolidayInt::MarkDeleted()
+{
+    return Guarded(static_cast<int>(kErrTransaction), [&] { return RegisterDeletedOrDestroy(); });
+}
+
+void CHolidayInt::SetName(const wchar_t* name)
+{
+    GuardedVoid([&] { ::SetString(name, Name); });
+}
+
+void CHolidayInt::InsertIntoOwner(CUndoInfo* step)
+{
+    if (step)
+        step->AddAdded(this);
+    if (CHolidaysInt* set = OwnerInt())
+        set->InsertHoliday(this);
+}
+
+void CHolidayInt::RemoveFromOwner(CUndoInfo* step)
+{
+    if (CHolidaysInt* set = OwnerInt())
+        set->EraseHoliday(this);
+    if (step)
+        step->AddDeleted(this);
+    else
+        DestroyItem(this);
+}
+
+bool CHolidayInt::IsValid(bool)
+{
+    return Name && *Name && static_cast<uint32_t>(Date) > TDate::kEmpty;
+}
+
+int CHolidayInt::AddToOwner()
+{
+    CHolidaysInt* set = OwnerInt();
+    return set ? set->Add(this) : static_cast<int>(kErrTransaction);
+}
+
+// Holidays are never modified in place, so there is nothing to copy back or into a before-image.
+void CHolidayInt::CopyWithId(const CObjectBase*) {}

@@ -1,0 +1,73 @@
+#pragma once
+// CRecurrenceInt: a series of equal tasks on a resource's row. The resource's recurrence set owns
+// it (or the caller, for a stand-alone series). It owns its template task, its four patterns,
+// its skipped days and its snapshot.
+
+#include "ObjectBase.h"
+
+#include "wqv2_data.h"
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <vector>
+
+class CTaskInt;
+class CRecurrencesInt;
+
+class CRecurrenceInt final : public wqv2_data::CRecurrence, public CObjectBase {
+public:
+    CRecurrenceInt(wqv2_data::CData* data, wqv2_data::CRecurrences* owner);
+    ~CRecurrenceInt() override;
+
+    // wqv2_data::CRecurrence
+    TDate GetOccurrenceEnd(TDate day, int* outMinute) override;
+    bool UpdateRange() override;
+    wqv2_data::CRecurrencePattern* GetPattern() override;
+    int CountOccurrences(TDate d1, int m1, TDate d2, int m2, wqv2_data::CFilter* filter, bool includeRunning) override;
+    int GetOccurrences(TDate* out, TDate d1, int m1, TDate d2, int m2, wqv2_data::CFilter* filter, bool includeRunning) override;
+    TDate GetFirstDay() override;
+    TDate GetLastDay() override;
+    void AddException(TDate day) override;
+    int RemoveException(TDate day) override;
+    void ClearExceptions() override;
+    bool IsException(TDate day) override;
+    int CountExceptionsInRange(TDate first, TDate last) override;
+    int GetExceptionsInRange(TDate* out, TDate first, TDate last) override;
+    wqv2_data::CTask* DetachOccurrence(TDate day, wqv2_data::CResource* target) override;
+    int MarkModified() override;
+    int MarkDeleted() override;
+    void CopyFrom(const wqv2_data::CRecurrence* other) override;
+
+    // CObjectBase
+    void OnOpen() override;
+    void RestoreFromSnapshot() override;
+    void InsertIntoOwner(CUndoInfo* step) override;
+    void CommitModified(CUndoInfo* step) override;
+    void RemoveFromOwner(CUndoInfo* step) override;
+    bool IsValid(bool adding) override;
+    int AddToOwner() override;
+    void CopyWithId(const CObjectBase* other) override;
+    int GetId() const override { return ID; }
+
+    CTaskInt* TemplateInt() const;
+    CRecurrencesInt* OwnerInt() const;
+    // The resource of the series' set; null for a stand-alone series.
+    wqv2_data::CResource* Resource() const;
+
+    // Occurrence days overlapping the period, ascending; the count and the fill of the
+    // occurrence queries both come from here.
+    std::vector<TDate> CollectOccurrences(TDate d1, int m1, TDate d2, int m2, wqv2_data::CFilter* filter, bool includeRunning);
+    // Moves or removes a user-field value of the template (the series is marked modified).
+    int RenameTemplateUserFieldValue(const wchar_t* oldName, const wchar_t* newName);
+
+private:
+    void CopyFields(const CRecurrenceInt& other); // everything but ID
+
+    std::set<uint32_t> m_skipped; // skipped days
+    std::unique_ptr<CRecurrenceInt> m_snapshot;
+    wqv2_data::CRecurrencePatternDaily m_daily;
+    wqv2_data::CRecurrencePatternWeekly m_weekly;
+    wqv2_data::CRecurrencePatternMonthly m_monthly;
+    wqv2_data::CRecurrencePatternYearly m_yearly;
+};

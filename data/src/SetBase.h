@@ -1,0 +1,105 @@
+#pragma once
+// CSetBase: an ordered set of items (tasks, recurrences, holidays, calendar exceptions). It owns
+// its items. Callers edit an item's keys in place between MarkModified and the commit, so the
+// order may be stale until the commit re-inserts the item: the set is a sorted vector searched
+// with plain binary searches (never undefined on a stale order), items equal in every key keep
+// their insertion order, and items are found for removal by identity, never by key.
+
+#include "ContBase.h"
+
+#include <algorithm>
+#include <vector>
+
+template <class Item, class Less>
+class CSetBase : public CContBase {
+public:
+    explicit CSetBase(int kind) : CContBase(kind) {}
+    ~CSetBase() override { DestroyAll(); }
+
+    const std::vector<Item*>& Items() const { return m_items; }
+    int Count() const { return static_cast<int>(m_items.size()); }
+    Item* At(int index) const
+    {
+        if (index < 0 || index >= Count())
+            return nullptr;
+        return m_items[static_cast<size_t>(index)];
+    }
+    // Identity tests compare as the caller's pointer type (an interface or the object base),
+    // upcasting our own items: the caller's pointer may be stale and is never dereferenced.
+    template <class P>
+    bool HasItem(const P* item) const
+    {
+        return Find(item) != m_items.end();
+    }
+
+    // After every item that does not sort after `item`.
+    void InsertSorted(Item* item)
+    {
+        size_t lo = 0;
+        size_t hi = m_items.size();
+        while (lo < hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            if (Less()(item, m_items[mid]))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(lo), item);
+        item->SetInContainer(true);
+    }
+    // Removes this very item (not an equal one); nothing when absent.
+    template <class P>
+    void EraseItem(const P* item)
+    {
+        const auto it = Find(item);
+        if (it != m_items.end()) {
+            (*it)->SetInContainer(false);
+            m_items.erase(it);
+        }
+    }
+    // First position whose item is not before the key (`before(item)`: the item sorts before it).
+    template <class Before>
+    size_t LowerBound(Before before) const
+    {
+        size_t lo = 0;
+        size_t hi = m_items.size();
+        while (lo < hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            if (before(m_items[mid]))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+
+    void Refresh() override
+    {
+        for (Item* item : m_items)
+            item->OnOpen();
+    }
+    void Clear() override { DestroyAll(); }
+
+private:
+    template <class P>
+    typename std::vector<Item*>::iterator Find(const P* item)
+    {
+        return std::find_if(m_items.begin(), m_items.end(), [item](Item* own) { return static_cast<const P*>(own) == item; });
+    }
+    template <class P>
+    typename std::vector<Item*>::const_iterator Find(const P* item) const
+    {
+        return std::find_if(m_items.begin(), m_items.end(), [item](Item* own) { return static_cast<const P*>(own) == item; });
+    }
+
+    void DestroyAll()
+    {
+        // Taken out first, so destructors that look at the set find it consistent.
+        std::vector<Item*> items;
+        items.swap(m_items);
+        for (Item* item : items)
+            delete item;
+    }
+
+    std::vector<Item*> m_items; // owned
+};
