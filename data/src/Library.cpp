@@ -26,11 +26,15 @@ wqv2_undo::CUndoManager* UndoStore() { return gUndoStore; }
 
 CDataInt* Acquire(wqv2_undo::CUndoManager* store)
 {
-    // The first store given is kept for the life of the process; a later one never replaces it.
-    if (!gUndoStore)
-        gUndoStore = store;
-    if (gRoot)
+    if (gRoot) {
+        // The store given first is kept: a later call never replaces it.
+        if (!gUndoStore)
+            gUndoStore = store;
         return gRoot;
+    }
+    // A new root (the first, or one after DllFreeData) takes the store given with it: the store
+    // of an earlier root may be gone by now.
+    gUndoStore = store;
     gTransaction = new CTransaction();
     gRoot = new CDataInt();
     return gRoot;
