@@ -35,6 +35,16 @@ std::set<std::string> ExportNames(HMODULE module)
 
 class DataRootTest : public DataTest {};
 
+TEST(Exports, Library_carriesItsOwnStringTable)
+{
+    ASSERT_NE(Qv2d().module, nullptr);
+    wchar_t text[32] = {};
+    LoadStringW(static_cast<HMODULE>(Qv2d().module), 100, text, 32);
+    EXPECT_STREQ(text, L"[Resources]");
+    LoadStringW(static_cast<HMODULE>(Qv2d().module), 1000, text, 32);
+    EXPECT_STREQ(text, L"2.0");
+}
+
 TEST(Exports, ExportTable_exactlyTheTwoEntryPoints)
 {
     ASSERT_NE(Qv2d().module, nullptr);
