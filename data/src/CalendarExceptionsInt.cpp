@@ -84,7 +84,7 @@ bool CCalendarExceptionsInt::Contains(const CCalendarException* exception) { ret
 void CCalendarExceptionsInt::Erase(CCalendarException* exception)
 {
     if (exception)
-        EraseItem(exception);
+        EraseItem(static_cast<CCalendarExceptionInt*>(exception));
 }
 
 void CCalendarExceptionsInt::Insert(CCalendarException* exception)

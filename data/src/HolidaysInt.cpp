@@ -132,5 +132,5 @@ void CHolidaysInt::InsertHoliday(CHolidayInt* holiday)
 void CHolidaysInt::EraseHoliday(CHolidayInt* holiday)
 {
     DropCache();
-    EraseItem(static_cast<CHoliday*>(holiday));
+    EraseItem(holiday);
 }

@@ -55,7 +55,7 @@ bool CRecurrencesInt::Contains(const CRecurrence* recurrence) { return recurrenc
 void CRecurrencesInt::Erase(CRecurrence* recurrence)
 {
     if (recurrence)
-        EraseItem(recurrence);
+        EraseItem(static_cast<CRecurrenceInt*>(recurrence));
 }
 
 void CRecurrencesInt::Insert(CRecurrence* recurrence)

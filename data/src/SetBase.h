@@ -47,11 +47,13 @@ public:
         m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(lo), item);
         item->SetInContainer(true);
     }
-    // Removes this very item (not an equal one); nothing when absent.
-    template <class P>
-    void EraseItem(const P* item)
+    // Removes this very item (not an equal one); nothing when absent. The item is looked for
+    // among its equals first; a stale order makes that miss, and the whole set is scanned.
+    void EraseItem(Item* item)
     {
-        const auto it = Find(item);
+        auto it = FindByKey(item);
+        if (it == m_items.end())
+            it = Find(static_cast<const Item*>(item));
         if (it != m_items.end()) {
             (*it)->SetInContainer(false);
             m_items.erase(it);
@@ -81,6 +83,16 @@ public:
     void Clear() override { DestroyAll(); }
 
 private:
+    typename std::vector<Item*>::iterator FindByKey(Item* item)
+    {
+        const size_t first = LowerBound([item](const Item* own) { return Less()(own, item); });
+        for (size_t i = first; i < m_items.size() && !Less()(item, m_items[i]); ++i) {
+            if (m_items[i] == item)
+                return m_items.begin() + static_cast<std::ptrdiff_t>(i);
+        }
+        return m_items.end();
+    }
+
     template <class P>
     typename std::vector<Item*>::iterator Find(const P* item)
     {

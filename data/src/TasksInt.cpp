@@ -107,7 +107,7 @@ bool CTasksInt::Contains(const CTask* task) { return task && HasItem(task); }
 void CTasksInt::Erase(CTask* task)
 {
     if (task)
-        EraseItem(task);
+        EraseItem(static_cast<CTaskInt*>(task));
 }
 
 void CTasksInt::Insert(CTask* task)

@@ -10,6 +10,7 @@
 #include "wqv2_undo.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 using wqv2_data::kKindFirst;
 using wqv2_data::kKindLast;
@@ -234,10 +235,13 @@ void CTransaction::Rollback()
         for (CObjectBase* item : lists.deleted)
             item->SetDeletedRegistered(false);
     }
+    std::unordered_set<const CObjectBase*> stepOwned;
+    if (m_replaySource)
+        stepOwned.insert(m_replaySource->Deleted().begin(), m_replaySource->Deleted().end());
     for (int kind = kKindFirst; kind <= kKindLast; ++kind) {
         for (CObjectBase* item : Lists(kind).added) {
             item->SetAddedRegistered(false);
-            if (!(m_replaySource && m_replaySource->OwnsDeleted(item)))
+            if (stepOwned.count(item) == 0)
                 DestroyItem(item);
         }
     }

@@ -11,6 +11,7 @@
 #include "wqv2_data.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 CUndoInfo::CUndoInfo(const wchar_t* name)
 {
@@ -31,16 +32,6 @@ void CUndoInfo::Reserve(size_t beforeImages, size_t added, size_t deleted)
     m_beforeImages.reserve(m_beforeImages.size() + beforeImages);
     m_added.reserve(m_added.size() + added);
     m_deleted.reserve(m_deleted.size() + deleted);
-}
-
-bool CUndoInfo::OwnsDeleted(const CObjectBase* item) const
-{
-    return std::find(m_deleted.begin(), m_deleted.end(), item) != m_deleted.end();
-}
-
-bool CUndoInfo::WasAdded(const CObjectBase* item) const
-{
-    return std::find(m_added.begin(), m_added.end(), item) != m_added.end();
 }
 
 void CUndoInfo::FillRecord(wqv2_undo::UndoRecord& record)
@@ -72,6 +63,11 @@ int CUndoInfo::Replay(bool undo)
         return failure;
     };
     try {
+        // Added and deleted by the same edit: such an item never showed, so there is nothing to
+        // undo for it, and it stays the step's.
+        const std::unordered_set<const CObjectBase*> added(m_added.begin(), m_added.end());
+        const std::unordered_set<const CObjectBase*> deleted(m_deleted.begin(), m_deleted.end());
+
         t->BeginReplay(m_name, undo);
         t->SetReplaySource(this);
 
@@ -85,8 +81,7 @@ int CUndoInfo::Replay(bool undo)
             live->CopyWithId(image);
         }
         for (CObjectBase* item : m_added) {
-            // Added and deleted by the same edit: it never showed, so there is nothing to undo.
-            if (OwnsDeleted(item))
+            if (deleted.count(item))
                 continue;
             status = item->MarkDeleted();
             if (status != 0)
@@ -94,7 +89,7 @@ int CUndoInfo::Replay(bool undo)
         }
         readded.reserve(m_deleted.size());
         for (CObjectBase* item : m_deleted) {
-            if (WasAdded(item))
+            if (added.count(item))
                 continue;
             item->SetDeletedRegistered(false);
             readded.push_back(item);
@@ -109,10 +104,13 @@ int CUndoInfo::Replay(bool undo)
         return fail(wqv2_data::kErrTransaction);
     }
     t->SetReplaySource(nullptr);
-    // The re-added items belong to their containers again.
-    m_deleted.erase(std::remove_if(m_deleted.begin(), m_deleted.end(),
-                                   [&](CObjectBase* item) { return std::find(readded.begin(), readded.end(), item) != readded.end(); }),
-                    m_deleted.end());
+    // The re-added items belong to their containers again; the step keeps the others.
+    std::vector<CObjectBase*> kept;
+    for (CObjectBase* item : m_deleted) {
+        if (!item->IsInContainer())
+            kept.push_back(item);
+    }
+    m_deleted.swap(kept);
     return 0;
 }
 

@@ -25,7 +25,8 @@ public:
     void AddDeleted(CObjectBase* item) { m_deleted.push_back(item); } // takes ownership
     void Reserve(size_t beforeImages, size_t added, size_t deleted);
 
-    bool OwnsDeleted(const CObjectBase* item) const;
+    // The items this step owns because its edit deleted them.
+    const std::vector<CObjectBase*>& Deleted() const { return m_deleted; }
 
     // Replays the step inside a new unnamed transaction that records the reverse step; undo
     // and redo replay alike and differ in where the reverse step goes. A failure leaves no
@@ -36,8 +37,6 @@ public:
     void FillRecord(wqv2_undo::UndoRecord& record);
 
 private:
-    bool WasAdded(const CObjectBase* item) const;
-
     wchar_t m_name[wqv2_undo::kUndoNameChars];
     unsigned int m_changeBits = 0;
     std::vector<CObjectBase*> m_beforeImages; // owned
