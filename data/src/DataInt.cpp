@@ -212,8 +212,14 @@ void CDataInt::NotifyListeners(unsigned int bits)
     // A listener may reach the root again; walking by index up to the count at the start stays
     // valid even if the list grows meanwhile.
     const size_t count = m_listeners.size();
-    for (size_t i = 0; i < count; ++i)
-        m_listeners[i](bits);
+    for (size_t i = 0; i < count; ++i) {
+        // The change is done whatever a listener does; one failing listener must not keep the
+        // others from hearing of it.
+        try {
+            m_listeners[i](bits);
+        } catch (...) {
+        }
+    }
 }
 
 int CDataInt::AddXmlReader(XmlReader reader)

@@ -44,7 +44,13 @@ void CTaskInt::CopyFrom(const CTask* other)
         return;
     GuardedVoid([&] {
         const CTaskInt& source = *static_cast<const CTaskInt*>(other);
+        CRecurrence* const series = Recurrence;
         CopyFields(source);
+        if (ID == -1) {
+            // A template stays its series' own: no set, the same series.
+            Recurrence = series;
+            return;
+        }
         // A task in a set keeps its set: taking the other's set pointer would let the commit
         // re-sort it into a second set. A task in no set takes the pointer as written.
         if (!IsInContainer())

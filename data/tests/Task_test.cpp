@@ -310,6 +310,17 @@ TEST_F(TaskTest, Template_marksItsSeriesAndCannotBeDeleted)
     ASSERT_EQ(store.Undo(), 0);
     EXPECT_STREQ(series->Task->Name, L"");
 
+    // Copying an ordinary task onto a template keeps it the template of its series.
+    CTask* plain = AddTask(r, Day(5, 7), 0, Day(5, 7), 30, L"plain");
+    ASSERT_EQ(Begin(), 0);
+    ASSERT_EQ(tmpl->MarkModified(), 0);
+    tmpl->CopyFrom(plain);
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_STREQ(tmpl->Name, L"plain");
+    EXPECT_EQ(tmpl->Owner, nullptr);
+    EXPECT_EQ(tmpl->Recurrence, series);
+    EXPECT_EQ(tmpl->ID, -1);
+
     series->Duration = 90;
     EXPECT_EQ(tmpl->GetDuration(), 90);
     EXPECT_FALSE(tmpl->SetDuration(10));
