@@ -1,0 +1,177 @@
+// Calendars and their exceptions: the ranges of a day, validity and the deletion cascade,
+// through QV2D.dll.
+#include "DataTestEnv.h"
+
+using namespace wqv2_data;
+using namespace qv2dtest;
+
+namespace {
+
+class CalendarsTest : public DataTest {
+protected:
+    CCalendar* AddCalendar(const wchar_t* name)
+    {
+        Begin();
+        CCalendar* c = root->Calendars->CreateNew();
+        c->SetName(name);
+        const int morning[] = {480, 720, 780, 1020};
+        for (unsigned list = 0; list < 5; ++list)
+            c->SetWorkingTimes(list, morning, 2);
+        c->SetWorkingTimes(5, nullptr, 0);
+        c->SetWorkingTimes(6, nullptr, 0);
+        const int holiday[] = {600, 660};
+        c->SetWorkingTimes(7, holiday, 1);
+        if (root->Calendars->Add(c) != 0 || Commit() != 0)
+            return nullptr;
+        return c;
+    }
+    CCalendarException* AddException(CCalendar* c, TDate day, const int* pairs, int count)
+    {
+        Begin();
+        CCalendarException* e = c->Exceptions->CreateNew();
+        e->Date = day;
+        e->SetWorkingTimes(pairs, count);
+        if (c->Exceptions->Add(e) != 0 || Commit() != 0)
+            return nullptr;
+        return e;
+    }
+};
+
+const TDate kMonday = TDate::FromYMD(9, 2024, 2); // 2 September 2024
+
+TEST_F(CalendarsTest, New_calendarWorksTheWholeDay)
+{
+    Begin();
+    CCalendar* c = root->Calendars->CreateNew();
+    EXPECT_EQ(c->HolidayRule, 2);
+    for (int list = 0; list < 8; ++list) {
+        ASSERT_EQ(c->WeekdayWorkingTimeCounts[list], 1);
+        EXPECT_EQ(c->WeekdayWorkingTimes[list][0], 0);
+        EXPECT_EQ(c->WeekdayWorkingTimes[list][1], 0);
+    }
+    EXPECT_EQ(root->Calendars->Add(c), kErrInvalid); // no name yet
+    c->MarkDeleted();
+}
+
+TEST_F(CalendarsTest, GetWorkingTimes_exceptionThenHolidayThenWeekday)
+{
+    CCalendar* c = AddCalendar(L"Office");
+    ASSERT_TRUE(c);
+    int pairs[8] = {};
+    EXPECT_EQ(static_cast<uint32_t>(kMonday) % 7, 0u);
+    ASSERT_EQ(c->GetWorkingTimes(pairs, kMonday), 2);
+    EXPECT_EQ(pairs[2], 780);
+    EXPECT_EQ(c->GetWorkingTimeCount(kMonday + 5), 0); // Saturday
+
+    Begin();
+    CHoliday* h = root->Holidays->CreateNew();
+    h->SetName(L"Holiday");
+    h->Date = kMonday;
+    root->Holidays->Add(h);
+    ASSERT_EQ(Commit(), 0);
+    ASSERT_EQ(c->GetWorkingTimes(pairs, kMonday), 1); // rule 2: the holiday list
+    EXPECT_EQ(pairs[0], 600);
+    Begin();
+    c->MarkModified();
+    c->HolidayRule = 0;
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_EQ(c->GetWorkingTimeCount(kMonday), 0);
+    Begin();
+    c->MarkModified();
+    c->HolidayRule = 1;
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_EQ(c->GetWorkingTimeCount(kMonday), 2);
+
+    const int shortDay[] = {480, 600};
+    ASSERT_TRUE(AddException(c, kMonday, shortDay, 1));
+    ASSERT_EQ(c->GetWorkingTimes(pairs, kMonday), 1);
+    EXPECT_EQ(pairs[1], 600);
+    ASSERT_TRUE(AddException(c, kMonday + 1, nullptr, 0)); // a day off
+    EXPECT_EQ(c->GetWorkingTimeCount(kMonday + 1), 0);
+}
+
+TEST_F(CalendarsTest, Add_refusesIllFormedLists)
+{
+    const auto tryAdd = [&](const int* pairs, int count, int rule) {
+        Begin();
+        CCalendar* c = root->Calendars->CreateNew();
+        c->SetName(L"C");
+        c->SetWorkingTimes(3, pairs, count);
+        c->HolidayRule = rule;
+        const int status = root->Calendars->Add(c);
+        if (status != 0)
+            c->MarkDeleted();
+        else
+            Commit();
+        return status;
+    };
+    const int touching[] = {480, 600, 600, 720};
+    const int overlapping[] = {480, 610, 600, 720};
+    const int afterMidnight[] = {1200, 0, 0, 60};
+    const int untilMidnight[] = {480, 600, 1200, 0};
+    EXPECT_EQ(tryAdd(touching, 2, 2), 0);
+    EXPECT_EQ(tryAdd(overlapping, 2, 2), kErrInvalid);
+    EXPECT_EQ(tryAdd(afterMidnight, 2, 2), kErrInvalid);
+    EXPECT_EQ(tryAdd(untilMidnight, 2, 2), 0);
+    EXPECT_EQ(tryAdd(touching, 2, 3), kErrInvalid);
+}
+
+TEST_F(CalendarsTest, SetWorkingTimes_countWithoutPairsStoresNone)
+{
+    CCalendar* c = AddCalendar(L"C");
+    c->SetWorkingTimes(2, nullptr, 3);
+    EXPECT_EQ(c->WeekdayWorkingTimeCounts[2], 0);
+    EXPECT_EQ(c->WeekdayWorkingTimes[2], nullptr);
+    const int one[] = {60, 120};
+    c->SetWorkingTimes(8, one, 1); // no such list: nothing happens
+    EXPECT_EQ(c->WeekdayWorkingTimeCounts[0], 2);
+}
+
+TEST_F(CalendarsTest, MarkDeleted_takesExceptionsAndResourceLinksAlongAndUndoBringsThemBack)
+{
+    CCalendar* c = AddCalendar(L"C");
+    const int shortDay[] = {480, 600};
+    CCalendarException* e = AddException(c, kMonday, shortDay, 1);
+    CResource* r = AddResource(L"R");
+    Begin();
+    r->MarkModified();
+    r->Calendar = c;
+    ASSERT_EQ(Commit(), 0);
+
+    ASSERT_EQ(Begin(L"delete calendar"), 0);
+    ASSERT_EQ(c->MarkDeleted(), 0);
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_EQ(root->Calendars->GetCount(), 0);
+    EXPECT_EQ(r->Calendar, nullptr);
+    EXPECT_EQ(c->Exceptions->GetCount(), 0);
+
+    ASSERT_EQ(store.Undo(), 0);
+    EXPECT_EQ(root->Calendars->GetAt(0), c);
+    EXPECT_EQ(r->Calendar, c);
+    EXPECT_EQ(c->Exceptions->FindByDate(kMonday), e);
+}
+
+TEST_F(CalendarsTest, Exceptions_seenFromCommitAndResortedOnDateChange)
+{
+    CCalendar* c = AddCalendar(L"C");
+    ASSERT_TRUE(AddException(c, kMonday + 10, nullptr, 0));
+    Begin();
+    CCalendarException* e = c->Exceptions->CreateNew();
+    e->Date = kMonday;
+    ASSERT_EQ(c->Exceptions->Add(e), 0);
+    EXPECT_EQ(c->Exceptions->FindByDate(kMonday), nullptr);
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_EQ(c->Exceptions->FindByDate(kMonday), e);
+    EXPECT_EQ(c->Exceptions->GetAt(0), e);
+
+    Begin();
+    e->MarkModified();
+    e->Date = kMonday + 20;
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_EQ(c->Exceptions->GetAt(1), e);
+    EXPECT_EQ(c->Exceptions->GetInRange(nullptr, kMonday + 20, kMonday + 20), 1);
+    EXPECT_EQ(c->Exceptions->GetInRange(nullptr, kMonday + 20, kMonday + 19), 0);
+    EXPECT_EQ(c->Exceptions->FindByDate(kMonday + 5), nullptr);
+}
+
+} // namespace
