@@ -165,6 +165,15 @@ TEST_F(TransactionCoreTest, Rollback_destroysAddedItemsOnce)
     EXPECT_EQ(box.Count(), 0);
 }
 
+TEST_F(TransactionCoreTest, DllFreeData_rollsBackAnOpenTransaction)
+{
+    ASSERT_EQ(root->BeginTransaction(L"pending"), 0);
+    ASSERT_EQ(box.Add(new CTestItem(&box)), 0);
+    DllFreeData();
+    EXPECT_EQ(gLive, 0);
+    root = DllGetData(&store);
+}
+
 TEST_F(TransactionCoreTest, Replay_beforeImageWithoutItemGives1AndLeavesNothingOpen)
 {
     CUndoInfo step(L"orphan");

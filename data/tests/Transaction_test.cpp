@@ -122,6 +122,20 @@ TEST_F(TransactionTest, MarkDeleted_neverAddedItemIsDestroyedAndNothingRegistere
     EXPECT_TRUE(Listened().calls.empty());
 }
 
+TEST_F(TransactionTest, MarkModified_neverAddedItemRegistersNothing)
+{
+    CResource* r = AddResource(L"R");
+    root->AddChangeListener(&RecordChange);
+    ASSERT_EQ(Begin(L"edit new"), 0);
+    CTask* t = r->Tasks->CreateNew();
+    t->DateStart = t->DateEnd = Day(3, 4);
+    EXPECT_EQ(t->MarkModified(), 0);
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_TRUE(Listened().calls.empty());
+    EXPECT_EQ(r->Tasks->GetCount(), 0); // only Add brings a task into its set
+    EXPECT_EQ(t->MarkDeleted(), 0);
+}
+
 TEST_F(TransactionTest, Commit_namedWithoutChangesStillPushesRecord)
 {
     root->AddChangeListener(&RecordChange);
