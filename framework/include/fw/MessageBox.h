@@ -1,0 +1,28 @@
+#pragma once
+// Message boxes of the program. Every box goes through one replaceable sink, so tests record the
+// boxes instead of blocking on them.
+
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class IMessageSink {
+public:
+    virtual ~IMessageSink() = default;
+    // Shows (or records) one box; returns the button chosen (IDOK, IDYES, ...).
+    virtual int Show(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) = 0;
+};
+
+// Replaces the sink; null restores the system message box. Returns the previous sink.
+IMessageSink* SetMessageSink(IMessageSink* sink);
+
+// Caption used for every box (the application title).
+void SetMessageCaption(std::wstring caption);
+
+int ShowMessage(HWND owner, const std::wstring& text, UINT flags);
+// The text is resource string `id` of the resource module.
+int ShowMessageId(HWND owner, UINT id, UINT flags);
+
+} // namespace fw

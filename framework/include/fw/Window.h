@@ -1,0 +1,58 @@
+#pragma once
+// CWindow: one C++ object for one HWND, with one window procedure for every class we register.
+//
+// Lifetime: a child window belongs to its parent's C++ object; the destructor destroys the window
+// when it still exists. A window created with SetOwnsItself(true) (top-level frames) is created
+// with `new` and deletes itself at WM_NCDESTROY; nothing else deletes it.
+
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class CWindow {
+public:
+    CWindow() = default;
+    CWindow(const CWindow&) = delete;
+    CWindow& operator=(const CWindow&) = delete;
+    virtual ~CWindow();
+
+    struct CreateArgs {
+        const wchar_t* className = nullptr; // registered with RegisterWindowClass
+        std::wstring title;
+        DWORD style = WS_OVERLAPPEDWINDOW;
+        DWORD exStyle = 0;
+        int x = CW_USEDEFAULT;
+        int y = CW_USEDEFAULT;
+        int cx = CW_USEDEFAULT;
+        int cy = CW_USEDEFAULT;
+        HWND parent = nullptr;
+        HMENU menu = nullptr; // the menu, or the control id of a child window
+    };
+    bool Create(const CreateArgs& args);
+
+    HWND Hwnd() const { return m_hwnd; }
+    bool Exists() const { return m_hwnd && ::IsWindow(m_hwnd); }
+
+    // Registers a window class whose messages reach CWindow::HandleMessage; a second call with the
+    // same name is a no-op.
+    static bool RegisterWindowClass(const wchar_t* name, UINT style, HICON icon, HBRUSH background);
+
+protected:
+    // Every message of the window after WM_NCCREATE; unhandled ones go to DefaultHandling.
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT DefaultHandling(UINT msg, WPARAM wp, LPARAM lp);
+    // Called after the last message (WM_NCDESTROY), once the object no longer holds the HWND.
+    virtual void OnFinalMessage() {}
+
+    void SetOwnsItself(bool owns) { m_ownsItself = owns; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+    HWND m_hwnd = nullptr;
+    bool m_ownsItself = false;
+};
+
+} // namespace fw

@@ -1,0 +1,113 @@
+// Dialogs from templates.
+#include "fw/Dialog.h"
+
+#include "fw/App.h"
+#include "fw/Resources.h"
+
+namespace fw {
+
+CDialog::CDialog(UINT templateId, HINSTANCE module) : m_template(templateId), m_module(module)
+{
+}
+
+CDialog::~CDialog()
+{
+    if (m_hwnd && IsWindow(m_hwnd)) {
+        // Detach first: the destruction's messages must not reach a half-destroyed object.
+        SetWindowLongPtrW(m_hwnd, DWLP_USER, 0);
+        HWND hwnd = m_hwnd;
+        m_hwnd = nullptr;
+        if (m_registered && CApp::Current())
+            CApp::Current()->RemoveModeless(hwnd);
+        DestroyWindow(hwnd);
+    }
+}
+
+INT_PTR CDialog::RunModal(HWND owner)
+{
+    m_modal = true;
+    const HINSTANCE module = m_module ? m_module : ResourceModule();
+    return DialogBoxParamW(module, MAKEINTRESOURCEW(m_template), owner, &CDialog::DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+bool CDialog::CreateModeless(HWND parent)
+{
+    if (m_hwnd)
+        return false;
+    m_modal = false;
+    const HINSTANCE module = m_module ? m_module : ResourceModule();
+    HWND hwnd = CreateDialogParamW(module, MAKEINTRESOURCEW(m_template), parent, &CDialog::DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+    if (!hwnd)
+        return false;
+    // Child pages get their keyboard navigation from the dialog that hosts them.
+    if (!(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) && CApp::Current()) {
+        CApp::Current()->AddModeless(hwnd);
+        m_registered = true;
+    }
+    return true;
+}
+
+bool CDialog::OnCommand(UINT id, UINT, HWND)
+{
+    if (id == IDOK) {
+        OnOk();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+INT_PTR CDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_COMMAND)
+        return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
+    return FALSE;
+}
+
+void CDialog::End(INT_PTR result)
+{
+    if (!m_hwnd)
+        return;
+    if (m_modal)
+        EndDialog(m_hwnd, result);
+    else
+        DestroyWindow(m_hwnd);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CDialog* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lp);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+        if (self)
+            self->m_hwnd = hwnd;
+    } else {
+        self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!self)
+        return FALSE;
+    INT_PTR result = FALSE;
+    try {
+        // WM_INITDIALOG: TRUE asks the system to give the focus to the first control.
+        result = (msg == WM_INITDIALOG) ? (self->OnInit() ? TRUE : FALSE) : self->HandleMessage(msg, wp, lp);
+    } catch (...) {
+        // No exception may unwind through the dialog manager.
+        result = FALSE;
+    }
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        if (self->m_registered && CApp::Current())
+            CApp::Current()->RemoveModeless(hwnd);
+        self->m_registered = false;
+        self->m_hwnd = nullptr;
+    }
+    return result;
+}
+
+} // namespace fw

@@ -1,0 +1,89 @@
+// The one window procedure: finds the object in the window's user data and forwards.
+#include "fw/Window.h"
+
+namespace fw {
+
+CWindow::~CWindow()
+{
+    if (m_hwnd && ::IsWindow(m_hwnd)) {
+        // Detach first: the messages of the destruction must not reach a half-destroyed object.
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        HWND hwnd = m_hwnd;
+        m_hwnd = nullptr;
+        DestroyWindow(hwnd);
+    }
+}
+
+bool CWindow::RegisterWindowClass(const wchar_t* name, UINT style, HICON icon, HBRUSH background)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, name, &existing))
+        return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = style;
+    wc.lpfnWndProc = &CWindow::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc) != 0;
+}
+
+bool CWindow::Create(const CreateArgs& args)
+{
+    if (m_hwnd)
+        return false;
+    HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title.c_str(), args.style, args.x, args.y,
+                                args.cx, args.cy, args.parent, args.menu, GetModuleHandleW(nullptr), this);
+    return hwnd != nullptr;
+}
+
+LRESULT CWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    return DefaultHandling(msg, wp, lp);
+}
+
+LRESULT CWindow::DefaultHandling(UINT msg, WPARAM wp, LPARAM lp)
+{
+    return DefWindowProcW(m_hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CWindow* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        self = static_cast<CWindow*>(cs->lpCreateParams);
+        if (self) {
+            self->m_hwnd = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+    } else {
+        self = reinterpret_cast<CWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(msg, wp, lp);
+    } catch (...) {
+        // No exception may unwind through the system's dispatcher.
+        result = DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+        self->OnFinalMessage();
+        if (self->m_ownsItself)
+            delete self;
+    }
+    return result;
+}
+
+} // namespace fw

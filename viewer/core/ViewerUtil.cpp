@@ -1,0 +1,181 @@
+// Paths, files, version blocks and sort names.
+#include "ViewerUtil.h"
+
+#include <shlobj.h>
+
+#include <vector>
+
+std::wstring GetPathFolder(std::wstring_view path)
+{
+    const size_t last = path.find_last_of(L"\\/:");
+    return last == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, last + 1));
+}
+
+std::wstring GetPathFileName(std::wstring_view path)
+{
+    const size_t last = path.find_last_of(L"\\/:");
+    return std::wstring(last == std::wstring_view::npos ? path : path.substr(last + 1));
+}
+
+std::wstring GetPathExtension(std::wstring_view path)
+{
+    const std::wstring name = GetPathFileName(path);
+    const size_t dot = name.find_last_of(L'.');
+    return dot == std::wstring::npos ? std::wstring() : name.substr(dot);
+}
+
+std::wstring GetFullPath(const std::wstring& path)
+{
+    if (path.empty())
+        return {};
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return path;
+    std::wstring full(needed, L'\0');
+    const DWORD n = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (n == 0 || n >= needed)
+        return path;
+    full.resize(n);
+    return full;
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
+{
+    if (folder.empty())
+        return name;
+    if (folder.back() == L'\\' || folder.back() == L'/')
+        return folder + name;
+    return folder + L"\\" + name;
+}
+
+std::wstring ResolveAgainst(const std::wstring& base, const std::wstring& path)
+{
+    if (path.empty())
+        return path;
+    const bool absolute = (path.size() > 1 && path[1] == L':') || path[0] == L'\\' || path[0] == L'/';
+    if (absolute)
+        return GetFullPath(path);
+    return GetFullPath(JoinPath(base, path));
+}
+
+std::wstring GetDocumentsFolder()
+{
+    PWSTR folder = nullptr;
+    std::wstring result;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &folder)) && folder)
+        result = folder;
+    CoTaskMemFree(folder);
+    return result;
+}
+
+std::wstring GetModulePath(HMODULE module)
+{
+    // The system cannot report the length: grow until the name fits.
+    std::wstring path(260, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring GetCurrentFolder()
+{
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    if (needed == 0)
+        return {};
+    std::wstring folder(needed, L'\0');
+    const DWORD n = GetCurrentDirectoryW(needed, folder.data());
+    folder.resize(n < needed ? n : 0);
+    return folder;
+}
+
+bool IsExistingFile(const std::wstring& path)
+{
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsExistingFolder(const std::wstring& path)
+{
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bytes.clear();
+    bool ok = true;
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, chunk, sizeof(chunk), &got, nullptr)) {
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        bytes.append(chunk, got);
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+std::wstring GetVersionString(const std::wstring& modulePath, const std::wstring& key)
+{
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(modulePath.c_str(), &handle);
+    if (size == 0)
+        return {};
+    std::vector<unsigned char> block(size);
+    if (!GetFileVersionInfoW(modulePath.c_str(), 0, size, block.data()))
+        return {};
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                        &length) ||
+        !translation || length < sizeof(Translation))
+        return {};
+    wchar_t code[16];
+    swprintf(code, 16, L"%04hX%04hX", translation->language, translation->codePage);
+    if (key.empty())
+        return code;
+    const std::wstring query = L"\\StringFileInfo\\" + std::wstring(code) + L"\\" + key;
+    wchar_t* value = nullptr;
+    if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
+        return {};
+    return value;
+}
+
+std::wstring GetSortNamePart(std::wstring_view name, int mode)
+{
+    const size_t close = name.find(L']');
+    if (name.empty() || name[0] != L'[' || close == std::wstring_view::npos)
+        return std::wstring(name);
+    if (mode == 0)
+        return std::wstring(name.substr(1, close - 1)) + std::wstring(name.substr(close + 1));
+    if (mode == 1)
+        return std::wstring(name.substr(close + 1));
+    return std::wstring(name);
+}
+
+bool CompareSortNames(std::wstring_view a, std::wstring_view b)
+{
+    const std::wstring keyA = GetSortNamePart(a, 0);
+    const std::wstring keyB = GetSortNamePart(b, 0);
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, keyA.c_str(), static_cast<int>(keyA.size()),
+                          keyB.c_str(), static_cast<int>(keyB.size())) == CSTR_LESS_THAN;
+}

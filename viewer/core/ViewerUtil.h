@@ -1,0 +1,43 @@
+#pragma once
+// Small helpers that the viewer's modules share: paths and files, version blocks, and names with
+// a bracketed sort key.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+// Drive and folder of a path, with the trailing backslash ("" when the path has none).
+std::wstring GetPathFolder(std::wstring_view path);
+// File name and extension of a path.
+std::wstring GetPathFileName(std::wstring_view path);
+// The extension from the last dot of the file name, dot included ("" when none).
+std::wstring GetPathExtension(std::wstring_view path);
+// The absolute form of a path (against the current directory); the path itself when it cannot
+// be made absolute. No length limit.
+std::wstring GetFullPath(const std::wstring& path);
+// `path` made absolute against `base` when it is relative; an empty path stays empty.
+std::wstring ResolveAgainst(const std::wstring& base, const std::wstring& path);
+// `folder` + "\" + `name`, with exactly one backslash between them.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
+// The user's documents folder; empty when the shell cannot give it.
+std::wstring GetDocumentsFolder();
+std::wstring GetModulePath(HMODULE module);
+std::wstring GetCurrentFolder();
+
+bool IsExistingFile(const std::wstring& path);   // exists and is not a folder
+bool IsExistingFolder(const std::wstring& path); // exists and is a folder
+// The whole content of a file; false when it cannot be opened or read.
+bool ReadWholeFile(const std::wstring& path, std::string& bytes);
+
+// A value of a module file's version block: with a key, the value under the first language and
+// code page of its translation table; with an empty key, that language and code page as eight
+// hexadecimal digits. Empty when the file has no version block or no such value.
+std::wstring GetVersionString(const std::wstring& modulePath, const std::wstring& key);
+
+// Names with a sort key in brackets, as in "[02]Alpha": mode 0 gives the key and the rest
+// ("02Alpha"), mode 1 the rest ("Alpha"), any other mode the whole name. Only the first "]"
+// counts; a name without the prefix is returned whole.
+std::wstring GetSortNamePart(std::wstring_view name, int mode);
+// true when the mode-0 part of a sorts before that of b (user locale, ignoring case).
+bool CompareSortNames(std::wstring_view a, std::wstring_view b);
