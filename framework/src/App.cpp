@@ -3,6 +3,8 @@
 
 #include "fw/FrameWindow.h"
 
+#include <commdlg.h>
+
 #include <algorithm>
 
 namespace fw {
@@ -19,6 +21,10 @@ CApp::CApp()
 
 CApp::~CApp()
 {
+    if (m_devMode)
+        GlobalFree(m_devMode);
+    if (m_devNames)
+        GlobalFree(m_devNames);
     if (gCurrentApp == this)
         gCurrentApp = nullptr;
 }
@@ -151,6 +157,27 @@ void CApp::AddModeless(HWND dialog)
 void CApp::RemoveModeless(HWND dialog)
 {
     m_modeless.erase(std::remove(m_modeless.begin(), m_modeless.end(), dialog), m_modeless.end());
+}
+
+} // namespace fw
+
+namespace fw {
+
+bool CApp::GetPrinterDeviceDefaults(HGLOBAL& devMode, HGLOBAL& devNames)
+{
+    if (!m_devMode || !m_devNames) {
+        PRINTDLGW pd{};
+        pd.lStructSize = sizeof(pd);
+        pd.Flags = PD_RETURNDEFAULT;
+        // PD_RETURNDEFAULT shows nothing; it fails when no printer is installed.
+        if (!PrintDlgW(&pd))
+            return false;
+        m_devMode = pd.hDevMode;
+        m_devNames = pd.hDevNames;
+    }
+    devMode = m_devMode;
+    devNames = m_devNames;
+    return m_devMode != nullptr;
 }
 
 } // namespace fw

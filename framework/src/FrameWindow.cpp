@@ -19,9 +19,9 @@ bool CFrameWindow::LoadFrame(UINT id, DWORD style, const std::wstring& title)
 {
     const HINSTANCE module = ResourceModule();
     HICON icon = LoadIconW(module, MAKEINTRESOURCEW(id));
-    // One class for every frame: the icon is set per window below.
-    if (!RegisterWindowClass(kFrameClass, CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
-        return false;
+    // One class for every frame: the icon is set per window below. A failed registration
+    // makes Create fail too, which releases the frame.
+    RegisterWindowClass(kFrameClass, CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
     HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(id));
     m_accelerators = LoadAcceleratorsW(module, MAKEINTRESOURCEW(id));
     CreateArgs args;
@@ -30,7 +30,8 @@ bool CFrameWindow::LoadFrame(UINT id, DWORD style, const std::wstring& title)
     args.style = style;
     args.menu = menu;
     if (!Create(args)) {
-        if (menu)
+        // `this` is gone now; only locals may be touched.
+        if (menu && IsMenu(menu))
             DestroyMenu(menu);
         return false;
     }

@@ -38,9 +38,24 @@ bool CWindow::Create(const CreateArgs& args)
 {
     if (m_hwnd)
         return false;
+    m_sawCreation = false;
     HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title.c_str(), args.style, args.x, args.y,
                                 args.cx, args.cy, args.parent, args.menu, GetModuleHandleW(nullptr), this);
-    return hwnd != nullptr;
+    if (hwnd)
+        return true;
+    // A window that got as far as WM_NCCREATE was destroyed again and has been released at
+    // WM_NCDESTROY; one that never got there is released here, so a self-owned object is gone
+    // after every failure.
+    if (!m_sawCreation)
+        Release(this);
+    return false;
+}
+
+void CWindow::Release(CWindow* window)
+{
+    window->OnFinalMessage();
+    if (window->m_ownsItself)
+        delete window; // the one place where a window object deletes itself
 }
 
 LRESULT CWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
@@ -61,6 +76,7 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         self = static_cast<CWindow*>(cs->lpCreateParams);
         if (self) {
             self->m_hwnd = hwnd;
+            self->m_sawCreation = true;
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
     } else {
@@ -79,9 +95,7 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;
-        self->OnFinalMessage();
-        if (self->m_ownsItself)
-            delete self;
+        Release(self);
     }
     return result;
 }

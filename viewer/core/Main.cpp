@@ -1,7 +1,11 @@
-// Program entry point.
+// Program entry point: the process-wide objects around one run of the application.
+#include "MainApp.h"
+#include "ProcessObjects.h"
+
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    return 0;
+    CProcessObjects objects;
+    return objects.App().Run();
 }

@@ -6,6 +6,8 @@
 // field). Every function across the boundary has C linkage and the C calling convention (the
 // caller removes the arguments), so exports keep their plain names.
 
+#include "wqv2_data/Types.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -14,12 +16,9 @@
 #define QV2_CALL __cdecl
 
 class CRKPrintEngine2;
-namespace wqv2_data {
-class CData;
-class CFilter;
-class CTask;
-class CCalendar;
-} // namespace wqv2_data
+
+// One shown occurrence of a task ({day, task}): the data library's entry, shared as it is.
+using TaskOccurrence = wqv2_data::TaskOccurrence;
 
 extern "C" {
 
@@ -129,13 +128,6 @@ struct ShowMenuArgs {
     POINT Point;  // screen coordinates; (-1, -1) = at the cursor
 };
 
-// One shown occurrence of a task: an ordinary task with its start day, or a day of a recurring
-// series with the series' template task.
-struct TaskOccurrence {
-    int32_t Day; // a TDate day number
-    wqv2_data::CTask* Task;
-};
-
 typedef int(QV2_CALL* AddViewSettingsPageFn)(ViewSettingsPageRecord* page);
 typedef int(QV2_CALL* AddContextMenuItemFn)(ContextMenuItem* item);
 
@@ -236,5 +228,5 @@ static_assert(sizeof(SendMessageArgs) == 12);
 static_assert(sizeof(ShowMenuArgs) == 12);
 static_assert(offsetof(ShowMenuArgs, Point) == 4);
 static_assert(sizeof(TaskOccurrence) == 8);
-static_assert(offsetof(TaskOccurrence, Task) == 4);
+static_assert(offsetof(TaskOccurrence, day) == 0 && offsetof(TaskOccurrence, task) == 4);
 #endif

@@ -69,6 +69,11 @@ public:
     void AddModeless(HWND dialog);
     void RemoveModeless(HWND dialog);
 
+    // The application's printer settings (device mode and names as movable global memory, owned
+    // by the application); fetched from the default printer without a dialog the first time.
+    // false when there is no printer.
+    bool GetPrinterDeviceDefaults(HGLOBAL& devMode, HGLOBAL& devNames);
+
     int ExitCode() const { return m_exitCode; }
     void SetExitCode(int code) { m_exitCode = code; }
 
@@ -82,6 +87,8 @@ private:
     bool m_saveRecentFiles = true;
     CFrameWindow* m_mainFrame = nullptr; // not owned
     std::vector<HWND> m_modeless;
+    HGLOBAL m_devMode = nullptr;  // owned
+    HGLOBAL m_devNames = nullptr; // owned
     int m_exitCode = 0;
 };
 

@@ -14,7 +14,8 @@ public:
     CFrameWindow();
 
     // Creates the window with the menu, icon and accelerator table of resource `id` of the
-    // resource module (each optional). The frame is not shown.
+    // resource module (each optional). The frame is not shown. On failure the frame object has
+    // deleted itself.
     bool LoadFrame(UINT id, DWORD style, const std::wstring& title);
 
     HMENU Menu() const;

@@ -30,6 +30,7 @@ public:
         HWND parent = nullptr;
         HMENU menu = nullptr; // the menu, or the control id of a child window
     };
+    // false when the window cannot be created; a self-owned object has then deleted itself.
     bool Create(const CreateArgs& args);
 
     HWND Hwnd() const { return m_hwnd; }
@@ -50,9 +51,11 @@ protected:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static void Release(CWindow* window);
 
     HWND m_hwnd = nullptr;
     bool m_ownsItself = false;
+    bool m_sawCreation = false; // WM_NCCREATE reached the object during Create
 };
 
 } // namespace fw
