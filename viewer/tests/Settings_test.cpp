@@ -1,0 +1,196 @@
+#include "Settings.h"
+
+#include "DateTimeEnv.h"
+#include "TestSupport.h"
+#include "fw/Profile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+datetime::LocalClock FixedNow()
+{
+    return {2026, 5, 17, 14, 30};
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        datetime::SetClock(&FixedNow);
+        m_locale = datetime::SetLocale(0x0409);
+    }
+    void TearDown() override
+    {
+        datetime::SetClock(nullptr);
+        datetime::SetLocale(m_locale);
+    }
+
+    CSettings settings;
+
+private:
+    unsigned long m_locale = 0;
+};
+
+TEST_F(SettingsTest, NormaliseKey_otherSpellingsReachTheSameSetting)
+{
+    settings.SetSetting(L"ViewZoom", L"150");
+    EXPECT_EQ(settings.GetSetting(L"viewzoom"), L"150");
+    EXPECT_EQ(settings.GetSetting(L"VIEWZOOM"), L"150");
+    EXPECT_EQ(settings.GetSetting(L"<MOOZWEIV"), L"150");
+    EXPECT_EQ(settings.GetSetting(L"<moozweiv"), L"150");
+    // ":" followed by the key with a filler character after each of its characters.
+    EXPECT_EQ(settings.GetSetting(L":vxixexwxzxoxoxm"), L"150");
+    EXPECT_EQ(settings.GetSetting(L":VxIxExWxZxOxOxMx"), L"150");
+    EXPECT_EQ(CSettings::NormaliseKey(L":"), L"");
+    EXPECT_EQ(settings.GetSetting(L""), L"");
+}
+
+TEST_F(SettingsTest, SetSetting_plusKeysAppendOnANewLine)
+{
+    settings.SetSetting(L"+ExcludeReport", L"First");
+    EXPECT_EQ(settings.GetSetting(L"ExcludeReport"), L"First");
+    settings.SetSetting(L"+ExcludeReport", L"Second");
+    EXPECT_EQ(settings.GetSetting(L"ExcludeReport"), L"First\nSecond");
+    settings.SetSetting(L"ExcludeReport", L"Only");
+    EXPECT_EQ(settings.GetSetting(L"ExcludeReport"), L"Only");
+    // The key after the plus may use the other spellings too.
+    settings.SetSetting(L"+<TROPEREDULCXE", L"Reversed");
+    EXPECT_EQ(settings.GetSetting(L"ExcludeReport"), L"Only\nReversed");
+    settings.SetSetting(L"", L"ignored");
+    settings.SetSetting(L"+", L"ignored");
+    EXPECT_EQ(settings.Count(), 1u);
+}
+
+TEST_F(SettingsTest, GetBoolSetting_onlyTheNoWordsAndZeroAreFalse)
+{
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"No", false}, {L"OFF", false}, {L"false", false}, {L"n", false}, {L"0", false},
+        {L"00", true},  {L" 0", true},   {L"yes", true},    {L"1", true},  {L"nope", true},
+    };
+    for (const auto& [text, expected] : cases) {
+        settings.SetSetting(L"Flag", text);
+        EXPECT_EQ(settings.GetBoolSetting(L"Flag", !expected), expected) << std::string(text, text + wcslen(text));
+    }
+    settings.SetSetting(L"Flag", L"");
+    EXPECT_TRUE(settings.GetBoolSetting(L"Flag", true));
+    EXPECT_FALSE(settings.GetBoolSetting(L"Missing", false));
+}
+
+TEST_F(SettingsTest, GetIntSetting_readsTheLeadingNumber)
+{
+    settings.SetSetting(L"N", L"12abc");
+    EXPECT_EQ(settings.GetIntSetting(L"N", 7), 12);
+    settings.SetSetting(L"N", L"abc");
+    EXPECT_EQ(settings.GetIntSetting(L"N", 7), 0);
+    settings.SetSetting(L"N", L"\t -35");
+    EXPECT_EQ(settings.GetIntSetting(L"N", 7), -35);
+    EXPECT_EQ(settings.GetIntSetting(L"Missing", 7), 7);
+    settings.SetIntSetting(L"N", -2147483647 - 1);
+    EXPECT_EQ(settings.GetSetting(L"N"), L"-2147483648");
+    settings.SetBoolSetting(L"B", true);
+    EXPECT_EQ(settings.GetSetting(L"B"), L"1");
+}
+
+TEST_F(SettingsTest, GetColourSetting_numberOrThreeRuns)
+{
+    settings.SetSetting(L"C", L"255 128 0");
+    EXPECT_EQ(settings.GetColourSetting(L"C", 1), 33023u);
+    settings.SetSetting(L"C", L"16711680");
+    EXPECT_EQ(settings.GetColourSetting(L"C", 1), 16711680u);
+    settings.SetSetting(L"C", L"rgb(10, 20)");
+    EXPECT_EQ(settings.GetColourSetting(L"C", 1), 10u | 20u << 8);
+    // Components are clamped to a byte, the number form to 24 bits.
+    settings.SetSetting(L"C", L"300 -5 99999999999");
+    EXPECT_EQ(settings.GetColourSetting(L"C", 1), 255u | 5u << 8 | 255u << 16);
+    settings.SetSetting(L"C", L"99999999999");
+    EXPECT_EQ(settings.GetColourSetting(L"C", 1), 0xFFFFFFu);
+    EXPECT_EQ(settings.GetColourSetting(L"Missing", 0x123456), 0x123456u);
+}
+
+TEST_F(SettingsTest, GetDateSetting_unreadableTextGivesToday)
+{
+    settings.SetSetting(L"D", L"not a date");
+    EXPECT_EQ(static_cast<uint32_t>(settings.GetDateSetting(L"D", TDate(5))), TDate::FromYMD(5, 2026, 17));
+    EXPECT_EQ(static_cast<uint32_t>(settings.GetDateSetting(L"Missing", TDate(5))), 5u);
+    settings.SetSetting(L"D", L"3/4/2025");
+    EXPECT_EQ(static_cast<uint32_t>(settings.GetDateSetting(L"D", TDate(5))), TDate::FromYMD(3, 2025, 4));
+}
+
+TEST_F(SettingsTest, GetDateText_usesDateFormatWhenSet)
+{
+    const TDate day(TDate::FromYMD(2, 2026, 9));
+    settings.SetSetting(L"DateFormat", L"yyyy-MM-dd");
+    EXPECT_EQ(settings.GetDateText(day), L"2026-02-09");
+    settings.SetSetting(L"DateFormat", L"");
+    EXPECT_EQ(settings.GetDateText(day), L"2/9/2026");
+}
+
+TEST_F(SettingsTest, GetSettingList_dropsEmptyPieces)
+{
+    settings.SetSetting(L"L", L"\ta\t\tb\nc\n");
+    EXPECT_EQ(settings.GetSettingList(L"L", L"\t\n"), (std::vector<std::wstring>{L"a", L"b", L"c"}));
+    EXPECT_TRUE(settings.GetSettingList(L"Missing", L"\t").empty());
+}
+
+TEST_F(SettingsTest, LoadSettingsLine_trimsAndUnquotes)
+{
+    EXPECT_TRUE(settings.LoadSettingsLine(L"  \"Report Title\"  =  \"a=b \"  "));
+    EXPECT_EQ(settings.GetSetting(L"REPORT TITLE"), L"a=b ");
+    EXPECT_TRUE(settings.LoadSettingsLine(L"Key=\"\""));
+    EXPECT_EQ(settings.GetSetting(L"Key"), L"");
+    EXPECT_TRUE(settings.LoadSettingsLine(L"Quote=\""));
+    EXPECT_EQ(settings.GetSetting(L"Quote"), L"\"");
+    EXPECT_TRUE(settings.LoadSettingsLine(L"Blank=  \t "));
+    EXPECT_EQ(settings.GetSetting(L"Blank"), L"");
+    for (const wchar_t* ignored : {L";Comment=1", L"#Comment=1", L"!Comment=1", L"[Section]=1", L"=value",
+                                   L"no equals sign", L"  =x"}) {
+        EXPECT_FALSE(settings.LoadSettingsLine(ignored));
+    }
+    EXPECT_EQ(settings.GetSetting(L";Comment"), L"");
+}
+
+TEST_F(SettingsTest, LoadSettingsFile_readsEveryLineWhateverItsLength)
+{
+    qvtest::CTempFolder folder;
+    const std::string longValue(20000, 'x');
+    folder.Write(L"a.qvs", "First=1\r\n; note=2\r\nLong=" + longValue + "\r\n+First=3\nLast=end");
+    EXPECT_TRUE(settings.LoadSettingsFile(folder.File(L"a.qvs")));
+    EXPECT_EQ(settings.GetSetting(L"First"), L"1\n3");
+    EXPECT_EQ(settings.GetSetting(L"Long").size(), longValue.size());
+    EXPECT_EQ(settings.GetSetting(L"Last"), L"end");
+    EXPECT_EQ(settings.Count(), 3u);
+    EXPECT_FALSE(settings.LoadSettingsFile(folder.File(L"missing.qvs")));
+}
+
+TEST_F(SettingsTest, ProfileKeys_lineBreaksTravelAsMarkers)
+{
+    qvtest::CTempFolder folder;
+    const std::wstring ini = folder.File(L"settings.ini");
+    settings.SetSetting(L"Header", L"line one\nline two");
+    settings.SaveSettingToProfile(L"Reports", ini, L"Header");
+    EXPECT_NE(qvtest::ReadFileBytes(ini).find("line one<!nl!>line two"), std::string::npos);
+
+    CSettings fresh;
+    fresh.SetSetting(L"Other", L"kept");
+    fresh.LoadSettingFromProfile(L"Reports", ini, L"Header");
+    fresh.LoadSettingFromProfile(L"Reports", ini, L"Other");
+    EXPECT_EQ(fresh.GetSetting(L"Header"), L"line one\nline two");
+    EXPECT_EQ(fresh.GetSetting(L"Other"), L"kept");
+}
+
+TEST_F(SettingsTest, ProfileKeys_emptyFileNameUsesTheApplicationProfile)
+{
+    qvtest::CTempFolder folder;
+    fw::CProfile profile;
+    profile.UseIniFile(folder.File(L"profile.ini"));
+    settings.SetApplicationProfile(&profile);
+    settings.SetSetting(L"ViewZoom", L"125");
+    settings.SaveSettingToProfile(L"Views", L"", L"ViewZoom");
+    EXPECT_EQ(profile.GetString(L"Views", L"ViewZoom", L""), L"125");
+    profile.WriteString(L"Views", L"ViewZoom", L"80");
+    settings.LoadSettingFromProfile(L"Views", L"", L"ViewZoom");
+    EXPECT_EQ(settings.GetSetting(L"ViewZoom"), L"80");
+}
+
+} // namespace

@@ -1,0 +1,173 @@
+// Helpers of the viewer's tests.
+#include "TestSupport.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+extern "C" __declspec(dllexport) void __cdecl QvTestLog(const wchar_t* line)
+{
+    qvtest::LogLines().push_back(line ? line : L"");
+}
+
+namespace qvtest {
+
+namespace {
+
+std::wstring ParentFolder(std::wstring folder)
+{
+    if (!folder.empty() && folder.back() == L'\\')
+        folder.pop_back();
+    const size_t slash = folder.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? folder : folder.substr(0, slash + 1);
+}
+
+void RemoveTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring child = path + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else {
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
+            }
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+void MakeFolders(const std::wstring& path)
+{
+    for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
+        CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryW(path.c_str(), nullptr);
+}
+
+} // namespace
+
+std::vector<std::wstring>& LogLines()
+{
+    static std::vector<std::wstring> lines;
+    return lines;
+}
+
+void ClearLog()
+{
+    LogLines().clear();
+}
+
+std::vector<std::wstring> LogLinesOf(const std::wstring& prefix)
+{
+    std::vector<std::wstring> found;
+    for (const std::wstring& line : LogLines()) {
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            found.push_back(line);
+    }
+    return found;
+}
+
+int LogIndex(const std::wstring& line)
+{
+    const auto& lines = LogLines();
+    const auto it = std::find(lines.begin(), lines.end(), line);
+    return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
+}
+
+CMessageRecorder::CMessageRecorder() : m_previous(fw::SetMessageSink(this))
+{
+}
+
+CMessageRecorder::~CMessageRecorder()
+{
+    fw::SetMessageSink(m_previous);
+}
+
+int CMessageRecorder::Show(HWND, const std::wstring& text, const std::wstring&, UINT flags)
+{
+    messages.push_back({text, flags});
+    return answer;
+}
+
+CTempFolder::CTempFolder()
+{
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    static unsigned counter = 0;
+    for (;;) {
+        m_path = std::wstring(temp) + L"qvtest-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                 std::to_wstring(++counter);
+        if (CreateDirectoryW(m_path.c_str(), nullptr))
+            break;
+    }
+}
+
+CTempFolder::~CTempFolder()
+{
+    RemoveTree(m_path);
+}
+
+void CTempFolder::MakeFolder(const std::wstring& name) const
+{
+    MakeFolders(File(name));
+}
+
+void CTempFolder::Write(const std::wstring& name, const std::string& text) const
+{
+    const std::wstring path = File(name);
+    MakeFolders(path.substr(0, path.find_last_of(L'\\')));
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool CTempFolder::Copy(const std::wstring& from, const std::wstring& name) const
+{
+    const std::wstring path = File(name);
+    MakeFolders(path.substr(0, path.find_last_of(L'\\')));
+    return CopyFileW(from.c_str(), path.c_str(), FALSE) != 0;
+}
+
+std::wstring TestProgramFolder()
+{
+    wchar_t path[4096] = {};
+    GetModuleFileNameW(nullptr, path, 4096);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+std::wstring BinFolder()
+{
+    return ParentFolder(TestProgramFolder()) + L"bin\\";
+}
+
+std::wstring StubFolder()
+{
+    return TestProgramFolder() + L"stubs\\";
+}
+
+std::string ReadFileBytes(const std::wstring& path)
+{
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0)
+        bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+} // namespace qvtest
