@@ -64,3 +64,17 @@ function(qv_test_data name dir)
     configure_file(${dir}/${f} ${QV_TEST_DIR}/${name}/${f} COPYONLY)
   endforeach()
 endfunction()
+
+# A plug-in of the viewer: a DLL with plain export names that sees the plug-in boundary
+# (QV2PluginInterface.h). The plug-ins named by the resource library (strings 173 and 175) lie in
+# the program folder as .dll files; FOLDER puts a plug-in into the plug-in folder instead
+# (build/bin/Plugins, string 181) with the plug-in extension .qvp (string 186), where the
+# viewer's search finds it.
+function(qv_plugin target)
+  cmake_parse_arguments(P "FOLDER" "" "" ${ARGN})
+  qv_dll(${target})
+  target_link_libraries(${target} PRIVATE qv_plugin_interface)
+  if(P_FOLDER)
+    set_target_properties(${target} PROPERTIES SUFFIX ".qvp" RUNTIME_OUTPUT_DIRECTORY ${QV_BIN_DIR}/Plugins)
+  endif()
+endfunction()

@@ -11,7 +11,7 @@ namespace {
 
 const wchar_t* const kImages[] = {
     L"Win-Quorvia2-Viewer.exe", L"QV2D.dll", L"RKPrintEngine2.dll",
-    L"QV2R.dll", L"RKComControls2.dll", L"QV2ResV.dll",
+    L"QV2R.dll", L"RKComControls2.dll", L"QV2ResV.dll", L"QV2BoardView.dll",
 };
 
 std::wstring VersionString(const std::wstring& file, const wchar_t* key)

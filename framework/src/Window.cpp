@@ -3,6 +3,16 @@
 
 namespace fw {
 
+HINSTANCE CodeModule()
+{
+    // The module this code was linked into: the program, or a plug-in that links the framework
+    // too. Classes are registered per module, so a plug-in's classes never meet the program's.
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&CodeModule), &module);
+    return module;
+}
+
 CWindow::~CWindow()
 {
     if (m_hwnd && ::IsWindow(m_hwnd)) {
@@ -16,7 +26,7 @@ CWindow::~CWindow()
 
 bool CWindow::RegisterWindowClass(const wchar_t* name, UINT style, HICON icon, HBRUSH background)
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HINSTANCE instance = CodeModule();
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(instance, name, &existing))
@@ -40,7 +50,7 @@ bool CWindow::Create(const CreateArgs& args)
         return false;
     m_sawCreation = false;
     HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title.c_str(), args.style, args.x, args.y,
-                                args.cx, args.cy, args.parent, args.menu, GetModuleHandleW(nullptr), this);
+                                args.cx, args.cy, args.parent, args.menu, CodeModule(), this);
     if (hwnd)
         return true;
     // A window that got as far as WM_NCCREATE was destroyed again and has been released at

@@ -1,7 +1,7 @@
 // The main view: hosts the board window.
 #include "MainView.h"
 
-#include "ViewMessages.h"
+#include "QV2PluginInterface.h"
 
 #include <windowsx.h>
 

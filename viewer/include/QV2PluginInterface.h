@@ -115,6 +115,33 @@ struct ContextMenuItem {
     INT_PTR B;
 };
 
+// Messages between the main window, the main view and the board-view window of the view
+// plug-in. Pointer arguments point to records on the sender's stack, valid during the call.
+
+// Mouse wheel over the main view; lParam: ViewWheelArgs*; wParam 0.
+#define WM_MAINVIEW_WHEEL 2024
+// The view's date: wParam 0 asks the view to fill the TDateTime at lParam with its current date
+// and time (answer 1 when filled); 1 moves the view to the date at lParam; 2 scrolls it to the
+// date and time at lParam after a change of the time scale.
+#define WM_MAINWND_VIEWDATE 2036
+// The visible period: wParam and lParam point to the TDateTime values that receive its start and
+// its end.
+#define WM_MAINWND_VIEWPERIOD 2037
+// Context menu asked for from the keyboard; lParam: ViewContextMenuArgs* holding (-1, -1).
+#define WM_MAINVIEW_CONTEXTMENU 2038
+
+struct ViewWheelArgs {
+    UINT Keys;
+    int32_t Delta; // the short wheel delta in a 32-bit slot
+    int32_t X;     // the screen point of the wheel message
+    int32_t Y;
+};
+
+struct ViewContextMenuArgs {
+    int32_t X;
+    int32_t Y;
+};
+
 // Argument of the host command "SendMessageToMainWnd".
 struct SendMessageArgs {
     UINT Message;
@@ -225,6 +252,8 @@ static_assert(offsetof(ContextMenuItem, A) == 520);
 static_assert(offsetof(ContextMenuItem, B) == 524);
 
 static_assert(sizeof(SendMessageArgs) == 12);
+static_assert(sizeof(ViewWheelArgs) == 16);
+static_assert(sizeof(ViewContextMenuArgs) == 8);
 static_assert(sizeof(ShowMenuArgs) == 12);
 static_assert(offsetof(ShowMenuArgs, Point) == 4);
 static_assert(sizeof(TaskOccurrence) == 8);

@@ -1,5 +1,7 @@
 // Start-up and exit of the viewer against stand-in libraries and plug-ins that log their calls.
 #include "CommandLineInfoEx.h"
+#include "HostApi.h"
+#include "TDateTime.h"
 #include "MainApp.h"
 #include "MainFrame.h"
 #include "ProcessObjects.h"
@@ -509,6 +511,34 @@ TEST_F(StartupTest, Registrations_ofPluginsAndTheViewerItself)
     EXPECT_EQ(GetMenuState(menu, 32821, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_EQ(GetMenuState(menu, 32822, MF_BYCOMMAND), static_cast<UINT>(-1));
     CloseAndExit();
+}
+
+TEST_F(StartupTest, BoardView_theStandInRegistersAndAnswersViewMessages)
+{
+    ASSERT_TRUE(program.Copy(qvtest::BinFolder() + L"QV2BoardView.dll", L"QV2BoardView.dll"));
+    ASSERT_TRUE(Start(L"/se"));
+    HWND board = App().Frame()->View().BoardWindow();
+    ASSERT_NE(board, nullptr);
+    wchar_t className[64] = {};
+    GetClassNameW(board, className, 64);
+    EXPECT_STREQ(className, L"QvBoardView");
+
+    TDateTime date(TDate(1u), 0, true);
+    SendMessageArgs ask{WM_MAINWND_VIEWDATE, 0, reinterpret_cast<LPARAM>(&date)};
+    EXPECT_EQ(QV2A_Command(L"SendMessageToMainWnd", &ask), 1);
+    EXPECT_TRUE(date.date.IsReal()); // no project period: the board starts today
+
+    TDateTime moveTo(TDate(TDate::FromYMD(3, 2026, 2)), 0, false);
+    SendMessageArgs move{WM_MAINWND_VIEWDATE, 1, reinterpret_cast<LPARAM>(&moveTo)};
+    EXPECT_EQ(QV2A_Command(L"SendMessageToMainWnd", &move), 1);
+    TDateTime from(TDate(1u), 0, true);
+    TDateTime to(TDate(1u), 0, true);
+    SendMessageArgs period{WM_MAINWND_VIEWPERIOD, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to)};
+    EXPECT_EQ(QV2A_Command(L"SendMessageToMainWnd", &period), 1);
+    EXPECT_EQ(static_cast<uint32_t>(from.date), TDate::FromYMD(3, 2026, 2));
+    EXPECT_GT(static_cast<uint32_t>(to.date), static_cast<uint32_t>(from.date));
+    CloseAndExit();
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 } // namespace

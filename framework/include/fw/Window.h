@@ -11,6 +11,11 @@
 
 namespace fw {
 
+// The module the framework was linked into (the program, or a plug-in); window classes are
+// registered for it. A plug-in must unregister its classes before it is unloaded: the system
+// keeps a library's classes after the library is gone.
+HINSTANCE CodeModule();
+
 class CWindow {
 public:
     CWindow() = default;
