@@ -107,7 +107,8 @@ void CBoardWindow::Paint(HDC dc, const RECT& client)
 
     const int chartLeft = kLabelWidth;
     // Day columns: weekend shading, grid lines, a label where there is room for it.
-    const int labelEvery = std::max(1, 48 / std::max(m_layout.dayWidth, 1));
+    const int labelWidth = 44;
+    const int labelEvery = std::max(1, (labelWidth + m_layout.dayWidth - 1) / std::max(m_layout.dayWidth, 1));
     for (int i = 0; i < m_layout.days; ++i) {
         TDate day = m_layout.firstDay;
         day += i;
@@ -121,7 +122,7 @@ void CBoardWindow::Paint(HDC dc, const RECT& client)
         Fill(dc, line, kGrid);
         if (i % labelEvery == 0) {
             const std::wstring label = DayLabel(day);
-            RECT text{x0 + 2, 0, x0 + 2 + 48, kHeaderHeight};
+            RECT text{x0 + 2, 0, x0 + 2 + labelWidth, kHeaderHeight};
             SetTextColor(dc, RGB(0, 0, 0));
             DrawTextW(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }

@@ -1,0 +1,180 @@
+// The real viewer with the real libraries and plug-ins, started as its own process under the
+// virtual display: its main window appears with the project in its title, and it closes cleanly.
+#include "TestSupport.h"
+#include "wqv2_data.h"
+#include "wqv2_undo.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr DWORD kGuardMs = 60000; // only against a hang; nothing is measured
+
+struct FoundWindow {
+    DWORD process = 0;
+    const wchar_t* className = nullptr;
+    HWND hwnd = nullptr;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lp)
+{
+    auto* find = reinterpret_cast<FoundWindow*>(lp);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (process == find->process && wcscmp(name, find->className) == 0) {
+        find->hwnd = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND TopLevelWindow(DWORD process, const wchar_t* className)
+{
+    FoundWindow find{process, className, nullptr};
+    EnumWindows(&FindProcessWindow, reinterpret_cast<LPARAM>(&find));
+    return find.hwnd;
+}
+
+// The texts of a message box, to say why start-up stopped.
+BOOL CALLBACK CollectText(HWND hwnd, LPARAM lp)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    if (*text)
+        *reinterpret_cast<std::wstring*>(lp) += std::wstring(text) + L" ";
+    return TRUE;
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+// The first of the exports that a library lacks; empty when it has them all.
+std::wstring MissingExport(const std::wstring& library, std::initializer_list<const char*> names)
+{
+    HMODULE module = LoadLibraryW(library.c_str());
+    if (!module)
+        return L"(the library itself)";
+    std::wstring missing;
+    for (const char* name : names) {
+        if (!GetProcAddress(module, name)) {
+            missing.assign(name, name + strlen(name));
+            break;
+        }
+    }
+    FreeLibrary(module);
+    return missing;
+}
+
+class CNoUndo : public wqv2_undo::CUndoManager {
+public:
+    void Clear() override {}
+    bool PushUndo(const wqv2_undo::UndoRecord*, bool) override { return true; }
+    bool PushRedo(const wqv2_undo::UndoRecord*) override { return true; }
+};
+
+// Whether this build's data library opens the sample project (it may not yet read projects).
+bool DataLibraryOpens(const std::wstring& library, const std::wstring& project)
+{
+    HMODULE module = LoadLibraryW(library.c_str());
+    if (!module)
+        return false;
+    auto getData = reinterpret_cast<wqv2_data::DllGetDataFn>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetData")));
+    auto freeData = reinterpret_cast<wqv2_data::DllFreeDataFn>(reinterpret_cast<void*>(GetProcAddress(module, "DllFreeData")));
+    bool opens = false;
+    static CNoUndo store;
+    if (getData && freeData) {
+        if (wqv2_data::CData* root = getData(&store)) {
+            const int status = root->Open(project.c_str(), true);
+            opens = status == wqv2_data::kOk || status == wqv2_data::kErrReadOnly;
+        }
+        freeData();
+    }
+    FreeLibrary(module);
+    return opens;
+}
+
+TEST(EndToEnd, ViewerStartsShowsItsProjectAndClosesCleanly)
+{
+    const std::wstring bin = qvtest::BinFolder();
+    const std::wstring dataMissing = MissingExport(bin + L"QV2D.dll", {"DllGetData", "DllFreeData"});
+    if (!dataMissing.empty())
+        GTEST_SKIP() << "QV2D.dll does not export " << Narrow(dataMissing) << " yet: the viewer stops with message 1101";
+    const std::wstring engineMissing =
+        MissingExport(bin + L"RKPrintEngine2.dll", {"DllGetPrintEngine", "DllFreePrintEngine"});
+    if (!engineMissing.empty())
+        GTEST_SKIP() << "RKPrintEngine2.dll does not export " << Narrow(engineMissing)
+                     << " yet: the viewer stops with message 1101";
+
+    // The report plug-in is the required one: without it the viewer stops as it should.
+    const std::wstring reportsMissing = MissingExport(bin + L"QV2R.dll", {"QV2Plugin_OnPluginInfo"});
+    if (!reportsMissing.empty())
+        GTEST_SKIP() << "QV2R.dll does not export " << Narrow(reportsMissing)
+                     << " yet: the viewer stops with message 1101";
+
+    qvtest::CTempFolder folder;
+    const std::wstring sample = qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv";
+    // Without the sample, or while the data library cannot read projects yet, the viewer
+    // starts without a file.
+    const bool withProject = GetFileAttributesW(sample.c_str()) != INVALID_FILE_ATTRIBUTES &&
+                             DataLibraryOpens(bin + L"QV2D.dll", sample);
+    const std::wstring ini = folder.File(L"viewer.ini");
+    std::wstring commandLine = L"\"" + bin + L"Win-Quorvia2-Viewer.exe\" /i \"" + ini + L"\" ";
+    commandLine += withProject ? L"\"" + sample + L"\"" : L"/se";
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, bin.c_str(), &startup,
+                               &process));
+
+    HWND frame = nullptr;
+    std::wstring stopped;
+    for (DWORD waited = 0; waited < kGuardMs && !frame; waited += 100) {
+        frame = TopLevelWindow(process.dwProcessId, L"QvFrameWindow");
+        if (HWND box = TopLevelWindow(process.dwProcessId, L"#32770")) {
+            EnumChildWindows(box, &CollectText, reinterpret_cast<LPARAM>(&stopped));
+            break;
+        }
+        if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0)
+            break;
+    }
+    if (!frame) {
+        TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        FAIL() << "no main window; the viewer said: " << Narrow(stopped);
+    }
+    // The window is up; give start-up the time to finish before looking at it.
+    WaitForInputIdle(process.hProcess, kGuardMs);
+
+    wchar_t title[1024] = {};
+    GetWindowTextW(frame, title, 1024);
+    if (withProject)
+        EXPECT_NE(std::wstring(title).find(L"sample.wqv"), std::wstring::npos) << Narrow(title);
+    else
+        EXPECT_EQ(std::wstring(title), L"No project - Quorvia2 Viewer");
+    EXPECT_TRUE(IsWindowVisible(frame));
+    HWND view = FindWindowExW(frame, nullptr, L"QvMainView", nullptr);
+    ASSERT_NE(view, nullptr);
+    EXPECT_NE(FindWindowExW(view, nullptr, L"QvBoardView", nullptr), nullptr);
+
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, kGuardMs), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    // Closing saved the viewer's keys to the initialization file.
+    EXPECT_NE(qvtest::ReadFileBytes(ini).find("[Basic]"), std::string::npos);
+}
+
+} // namespace
