@@ -5,6 +5,7 @@
 #include "BuiltInPages.h"
 #include "CommandLineInfoEx.h"
 #include "CurrentFilter.h"
+#include "DataChange.h"
 #include "FileSearch.h"
 #include "HostKeys.h"
 #include "ListedTasks.h"
@@ -37,30 +38,6 @@ template <class Fn>
 Fn Export(HMODULE module, const char* name)
 {
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
-// The data library calls this after every commit that changed something and after every load,
-// reload and close. It is called from the library's code: nothing may escape it.
-void OnProjectDataChanged(unsigned bits)
-{
-    try {
-        if (bits & wqv2_data::kChangeLoaded) {
-            if (gSelection)
-                gSelection->clear();
-        } else {
-            RefreshListedTasks(false);
-        }
-        if ((bits & wqv2_data::kChangeLoaded) ||
-            ((bits & wqv2_data::ChangeBit(wqv2_data::kKindFilter)) && !GetValidCurrentFilter()))
-            ResetCurrentFilter();
-        if (CMainFrame* frame = gApp ? gApp->Frame() : nullptr) {
-            frame->UpdateTitle();
-            frame->UpdateCommandStates();
-        }
-        if (gPlugins)
-            gPlugins->BroadcastOnDataChanged(bits);
-    } catch (...) {
-    }
 }
 
 // The plug-in folders: the program folder + string 181 unless `pdskip`, then each `pd` folder
