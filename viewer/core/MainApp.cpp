@@ -40,22 +40,6 @@ Fn Export(HMODULE module, const char* name)
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
-// The plug-in folders: the program folder + string 181 unless `pdskip`, then each `pd` folder
-// that exists.
-std::vector<std::wstring> FindPluginFolders(const std::wstring& programFolder, const std::wstring& folderName)
-{
-    std::vector<std::wstring> folders;
-    if (!gCommandLine || !gCommandLine->skipDefaultPluginFolder)
-        folders.push_back(JoinPath(programFolder, folderName));
-    if (gCommandLine) {
-        for (const std::wstring& folder : gCommandLine->pluginFolders) {
-            if (IsExistingFolder(folder))
-                folders.push_back(folder);
-        }
-    }
-    return folders;
-}
-
 } // namespace
 
 CMainApp::CMainApp()

@@ -1,7 +1,10 @@
 // Loading of plug-ins, fan-outs in load order, registrations.
 #include "Plugins.h"
 
+#include "CommandLineInfoEx.h"
+#include "ProcessObjects.h"
 #include "Settings.h"
+#include "ViewerUtil.h"
 #include "WideCopy.h"
 
 #include <algorithm>
@@ -350,4 +353,18 @@ bool IsNameExcluded(const std::wstring& settingKey, const std::wstring& name)
             return true;
     }
     return false;
+}
+
+std::vector<std::wstring> FindPluginFolders(const std::wstring& programFolder, const std::wstring& folderName)
+{
+    std::vector<std::wstring> folders;
+    if (!gCommandLine || !gCommandLine->skipDefaultPluginFolder)
+        folders.push_back(JoinPath(programFolder, folderName));
+    if (gCommandLine) {
+        for (const std::wstring& folder : gCommandLine->pluginFolders) {
+            if (IsExistingFolder(folder))
+                folders.push_back(folder);
+        }
+    }
+    return folders;
 }

@@ -137,3 +137,7 @@ private:
 // true when the setting's value, split at tabs, line feeds and carriage returns, holds a piece
 // that equals the name exactly.
 bool IsNameExcluded(const std::wstring& settingKey, const std::wstring& name);
+
+// The plug-in folders: the program folder + `folderName` (string 181) unless the command line
+// says `pdskip` (not tested for existence), then every `pd` folder that exists.
+std::vector<std::wstring> FindPluginFolders(const std::wstring& programFolder, const std::wstring& folderName);

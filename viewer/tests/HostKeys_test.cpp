@@ -1,0 +1,83 @@
+#include "HostKeys.h"
+
+#include "DateTimeEnv.h"
+#include "ProcessObjects.h"
+#include "Settings.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class HostKeysTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_locale = datetime::SetLocale(0x0407); }
+    void TearDown() override { datetime::SetLocale(m_locale); }
+
+    CProcessObjects objects;
+    qvtest::CTempFolder folder;
+
+private:
+    unsigned long m_locale = 0;
+};
+
+TEST_F(HostKeysTest, SetDateTimeDefaults_pictureFollowsTheLocaleOrder)
+{
+    SetDateTimeDefaults();
+    EXPECT_EQ(GetSetting(L"DateFormat"), L"dd.MM.yyyy");
+    EXPECT_EQ(GetIntSetting(L"ViewFirstDayOfWeek", -1), 0); // Monday
+    EXPECT_EQ(GetSetting(L"TimeFormat"), L"");               // 08:00 and 20:00 differ
+
+    gSettings->ClearSettings();
+    datetime::SetLocale(0x0409);
+    SetSetting(L"DateFormatYear", L"yy");
+    SetDateTimeDefaults();
+    EXPECT_EQ(GetSetting(L"DateFormat"), L"MM/dd/yy");
+    EXPECT_EQ(GetIntSetting(L"ViewFirstDayOfWeek", -1), 6); // Sunday
+
+    gSettings->ClearSettings();
+    datetime::SetLocale(0x0411);
+    SetDateTimeDefaults();
+    EXPECT_EQ(GetSetting(L"DateFormat"), L"yyyy/MM/dd");
+}
+
+TEST_F(HostKeysTest, SetDateTimeDefaults_keepsWhatIsSet)
+{
+    SetSetting(L"DateFormat", L"d MMM yyyy");
+    SetSetting(L"ViewFirstDayOfWeek", L"3");
+    SetSetting(L"TimeFormat", L"h:mm tt");
+    SetDateTimeDefaults();
+    EXPECT_EQ(GetSetting(L"DateFormat"), L"d MMM yyyy");
+    EXPECT_EQ(GetSetting(L"ViewFirstDayOfWeek"), L"3");
+    EXPECT_EQ(GetSetting(L"TimeFormat"), L"h:mm tt");
+}
+
+TEST_F(HostKeysTest, SaveHostKeys_folderAndWindowKeysOnlyWithAll)
+{
+    const std::wstring ini = folder.File(L"viewer.ini");
+    SetSetting(L"ReportsPrinterFont", L"Arial");
+    SetSetting(L"ViewGridColumnsType", L"2");
+    SetSetting(L"DirectoryHtml", L"C:\\html");
+    SetSetting(L"ViewMainWindowRect", L"1 2 3 4");
+    SetSetting(L"UnknownKey", L"not saved");
+    SaveHostKeys(ini, false);
+    std::string text = qvtest::ReadFileBytes(ini);
+    EXPECT_NE(text.find("[Reports]"), std::string::npos);
+    EXPECT_NE(text.find("ReportsPrinterFont=Arial"), std::string::npos);
+    EXPECT_NE(text.find("ViewGridColumnsType=2"), std::string::npos);
+    EXPECT_EQ(text.find("DirectoryHtml"), std::string::npos);
+    EXPECT_EQ(text.find("ViewMainWindowRect"), std::string::npos);
+    EXPECT_EQ(text.find("UnknownKey"), std::string::npos);
+    SaveHostKeys(ini, true);
+    text = qvtest::ReadFileBytes(ini);
+    EXPECT_NE(text.find("DirectoryHtml=C:\\html"), std::string::npos);
+    EXPECT_NE(text.find("ViewMainWindowRect=1 2 3 4"), std::string::npos);
+
+    gSettings->ClearSettings();
+    LoadHostKeys(ini);
+    EXPECT_EQ(GetSetting(L"ReportsPrinterFont"), L"Arial");
+    EXPECT_EQ(GetSetting(L"DirectoryHtml"), L"C:\\html");
+    EXPECT_EQ(GetSetting(L"UnknownKey"), L"");
+}
+
+} // namespace
