@@ -13,6 +13,7 @@
 #include "PrinterDefaults.h"
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
+#include "RKPrintEngine2.h"
 #include "RecentFiles.h"
 #include "SafeFormat.h"
 #include "Settings.h"
@@ -31,8 +32,6 @@ constexpr wchar_t kResourceLibrary[] = L"QV2ResV.dll";
 using SetAppResHandleFn = int(__cdecl*)(HINSTANCE);
 using SetFormatFn = int(__cdecl*)(const wchar_t*);
 using SetOptionFn = int(__cdecl*)(int, int, void*);
-using DllGetPrintEngineFn = CRKPrintEngine2*(__cdecl*)();
-using DllFreePrintEngineFn = void(__cdecl*)();
 
 template <class Fn>
 Fn Export(HMODULE module, const char* name)
@@ -166,7 +165,7 @@ bool CMainApp::BindPrintEngine(const std::wstring& file)
         ShowLibraryError(IDS_MSG_LIBRARY_NOT_LOADED, file);
         return false;
     }
-    if (auto getEngine = Export<DllGetPrintEngineFn>(m_printEngineModule, "DllGetPrintEngine"))
+    if (auto getEngine = Export<DllGetPrintEngineProc>(m_printEngineModule, "DllGetPrintEngine"))
         gPrintEngine = getEngine();
     if (!gPrintEngine) {
         ShowLibraryError(IDS_MSG_LIBRARY_REFUSED, file);
@@ -361,7 +360,7 @@ int CMainApp::ExitInstance()
     gUndoManager = nullptr;
     m_undoManager.reset();
     if (m_printEngineModule) {
-        if (auto freeEngine = Export<DllFreePrintEngineFn>(m_printEngineModule, "DllFreePrintEngine"))
+        if (auto freeEngine = Export<DllFreePrintEngineProc>(m_printEngineModule, "DllFreePrintEngine"))
             freeEngine();
         gPrintEngine = nullptr;
         FreeLibrary(m_printEngineModule);
