@@ -1,0 +1,103 @@
+// The resource library holds every identifier the viewer loads, in the forms the code expects.
+#include "QV2ResVIds.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class ResourceLibraryTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { gModule = LoadLibraryExW(L"QV2ResV.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE); }
+    static void TearDownTestSuite() { FreeLibrary(gModule); }
+
+    static std::wstring Text(UINT id)
+    {
+        const wchar_t* text = nullptr;
+        const int n = LoadStringW(gModule, id, reinterpret_cast<LPWSTR>(&text), 0);
+        return n > 0 ? std::wstring(text, static_cast<size_t>(n)) : std::wstring();
+    }
+
+    static size_t Count(const std::wstring& text, const std::wstring& part)
+    {
+        size_t n = 0;
+        for (size_t at = text.find(part); at != std::wstring::npos; at = text.find(part, at + 1))
+            ++n;
+        return n;
+    }
+
+    static HMODULE gModule;
+};
+
+HMODULE ResourceLibraryTest::gModule = nullptr;
+
+TEST_F(ResourceLibraryTest, Strings_everyIdentifierHasText)
+{
+    ASSERT_NE(gModule, nullptr);
+    for (UINT id : {150u, 151u, 170u, 171u, 172u, 173u, 175u, 180u, 181u, 185u, 186u, 207u, 208u, 230u, 232u, 900u,
+                    903u, 904u, 905u, 906u, 907u, 908u, 909u, 910u, 911u, 912u, 913u, 914u, 915u, 1100u, 1101u, 12010u,
+                    12350u, 12351u, 12357u, 12358u, 12450u, 12555u, 13285u, 20150u, 20151u, 57344u, 57348u, 61705u})
+        EXPECT_FALSE(Text(id).empty()) << id;
+}
+
+TEST_F(ResourceLibraryTest, Strings_formatsHoldOnePlaceholder)
+{
+    for (UINT id : {232u, 900u, 904u, 905u, 906u, 907u, 908u, 910u, 911u, 912u, 913u, 914u, 915u, 1100u, 1101u,
+                    13285u, 20151u})
+        EXPECT_EQ(Count(Text(id), L"%s"), 1u) << id;
+    EXPECT_EQ(Count(Text(12555), L"%s"), 2u);
+    for (UINT id : {903u, 909u, 12450u, 20150u, 61705u})
+        EXPECT_EQ(Count(Text(id), L"%"), 0u) << id;
+}
+
+TEST_F(ResourceLibraryTest, LibraryNames_nameTheFilesOfTheProgramFolder)
+{
+    // Tests run in the program folder, where the deliverables lie.
+    for (UINT id : {170u, 171u, 172u, 173u, 175u}) {
+        const std::wstring name = Text(id);
+        const DWORD attributes = GetFileAttributesW(name.c_str());
+        EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << id;
+    }
+    EXPECT_EQ(Text(185).substr(0, 1), L".");
+    EXPECT_EQ(Text(186).substr(0, 1), L".");
+}
+
+TEST_F(ResourceLibraryTest, Menus_toolbarIconAndDialogs)
+{
+    for (UINT id : {104u, 128u, 130u, 132u})
+        EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_MENU)), nullptr) << id;
+    for (UINT id : {100u, 30812u, 30813u})
+        EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr) << id;
+    EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(128), reinterpret_cast<LPCWSTR>(RT_GROUP_ICON)), nullptr);
+    EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(128), reinterpret_cast<LPCWSTR>(RT_ACCELERATOR)), nullptr);
+    EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(32001), reinterpret_cast<LPCWSTR>(RT_BITMAP)), nullptr);
+
+    // Tool-bar layout: version 1, button size, count, then one command per button.
+    HRSRC found = FindResourceW(gModule, MAKEINTRESOURCEW(32001), MAKEINTRESOURCEW(241));
+    ASSERT_NE(found, nullptr);
+    const auto* words = static_cast<const WORD*>(LockResource(LoadResource(gModule, found)));
+    ASSERT_NE(words, nullptr);
+    EXPECT_EQ(words[0], 1);
+    EXPECT_EQ(words[1], 16);
+    EXPECT_EQ(words[2], 15);
+    ASSERT_EQ(SizeofResource(gModule, found), (4u + words[3]) * sizeof(WORD));
+    bool hasZoomPlaceholder = false;
+    for (WORD i = 0; i < words[3]; ++i)
+        hasZoomPlaceholder |= words[4 + i] == IDM_VIEW_ZOOM_PLACEHOLDER;
+    EXPECT_TRUE(hasZoomPlaceholder);
+}
+
+TEST_F(ResourceLibraryTest, MainMenu_holdsTheCommandsTheFrameRemoves)
+{
+    HMENU menu = LoadMenuW(gModule, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_NE(GetMenuState(GetSubMenu(menu, 0), IDM_FILE_OPTIONS, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(GetMenuState(GetSubMenu(menu, 2), IDM_TOOLS_ADMINISTRATION, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(GetMenuState(GetSubMenu(menu, 0), IDM_FILE_RECENT_FIRST, MF_BYCOMMAND), static_cast<UINT>(-1));
+    DestroyMenu(menu);
+}
+
+} // namespace
