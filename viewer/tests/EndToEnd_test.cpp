@@ -147,10 +147,13 @@ TEST(EndToEnd, ViewerStartsShowsItsProjectAndClosesCleanly)
             break;
     }
     if (!frame) {
+        DWORD ended = STILL_ACTIVE;
+        GetExitCodeProcess(process.hProcess, &ended);
         TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        FAIL() << "no main window; the viewer said: " << Narrow(stopped);
+        FAIL() << "no main window; " << (ended == STILL_ACTIVE ? "the viewer said: " + Narrow(stopped)
+                                                               : "the viewer ended with code " + std::to_string(ended));
     }
     // The window is up; give start-up the time to finish before looking at it.
     WaitForInputIdle(process.hProcess, kGuardMs);
