@@ -10,8 +10,8 @@
 #define IDS_LIB_CONTROLS 170            // file name of the window-controls library
 #define IDS_LIB_PRINTENGINE 171         // file name of the print engine
 #define IDS_LIB_DATA 172                // file name of the data library
-#define IDS_PLUGIN_REQUIRED 173         // file name of the required plug-in (reports)
-#define IDS_PLUGIN_OPTIONAL 175         // file name of the optional plug-in (board view)
+#define IDS_PLUGIN_REQUIRED 173         // file name of the required plug-in (board view)
+#define IDS_PLUGIN_OPTIONAL 175         // file name of the optional plug-in (reports)
 #define IDS_SETTINGS_FOLDER 180         // settings subfolder of the program folder
 #define IDS_PLUGIN_FOLDER 181           // plug-in subfolder of the program folder
 #define IDS_SETTINGS_EXTENSION 185      // extension of settings text files, dot included

@@ -114,19 +114,19 @@ TEST_F(StartupTest, StartAndExit_followTheFixedOrder)
         L"RKComControls2:attach", L"RKComControls2:setappreshandle module",
         L"QV2D:attach", L"QV2D:DllGetData store",
         L"RKPrintEngine2:attach", L"RKPrintEngine2:DllGetPrintEngine",
-        L"QV2R:attach", L"QV2BoardView:attach",
-        L"QV2R:OnStart root", L"QV2BoardView:OnStart root",
-        L"QV2R:OnLoadSettings profile", L"QV2BoardView:OnLoadSettings profile",
-        L"QV2R:OnInitialized", L"QV2BoardView:OnInitialized",
+        L"QV2BoardView:attach", L"QV2R:attach",
+        L"QV2BoardView:OnStart root", L"QV2R:OnStart root",
+        L"QV2BoardView:OnLoadSettings profile", L"QV2R:OnLoadSettings profile",
+        L"QV2BoardView:OnInitialized", L"QV2R:OnInitialized",
         L"RKComControls2:setdateformat dd.MM.yyyy", L"RKComControls2:settimeformat HH:mm",
         L"RKComControls2:setoption 1 1 1",
-        L"QV2R:OnRegister", L"QV2BoardView:OnRegister",
-        L"QV2R:OnWindowInit frame view", L"QV2BoardView:OnWindowInit frame view",
-        L"QV2R:OnToolbarInit", L"QV2BoardView:OnToolbarInit",
-        L"QV2R:OnMenuInit menu", L"QV2BoardView:OnMenuInit menu",
-        L"QV2R:OnSettingsChanged 0", L"QV2BoardView:OnSettingsChanged 0",
+        L"QV2BoardView:OnRegister", L"QV2R:OnRegister",
+        L"QV2BoardView:OnWindowInit frame view", L"QV2R:OnWindowInit frame view",
+        L"QV2BoardView:OnToolbarInit", L"QV2R:OnToolbarInit",
+        L"QV2BoardView:OnMenuInit menu", L"QV2R:OnMenuInit menu",
+        L"QV2BoardView:OnSettingsChanged 0", L"QV2R:OnSettingsChanged 0",
         L"QV2D:AddChangeListener",
-        L"QV2R:OnStartUpCompleted", L"QV2BoardView:OnStartUpCompleted",
+        L"QV2BoardView:OnStartUpCompleted", L"QV2R:OnStartUpCompleted",
     });
     EXPECT_EQ(qvtest::LogLinesOf(L"QV2D:Open").size(), 0u);
     ASSERT_NE(App().Frame(), nullptr);
@@ -138,10 +138,10 @@ TEST_F(StartupTest, StartAndExit_followTheFixedOrder)
     qvtest::ClearLog();
     CloseAndExit();
     ExpectInOrder({
-        L"QV2R:OnPrepareExit 1", L"QV2BoardView:OnPrepareExit 1",
-        L"QV2R:OnSaveSettings profile all", L"QV2BoardView:OnSaveSettings profile all",
-        L"QV2R:OnExit", L"QV2BoardView:OnExit",
-        L"QV2R:detach", L"QV2BoardView:detach",
+        L"QV2BoardView:OnPrepareExit 1", L"QV2R:OnPrepareExit 1",
+        L"QV2BoardView:OnSaveSettings profile all", L"QV2R:OnSaveSettings profile all",
+        L"QV2BoardView:OnExit", L"QV2R:OnExit",
+        L"QV2BoardView:detach", L"QV2R:detach",
         L"QV2D:DllFreeData", L"QV2D:detach",
         L"RKPrintEngine2:DllFreePrintEngine", L"RKPrintEngine2:detach",
         L"RKComControls2:detach",
@@ -203,16 +203,16 @@ TEST_F(StartupTest, PrintEngineWithoutEntry_gives1101AndFreesTheDataRoot)
 
 TEST_F(StartupTest, RequiredPluginRefuses_gives1101WithItsPath)
 {
-    UseStub(L"stub_plugin_refuse.dll", L"QV2R.dll");
+    UseStub(L"stub_plugin_refuse.dll", L"QV2BoardView.dll");
     EXPECT_FALSE(Start(L"/se"));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_NE(messages.messages[0].text.find(program.File(L"QV2R.dll")), std::wstring::npos);
-    EXPECT_EQ(qvtest::LogIndex(L"QV2BoardView:attach"), -1);
+    EXPECT_NE(messages.messages[0].text.find(program.File(L"QV2BoardView.dll")), std::wstring::npos);
+    EXPECT_EQ(qvtest::LogIndex(L"QV2R:attach"), -1);
 }
 
 TEST_F(StartupTest, OptionalPluginAndBareControls_areSkippedSilently)
 {
-    Remove(L"QV2BoardView.dll");
+    Remove(L"QV2R.dll");
     UseStub(L"stub_controls_bare.dll", L"RKComControls2.dll");
     ASSERT_TRUE(Start(L"/se"));
     EXPECT_TRUE(messages.messages.empty());
@@ -235,8 +235,8 @@ TEST_F(StartupTest, PluginSearch_followsTheFoldersAndFiles)
     for (const CPlugin& plugin : gPlugins->Plugins())
         names.push_back(GetPathFileName(plugin.path));
     ASSERT_EQ(names.size(), 6u);
-    EXPECT_EQ(names[0], L"QV2R.dll");
-    EXPECT_EQ(names[1], L"QV2BoardView.dll");
+    EXPECT_EQ(names[0], L"QV2BoardView.dll");
+    EXPECT_EQ(names[1], L"QV2R.dll");
     EXPECT_TRUE((names[2] == L"A.qvp" && names[3] == L"B.QVP") || (names[2] == L"B.QVP" && names[3] == L"A.qvp"));
     EXPECT_EQ(names[4], L"D.qvp");
     EXPECT_EQ(names[5], L"E.dll");
@@ -475,7 +475,7 @@ TEST_F(StartupTest, Close_aPluginThatAnswersZeroKeepsTheFrameOpen)
     qvtest::ClearLog();
     SendMessageW(App().Frame()->Hwnd(), WM_CLOSE, 0, 0);
     ASSERT_NE(App().Frame(), nullptr);
-    EXPECT_EQ(qvtest::LogLines(), (std::vector<std::wstring>{L"QV2R:OnPrepareExit 0"}));
+    EXPECT_EQ(qvtest::LogLines(), (std::vector<std::wstring>{L"QV2BoardView:OnPrepareExit 1", L"QV2R:OnPrepareExit 0"}));
     SetSetting(L"StubPrepareExit.QV2R", L"1");
     CloseAndExit();
     EXPECT_EQ(App().Frame(), nullptr);
