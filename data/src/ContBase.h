@@ -29,10 +29,18 @@ public:
     virtual const wchar_t* XmlItemName() const = 0;
     virtual const wchar_t* XmlCollectionName() const = 0;
     virtual int LegacySectionId() const { return 0; }
-    // Writes the collection element with one element per item (the document layer fills it).
+    // Writes the collection element into `parent`, with one item element per item in container
+    // order, each filled by the item's own WriteXml (the set and vector templates walk them).
     virtual void WriteXml(CXmlParser* /*parser*/, CXmlElement* /*parent*/) {}
-    // Reads the container's section of an older-format text; a kind without one reports 1.
-    virtual int ImportLegacy(const wchar_t* /*text*/) { return 1; }
+    // Reads the collection element found in `parent` (none: nothing to read, 0): for each child
+    // named XmlItemName, a new item reads itself (ReadXml) and is added (AddItem). An ID that is
+    // not positive, or INT_MAX, gives 8; an ID met twice in the collection gives 2. The first
+    // failure ends the reading; the load that runs it rolls back.
+    virtual int ReadXml(CXmlParser* parser, CXmlElement* parent);
+    // Reads the container's section (LegacySectionId) of an older-format text: every row with
+    // a field makes a new item that fills itself (ImportCsv) and is added. A kind without a
+    // section reports 1.
+    virtual int ImportLegacy(const wchar_t* text);
 
     int NextId() const { return m_nextId; }
 
@@ -41,6 +49,9 @@ protected:
     // the ID (0 takes the next one; a given one must lie in 1 to INT_MAX - 1 and raises the
     // counter above it), then registration as added. Outside a transaction: 1, nothing changes.
     int AddCommon(CObjectBase* item, int& id);
+    // The collection element, and one item element filled by the item (for WriteXml).
+    CXmlElement* BeginXmlCollection(CXmlParser* parser, CXmlElement* parent) const;
+    void WriteXmlItem(CXmlParser* parser, CXmlElement* collection, CObjectBase* item) const;
 
 private:
     int m_kind;

@@ -47,6 +47,9 @@ public:
     virtual void WriteXml(CXmlParser* /*parser*/, CXmlElement* /*parent*/) {}
     virtual int ReadXml(CXmlParser* /*parser*/, CXmlElement* /*element*/);
     virtual int ImportCsv(const std::vector<std::wstring>& fields);
+    // An item that reads a whole section of the older format by itself (the project settings)
+    // reads it from the decoded file text; other kinds have none and accept.
+    virtual int ImportLegacySection(const wchar_t* /*text*/) { return 0; }
 
     virtual bool IsValid(bool /*adding*/) { return true; }
     int Validate() { return IsValid(false) ? 0 : 2; }

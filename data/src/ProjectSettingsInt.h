@@ -41,6 +41,8 @@ public:
     int MarkDeleted() override;
     int AddToOwner() override { return wqv2_data::kErrTransaction; }
     void CopyWithId(const CObjectBase* other) override;
+    // Until the settings read their own element, a document leaves them as they are.
+    int ReadXml(CXmlParser*, CXmlElement*) override { return 0; }
     // The settings are always part of the project.
     int GetId() const override { return 1; }
 

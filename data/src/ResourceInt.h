@@ -40,6 +40,9 @@ public:
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
     int ImportCsv(const std::vector<std::wstring>& fields) override;
+    // The "Resource" element's children, its recurrences and its tasks (ResourceXml.cpp).
+    void WriteXml(CXmlParser* parser, CXmlElement* element) override;
+    int ReadXml(CXmlParser* parser, CXmlElement* element) override;
     bool IsValid(bool adding) override;
     int AddToOwner() override;
     void CopyWithId(const CObjectBase* other) override;

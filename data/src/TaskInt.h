@@ -41,6 +41,9 @@ public:
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
     int ImportCsv(const std::vector<std::wstring>& fields) override;
+    // The "Task" element's children (TaskXml.cpp). A template (ID below 0) has no dates.
+    void WriteXml(CXmlParser* parser, CXmlElement* element) override;
+    int ReadXml(CXmlParser* parser, CXmlElement* element) override;
     bool IsValid(bool adding) override;
     int AddToOwner() override;
     void CopyWithId(const CObjectBase* other) override;

@@ -49,6 +49,12 @@ public:
             item->OnOpen();
     }
     void Clear() override { DestroyAll(); }
+    void WriteXml(CXmlParser* parser, CXmlElement* parent) override
+    {
+        CXmlElement* collection = BeginXmlCollection(parser, parent);
+        for (Item* item : m_items)
+            WriteXmlItem(parser, collection, item);
+    }
 
 private:
     template <class P>

@@ -1,0 +1,329 @@
+// The project document's tree: reading, writing, escaping and the child walk.
+#include "XmlParser.h"
+
+
+namespace {
+
+bool IsTrimmed(wchar_t c) { return c == L' ' || c == L'\r' || c == L'\n' || c == L'\t'; }
+
+std::wstring_view Trim(std::wstring_view s)
+{
+    size_t first = 0;
+    while (first < s.size() && IsTrimmed(s[first]))
+        ++first;
+    size_t last = s.size();
+    while (last > first && IsTrimmed(s[last - 1]))
+        --last;
+    return s.substr(first, last - first);
+}
+
+bool StartsWith(std::wstring_view s, std::wstring_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+bool EndsWith(std::wstring_view s, std::wstring_view suffix)
+{
+    return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
+}
+
+enum class TagKind { Ignored, Start, End, Empty };
+
+// `tag` runs from its "<" to its ">" inclusive.
+TagKind Classify(std::wstring_view tag)
+{
+    if (StartsWith(tag, L"<!") || StartsWith(tag, L"<?"))
+        return TagKind::Ignored;
+    if (StartsWith(tag, L"</"))
+        return TagKind::End;
+    if (EndsWith(tag, L"/>"))
+        return TagKind::Empty;
+    return TagKind::Start;
+}
+
+void AppendTabs(std::wstring& out, size_t depth) { out.append(depth, L'\t'); }
+
+} // namespace
+
+const wchar_t* const CXmlParser::kProlog = L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n";
+
+CXmlElement::~CXmlElement() { DestroyChildren(); }
+
+void CXmlElement::DestroyChildren()
+{
+    // Children are taken out of their parents before they are deleted, so every destructor
+    // that runs here finds no children of its own: the walk is a loop, not a recursion.
+    std::vector<CXmlElement*> pending;
+    pending.swap(m_children);
+    m_cursor = 0;
+    while (!pending.empty()) {
+        CXmlElement* element = pending.back();
+        pending.pop_back();
+        pending.insert(pending.end(), element->m_children.begin(), element->m_children.end());
+        element->m_children.clear();
+        delete element;
+    }
+}
+
+CXmlParser::CXmlParser() : m_prolog(kProlog) { m_current = &m_root; }
+
+void CXmlParser::NewDocument(std::wstring_view rootName)
+{
+    m_root.DestroyChildren();
+    m_root.m_name.assign(Trim(rootName));
+    m_root.m_attributes.clear();
+    m_root.m_text.clear();
+    m_current = &m_root;
+}
+
+int CXmlParser::Parse(std::wstring_view text)
+{
+    m_root.DestroyChildren();
+    m_root.m_name.clear();
+    m_root.m_attributes.clear();
+    m_root.m_text.clear();
+    m_current = &m_root;
+
+    bool rootNamed = false;
+    bool inTag = false;
+    int depth = 0; // of m_current; the root is 0
+    std::wstring tag;
+    std::wstring characters;
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n) {
+        if (!inTag) {
+            // A ">" outside a tag is plain character data (legal XML; other writers leave it
+            // unescaped), so only "<" ends a run of text.
+            const size_t lt = text.find(L'<', i);
+            const size_t end = lt == std::wstring_view::npos ? n : lt;
+            characters.append(text.substr(i, end - i));
+            if (lt == std::wstring_view::npos)
+                break;
+            m_current->m_text.swap(characters);
+            characters.clear();
+            tag.assign(1, L'<');
+            inTag = true;
+            i = lt + 1;
+            continue;
+        }
+        const size_t stop = text.find_first_of(L"<>", i);
+        if (stop == std::wstring_view::npos) {
+            // An unterminated tag at the end of the text is dropped.
+            break;
+        }
+        if (text[stop] == L'<') {
+            // A new tag starts inside an unfinished one: the unfinished one is dropped.
+            m_current->m_text.swap(characters);
+            characters.clear();
+            tag.assign(1, L'<');
+            i = stop + 1;
+            continue;
+        }
+        tag.append(text.substr(i, stop - i + 1));
+        i = stop + 1;
+        inTag = false;
+
+        const TagKind kind = Classify(tag);
+        if (kind == TagKind::Ignored)
+            continue;
+        std::wstring_view content(tag);
+        content = content.substr(1, content.size() - 2); // without "<" and ">"
+        if (kind == TagKind::End)
+            content.remove_prefix(1);
+        else if (kind == TagKind::Empty)
+            content.remove_suffix(1);
+        content = Trim(content);
+
+        if (kind == TagKind::Start || kind == TagKind::Empty) {
+            const size_t blank = content.find(L' ');
+            const std::wstring_view name = content.substr(0, blank);
+            const std::wstring_view attributes =
+                blank == std::wstring_view::npos ? std::wstring_view() : Trim(content.substr(blank + 1));
+            if (!rootNamed) {
+                rootNamed = true;
+                m_root.m_name.assign(name);
+                m_root.m_attributes.assign(attributes);
+            } else {
+                if (depth + 1 > kMaxDepth) {
+                    m_root.DestroyChildren();
+                    m_current = &m_root;
+                    return 8;
+                }
+                auto* element = new CXmlElement();
+                element->m_name.assign(name);
+                element->m_attributes.assign(attributes);
+                element->m_parent = m_current;
+                m_current->m_children.push_back(element);
+                m_current = element;
+                ++depth;
+            }
+        }
+        if ((kind == TagKind::End || kind == TagKind::Empty) && m_current->m_parent) {
+            // End tags are not matched against their start tags.
+            m_current = m_current->m_parent;
+            --depth;
+        }
+    }
+    m_current = &m_root;
+    return 0;
+}
+
+std::wstring CXmlParser::Serialize() const
+{
+    std::wstring out = m_prolog;
+    // Opens an element; false when it was written whole as an empty-element tag.
+    const auto open = [&out](const CXmlElement* e, size_t depth) {
+        AppendTabs(out, depth);
+        out += L'<';
+        out += e->m_name;
+        if (!e->m_attributes.empty()) {
+            out += L' ';
+            out += e->m_attributes;
+        }
+        if (e->m_children.empty() && e->m_text.empty()) {
+            out += L"/>\r\n";
+            return false;
+        }
+        out += L'>';
+        if (e->m_text.empty())
+            out += L"\r\n";
+        else
+            out += e->m_text;
+        return true;
+    };
+    const auto close = [&out](const CXmlElement* e, size_t depth) {
+        if (e->m_text.empty())
+            AppendTabs(out, depth);
+        out += L"</";
+        out += e->m_name;
+        out += L">\r\n";
+    };
+
+    struct Frame {
+        const CXmlElement* element;
+        size_t next; // index of the next child to write
+    };
+    std::vector<Frame> stack;
+    if (open(&m_root, 0))
+        stack.push_back({&m_root, 0});
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.next < top.element->m_children.size()) {
+            const CXmlElement* child = top.element->m_children[top.next++];
+            if (open(child, stack.size()))
+                stack.push_back({child, 0});
+            continue;
+        }
+        const CXmlElement* done = top.element;
+        stack.pop_back();
+        close(done, stack.size());
+    }
+    return out;
+}
+
+CXmlElement* CXmlParser::AddChildElement(CXmlElement* parent, std::wstring_view name, const wchar_t* text)
+{
+    return AddChildElement(parent, name, text ? std::wstring_view(text) : std::wstring_view());
+}
+
+CXmlElement* CXmlParser::AddChildElement(CXmlElement* parent, std::wstring_view name, std::wstring_view text)
+{
+    if (!parent)
+        return nullptr;
+    auto* element = new CXmlElement();
+    element->m_name.assign(Trim(name));
+    element->m_text = Escape(text);
+    element->m_parent = parent;
+    try {
+        parent->m_children.push_back(element);
+    } catch (...) {
+        delete element;
+        throw;
+    }
+    return element;
+}
+
+CXmlElement* CXmlParser::FindChildElement(CXmlElement* parent, std::wstring_view name)
+{
+    if (!parent)
+        return nullptr;
+    const std::vector<CXmlElement*>& children = parent->m_children;
+    for (size_t i = 0; i < children.size(); ++i) {
+        if (children[i]->m_name == name) {
+            parent->m_cursor = i;
+            return children[i];
+        }
+    }
+    return nullptr;
+}
+
+CXmlElement* CXmlParser::FirstChildElement(CXmlElement* parent)
+{
+    if (!parent || parent->m_children.empty())
+        return nullptr;
+    parent->m_cursor = 0;
+    return parent->m_children.front();
+}
+
+CXmlElement* CXmlParser::NextChildElement(CXmlElement* parent)
+{
+    if (!parent || parent->m_cursor + 1 >= parent->m_children.size())
+        return nullptr;
+    ++parent->m_cursor;
+    return parent->m_children[parent->m_cursor];
+}
+
+std::wstring CXmlParser::GetElementText(const CXmlElement* element) const
+{
+    return element ? Unescape(element->m_text) : std::wstring();
+}
+
+std::wstring CXmlParser::Escape(std::wstring_view text)
+{
+    std::wstring out;
+    out.reserve(text.size());
+    for (wchar_t c : text) {
+        switch (c) {
+        case L'&':
+            out += L"&amp;";
+            break;
+        case L'<':
+            out += L"&lt;";
+            break;
+        case L'>':
+            out += L"&gt;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::wstring CXmlParser::Unescape(std::wstring_view text)
+{
+    std::wstring out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t amp = text.find(L'&', i);
+        if (amp == std::wstring_view::npos) {
+            out.append(text.substr(i));
+            break;
+        }
+        out.append(text.substr(i, amp - i));
+        const std::wstring_view rest = text.substr(amp);
+        if (StartsWith(rest, L"&amp;")) {
+            out += L'&';
+            i = amp + 5;
+        } else if (StartsWith(rest, L"&lt;")) {
+            out += L'<';
+            i = amp + 4;
+        } else if (StartsWith(rest, L"&gt;")) {
+            out += L'>';
+            i = amp + 4;
+        } else {
+            out += L'&';
+            i = amp + 1;
+        }
+    }
+    return out;
+}
