@@ -170,6 +170,7 @@ bool CZipHelper::Pack(const unsigned char* bytes, size_t length)
     archive.insert(archive.end(), kEntryName, kEntryName + kEntryNameLength);
 
     CEndOfCentralDirectoryRecord end;
+    end.directorySize = static_cast<uint32_t>(CCentralDirectoryFileHeader::kSize + kEntryNameLength);
     end.directoryOffset = static_cast<uint32_t>(headerBytes + compressed);
     end.Write(archive);
 

@@ -68,7 +68,7 @@ public:
     uint16_t directoryDisk = 0;
     uint16_t entriesOnDisk = 1;
     uint16_t entriesTotal = 1;
-    uint32_t directorySize = CCentralDirectoryFileHeader::kSize;
+    uint32_t directorySize = 0; // the central directory header with its name
     uint32_t directoryOffset = 0;
     uint16_t commentLength = 0;
 };
