@@ -113,7 +113,13 @@ int CFileHelper::Reread()
 int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
 {
     std::wstring text;
-    const int status = ReadText(handle, text, loaded);
+    int status = 0;
+    try {
+        status = ReadText(handle, text, loaded);
+    } catch (...) {
+        // No memory for the file's bytes or text: the caller still owns and closes the handle.
+        return kErrIo;
+    }
     if (status != 0)
         return status;
     return LoadText(text, loaded);
