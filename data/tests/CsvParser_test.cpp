@@ -68,15 +68,4 @@ TEST(CsvParser, ReadSectionLines_frame)
     EXPECT_EQ(legacy::ReadSectionLines(L"[Holidays]", IDS_LEGACY_HOLIDAYS, rows), 0);
 }
 
-TEST(CsvParser, IsLegacyProject_recognition)
-{
-    EXPECT_EQ(legacy::IsLegacyProject(L"[FileInfo]\r\nApp;Win-Quorvia\r\n"), 0);
-    EXPECT_EQ(legacy::IsLegacyProject(L"[FileInfo]\r\nKey\r\nApp;Win-Quorvia;x\r\n"), 0);
-    EXPECT_EQ(legacy::IsLegacyProject(L"[FileInfo]\r\n\"App\";Win-Quorvia\r\n"), 0);
-    EXPECT_EQ(legacy::IsLegacyProject(L"[FileInfo]\r\nApp;Win-Quorvia2\r\n"), 8);
-    EXPECT_EQ(legacy::IsLegacyProject(L"[FileInfo]\r\nAPP;Win-Quorvia\r\n"), 8);
-    EXPECT_EQ(legacy::IsLegacyProject(L"App;Win-Quorvia\r\n"), 8);
-    EXPECT_EQ(legacy::IsLegacyProject(L""), 8);
-}
-
 } // namespace
