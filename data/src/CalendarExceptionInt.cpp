@@ -2,6 +2,7 @@
 #include "CalendarExceptionInt.h"
 
 #include "CalendarExceptionsInt.h"
+#include "CalendarInt.h"
 #include "Guard.h"
 #include "TextSlots.h"
 #include "UndoInfo.h"
@@ -64,8 +65,17 @@ void CCalendarExceptionInt::SetWorkingTimes(const int* pairs, int count)
 
 void CCalendarExceptionInt::RestoreFromSnapshot()
 {
-    if (m_snapshot)
-        CopyWithId(m_snapshot.get());
+    // The exception is in its calendar's set while it is edited, so answers given during the
+    // rolled-back edit may rest on its changed ranges or date.
+    if (CCalendarExceptionsInt* set = OwnerInt(); set && set->Calendar)
+        static_cast<CCalendarInt*>(set->Calendar)->DropResults();
+    if (!m_snapshot)
+        return;
+    // A rollback restores the fields, never where the exception belongs: only the set's Add
+    // sets the owner.
+    CCalendarExceptions* owner = Owner;
+    CopyWithId(m_snapshot.get());
+    Owner = owner;
 }
 
 void CCalendarExceptionInt::InsertIntoOwner(CUndoInfo* step)

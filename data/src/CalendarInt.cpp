@@ -5,6 +5,7 @@
 #include "CalendarsInt.h"
 #include "DataInt.h"
 #include "Guard.h"
+#include "HolidaysInt.h"
 #include "Library.h"
 #include "ResourcesInt.h"
 #include "TextSlots.h"
@@ -51,38 +52,36 @@ int CCalendarInt::GetWorkingTimeCount(TDate day) { return GetWorkingTimes(nullpt
 
 int CCalendarInt::GetWorkingTimes(int* out, TDate day)
 {
-    const int* pairs = nullptr;
-    int count = 0;
-    // An exception decides its day; a holiday comes before the weekday.
-    if (CCalendarException* exception = Exceptions->FindByDate(day)) {
-        pairs = exception->WorkingTimes;
-        count = exception->WorkingTimeCount;
-    } else {
-        int list = static_cast<int>(static_cast<uint32_t>(day) % 7);
-        if (HolidayRule != 1 && Data && Data->Holidays && Data->Holidays->FindByDate(day)) {
-            if (HolidayRule == 0)
-                return 0;
-            list = kHolidayList;
-        }
-        pairs = WeekdayWorkingTimes[list];
-        count = WeekdayWorkingTimeCounts[list];
-    }
-    if (out && pairs && count > 0)
-        std::copy(pairs, pairs + 2 * count, out);
-    return count;
+    return Guarded(0, [&] {
+        const RangeList ranges = RangesOf(day);
+        if (out && ranges.pairs && ranges.count > 0)
+            std::copy(ranges.pairs, ranges.pairs + 2 * ranges.count, out);
+        return ranges.pairs ? ranges.count : 0;
+    });
 }
 
-// Counting and placing working minutes over periods is the calendar arithmetic's; without it a
-// calendar counts no working minutes and places the end at the start.
-int CCalendarInt::WorkingMinutes(TDate, int, TDate, int) { return 0; }
-
-bool CCalendarInt::AddWorkingMinutes(TDate day, int minute, unsigned int, TDate* outDay, int* outMinute)
+RangeList CCalendarInt::RangesOf(TDate day)
 {
-    if (outDay)
-        *outDay = day;
-    if (outMinute)
-        *outMinute = minute;
-    return false;
+    // An exception decides its day; a holiday comes before the weekday. Of two exceptions on
+    // one day the first in the set counts, here and in every period sum.
+    if (CCalendarException* exception = ExceptionsInt()->FindByDate(day))
+        return RangeList{exception->WorkingTimes, exception->WorkingTimeCount};
+    int list = static_cast<int>(static_cast<uint32_t>(day) % 7);
+    if (HolidayRule != 1) {
+        CHolidaysInt* holidays = HolidaySet();
+        if (holidays && holidays->FindByDate(day)) {
+            if (HolidayRule == 0)
+                return RangeList{};
+            list = kHolidayList;
+        }
+    }
+    return RangeList{WeekdayWorkingTimes[list], WeekdayWorkingTimeCounts[list]};
+}
+
+CHolidaysInt* CCalendarInt::HolidaySet() const
+{
+    // The root made every holiday set; the calendar only reads it.
+    return Data ? static_cast<CHolidaysInt*>(Data->Holidays) : nullptr;
 }
 
 int CCalendarInt::MarkModified()
@@ -123,6 +122,13 @@ int CCalendarInt::MarkDeleted()
                     return status;
                 resource->Calendar = nullptr;
             }
+        }
+        // Resources added in this same transaction are in no list yet; they must not keep a
+        // pointer to a calendar that the commit takes away.
+        for (CObjectBase* item : t->Added(kKindResource)) {
+            CResourceInt* resource = static_cast<CResourceInt*>(item);
+            if (resource->Calendar == this)
+                resource->Calendar = nullptr;
         }
         return 0;
     });
@@ -166,10 +172,19 @@ void CCalendarInt::SetWorkingTimes(unsigned int list, const int* pairs, int coun
     GuardedVoid([&] { SetRanges(WeekdayWorkingTimes[list], WeekdayWorkingTimeCounts[list], pairs, count); });
 }
 
+void CCalendarInt::OnOpen() { DropResults(); }
+
 void CCalendarInt::RestoreFromSnapshot()
 {
-    if (m_snapshot)
-        CopyWithId(m_snapshot.get());
+    // Answers given during the rolled-back edit may rest on its changed lists.
+    DropResults();
+    if (!m_snapshot)
+        return;
+    // A rollback restores the fields, never where the calendar belongs: only the list's Add
+    // sets the owner.
+    CCalendars* owner = Owner;
+    CopyWithId(m_snapshot.get());
+    Owner = owner;
 }
 
 void CCalendarInt::InsertIntoOwner(CUndoInfo* step)

@@ -106,6 +106,10 @@ int CDataInt::Close(int keepMask)
                 calendarsCleared = cleared;
         }
         DropDanglingReferences(resourcesCleared, calendarsCleared);
+        // Kept items may hold answers that rest on emptied containers (a calendar's working
+        // minutes on the holidays): their caches go too.
+        for (CContBase* container : m_containers)
+            container->Refresh();
         m_settings->FreezeResources = 0;
         if ((keepMask & kKeepUserFieldDefinitions) == 0)
             m_settings->ClearUserFieldDefinitions();
