@@ -26,8 +26,13 @@ void CCalendarExceptionInt::CopyFrom(const CCalendarException* other)
         return;
     GuardedVoid([&] {
         const int id = ID;
+        CCalendarExceptions* const owner = Owner;
         CopyWithId(static_cast<const CCalendarExceptionInt*>(other));
         ID = id;
+        // An exception in a set stays that set's: taking the other's set pointer would let the
+        // commit re-sort it into a second set. One in no set takes the pointer as written.
+        if (IsInContainer())
+            Owner = owner;
     });
 }
 
@@ -110,6 +115,9 @@ void CCalendarExceptionInt::RemoveFromOwner(CUndoInfo* step)
     else
         DestroyItem(this);
 }
+
+// Exceptions have no rows in the older text format.
+int CCalendarExceptionInt::ImportCsv(const std::vector<std::wstring>&) { return 0; }
 
 bool CCalendarExceptionInt::IsValid(bool)
 {

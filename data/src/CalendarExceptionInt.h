@@ -26,6 +26,7 @@ public:
     void InsertIntoOwner(CUndoInfo* step) override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
+    int ImportCsv(const std::vector<std::wstring>& fields) override;
     bool IsValid(bool adding) override;
     int AddToOwner() override;
     void CopyWithId(const CObjectBase* other) override;

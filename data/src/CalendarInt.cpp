@@ -140,8 +140,13 @@ void CCalendarInt::CopyFrom(const CCalendar* other)
         return;
     GuardedVoid([&] {
         const int id = ID;
+        CCalendars* const owner = Owner;
         CopyWithId(static_cast<const CCalendarInt*>(other));
         ID = id;
+        // A calendar in the list stays the list's: the other's owner pointer (null for a
+        // snapshot copy) would let the commit look for it elsewhere.
+        if (IsInContainer())
+            Owner = owner;
     });
 }
 
@@ -214,6 +219,9 @@ void CCalendarInt::RemoveFromOwner(CUndoInfo* step)
     else
         DestroyItem(this);
 }
+
+// Calendars have no rows in the older text format.
+int CCalendarInt::ImportCsv(const std::vector<std::wstring>&) { return 0; }
 
 bool CCalendarInt::IsValid(bool)
 {

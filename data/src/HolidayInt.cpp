@@ -6,6 +6,8 @@
 #include "TextSlots.h"
 #include "UndoInfo.h"
 
+#include "ClassicText.h"
+
 using namespace wqv2_data;
 
 CHolidayInt::CHolidayInt(CData* data, CHolidays* owner) : CObjectBase(kKindHoliday)
@@ -44,6 +46,19 @@ void CHolidayInt::RemoveFromOwner(CUndoInfo* step)
         step->AddDeleted(this);
     else
         DestroyItem(this);
+}
+
+int CHolidayInt::ImportCsv(const std::vector<std::wstring>& fields)
+{
+    // ID; Name; Date. Dates of the older format follow the user's locale order unless written
+    // with eight digits. Missing fields leave the values as they are.
+    if (fields.size() > 0)
+        ID = ctext::ParseInt(fields[0]);
+    if (fields.size() > 1)
+        ::SetString(fields[1].c_str(), Name);
+    if (fields.size() > 2)
+        Date = TDate::Parse(fields[2].c_str());
+    return 0;
 }
 
 bool CHolidayInt::IsValid(bool)

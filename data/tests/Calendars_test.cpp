@@ -2,6 +2,9 @@
 // through QV2D.dll.
 #include "DataTestEnv.h"
 
+#include <algorithm>
+#include <vector>
+
 using namespace wqv2_data;
 using namespace qv2dtest;
 
@@ -114,6 +117,80 @@ TEST_F(CalendarsTest, Add_refusesIllFormedLists)
     EXPECT_EQ(tryAdd(afterMidnight, 2, 2), kErrInvalid);
     EXPECT_EQ(tryAdd(untilMidnight, 2, 2), 0);
     EXPECT_EQ(tryAdd(touching, 2, 3), kErrInvalid);
+    EXPECT_EQ(tryAdd(touching, 2, -1), kErrInvalid);
+    // Minutes outside the day.
+    const int beforeMidnight[] = {-1, 60};
+    const int pastMidnight[] = {600, 1440};
+    const int startAt2400[] = {1440, 0};
+    EXPECT_EQ(tryAdd(beforeMidnight, 1, 2), kErrInvalid);
+    EXPECT_EQ(tryAdd(pastMidnight, 1, 2), kErrInvalid);
+    EXPECT_EQ(tryAdd(startAt2400, 1, 2), kErrInvalid);
+    EXPECT_EQ(root->Calendars->GetCount(), 2);
+}
+
+TEST_F(CalendarsTest, Validation_refusesNegativeCountsAndChecksAtCommit)
+{
+    CCalendar* c = AddCalendar(L"C");
+    Begin();
+    c->MarkModified();
+    c->WeekdayWorkingTimeCounts[1] = -1;
+    EXPECT_EQ(Commit(), kErrInvalid);
+    EXPECT_EQ(c->WeekdayWorkingTimeCounts[1], 2); // rolled back
+    Begin();
+    c->MarkModified();
+    c->SetName(L"");
+    EXPECT_EQ(Commit(), kErrInvalid);
+    EXPECT_STREQ(c->Name, L"C");
+
+    const auto tryException = [&](TDate day, const int* pairs, int count) {
+        Begin();
+        CCalendarException* e = c->Exceptions->CreateNew();
+        e->Date = day;
+        e->SetWorkingTimes(pairs, count);
+        const int status = c->Exceptions->Add(e);
+        if (status != 0)
+            e->MarkDeleted();
+        else
+            Commit();
+        return status;
+    };
+    const int pastMidnight[] = {600, 1441};
+    const int shortDay[] = {480, 600};
+    EXPECT_EQ(tryException(kMonday, pastMidnight, 1), kErrInvalid);
+    EXPECT_EQ(tryException(0u, shortDay, 1), kErrInvalid);
+    EXPECT_EQ(tryException(TDate(TDate::kEmpty), shortDay, 1), 0); // an absent date passes
+    EXPECT_EQ(c->Exceptions->GetCount(), 1);
+}
+
+TEST_F(CalendarsTest, ManyRanges_aMinuteEachAllDay)
+{
+    // The longest list a day can hold: 1440 one-minute ranges, touching, the last ending at 24:00.
+    std::vector<int> minutes;
+    for (int m = 0; m < 1440; ++m) {
+        minutes.push_back(m);
+        minutes.push_back((m + 1) % 1440);
+    }
+    Begin();
+    CCalendar* c = root->Calendars->CreateNew();
+    c->SetName(L"Minutes");
+    for (unsigned list = 0; list < 8; ++list)
+        c->SetWorkingTimes(list, minutes.data(), 1440);
+    ASSERT_EQ(root->Calendars->Add(c), 0);
+    CCalendarException* e = c->Exceptions->CreateNew();
+    e->Date = kMonday;
+    e->SetWorkingTimes(minutes.data(), 1440);
+    ASSERT_EQ(c->Exceptions->Add(e), 0);
+    ASSERT_EQ(Commit(), 0);
+    std::vector<int> out(2 * kMaxWorkingTimeRanges, -1);
+    ASSERT_EQ(c->GetWorkingTimes(out.data(), kMonday), 1440);
+    EXPECT_TRUE(std::equal(minutes.begin(), minutes.end(), out.begin()));
+    EXPECT_EQ(out[2880], -1);
+    EXPECT_EQ(c->WorkingMinutes(kMonday - 3, 100, kMonday + 3, 100), 6 * 1440);
+    TDate day = 0u;
+    int minute = 0;
+    EXPECT_TRUE(c->AddWorkingMinutes(kMonday, 1439, 1441, &day, &minute));
+    EXPECT_EQ(day, kMonday + 2);
+    EXPECT_EQ(minute, 0);
 }
 
 TEST_F(CalendarsTest, SetWorkingTimes_countWithoutPairsStoresNone)
@@ -122,6 +199,18 @@ TEST_F(CalendarsTest, SetWorkingTimes_countWithoutPairsStoresNone)
     c->SetWorkingTimes(2, nullptr, 3);
     EXPECT_EQ(c->WeekdayWorkingTimeCounts[2], 0);
     EXPECT_EQ(c->WeekdayWorkingTimes[2], nullptr);
+    const int some[] = {60, 120};
+    c->SetWorkingTimes(1, some, 0);
+    EXPECT_EQ(c->WeekdayWorkingTimeCounts[1], 0);
+    EXPECT_EQ(c->WeekdayWorkingTimes[1], nullptr);
+    c->SetWorkingTimes(4, some, -4);
+    EXPECT_EQ(c->WeekdayWorkingTimeCounts[4], 0);
+    EXPECT_EQ(c->WeekdayWorkingTimes[4], nullptr);
+    CCalendarException* e = c->Exceptions->CreateNew();
+    e->SetWorkingTimes(some, -1);
+    EXPECT_EQ(e->WorkingTimeCount, 0);
+    EXPECT_EQ(e->WorkingTimes, nullptr);
+    e->MarkDeleted();
     const int one[] = {60, 120};
     c->SetWorkingTimes(8, one, 1); // no such list: nothing happens
     EXPECT_EQ(c->WeekdayWorkingTimeCounts[0], 2);
@@ -149,6 +238,86 @@ TEST_F(CalendarsTest, MarkDeleted_takesExceptionsAndResourceLinksAlongAndUndoBri
     EXPECT_EQ(root->Calendars->GetAt(0), c);
     EXPECT_EQ(r->Calendar, c);
     EXPECT_EQ(c->Exceptions->FindByDate(kMonday), e);
+}
+
+TEST_F(CalendarsTest, MarkDeleted_unlinksResourcesAddedInTheSameEdit)
+{
+    CCalendar* c = AddCalendar(L"C");
+    ASSERT_EQ(Begin(L"new resource, no calendar"), 0);
+    CResource* r = root->Resources->CreateNew();
+    r->SetName(L"R");
+    r->Calendar = c;
+    ASSERT_EQ(root->Resources->Add(r), 0);
+    ASSERT_EQ(c->MarkDeleted(), 0);
+    ASSERT_EQ(Commit(), 0);
+    ASSERT_TRUE(root->Resources->Contains(r));
+    EXPECT_EQ(r->Calendar, nullptr);
+    EXPECT_EQ(root->Calendars->GetCount(), 0);
+    // Undoing the edit takes the resource away and brings the calendar back.
+    ASSERT_EQ(store.Undo(), 0);
+    EXPECT_EQ(root->Resources->GetCount(nullptr), 0);
+    EXPECT_EQ(root->Calendars->GetAt(0), c);
+}
+
+TEST_F(CalendarsTest, CopyFrom_keepsIdExceptionsAndWhereItBelongs)
+{
+    CCalendar* a = AddCalendar(L"A");
+    CCalendar* b = AddCalendar(L"B");
+    const int shortDay[] = {480, 600};
+    ASSERT_TRUE(AddException(a, kMonday, shortDay, 1));
+    Begin();
+    a->MarkModified();
+    a->Position = 7;
+    a->HolidayRule = 0;
+    ASSERT_EQ(Commit(), 0);
+
+    Begin();
+    b->MarkModified();
+    b->CopyFrom(a);
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_EQ(b->ID, 2);
+    EXPECT_STREQ(b->Name, L"A");
+    EXPECT_EQ(b->Position, 7);
+    EXPECT_EQ(b->HolidayRule, 0);
+    EXPECT_EQ(b->WeekdayWorkingTimeCounts[0], 2);
+    EXPECT_NE(b->WeekdayWorkingTimes[0], a->WeekdayWorkingTimes[0]); // a copy of its own
+    EXPECT_EQ(b->Exceptions->GetCount(), 0);
+    EXPECT_EQ(b->Owner, root->Calendars);
+}
+
+TEST_F(CalendarsTest, ExceptionCopyFrom_staysInItsOwnSet)
+{
+    CCalendar* a = AddCalendar(L"A");
+    CCalendar* b = AddCalendar(L"B");
+    const int shortDay[] = {480, 600};
+    CCalendarException* ea = AddException(a, kMonday, nullptr, 0);
+    CCalendarException* eb = AddException(b, kMonday + 3, shortDay, 1);
+    ASSERT_EQ(Begin(L"copy"), 0);
+    ASSERT_EQ(ea->MarkModified(), 0);
+    ea->CopyFrom(eb);
+    EXPECT_EQ(ea->Owner, a->Exceptions);
+    EXPECT_EQ(ea->Date, kMonday + 3);
+    ASSERT_EQ(Commit(), 0);
+    EXPECT_EQ(a->Exceptions->GetCount(), 1);
+    EXPECT_EQ(b->Exceptions->GetCount(), 1);
+    EXPECT_FALSE(b->Exceptions->Contains(ea));
+    EXPECT_EQ(a->GetWorkingTimeCount(kMonday + 3), 1);
+    EXPECT_EQ(b->GetWorkingTimeCount(kMonday + 3), 1);
+
+    // A rolled-back edit restores the fields and leaves the exception where it is.
+    Begin();
+    ea->MarkModified();
+    ea->Date = kMonday + 9;
+    ea->SetWorkingTimes(nullptr, 0);
+    root->Rollback();
+    EXPECT_EQ(ea->Date, kMonday + 3);
+    EXPECT_EQ(ea->WorkingTimeCount, 1);
+    EXPECT_EQ(ea->Owner, a->Exceptions);
+    EXPECT_EQ(a->Exceptions->FindByDate(kMonday + 3), ea);
+    ASSERT_EQ(store.Undo(), 0);
+    EXPECT_EQ(ea->Date, kMonday);
+    EXPECT_EQ(a->Exceptions->FindByDate(kMonday), ea);
+    EXPECT_EQ(a->GetWorkingTimeCount(kMonday), 0);
 }
 
 TEST_F(CalendarsTest, Exceptions_seenFromCommitAndResortedOnDateChange)
