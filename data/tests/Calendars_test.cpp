@@ -340,6 +340,8 @@ TEST_F(CalendarsTest, Exceptions_seenFromCommitAndResortedOnDateChange)
     EXPECT_EQ(c->Exceptions->GetAt(1), e);
     EXPECT_EQ(c->Exceptions->GetInRange(nullptr, kMonday + 20, kMonday + 20), 1);
     EXPECT_EQ(c->Exceptions->GetInRange(nullptr, kMonday + 20, kMonday + 19), 0);
+    EXPECT_EQ(c->Exceptions->CountInRange(kMonday + 30, kMonday), 0);
+    EXPECT_EQ(c->Exceptions->CountInRange(kMonday, TDate(UINT32_MAX)), 2);
     EXPECT_EQ(c->Exceptions->FindByDate(kMonday + 5), nullptr);
 }
 

@@ -75,7 +75,12 @@ TEST_F(HolidaysTest, Ranges)
     ASSERT_EQ(root->Holidays->GetInRange(out, Day(5, 1), Day(7, 1)), 2);
     EXPECT_STREQ(out[1]->Name, L"B");
     EXPECT_EQ(root->Holidays->GetAt(2), nullptr);
+    EXPECT_EQ(root->Holidays->GetAt(-1), nullptr);
     EXPECT_TRUE(root->Holidays->Contains(out[0]));
+    // The widest ranges: no day past the last one wraps around.
+    EXPECT_EQ(root->Holidays->CountInRange(0u, TDate(UINT32_MAX)), 2);
+    EXPECT_EQ(root->Holidays->CountInRange(Day(6, 5), TDate(UINT32_MAX)), 1);
+    EXPECT_EQ(root->Holidays->CountInRange(TDate(UINT32_MAX), TDate(UINT32_MAX)), 0);
 }
 
 TEST_F(HolidaysTest, Add_refusesEmptyNameOrEmptyDate)
