@@ -51,10 +51,9 @@ public:
     RangeList RangesOf(TDate day);
     // Forgets every remembered answer (the ranges, an exception or a holiday changed).
     void DropResults() { m_memo.Clear(); }
-    size_t RememberedResults() const { return m_memo.Size(); }
 
 private:
-    // A point of time: a day and a minute 0-1439 (1440 only as the end of a counted period).
+    // A point of time: a day and a minute 0-1439.
     struct Moment {
         uint32_t day;
         int minute;
