@@ -20,6 +20,8 @@ public:
     // CObjectBase
     void InsertIntoOwner(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
+    void WriteXml(CXmlParser* parser, CXmlElement* element) override;
+    int ReadXml(CXmlParser* parser, CXmlElement* element) override;
     int ImportCsv(const std::vector<std::wstring>& fields) override;
     bool IsValid(bool adding) override;
     int AddToOwner() override;
