@@ -3,6 +3,7 @@
 // of the older sectioned text format.
 #include "FileTestEnv.h"
 
+#include <random>
 #include <string>
 
 using namespace wqv2_data;
@@ -214,6 +215,51 @@ TEST_F(CalendarFilesTest, Save_calendarWithoutExceptionsHasAnEmptyExceptionsElem
     ASSERT_EQ(root->Open(path.c_str(), false), 0);
     EXPECT_EQ(root->Calendars->GetAt(1)->Exceptions->GetCount(), 0);
     EXPECT_EQ(root->Calendars->GetAt(0)->Exceptions->GetCount(), 2);
+}
+
+TEST_F(CalendarFilesTest, Open_damagedCalendarTextNeverCostsTheProject)
+{
+    // Characters of the calendar and holiday elements replaced, cut out or doubled, with a
+    // fixed seed: every file either loads or is refused and leaves the open project as it was.
+    BuildProject();
+    const std::wstring path = Path(L"p.wqv");
+    ASSERT_EQ(root->Save(path.c_str(), false), 0);
+    const std::wstring text = SavedText(path);
+    const size_t holidays = text.find(L"<Holidays>");
+    const size_t calendars = text.find(L"<Calendars>");
+    const size_t end = text.find(L"</Calendars>");
+    ASSERT_TRUE(holidays != std::wstring::npos && calendars != std::wstring::npos && end != std::wstring::npos);
+    const std::wstring expected = DumpCalendars(root);
+    const std::wstring alphabet = L"0123456789:;-<>/ \"aZ";
+    std::mt19937 rng(99u);
+    int loaded = 0;
+    int refused = 0;
+    for (int i = 0; i < 300; ++i) {
+        std::wstring damaged = text;
+        const size_t from = i % 2 == 0 ? holidays : calendars;
+        const size_t to = i % 2 == 0 ? calendars : end;
+        for (int k = 0; k < 1 + static_cast<int>(rng() % 4); ++k) {
+            const size_t at = from + rng() % (to - from);
+            switch (rng() % 3) {
+            case 0: damaged[at] = alphabet[rng() % alphabet.size()]; break;
+            case 1: damaged.erase(at, 1 + rng() % 12); break;
+            default: damaged.insert(at, damaged.substr(at, 1 + rng() % 12)); break;
+            }
+        }
+        const std::wstring file = Path(L"d" + std::to_wstring(i) + L".wqv");
+        ASSERT_TRUE(WriteFileBytes(file, Utf16File(damaged)));
+        const int status = root->Open(file.c_str(), false);
+        if (status == 0) {
+            ++loaded;
+            // Whatever loaded is a valid project: open the good one again for the next round.
+            ASSERT_EQ(root->Open(path.c_str(), false), 0);
+        } else {
+            ++refused;
+            ASSERT_EQ(DumpCalendars(root), expected) << "damaged file " << i;
+        }
+    }
+    EXPECT_GT(loaded, 0);
+    EXPECT_GT(refused, 0);
 }
 
 TEST_F(CalendarFilesTest, OpenLegacy_readsHolidayRows)
