@@ -28,7 +28,7 @@ TEST(CWorkingMinutesMemo, Store_startsOverWhenFull)
     int found = -1;
     ASSERT_TRUE(memo.Find(5u, 0, 6u, 1440, found));
     EXPECT_EQ(found, 5);
-    EXPECT_FALSE(memo.Find(5u, 0, 6u, 1439, found)); // every part of the key counts
+    EXPECT_FALSE(memo.Find(5u, 0, 6u, 1439, found)); // every field of the key counts
     memo.Store(1u << 30, 0, (1u << 30) + 1, 1440, 7);
     EXPECT_EQ(memo.Size(), 1u);
     EXPECT_FALSE(memo.Find(5u, 0, 6u, 1440, found));

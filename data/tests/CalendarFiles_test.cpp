@@ -97,7 +97,7 @@ protected:
         ASSERT_EQ(Commit(), 0);
     }
     std::wstring SavedText(const std::wstring& path) { return Utf16Text(ReadFileBytes(path)); }
-    // The saved project with one piece of its text replaced, written as a new file.
+    // The saved project with one stretch of its text replaced, written as a new file.
     std::wstring Damaged(const std::wstring& text, const std::wstring& from, const std::wstring& to, const std::wstring& name)
     {
         std::wstring changed = text;

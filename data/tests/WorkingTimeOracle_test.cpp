@@ -236,8 +236,8 @@ TEST_F(WorkingTimeOracleTest, WorkingMinutesAndAddWorkingMinutes_agreeWithAMinut
 
 TEST_F(WorkingTimeOracleTest, LongPeriods_addUpAndInvert)
 {
-    // Over years no minute count is feasible; the pieces of a period must add up to the whole
-    // (each piece is a new question for the memo), and placing a period's minutes from its
+    // Over years no minute count is feasible; the stretches of a period must add up to the whole
+    // (each stretch is a new question for the memo), and placing a period's minutes from its
     // start must end inside it, on the minute where the count is complete.
     std::mt19937 rng(7u);
     for (int scenario = 0; scenario < 40; ++scenario) {
@@ -252,18 +252,18 @@ TEST_F(WorkingTimeOracleTest, LongPeriods_addUpAndInvert)
             const int m1 = static_cast<int>(rng() % kDay);
             const int m2 = static_cast<int>(rng() % kDay);
             const int whole = c->WorkingMinutes(d1, m1, d2, m2);
-            int pieces = 0;
+            int stretches = 0;
             uint32_t day = d1;
             int minute = m1;
             while (day < d2) {
                 const uint32_t next = std::min(d2, day + 1 + static_cast<uint32_t>(rng() % 400));
                 const int nextMinute = next == d2 ? m2 : static_cast<int>(rng() % kDay);
-                pieces += c->WorkingMinutes(day, minute, next, nextMinute);
+                stretches += c->WorkingMinutes(day, minute, next, nextMinute);
                 day = next;
                 minute = nextMinute;
             }
-            pieces += c->WorkingMinutes(day, minute, d2, m2);
-            ASSERT_EQ(whole, pieces) << "scenario " << scenario;
+            stretches += c->WorkingMinutes(day, minute, d2, m2);
+            ASSERT_EQ(whole, stretches) << "scenario " << scenario;
 
             TDate endDay = 0u;
             int endMinute = 0;
