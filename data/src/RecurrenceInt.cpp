@@ -16,32 +16,6 @@
 
 using namespace wqv2_data;
 
-namespace {
-
-bool PositionValid(int position) { return (position >= 1 && position <= 4) || position == -1; }
-
-bool PatternsValid(const CRecurrencePatternDaily& d, const CRecurrencePatternWeekly& w,
-                   const CRecurrencePatternMonthly& m, const CRecurrencePatternYearly& y)
-{
-    if (d.DInterval <= 0 || (d.DType != 0 && d.DType != 1))
-        return false;
-    if (w.WWeekdayCount < 0 || w.WWeekdayCount > 7 || w.WFirstDayOfWeek < 0 || w.WFirstDayOfWeek > 6 || w.WInterval <= 0)
-        return false;
-    for (int i = 0; i < w.WWeekdayCount; ++i) {
-        if (w.WWeekdays[i] < 0 || w.WWeekdays[i] > 6)
-            return false;
-    }
-    if (m.MInterval <= 0 || (m.MType != 0 && m.MType != 1) || m.MDayOfMonth < 1 || m.MDayOfMonth > 31 ||
-        !PositionValid(m.MPosition) || m.MWeekday < 0 || m.MWeekday > 7)
-        return false;
-    if ((y.YType != 0 && y.YType != 1) || y.YMonth < 1 || y.YMonth > 12 || y.YDayOfMonth < 1 || y.YDayOfMonth > 31 ||
-        !PositionValid(y.YPosition) || y.YWeekday < 0 || y.YWeekday > 7)
-        return false;
-    return true;
-}
-
-} // namespace
-
 CRecurrenceInt::CRecurrenceInt(CData* data, CRecurrences* owner) : CObjectBase(kKindRecurrence)
 {
     Data = data;
@@ -63,30 +37,13 @@ CResource* CRecurrenceInt::Resource() const { return Owner ? Owner->Resource : n
 TDate CRecurrenceInt::GetOccurrenceEnd(TDate day, int* outMinute)
 {
     TDateTime end(day, MinuteOfDay(TimeStart), false);
-    end.AddMinutes(Duration);
+    end.AddMinutes(DurationMinutes());
     if (outMinute)
         *outMinute = end.time.minutes;
     return end.date;
 }
 
-// The pattern classes compute occurrence ranges and days; a series holds only their public
-// fields, so it has no range and no occurrence days.
-bool CRecurrenceInt::UpdateRange() { return false; }
-
-TDate CRecurrenceInt::GetFirstDay() { return 0u; }
-
-TDate CRecurrenceInt::GetLastDay() { return 0u; }
-
-std::vector<TDate> CRecurrenceInt::CollectOccurrences(TDate, int, TDate, int, CFilter* filter, bool)
-{
-    std::vector<TDate> days;
-    // The filter is asked before anything else: a hidden series has no occurrences at all.
-    if (filter && (filter->IsResourceHidden(Task->GetResource()) || filter->IsTaskHidden(Task)))
-        return days;
-    return days;
-}
-
-CRecurrencePattern* CRecurrenceInt::GetPattern()
+CRecurrencePatternBase* CRecurrenceInt::ActivePattern()
 {
     switch (Frequency) {
     case kDaily:
@@ -100,6 +57,98 @@ CRecurrencePattern* CRecurrenceInt::GetPattern()
     default:
         return nullptr;
     }
+}
+
+bool CRecurrenceInt::UpdateRange()
+{
+    m_cache.Invalidate();
+    CRecurrencePatternBase* pattern = ActivePattern();
+    return pattern ? Guarded(false, [&] { return pattern->ComputeRange(); }) : false;
+}
+
+TDate CRecurrenceInt::GetFirstDay()
+{
+    CRecurrencePatternBase* pattern = ActivePattern();
+    if (!pattern)
+        return 0u;
+    const uint32_t first = pattern->FirstDay();
+    const uint32_t last = pattern->LastDay();
+    return last > TDate::kEmpty && last < first ? 0u : first;
+}
+
+TDate CRecurrenceInt::GetLastDay()
+{
+    CRecurrencePatternBase* pattern = ActivePattern();
+    if (!pattern)
+        return 0u;
+    const uint32_t first = pattern->FirstDay();
+    const uint32_t last = pattern->LastDay();
+    return last > TDate::kEmpty && last < first ? 0u : last;
+}
+
+std::vector<TDate> CRecurrenceInt::CollectOccurrences(TDate d1, int m1, TDate d2, int m2, CFilter* filter, bool includeRunning)
+{
+    // The filter is asked before anything else: a hidden series has no occurrences at all,
+    // also for a window the cache holds.
+    if (filter && (filter->IsResourceHidden(Task->GetResource()) || filter->IsTaskHidden(Task)))
+        return {};
+    if (m_cache.MatchesWindow(d1, m1, d2, m2, includeRunning))
+        return m_cache.days;
+    std::vector<TDate> days;
+    if (ComputeOccurrences(d1, m1, d2, m2, includeRunning, days)) {
+        m_cache.SetKey(d1, m1, d2, m2);
+        m_cache.includeRunning = includeRunning;
+        m_cache.days = days;
+        m_cache.SetValid(true);
+    }
+    return days;
+}
+
+bool CRecurrenceInt::ComputeOccurrences(TDate d1, int m1, TDate d2, int m2, bool includeRunning, std::vector<TDate>& days)
+{
+    CRecurrencePatternBase* pattern = ActivePattern();
+    if (!pattern)
+        return false;
+    const long long duration = DurationMinutes();
+    const long long timeStart = MinuteOfDay(TimeStart);
+    // The reference point: an occurrence counts when it starts after it, or exactly at it with
+    // no duration. With running occurrences it lies one duration before the window's start.
+    long long reference = Stamp(d1, m1);
+    if (includeRunning)
+        reference -= duration;
+    long long from = reference / kMinutesPerDay;
+    long long referenceMinute = reference % kMinutesPerDay;
+    if (referenceMinute < 0) {
+        --from;
+        referenceMinute += kMinutesPerDay;
+    }
+    if ((duration != 0 && timeStart <= referenceMinute) || (duration == 0 && timeStart < referenceMinute))
+        ++from;
+    // An occurrence must start before the window's end.
+    long long to = static_cast<uint32_t>(d2);
+    if (timeStart >= m2)
+        --to;
+
+    const uint32_t first = pattern->FirstDay();
+    const uint32_t last = pattern->LastDay();
+    if (first <= TDate::kEmpty || (last > TDate::kEmpty && last < first))
+        return false;
+    from = std::max<long long>(from, first);
+    to = std::min<long long>(to, last > TDate::kEmpty ? last : TDate::kLastDay);
+    if (from > to)
+        return false;
+    pattern->CollectDays(from, to, days);
+    if (!m_skipped.empty()) {
+        days.erase(std::remove_if(days.begin(), days.end(), [this](TDate day) { return m_skipped.count(day) != 0; }),
+                   days.end());
+    }
+    return true;
+}
+
+CRecurrencePattern* CRecurrenceInt::GetPattern()
+{
+    CRecurrencePatternBase* pattern = ActivePattern();
+    return pattern ? pattern->Public() : nullptr;
 }
 
 int CRecurrenceInt::CountOccurrences(TDate d1, int m1, TDate d2, int m2, CFilter* filter, bool includeRunning)
@@ -119,12 +168,21 @@ int CRecurrenceInt::GetOccurrences(TDate* out, TDate d1, int m1, TDate d2, int m
 
 void CRecurrenceInt::AddException(TDate day)
 {
+    m_cache.Invalidate();
     GuardedVoid([&] { m_skipped.insert(day); });
 }
 
-int CRecurrenceInt::RemoveException(TDate day) { return static_cast<int>(m_skipped.erase(day)); }
+int CRecurrenceInt::RemoveException(TDate day)
+{
+    m_cache.Invalidate();
+    return static_cast<int>(m_skipped.erase(day));
+}
 
-void CRecurrenceInt::ClearExceptions() { m_skipped.clear(); }
+void CRecurrenceInt::ClearExceptions()
+{
+    m_cache.Invalidate();
+    m_skipped.clear();
+}
 
 bool CRecurrenceInt::IsException(TDate day) { return m_skipped.count(day) != 0; }
 
@@ -152,7 +210,10 @@ CTask* CRecurrenceInt::DetachOccurrence(TDate day, CResource* target)
         CResource* own = Task->GetResource();
         if (!target)
             target = own;
-        CTask* task = target && target->Tasks ? target->Tasks->CreateNew() : nullptr;
+        // A stand-alone series asked for its own resource has none to put the task on.
+        if (!target || !target->Tasks)
+            return nullptr;
+        CTask* task = target->Tasks->CreateNew();
         if (!task) {
             if (Data)
                 Data->Rollback();
@@ -167,6 +228,7 @@ CTask* CRecurrenceInt::DetachOccurrence(TDate day, CResource* target)
         if (target != own)
             task->Recurrence = nullptr;
         if (MarkModified() != 0) {
+            // Nobody else holds the new task: never added, it is destroyed here.
             task->MarkDeleted();
             return nullptr;
         }
@@ -177,6 +239,8 @@ CTask* CRecurrenceInt::DetachOccurrence(TDate day, CResource* target)
 
 int CRecurrenceInt::MarkModified()
 {
+    // The editor changes the series next; no answer from before may be served after that.
+    m_cache.Invalidate();
     return Guarded(static_cast<int>(kErrTransaction), [&] {
         return RegisterModified([&] {
             if (!m_snapshot)
@@ -230,12 +294,13 @@ void CRecurrenceInt::CopyFields(const CRecurrenceInt& other)
     EndCount = other.EndCount;
     Task->CopyFrom(other.Task);
     Task->Recurrence = this; // the template stays this series' own
-    m_daily = other.m_daily;
-    m_weekly = other.m_weekly;
-    m_monthly = other.m_monthly;
-    m_yearly = other.m_yearly;
+    m_daily.CopyFrom(other.m_daily);
+    m_weekly.CopyFrom(other.m_weekly);
+    m_monthly.CopyFrom(other.m_monthly);
+    m_yearly.CopyFrom(other.m_yearly);
     Owner = other.Owner;
     m_skipped = other.m_skipped;
+    m_cache.Invalidate();
 }
 
 void CRecurrenceInt::CopyWithId(const CObjectBase* other)
@@ -257,16 +322,21 @@ int CRecurrenceInt::RenameTemplateUserFieldValue(const wchar_t* oldName, const w
     return TemplateInt()->RenameUserFieldValue(oldName, newName);
 }
 
-void CRecurrenceInt::OnOpen() {}
+void CRecurrenceInt::OnOpen() { m_cache.Invalidate(); }
 
 void CRecurrenceInt::RestoreFromSnapshot()
 {
-    if (m_snapshot)
-        CopyWithId(m_snapshot.get());
+    m_cache.Invalidate();
+    if (!m_snapshot)
+        return;
+    CopyWithId(m_snapshot.get());
+    // A range computed during the abandoned edit (UpdateRange) must not outlive it.
+    UpdateRange();
 }
 
 void CRecurrenceInt::InsertIntoOwner(CUndoInfo* step)
 {
+    UpdateRange();
     if (step)
         step->AddAdded(this);
     if (CRecurrencesInt* set = OwnerInt())
@@ -275,6 +345,7 @@ void CRecurrenceInt::InsertIntoOwner(CUndoInfo* step)
 
 void CRecurrenceInt::CommitModified(CUndoInfo* step)
 {
+    UpdateRange();
     if (step && m_snapshot) {
         auto image = std::make_unique<CRecurrenceInt>(Data, Owner);
         image->CopyWithId(m_snapshot.get());
@@ -309,7 +380,7 @@ bool CRecurrenceInt::IsValid(bool)
         return false;
     if (Frequency < kDaily || Frequency > kYearly)
         return false;
-    return PatternsValid(m_daily, m_weekly, m_monthly, m_yearly);
+    return m_daily.IsValid() && m_weekly.IsValid() && m_monthly.IsValid() && m_yearly.IsValid();
 }
 
 int CRecurrenceInt::AddToOwner()

@@ -1,9 +1,11 @@
 #pragma once
 // CRecurrenceInt: a series of equal tasks on a resource's row. The resource's recurrence set owns
 // it (or the caller, for a stand-alone series). It owns its template task, its four patterns,
-// its skipped days and its snapshot.
+// its skipped days, its snapshot and its occurrence cache.
 
+#include "Cache.h"
 #include "ObjectBase.h"
+#include "RecurrencePattern.h"
 
 #include "wqv2_data.h"
 
@@ -17,6 +19,19 @@ class CRecurrencesInt;
 
 class CRecurrenceInt final : public wqv2_data::CRecurrence, public CObjectBase {
 public:
+    // The answer to the last window asked: its key, whether running occurrences counted, and
+    // the days. Emptied by the refresh after every commit and load, and by every change of the
+    // series that could alter its days.
+    class CCache : public CCacheDateTimePeriod {
+    public:
+        bool MatchesWindow(TDate d1, int m1, TDate d2, int m2, bool running) const
+        {
+            return Matches(d1, m1, d2, m2) && includeRunning == running;
+        }
+        bool includeRunning = false;
+        std::vector<TDate> days;
+    };
+
     CRecurrenceInt(wqv2_data::CData* data, wqv2_data::CRecurrences* owner);
     ~CRecurrenceInt() override;
 
@@ -55,19 +70,27 @@ public:
     // The resource of the series' set; null for a stand-alone series.
     wqv2_data::CResource* Resource() const;
 
-    // Occurrence days overlapping the period, ascending; the count and the fill of the
-    // occurrence queries both come from here.
+    // Occurrence days in the period, ascending; the count and the fill of the occurrence
+    // queries both come from here. With includeRunning an occurrence that started before the
+    // period and ends after its start counts too.
     std::vector<TDate> CollectOccurrences(TDate d1, int m1, TDate d2, int m2, wqv2_data::CFilter* filter, bool includeRunning);
+    // The pattern that Frequency selects; null outside 0-3.
+    CRecurrencePatternBase* ActivePattern();
     // Moves or removes a user-field value of the template (the series is marked modified).
     int RenameTemplateUserFieldValue(const wchar_t* oldName, const wchar_t* newName);
 
 private:
     void CopyFields(const CRecurrenceInt& other); // everything but ID
+    // Negative durations count as none (files with them stay loadable).
+    int DurationMinutes() const { return Duration > 0 ? Duration : 0; }
+    // False when the window holds no candidate day at all (nothing worth caching).
+    bool ComputeOccurrences(TDate d1, int m1, TDate d2, int m2, bool includeRunning, std::vector<TDate>& days);
 
     std::set<uint32_t> m_skipped; // skipped days
     std::unique_ptr<CRecurrenceInt> m_snapshot;
-    wqv2_data::CRecurrencePatternDaily m_daily;
-    wqv2_data::CRecurrencePatternWeekly m_weekly;
-    wqv2_data::CRecurrencePatternMonthly m_monthly;
-    wqv2_data::CRecurrencePatternYearly m_yearly;
+    CRecurrencePatternDailyInt m_daily{this};
+    CRecurrencePatternWeeklyInt m_weekly{this};
+    CRecurrencePatternMonthlyInt m_monthly{this};
+    CRecurrencePatternYearlyInt m_yearly{this};
+    CCache m_cache;
 };

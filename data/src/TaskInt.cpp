@@ -90,7 +90,7 @@ void CTaskInt::CopyWithId(const CObjectBase* other)
 int CTaskInt::GetDuration()
 {
     if (IsTemplate())
-        return Recurrence->Duration;
+        return Recurrence->Duration > 0 ? Recurrence->Duration : 0; // a negative one counts as none
     return ClampToInt(ElapsedMinutes(DateStart, TimeStart, DateEnd, TimeEnd));
 }
 
