@@ -99,8 +99,14 @@ int CProjectSettingsInt::RenameUserField(int kind, const wchar_t* oldName, const
         if (!list || !newName || !*newName)
             return static_cast<int>(kErrTransaction);
         const std::wstring from = TextOrEmpty(oldName);
-        const auto it = std::find_if(list->begin(), list->end(), [&](const FieldDefinition& d) { return d.name == from; });
+        const auto named = [list](const std::wstring& name) {
+            return std::find_if(list->begin(), list->end(), [&](const FieldDefinition& d) { return d.name == name; });
+        };
+        const auto it = named(from);
         if (it == list->end())
+            return static_cast<int>(kErrTransaction);
+        // Two definitions of one name would merge their values under it for good.
+        if (from != newName && named(newName) != list->end())
             return static_cast<int>(kErrTransaction);
         it->name = newName;
         it->type = TextOrEmpty(type);
@@ -133,13 +139,21 @@ int CProjectSettingsInt::ReorderUserFields(int kind, const wchar_t** names, int 
         std::vector<FieldDefinition>* list = Definitions(kind);
         if (!list || !names || count != static_cast<int>(list->size()))
             return static_cast<int>(kErrTransaction);
+        // Every name is checked before any position changes: a refused call changes nothing.
+        // A name given twice needs two definitions of that name (files may hold such).
+        std::vector<FieldDefinition*> order;
+        order.reserve(list->size());
         for (int i = 0; i < count; ++i) {
             const wchar_t* name = TextOrEmpty(names[i]);
-            const auto it = std::find_if(list->begin(), list->end(), [&](const FieldDefinition& d) { return d.name == name; });
+            const auto it = std::find_if(list->begin(), list->end(), [&](const FieldDefinition& d) {
+                return d.name == name && std::find(order.begin(), order.end(), &d) == order.end();
+            });
             if (it == list->end())
                 return static_cast<int>(kErrTransaction);
-            it->position = i;
+            order.push_back(&*it);
         }
+        for (int i = 0; i < count; ++i)
+            order[static_cast<size_t>(i)]->position = i;
         std::stable_sort(list->begin(), list->end(), [](const FieldDefinition& a, const FieldDefinition& b) { return a.position < b.position; });
         return 0;
     });

@@ -102,8 +102,15 @@ TEST_F(ProjectSettingsTest, UserFields_definitions)
     EXPECT_STREQ(s->GetUserFieldName(kUserFieldsTask, 2), L"A");
     EXPECT_EQ(s->GetUserFieldName(kUserFieldsTask, 3), nullptr);
     EXPECT_EQ(s->ReorderUserFields(kUserFieldsTask, reversed, 2), kErrTransaction);
+    EXPECT_EQ(s->ReorderUserFields(kUserFieldsTask, nullptr, 3), kErrTransaction);
+    // A refused order changes nothing, not even the names before the bad one.
     const wchar_t* unknown[] = {L"A", L"X", L"B"};
     EXPECT_EQ(s->ReorderUserFields(kUserFieldsTask, unknown, 3), kErrTransaction);
+    const wchar_t* twice[] = {L"A", L"B", L"A"};
+    EXPECT_EQ(s->ReorderUserFields(kUserFieldsTask, twice, 3), kErrTransaction);
+    EXPECT_STREQ(s->GetUserFieldName(kUserFieldsTask, 0), L"C");
+    EXPECT_STREQ(s->GetUserFieldName(kUserFieldsTask, 1), L"B");
+    EXPECT_STREQ(s->GetUserFieldName(kUserFieldsTask, 2), L"A");
 
     EXPECT_EQ(s->RemoveUserField(kUserFieldsTask, L"nothing"), 0);
     EXPECT_EQ(s->RemoveUserField(kUserFieldsTask, L"B"), 0);
@@ -111,6 +118,14 @@ TEST_F(ProjectSettingsTest, UserFields_definitions)
     EXPECT_EQ(s->RenameUserField(kUserFieldsTask, L"missing", L"M", L""), kErrTransaction);
     EXPECT_EQ(s->RenameUserField(kUserFieldsTask, L"A", L"", L""), kErrTransaction);
     EXPECT_EQ(s->RenameUserField(kUserFieldsTask, L"A", L"A", L"QV2UDFInt"), 0);
+    EXPECT_STREQ(s->GetUserFieldType(kUserFieldsTask, 1), L"QV2UDFInt");
+    // Onto a name the kind already has: refused, nothing renamed.
+    EXPECT_EQ(s->RenameUserField(kUserFieldsTask, L"A", L"C", L"QV2UDFDate"), kErrTransaction);
+    EXPECT_STREQ(s->GetUserFieldName(kUserFieldsTask, 1), L"A");
+    EXPECT_STREQ(s->GetUserFieldType(kUserFieldsTask, 1), L"QV2UDFInt");
+    // The other kind's names do not count.
+    EXPECT_EQ(s->AddUserField(kUserFieldsResource, L"R", L""), 0);
+    EXPECT_EQ(s->RenameUserField(kUserFieldsResource, L"R", L"A", L""), 0);
 }
 
 } // namespace
