@@ -3,10 +3,17 @@
 
 #include "FiltersInt.h"
 #include "Guard.h"
+#include "Library.h"
+#include "ResourceInt.h"
 #include "TextSlots.h"
+#include "Transaction.h"
 #include "UndoInfo.h"
 
+#include "ClassicText.h"
+
 #include <algorithm>
+#include <sstream>
+#include <vector>
 
 using namespace wqv2_data;
 
@@ -192,6 +199,62 @@ void CFilterInt::RemoveFromOwner(CUndoInfo* step)
         step->AddDeleted(this);
     else
         DestroyItem(this);
+}
+
+std::wstring CFilterInt::ExcludedIdsText() const
+{
+    // The set is keyed by identity; files list the IDs in one order whatever the addresses.
+    std::vector<int> ids;
+    ids.reserve(m_excluded.size());
+    for (const CResource* resource : m_excluded)
+        ids.push_back(resource->ID);
+    std::sort(ids.begin(), ids.end());
+    std::wstring text;
+    for (int id : ids) {
+        if (!text.empty())
+            text += L' ';
+        text += ctext::IntText(id);
+    }
+    return text;
+}
+
+void CFilterInt::SetExcludedFromIds(const std::wstring& text)
+{
+    m_excluded.clear();
+    CTransaction* t = lib::Transaction();
+    if (!t)
+        return;
+    const std::vector<CObjectBase*>& loaded = t->Added(kKindResource);
+    std::wistringstream tokens(text);
+    std::wstring token;
+    while (tokens >> token) {
+        int id = 0;
+        if (!ctext::ParseIntExact(token, id))
+            break;
+        for (CObjectBase* item : loaded) {
+            if (item->GetId() == id) {
+                m_excluded.insert(static_cast<CResourceInt*>(item));
+                break;
+            }
+        }
+    }
+}
+
+int CFilterInt::ImportCsv(const std::vector<std::wstring>& fields)
+{
+    return Guarded(static_cast<int>(kErrIo), [&] {
+        // Fields by position: ID, Name, excluded IDs, then the four patterns.
+        if (fields.size() > 0 && !ctext::ParseIntExact(fields[0], ID))
+            ID = 0;
+        if (fields.size() > 1)
+            SetString(fields[1].c_str(), Name);
+        if (fields.size() > 2)
+            SetExcludedFromIds(fields[2]);
+        const wchar_t** patterns[] = {&ResourceName, &ResourceNote, &TaskName, &TaskNote};
+        for (size_t i = 0; i < 4 && i + 3 < fields.size(); ++i)
+            SetString(fields[i + 3].c_str(), *patterns[i]);
+        return 0;
+    });
 }
 
 bool CFilterInt::IsValid(bool) { return Name && *Name; }

@@ -40,6 +40,7 @@ public:
     void InsertIntoOwner(CUndoInfo* step) override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
+    int ImportCsv(const std::vector<std::wstring>& fields) override;
     bool IsValid(bool adding) override;
     int AddToOwner() override;
     void CopyWithId(const CObjectBase* other) override;
@@ -49,6 +50,12 @@ public:
     bool Excludes(const wqv2_data::CResource* resource) const { return m_excluded.count(const_cast<wqv2_data::CResource*>(resource)) != 0; }
     void RemoveExcluded(const wqv2_data::CResource* resource) { m_excluded.erase(const_cast<wqv2_data::CResource*>(resource)); }
     void ClearExcluded() { m_excluded.clear(); }
+    // The IDs of the excluded resources, ascending, joined by single blanks ("" for none).
+    std::wstring ExcludedIdsText() const;
+    // Replaces the excluded set from IDs separated by white space, read up to the first token
+    // that is not an integer. Each names a resource read earlier in the same load (the open
+    // transaction's added resources); IDs that name none are dropped.
+    void SetExcludedFromIds(const std::wstring& text);
 
 private:
     std::set<wqv2_data::CResource*> m_excluded; // keyed by identity; the keys never change
