@@ -40,6 +40,9 @@ public:
     void InsertIntoOwner(CUndoInfo* step) override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
+    // The "Filter" element (FilterXml.cpp) and a "[Filters]" row of the older format.
+    void WriteXml(CXmlParser* parser, CXmlElement* element) override;
+    int ReadXml(CXmlParser* parser, CXmlElement* element) override;
     int ImportCsv(const std::vector<std::wstring>& fields) override;
     bool IsValid(bool adding) override;
     int AddToOwner() override;

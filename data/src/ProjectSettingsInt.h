@@ -41,8 +41,11 @@ public:
     int MarkDeleted() override;
     int AddToOwner() override { return wqv2_data::kErrTransaction; }
     void CopyWithId(const CObjectBase* other) override;
-    // Until the settings read their own element, a document leaves them as they are.
-    int ReadXml(CXmlParser*, CXmlElement*) override { return 0; }
+    // The "Settings" element inside the document's "Data" element, and the older format's
+    // "[Settings]" section (ProjectSettingsXml.cpp).
+    void WriteXml(CXmlParser* parser, CXmlElement* data) override;
+    int ReadXml(CXmlParser* parser, CXmlElement* data) override;
+    int ImportLegacySection(const wchar_t* text) override;
     // The settings are always part of the project.
     int GetId() const override { return 1; }
 
@@ -52,7 +55,22 @@ public:
     void ClearUserFieldDefinitions();
 
 private:
+    // What a reload that keeps the view settings puts back after reading.
+    struct ViewSettings {
+        TDate dateStart;
+        TDate dateEnd;
+        int scaleUnit;
+        int scaleCount;
+        int freezeResources;
+    };
+
     std::vector<FieldDefinition>* Definitions(int kind);
+    // Colours by their place in files: weekdays 0-6, holidays, non-working time, odd and even
+    // months.
+    wqv2_data::Color* ColorSlot(int index);
+    ViewSettings KeepViewSettings() const;
+    void RestoreViewSettings(const ViewSettings& kept);
+    void ReadDefinitions(CXmlParser* parser, CXmlElement* settings, int kind);
 
     std::vector<FieldDefinition> m_resourceFields; // ascending by position
     std::vector<FieldDefinition> m_taskFields;     // ascending by position

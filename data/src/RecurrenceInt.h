@@ -60,6 +60,9 @@ public:
     void InsertIntoOwner(CUndoInfo* step) override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
+    // The "Recurrence" element with its pattern, template and skipped days (RecurrenceXml.cpp).
+    void WriteXml(CXmlParser* parser, CXmlElement* element) override;
+    int ReadXml(CXmlParser* parser, CXmlElement* element) override;
     bool IsValid(bool adding) override;
     int AddToOwner() override;
     void CopyWithId(const CObjectBase* other) override;

@@ -10,6 +10,8 @@
 #include <vector>
 
 class CRecurrenceInt;
+class CXmlParser;
+class CXmlElement;
 
 // What a pattern reads of its series to compute the range.
 struct SeriesRule {
@@ -30,6 +32,10 @@ public:
     // commit recomputes it).
     virtual void CopyFrom(const CRecurrencePatternBase& other) = 0;
     virtual bool IsValid() const = 0;
+    // The children of the series' "Pattern" element (RecurrenceXml.cpp). Reading fails with 8
+    // when a required child is missing; values are checked later, by the series' Add.
+    virtual void WriteXml(CXmlParser* parser, CXmlElement* pattern) const = 0;
+    virtual int ReadXml(CXmlParser* parser, CXmlElement* pattern) = 0;
     // Appends the occurrence days within [from, to], ascending. The series passes from at or
     // after the first day and, with an end, to at or before the last day.
     virtual void CollectDays(int64_t from, int64_t to, std::vector<TDate>& days) const = 0;
@@ -62,6 +68,8 @@ public:
     using CRecurrencePatternBase::CRecurrencePatternBase;
     void CopyFrom(const CRecurrencePatternBase& other) override;
     bool IsValid() const override;
+    void WriteXml(CXmlParser* parser, CXmlElement* pattern) const override;
+    int ReadXml(CXmlParser* parser, CXmlElement* pattern) override;
     void CollectDays(int64_t from, int64_t to, std::vector<TDate>& days) const override;
     wqv2_data::CRecurrencePattern* Public() override { return this; }
 
@@ -78,6 +86,8 @@ public:
     using CRecurrencePatternBase::CRecurrencePatternBase;
     void CopyFrom(const CRecurrencePatternBase& other) override;
     bool IsValid() const override;
+    void WriteXml(CXmlParser* parser, CXmlElement* pattern) const override;
+    int ReadXml(CXmlParser* parser, CXmlElement* pattern) override;
     void CollectDays(int64_t from, int64_t to, std::vector<TDate>& days) const override;
     wqv2_data::CRecurrencePattern* Public() override { return this; }
 
@@ -101,6 +111,8 @@ public:
     using CRecurrencePatternBase::CRecurrencePatternBase;
     void CopyFrom(const CRecurrencePatternBase& other) override;
     bool IsValid() const override;
+    void WriteXml(CXmlParser* parser, CXmlElement* pattern) const override;
+    int ReadXml(CXmlParser* parser, CXmlElement* pattern) override;
     void CollectDays(int64_t from, int64_t to, std::vector<TDate>& days) const override;
     wqv2_data::CRecurrencePattern* Public() override { return this; }
 
@@ -119,6 +131,8 @@ public:
     using CRecurrencePatternBase::CRecurrencePatternBase;
     void CopyFrom(const CRecurrencePatternBase& other) override;
     bool IsValid() const override;
+    void WriteXml(CXmlParser* parser, CXmlElement* pattern) const override;
+    int ReadXml(CXmlParser* parser, CXmlElement* pattern) override;
     void CollectDays(int64_t from, int64_t to, std::vector<TDate>& days) const override;
     wqv2_data::CRecurrencePattern* Public() override { return this; }
 
