@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <cstring>
 
 namespace textcode {
 
@@ -16,8 +17,14 @@ std::wstring Decode(const unsigned char* bytes, size_t length)
         const size_t count = (length - 2) / 2;
         std::wstring text(count, L'\0');
         const unsigned char* p = bytes + 2;
+        if (!bigEndian) {
+            // Windows' wchar_t is UTF-16 little-endian already: the bytes are the text.
+            static_assert(sizeof(wchar_t) == 2, "UTF-16 code units");
+            std::memcpy(text.data(), p, count * sizeof(wchar_t));
+            return text;
+        }
         for (size_t i = 0; i < count; ++i, p += 2)
-            text[i] = static_cast<wchar_t>(bigEndian ? (p[0] << 8) | p[1] : p[0] | (p[1] << 8));
+            text[i] = static_cast<wchar_t>((p[0] << 8) | p[1]);
         return text;
     }
     // The file size limit keeps every length here within int.

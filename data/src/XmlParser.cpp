@@ -44,29 +44,39 @@ void AppendTabs(std::wstring& out, size_t depth) { out.append(depth, L'\t'); }
 
 const wchar_t* const CXmlParser::kProlog = L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n";
 
-CXmlElement::~CXmlElement() { DestroyChildren(); }
+CXmlElement::CXmlElement(std::pmr::memory_resource* memory)
+    : m_name(memory), m_attributes(memory), m_text(memory), m_children(memory)
+{
+}
 
 void CXmlElement::DestroyChildren()
 {
-    // Children are taken out of their parents before they are deleted, so every destructor
-    // that runs here finds no children of its own: the walk is a loop, not a recursion.
-    std::vector<CXmlElement*> pending;
-    pending.swap(m_children);
+    m_children.clear();
     m_cursor = 0;
-    while (!pending.empty()) {
-        CXmlElement* element = pending.back();
-        pending.pop_back();
-        pending.insert(pending.end(), element->m_children.begin(), element->m_children.end());
-        element->m_children.clear();
-        delete element;
-    }
 }
 
-CXmlParser::CXmlParser() : m_prolog(kProlog) { m_current = &m_root; }
+CXmlElement* CXmlParser::NewElement()
+{
+    void* place = m_arena.allocate(sizeof(CXmlElement), alignof(CXmlElement));
+    // Never destroyed: its members allocate from the arena too, and the arena's release frees
+    // them all at once.
+    return new (place) CXmlElement(&m_arena);
+}
+
+void CXmlParser::ResetTree()
+{
+    // The root's child list lives on the ordinary heap; its entries point into the arena.
+    m_root.m_children.clear();
+    m_root.m_children.shrink_to_fit();
+    m_root.m_cursor = 0;
+    m_arena.release();
+}
+
+CXmlParser::CXmlParser() : m_prolog(kProlog), m_arena(64 * 1024) { m_current = &m_root; }
 
 void CXmlParser::NewDocument(std::wstring_view rootName)
 {
-    m_root.DestroyChildren();
+    ResetTree();
     m_root.m_name.assign(Trim(rootName));
     m_root.m_attributes.clear();
     m_root.m_text.clear();
@@ -75,7 +85,7 @@ void CXmlParser::NewDocument(std::wstring_view rootName)
 
 int CXmlParser::Parse(std::wstring_view text)
 {
-    m_root.DestroyChildren();
+    ResetTree();
     m_root.m_name.clear();
     m_root.m_attributes.clear();
     m_root.m_text.clear();
@@ -97,7 +107,7 @@ int CXmlParser::Parse(std::wstring_view text)
             characters.append(text.substr(i, end - i));
             if (lt == std::wstring_view::npos)
                 break;
-            m_current->m_text.swap(characters);
+            m_current->m_text.assign(characters);
             characters.clear();
             tag.assign(1, L'<');
             inTag = true;
@@ -111,7 +121,7 @@ int CXmlParser::Parse(std::wstring_view text)
         }
         if (text[stop] == L'<') {
             // A new tag starts inside an unfinished one: the unfinished one is dropped.
-            m_current->m_text.swap(characters);
+            m_current->m_text.assign(characters);
             characters.clear();
             tag.assign(1, L'<');
             i = stop + 1;
@@ -143,11 +153,11 @@ int CXmlParser::Parse(std::wstring_view text)
                 m_root.m_attributes.assign(attributes);
             } else {
                 if (depth + 1 > kMaxDepth) {
-                    m_root.DestroyChildren();
+                    ResetTree();
                     m_current = &m_root;
                     return 8;
                 }
-                auto* element = new CXmlElement();
+                CXmlElement* element = NewElement();
                 element->m_name.assign(name);
                 element->m_attributes.assign(attributes);
                 element->m_parent = m_current;
@@ -228,16 +238,11 @@ CXmlElement* CXmlParser::AddChildElement(CXmlElement* parent, std::wstring_view 
 {
     if (!parent)
         return nullptr;
-    auto* element = new CXmlElement();
+    CXmlElement* element = NewElement();
     element->m_name.assign(Trim(name));
-    element->m_text = Escape(text);
+    element->m_text.assign(Escape(text));
     element->m_parent = parent;
-    try {
-        parent->m_children.push_back(element);
-    } catch (...) {
-        delete element;
-        throw;
-    }
+    parent->m_children.push_back(element);
     return element;
 }
 
@@ -245,7 +250,7 @@ CXmlElement* CXmlParser::FindChildElement(CXmlElement* parent, std::wstring_view
 {
     if (!parent)
         return nullptr;
-    const std::vector<CXmlElement*>& children = parent->m_children;
+    const auto& children = parent->m_children;
     for (size_t i = 0; i < children.size(); ++i) {
         if (children[i]->m_name == name) {
             parent->m_cursor = i;

@@ -6,6 +6,8 @@
 
 #include "XmlElement.h"
 
+#include <memory_resource>
+
 #include <string>
 #include <string_view>
 
@@ -50,7 +52,16 @@ public:
     static std::wstring Unescape(std::wstring_view text);
 
 private:
+    // A new element in the arena; the arena never frees it by itself.
+    CXmlElement* NewElement();
+    // Drops the whole tree below the root and releases the arena.
+    void ResetTree();
+
     std::wstring m_prolog;
+    // Every element below the root, with its texts and child list. A document of a hundred
+    // thousand tasks has millions of elements: made and dropped one by one, they cost more than
+    // the parsing itself.
+    std::pmr::monotonic_buffer_resource m_arena;
     CXmlElement m_root;
     CXmlElement* m_current = nullptr; // not owned: the element being filled while parsing
 };

@@ -8,7 +8,7 @@ namespace {
 
 std::wstring Names(const CXmlElement* e)
 {
-    std::wstring out = e->Name();
+    std::wstring out(e->Name());
     if (!e->Children().empty()) {
         out += L'(';
         for (const CXmlElement* c : e->Children())

@@ -268,11 +268,38 @@ wchar_t* TDate::Format(wchar_t* buffer, int size, unsigned long flags, const wch
     return buffer;
 }
 
+namespace {
+
+// The year rules of typed input: two digits are 19xx or 20xx, three digits lie after 1000.
+TDate FromParts(uint64_t year, uint32_t month, uint32_t day)
+{
+    if (year < 100)
+        year += year <= 40 ? 2000 : 1900;
+    else if (year <= 1000)
+        year += 1000;
+    if (year > kMaxYear)
+        return TDate(TDate::kInvalid);
+    return TDate(TDate::FromYMD(month, static_cast<unsigned>(year), day));
+}
+
+} // namespace
+
 TDate TDate::Parse(const wchar_t* text)
 {
     if (!text || !*text)
         return TDate(kEmpty);
     const std::wstring_view input(text);
+    // Eight plain digits (the project files' form) read the same in every locale; project files
+    // hold hundreds of thousands of them, so the locale is not asked for these.
+    if (input.size() == 8 && std::all_of(input.begin(), input.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
+        const auto digits = [&input](size_t at, size_t count) {
+            uint32_t value = 0;
+            for (size_t i = at; i < at + count; ++i)
+                value = value * 10 + static_cast<uint32_t>(input[i] - L'0');
+            return value;
+        };
+        return FromParts(digits(0, 4), digits(4, 2), digits(6, 2));
+    }
 
     std::wstring separators = L"/.-\n";
     const std::wstring localeSep = datetime::LocaleInfo(LOCALE_SDATE);
@@ -329,12 +356,5 @@ TDate TDate::Parse(const wchar_t* text)
     }
     if (overflow)
         return TDate(kInvalid);
-
-    if (year < 100)
-        year += year <= 40 ? 2000 : 1900;
-    else if (year <= 1000)
-        year += 1000;
-    if (year > kMaxYear)
-        return TDate(kInvalid);
-    return TDate(FromYMD(month, static_cast<unsigned>(year), day));
+    return FromParts(year, month, day);
 }
