@@ -324,6 +324,30 @@ TEST_F(OccurrencesTest, Commit_recomputesRangeAndRollbackRestoresIt)
     EXPECT_EQ(early->CountOccurrences(d, 0, d + 7, 0, nullptr, false), 0);
 }
 
+TEST_F(OccurrencesTest, MarkModified_dropsTheAnswerHeld)
+{
+    CResource* r = AddResource(L"R");
+    ASSERT_EQ(Begin(), 0);
+    CRecurrence* s = r->Recurrences->CreateNew();
+    s->Frequency = kMonthly;
+    s->DateStart = Ymd(2025, 1, 1);
+    ASSERT_EQ(r->Recurrences->Add(s), 0);
+    ASSERT_EQ(Commit(), 0);
+    TDate day = 0u;
+    ASSERT_EQ(s->GetOccurrences(&day, Ymd(2025, 3, 1), 0, Ymd(2025, 4, 1), 0, nullptr, false), 1);
+    EXPECT_EQ(day, Ymd(2025, 3, 1));
+    // The day of the month is read as the days are collected: an editor that changes it after
+    // MarkModified sees it at once, not the answer held for the same window.
+    ASSERT_EQ(Begin(), 0);
+    ASSERT_EQ(s->MarkModified(), 0);
+    static_cast<CRecurrencePatternMonthly*>(s->GetPattern())->MDayOfMonth = 15;
+    ASSERT_EQ(s->GetOccurrences(&day, Ymd(2025, 3, 1), 0, Ymd(2025, 4, 1), 0, nullptr, false), 1);
+    EXPECT_EQ(day, Ymd(2025, 3, 15));
+    root->Rollback();
+    ASSERT_EQ(s->GetOccurrences(&day, Ymd(2025, 3, 1), 0, Ymd(2025, 4, 1), 0, nullptr, false), 1);
+    EXPECT_EQ(day, Ymd(2025, 3, 1));
+}
+
 TEST_F(OccurrencesTest, Resource_windowHoldsOccurrencesWithTemplate)
 {
     CResource* r = AddResource(L"R");

@@ -162,18 +162,18 @@ protected:
             resources.push_back(AddResource(name));
         ASSERT_EQ(Begin(), 0);
         CResource* anna = resources[0];
-        struct Spec {
+        struct Shape {
             int frequency;
             int endType;
         };
-        const Spec specs[] = {{kDaily, kEndAtDate}, {kWeekly, kEndAfterCount}, {kMonthly, kEndNever}, {kYearly, kEndAfterCount}};
-        for (const Spec& spec : specs) {
+        const Shape shapes[] = {{kDaily, kEndAtDate}, {kWeekly, kEndAfterCount}, {kMonthly, kEndNever}, {kYearly, kEndAfterCount}};
+        for (const Shape& shape : shapes) {
             CRecurrence* series = anna->Recurrences->CreateNew();
-            series->Frequency = spec.frequency;
-            series->DateStart = Day(3, 2) + spec.frequency;
-            series->TimeStart = 480 + 15 * spec.frequency;
-            series->Duration = spec.frequency == kYearly ? -30 : 90; // a negative one must load too
-            series->EndType = spec.endType;
+            series->Frequency = shape.frequency;
+            series->DateStart = Day(3, 2) + shape.frequency;
+            series->TimeStart = 480 + 15 * shape.frequency;
+            series->Duration = shape.frequency == kYearly ? -30 : 90; // a negative one must load too
+            series->EndType = shape.endType;
             series->EndDate = Day(6, 30);
             series->EndCount = 9;
             series->Task->SetName(L"Check <\"M2\"> & co");
@@ -184,7 +184,7 @@ protected:
             series->Task->SetUserFieldValue(L"Order", L"4711");
             series->AddException(Day(3, 20));
             series->AddException(Day(3, 9));
-            if (spec.frequency == kWeekly) {
+            if (shape.frequency == kWeekly) {
                 auto* w = static_cast<CRecurrencePatternWeekly*>(series->GetPattern());
                 w->WFirstDayOfWeek = 6;
                 w->WInterval = 2;
@@ -192,13 +192,13 @@ protected:
                 w->WWeekdays[0] = 4;
                 w->WWeekdays[1] = 0;
                 w->WWeekdays[2] = 2;
-            } else if (spec.frequency == kMonthly) {
+            } else if (shape.frequency == kMonthly) {
                 auto* m = static_cast<CRecurrencePatternMonthly*>(series->GetPattern());
                 m->MType = 1;
                 m->MPosition = -1;
                 m->MWeekday = 4;
                 m->MInterval = 3;
-            } else if (spec.frequency == kYearly) {
+            } else if (shape.frequency == kYearly) {
                 auto* y = static_cast<CRecurrencePatternYearly*>(series->GetPattern());
                 y->YMonth = 2;
                 y->YDayOfMonth = 29;
@@ -270,6 +270,27 @@ TEST_F(SeriesFilesTest, RoundTrip_bareAndZipped)
     CRecurrence* weekly = anna->Recurrences->GetAt(1);
     ASSERT_EQ(weekly->Frequency, kWeekly);
     EXPECT_EQ(weekly->CountOccurrences(Day(1, 1), 0, Day(12, 31), 0, nullptr, false), 9 - 1); // one skipped day
+}
+
+TEST_F(SeriesFilesTest, Filter_exclusionsWrittenByAscendingId)
+{
+    // Made in one order and numbered in the other, so no order of addresses matches the IDs'.
+    ASSERT_EQ(Begin(), 0);
+    std::vector<CResource*> made;
+    for (const wchar_t* name : {L"C", L"B", L"A"}) {
+        made.push_back(root->Resources->CreateNew());
+        made.back()->SetName(name);
+    }
+    for (auto it = made.rbegin(); it != made.rend(); ++it)
+        ASSERT_EQ(root->Resources->Add(*it), 0);
+    CFilter* f = root->Filters->CreateNew();
+    f->SetName(L"F");
+    f->SetExcludedResources(made.data(), 3);
+    ASSERT_EQ(root->Filters->Add(f), 0);
+    ASSERT_EQ(Commit(), 0);
+    const std::wstring path = Path(L"order.xml");
+    ASSERT_EQ(root->Save(path.c_str(), false), 0);
+    EXPECT_NE(Utf16Text(ReadFileBytes(path)).find(L"<ExcludedResourceIDs>1 2 3</ExcludedResourceIDs>"), std::wstring::npos);
 }
 
 TEST_F(SeriesFilesTest, Filter_excludedIdsReadUpToAWordAndOnlyKnownResources)

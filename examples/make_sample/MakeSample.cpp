@@ -215,7 +215,7 @@ private:
         return Commit("resources");
     }
 
-    struct TaskSpec {
+    struct TaskRow {
         CResource* resource;
         TDate d1;
         int m1;
@@ -237,7 +237,7 @@ private:
         const Color blue = Rgb(170, 200, 255);
         const Color green = Rgb(180, 230, 180);
         const Color amber = Rgb(255, 210, 120);
-        const TaskSpec tasks[] = {
+        const TaskRow tasks[] = {
             {m_anna, Day(3, 2), Hm(8, 0), Day(3, 2), Hm(12, 0), L"Survey kitchen Meier", L"Measure walls & windows", blue, 0, 0, L"2026031", L"20260305"},
             {m_anna, Day(3, 3), Hm(13, 0), Day(3, 4), Hm(17, 0), L"Drawings kitchen Meier", L"", blue, 0, 0, L"2026031", L"20260306"},
             {m_anna, Day(3, 16), Hm(8, 0), Day(3, 16), Hm(11, 30), L"Quote staircase Roth", L"Oak, 14 steps", amber, 0, 150.0, L"2026044", L""},
@@ -252,26 +252,26 @@ private:
             {m_van, Day(3, 23), Hm(7, 0), Day(3, 23), Hm(16, 0), L"Delivery kitchen Meier", L"Load the evening before", green, 0, 0, L"2026031", L"20260323"},
             {m_van, Day(3, 27), Hm(10, 0), Day(3, 27), Hm(12, 0), L"Pick up glass panels", L"", blue, 0, 25.0, L"", L""},
         };
-        for (const TaskSpec& spec : tasks) {
-            CTask* t = spec.resource->Tasks->CreateNew();
-            t->SetName(spec.name);
-            t->SetNote(spec.note);
-            t->DateStart = spec.d1;
-            t->TimeStart = spec.m1;
-            t->DateEnd = spec.d2;
-            t->TimeEnd = spec.m2;
-            t->ColorBk = spec.background;
+        for (const TaskRow& row : tasks) {
+            CTask* t = row.resource->Tasks->CreateNew();
+            t->SetName(row.name);
+            t->SetNote(row.note);
+            t->DateStart = row.d1;
+            t->TimeStart = row.m1;
+            t->DateEnd = row.d2;
+            t->TimeEnd = row.m2;
+            t->ColorBk = row.background;
             t->CostsCalculate = true;
-            t->CostsVariable = spec.variable;
-            t->CostsFixed = spec.fixed;
-            t->CostsTimeUnit = spec.variable != 0 ? 1 : 0;
-            t->SetUserFieldValue(L"Order number", spec.order);
-            t->SetUserFieldValue(L"Due date", spec.due);
-            if (spec.resource == m_anna && spec.d1 == Day(3, 3))
+            t->CostsVariable = row.variable;
+            t->CostsFixed = row.fixed;
+            t->CostsTimeUnit = row.variable != 0 ? 1 : 0;
+            t->SetUserFieldValue(L"Order number", row.order);
+            t->SetUserFieldValue(L"Due date", row.due);
+            if (row.resource == m_anna && row.d1 == Day(3, 3))
                 t->SetUserFieldValue(L"Drawing", L"https://example.com/drawings/K-2026-031.pdf");
-            if (spec.resource == m_van && spec.d1 == Day(3, 23))
+            if (row.resource == m_van && row.d1 == Day(3, 23))
                 t->SetUserFieldValue(L"Remarks", L"Call Mrs Meier 30 minutes ahead.\r\nParking behind the house.");
-            if (!Step("task", spec.resource->Tasks->Add(t) == 0))
+            if (!Step("task", row.resource->Tasks->Add(t) == 0))
                 return false;
         }
         return Commit("tasks");
