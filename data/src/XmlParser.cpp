@@ -95,7 +95,6 @@ int CXmlParser::Parse(std::wstring_view text)
     bool inTag = false;
     int depth = 0; // of m_current; the root is 0
     std::wstring tag;
-    std::wstring characters;
     size_t i = 0;
     const size_t n = text.size();
     while (i < n) {
@@ -103,12 +102,10 @@ int CXmlParser::Parse(std::wstring_view text)
             // A ">" outside a tag is plain character data (legal XML; other writers leave it
             // unescaped), so only "<" ends a run of text.
             const size_t lt = text.find(L'<', i);
-            const size_t end = lt == std::wstring_view::npos ? n : lt;
-            characters.append(text.substr(i, end - i));
             if (lt == std::wstring_view::npos)
                 break;
-            m_current->m_text.assign(characters);
-            characters.clear();
+            // Straight from the document: the run of text is complete here.
+            m_current->m_text.assign(text.substr(i, lt - i));
             tag.assign(1, L'<');
             inTag = true;
             i = lt + 1;
@@ -120,9 +117,9 @@ int CXmlParser::Parse(std::wstring_view text)
             break;
         }
         if (text[stop] == L'<') {
-            // A new tag starts inside an unfinished one: the unfinished one is dropped.
-            m_current->m_text.assign(characters);
-            characters.clear();
+            // A new tag starts inside an unfinished one: the unfinished one is dropped, and with
+            // it the text that came before it.
+            m_current->m_text.clear();
             tag.assign(1, L'<');
             i = stop + 1;
             continue;

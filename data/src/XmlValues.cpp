@@ -44,6 +44,20 @@ bool NextInt(std::wstring_view s, size_t& i, long long& out)
     return true;
 }
 
+// The text of child `name` for reading a number, a date, a time or a colour. Such text never
+// needs unescaping unless it holds a reference, so it is read in place; only then is a copy
+// made into `scratch`. The result is zero-terminated. Null when the child is absent.
+const wchar_t* ValueText(CXmlParser* parser, CXmlElement* element, std::wstring_view name, std::wstring& scratch)
+{
+    const CXmlElement* child = parser->FindChildElement(element, name);
+    if (!child)
+        return nullptr;
+    if (child->RawText().find(L'&') == std::pmr::wstring::npos)
+        return child->RawText().c_str();
+    scratch = parser->GetElementText(child);
+    return scratch.c_str();
+}
+
 } // namespace
 
 std::wstring ColorText(Color color)
@@ -160,14 +174,16 @@ bool ReadText(CXmlParser* parser, CXmlElement* element, std::wstring_view name, 
 
 bool ReadWholeInt(CXmlParser* parser, CXmlElement* element, std::wstring_view name, int& out)
 {
-    std::wstring text;
-    return ReadText(parser, element, name, text) && ParseWholeInt(text, out);
+    std::wstring scratch;
+    const wchar_t* text = ValueText(parser, element, name, scratch);
+    return text && ParseWholeInt(text, out);
 }
 
 bool ReadInt(CXmlParser* parser, CXmlElement* element, std::wstring_view name, int& out)
 {
-    std::wstring text;
-    if (!ReadText(parser, element, name, text))
+    std::wstring scratch;
+    const wchar_t* text = ValueText(parser, element, name, scratch);
+    if (!text)
         return false;
     out = ctext::ParseInt(text);
     return true;
@@ -184,14 +200,16 @@ bool ReadBool(CXmlParser* parser, CXmlElement* element, std::wstring_view name, 
 
 bool ReadDouble(CXmlParser* parser, CXmlElement* element, std::wstring_view name, double& out)
 {
-    std::wstring text;
-    return ReadText(parser, element, name, text) && ParseReadableDouble(text, out);
+    std::wstring scratch;
+    const wchar_t* text = ValueText(parser, element, name, scratch);
+    return text && ParseReadableDouble(text, out);
 }
 
 bool ReadColor(CXmlParser* parser, CXmlElement* element, std::wstring_view name, Color whenEmpty, Color& out)
 {
-    std::wstring text;
-    if (!ReadText(parser, element, name, text))
+    std::wstring scratch;
+    const wchar_t* text = ValueText(parser, element, name, scratch);
+    if (!text)
         return false;
     out = ParseColor(text, whenEmpty);
     return true;
@@ -199,19 +217,21 @@ bool ReadColor(CXmlParser* parser, CXmlElement* element, std::wstring_view name,
 
 bool ReadDate(CXmlParser* parser, CXmlElement* element, std::wstring_view name, TDate& out)
 {
-    std::wstring text;
-    if (!ReadText(parser, element, name, text))
+    std::wstring scratch;
+    const wchar_t* text = ValueText(parser, element, name, scratch);
+    if (!text)
         return false;
-    out = TDate::Parse(text.c_str());
+    out = TDate::Parse(text);
     return true;
 }
 
 bool ReadTime(CXmlParser* parser, CXmlElement* element, std::wstring_view name, int& out)
 {
-    std::wstring text;
-    if (!ReadText(parser, element, name, text))
+    std::wstring scratch;
+    const wchar_t* text = ValueText(parser, element, name, scratch);
+    if (!text)
         return false;
-    out = TTime::ParseFixed(text.c_str()).minutes;
+    out = TTime::ParseFixed(text).minutes;
     return true;
 }
 
