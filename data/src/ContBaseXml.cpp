@@ -49,7 +49,8 @@ int CContBase::ReadXml(CXmlParser* parser, CXmlElement* parent)
             continue;
         CObjectBase* item = CreateNewItem();
         int status = item->ReadXml(parser, element);
-        if (status == 0) {
+        const bool fresh = status == 0 && item->GetId() == 0 && item->TakesNextFreeId();
+        if (status == 0 && !fresh) {
             // The file names every item; 0 would take a fresh number and INT_MAX leaves none
             // for the next item. Two items of one collection under one ID cannot both exist.
             const int id = item->GetId();
@@ -63,6 +64,9 @@ int CContBase::ReadXml(CXmlParser* parser, CXmlElement* parent)
         status = AddItem(item);
         if (status != 0)
             return Refuse(item, status);
+        // A later item may not reuse the number a fresh one was just given.
+        if (fresh && !seen.insert(item->GetId()).second)
+            return wqv2_data::kErrInvalid;
     }
     return 0;
 }

@@ -48,6 +48,7 @@ public:
     int AddToOwner() override;
     void CopyWithId(const CObjectBase* other) override;
     int GetId() const override { return ID; }
+    bool TakesNextFreeId() const override { return m_unnumbered; }
 
     CFiltersInt* OwnerInt() const;
     bool Excludes(const wqv2_data::CResource* resource) const { return m_excluded.count(const_cast<wqv2_data::CResource*>(resource)) != 0; }
@@ -61,6 +62,7 @@ public:
     void SetExcludedFromIds(const std::wstring& text);
 
 private:
+    bool m_unnumbered = false; // read from a file whose ID text was no number
     std::set<wqv2_data::CResource*> m_excluded; // keyed by identity; the keys never change
     std::unique_ptr<CFilterInt> m_snapshot;
 };

@@ -24,7 +24,8 @@ int CFilterInt::ReadXml(CXmlParser* parser, CXmlElement* element)
     std::wstring name;
     if (!element || !xmlv::ReadText(parser, element, L"ID", id) || !xmlv::ReadText(parser, element, L"Name", name))
         return kErrFormat;
-    if (!xmlv::ParseWholeInt(id, ID))
+    m_unnumbered = !xmlv::ParseWholeInt(id, ID);
+    if (m_unnumbered)
         ID = 0;
     SetString(name.c_str(), Name);
     std::wstring text;

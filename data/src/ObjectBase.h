@@ -64,6 +64,9 @@ public:
 
     // ID 0 marks an item never added to a container.
     virtual int GetId() const = 0;
+    // True for an item read from a file whose ID text was no number at all: it takes the next
+    // free ID when added (a numbered ID that is not positive stays an error).
+    virtual bool TakesNextFreeId() const { return false; }
 
 protected:
     // The common start of MarkModified: 0 when already registered; 1 outside a transaction.

@@ -320,6 +320,23 @@ TEST_F(SeriesFilesTest, Filter_excludedIdsReadUpToAWordAndOnlyKnownResources)
     root->Rollback();
 }
 
+TEST_F(SeriesFilesTest, Filter_idThatIsNoNumberTakesTheNextFreeOne)
+{
+    // No later filter may take the number a fresh one was given (the list's counter starts at 1).
+    EXPECT_EQ(OpenText(Document(L"<Filters><Filter><ID>x</ID><Name>F</Name></Filter>"
+                                L"<Filter><ID>1</ID><Name>G</Name></Filter></Filters>")),
+              kErrInvalid);
+    // A number that is not positive stays an error.
+    EXPECT_EQ(OpenText(Document(L"<Filters><Filter><ID>-2</ID><Name>F</Name></Filter></Filters>")), kErrFormat);
+    ASSERT_EQ(OpenText(Document(L"<Filters>"
+                                L"<Filter><ID>30</ID><Name>F</Name></Filter>"
+                                L"<Filter><ID>none</ID><Name>G</Name></Filter>"
+                                L"</Filters>\r\n")),
+              0);
+    ASSERT_EQ(root->Filters->GetCount(), 2);
+    EXPECT_EQ(root->Filters->GetAt(1)->ID, 31);
+}
+
 TEST_F(SeriesFilesTest, Filter_requiredElementsAndEmptyName)
 {
     EXPECT_EQ(OpenText(Document(L"<Filters><Filter><ID>1</ID></Filter></Filters>")), kErrFormat);
