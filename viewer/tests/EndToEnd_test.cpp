@@ -1,8 +1,6 @@
 // The real viewer with the real libraries and plug-ins, started as its own process under the
 // virtual display: its main window appears with the project in its title, and it closes cleanly.
 #include "TestSupport.h"
-#include "wqv2_data.h"
-#include "wqv2_undo.h"
 
 #include <windows.h>
 
@@ -56,46 +54,15 @@ std::string Narrow(const std::wstring& text)
     return std::string(text.begin(), text.end());
 }
 
-class CNoUndo : public wqv2_undo::CUndoManager {
-public:
-    void Clear() override {}
-    bool PushUndo(const wqv2_undo::UndoRecord*, bool) override { return true; }
-    bool PushRedo(const wqv2_undo::UndoRecord*) override { return true; }
-};
-
-// Whether this build's data library opens the sample project (it may not yet read projects).
-bool DataLibraryOpens(const std::wstring& library, const std::wstring& project)
-{
-    HMODULE module = LoadLibraryW(library.c_str());
-    if (!module)
-        return false;
-    auto getData = reinterpret_cast<wqv2_data::DllGetDataFn>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetData")));
-    auto freeData = reinterpret_cast<wqv2_data::DllFreeDataFn>(reinterpret_cast<void*>(GetProcAddress(module, "DllFreeData")));
-    bool opens = false;
-    static CNoUndo store;
-    if (getData && freeData) {
-        if (wqv2_data::CData* root = getData(&store)) {
-            const int status = root->Open(project.c_str(), true);
-            opens = status == wqv2_data::kOk || status == wqv2_data::kErrReadOnly;
-        }
-        freeData();
-    }
-    FreeLibrary(module);
-    return opens;
-}
-
 TEST(EndToEnd, ViewerStartsShowsItsProjectAndClosesCleanly)
 {
     const std::wstring bin = qvtest::BinFolder();
     qvtest::CTempFolder folder;
     const std::wstring sample = qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv";
-    // Without the sample, or while the data library cannot read projects yet, the viewer
-    // starts without a file.
-    const bool withProject = GetFileAttributesW(sample.c_str()) != INVALID_FILE_ATTRIBUTES &&
-                             DataLibraryOpens(bin + L"QV2D.dll", sample);
+    ASSERT_NE(GetFileAttributesW(sample.c_str()), INVALID_FILE_ATTRIBUTES) << "the sample project is copied beside the test";
     const std::wstring ini = folder.File(L"viewer.ini");
     std::wstring commandLine = L"\"" + bin + L"Win-Quorvia2-Viewer.exe\" /i \"" + ini + L"\" ";
-    commandLine += withProject ? L"\"" + sample + L"\"" : L"/se";
+    commandLine += L"\"" + sample + L"\"";
 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -128,10 +95,7 @@ TEST(EndToEnd, ViewerStartsShowsItsProjectAndClosesCleanly)
 
     wchar_t title[1024] = {};
     GetWindowTextW(frame, title, 1024);
-    if (withProject)
-        EXPECT_NE(std::wstring(title).find(L"sample.wqv"), std::wstring::npos) << Narrow(title);
-    else
-        EXPECT_EQ(std::wstring(title), L"No project - Quorvia2 Viewer");
+    EXPECT_NE(std::wstring(title).find(L"sample.wqv"), std::wstring::npos) << Narrow(title);
     EXPECT_TRUE(IsWindowVisible(frame));
     HWND view = FindWindowExW(frame, nullptr, L"QvMainView", nullptr);
     ASSERT_NE(view, nullptr);
