@@ -93,12 +93,7 @@ void CCalendarExceptionInt::InsertIntoOwner(CUndoInfo* step)
 
 void CCalendarExceptionInt::CommitModified(CUndoInfo* step)
 {
-    if (step && m_snapshot) {
-        auto image = std::make_unique<CCalendarExceptionInt>(Data, Owner);
-        image->CopyWithId(m_snapshot.get());
-        image->SetOriginal(this);
-        step->AddBeforeImage(image.release());
-    }
+    RecordBeforeImage(this, m_snapshot.get(), step);
     // A changed Date moves the exception to its place.
     if (CCalendarExceptionsInt* set = OwnerInt(); set && IsInContainer()) {
         set->Erase(this);
@@ -110,10 +105,7 @@ void CCalendarExceptionInt::RemoveFromOwner(CUndoInfo* step)
 {
     if (CCalendarExceptionsInt* set = OwnerInt())
         set->Erase(this);
-    if (step)
-        step->AddDeleted(this);
-    else
-        DestroyItem(this);
+    KeepOrDestroyDeleted(this, step);
 }
 
 // Exceptions have no rows in the older text format.

@@ -202,22 +202,14 @@ void CCalendarInt::InsertIntoOwner(CUndoInfo* step)
 
 void CCalendarInt::CommitModified(CUndoInfo* step)
 {
-    if (step && m_snapshot) {
-        auto image = std::make_unique<CCalendarInt>(Data, Owner);
-        image->CopyWithId(m_snapshot.get());
-        image->SetOriginal(this);
-        step->AddBeforeImage(image.release());
-    }
+    RecordBeforeImage(this, m_snapshot.get(), step);
 }
 
 void CCalendarInt::RemoveFromOwner(CUndoInfo* step)
 {
     if (CCalendarsInt* list = OwnerInt())
         list->RemoveItem(static_cast<CCalendar*>(this));
-    if (step)
-        step->AddDeleted(this);
-    else
-        DestroyItem(this);
+    KeepOrDestroyDeleted(this, step);
 }
 
 // Calendars have no rows in the older text format.

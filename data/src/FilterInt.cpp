@@ -183,22 +183,14 @@ void CFilterInt::InsertIntoOwner(CUndoInfo* step)
 
 void CFilterInt::CommitModified(CUndoInfo* step)
 {
-    if (step && m_snapshot) {
-        auto image = std::make_unique<CFilterInt>(Data, Owner);
-        image->CopyWithId(m_snapshot.get());
-        image->SetOriginal(this);
-        step->AddBeforeImage(image.release());
-    }
+    RecordBeforeImage(this, m_snapshot.get(), step);
 }
 
 void CFilterInt::RemoveFromOwner(CUndoInfo* step)
 {
     if (CFiltersInt* list = OwnerInt())
         list->RemoveItem(static_cast<CFilter*>(this));
-    if (step)
-        step->AddDeleted(this);
-    else
-        DestroyItem(this);
+    KeepOrDestroyDeleted(this, step);
 }
 
 std::wstring CFilterInt::ExcludedIdsText() const

@@ -42,10 +42,7 @@ void CHolidayInt::RemoveFromOwner(CUndoInfo* step)
 {
     if (CHolidaysInt* set = OwnerInt())
         set->EraseHoliday(this);
-    if (step)
-        step->AddDeleted(this);
-    else
-        DestroyItem(this);
+    KeepOrDestroyDeleted(this, step);
 }
 
 int CHolidayInt::ImportCsv(const std::vector<std::wstring>& fields)

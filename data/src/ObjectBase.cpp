@@ -3,6 +3,7 @@
 
 #include "Library.h"
 #include "Transaction.h"
+#include "UndoInfo.h"
 
 #include "wqv2_data.h"
 
@@ -42,4 +43,12 @@ int CObjectBase::RegisterDeletedOrDestroy()
     if (!t || !t->IsOpen())
         return wqv2_data::kErrTransaction;
     return t->RegisterDeleted(this);
+}
+
+void KeepOrDestroyDeleted(CObjectBase* item, CUndoInfo* step)
+{
+    if (step)
+        step->AddDeleted(item);
+    else
+        DestroyItem(item);
 }

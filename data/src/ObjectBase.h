@@ -91,6 +91,15 @@ private:
 // Destroys an item (null is fine).
 inline void DestroyItem(CObjectBase* item) { delete item; }
 
+// Commit of a deleted item, once it is out of its container: the undo step of a named edit
+// keeps it, an unnamed edit destroys it.
+void KeepOrDestroyDeleted(CObjectBase* item, CUndoInfo* step);
+
+// Commit of a modified item: the undo step of a named edit keeps a copy of the state before the
+// edit (the snapshot), standing for the live item.
+template <class Item>
+void RecordBeforeImage(Item* live, const Item* snapshot, CUndoInfo* step);
+
 template <class F>
 int CObjectBase::RegisterModified(F&& takeSnapshot)
 {

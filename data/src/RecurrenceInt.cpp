@@ -346,12 +346,7 @@ void CRecurrenceInt::InsertIntoOwner(CUndoInfo* step)
 void CRecurrenceInt::CommitModified(CUndoInfo* step)
 {
     UpdateRange();
-    if (step && m_snapshot) {
-        auto image = std::make_unique<CRecurrenceInt>(Data, Owner);
-        image->CopyWithId(m_snapshot.get());
-        image->SetOriginal(this);
-        step->AddBeforeImage(image.release());
-    }
+    RecordBeforeImage(this, m_snapshot.get(), step);
     if (CRecurrencesInt* set = OwnerInt(); set && IsInContainer()) {
         set->Erase(this);
         set->Insert(this);
@@ -362,10 +357,7 @@ void CRecurrenceInt::RemoveFromOwner(CUndoInfo* step)
 {
     if (CRecurrencesInt* set = OwnerInt())
         set->Erase(this);
-    if (step)
-        step->AddDeleted(this);
-    else
-        DestroyItem(this);
+    KeepOrDestroyDeleted(this, step);
 }
 
 bool CRecurrenceInt::IsValid(bool)

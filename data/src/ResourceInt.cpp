@@ -215,22 +215,14 @@ void CResourceInt::InsertIntoOwner(CUndoInfo* step)
 
 void CResourceInt::CommitModified(CUndoInfo* step)
 {
-    if (step && m_snapshot) {
-        auto image = std::make_unique<CResourceInt>(Data, Owner);
-        image->CopyWithId(m_snapshot.get());
-        image->SetOriginal(this);
-        step->AddBeforeImage(image.release());
-    }
+    RecordBeforeImage(this, m_snapshot.get(), step);
 }
 
 void CResourceInt::RemoveFromOwner(CUndoInfo* step)
 {
     if (CResourcesInt* list = OwnerInt())
         list->RemoveItem(static_cast<CResource*>(this));
-    if (step)
-        step->AddDeleted(this);
-    else
-        DestroyItem(this);
+    KeepOrDestroyDeleted(this, step);
 }
 
 int CResourceInt::ImportCsv(const std::vector<std::wstring>& fields)

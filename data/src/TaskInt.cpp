@@ -244,12 +244,7 @@ void CTaskInt::InsertIntoOwner(CUndoInfo* step)
 
 void CTaskInt::CommitModified(CUndoInfo* step)
 {
-    if (step && m_snapshot) {
-        auto image = std::make_unique<CTaskInt>(Data, Owner);
-        image->CopyWithId(m_snapshot.get());
-        image->SetOriginal(this);
-        step->AddBeforeImage(image.release());
-    }
+    RecordBeforeImage(this, m_snapshot.get(), step);
     // The set order follows the new dates and name.
     if (CTasksInt* set = OwnerInt(); set && IsInContainer()) {
         set->Erase(this);
@@ -261,10 +256,7 @@ void CTaskInt::RemoveFromOwner(CUndoInfo* step)
 {
     if (CTasksInt* set = OwnerInt())
         set->Erase(this);
-    if (step)
-        step->AddDeleted(this);
-    else
-        DestroyItem(this);
+    KeepOrDestroyDeleted(this, step);
 }
 
 int CTaskInt::ImportCsv(const std::vector<std::wstring>&) { return 0; }

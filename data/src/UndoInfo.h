@@ -5,6 +5,7 @@
 
 #include "wqv2_undo.h"
 
+#include <memory>
 #include <vector>
 
 class CObjectBase;
@@ -48,3 +49,14 @@ private:
 int UndoCallback(void* data);
 int RedoCallback(void* data);
 int DeleteUndoInfoCallback(void* data);
+
+template <class Item>
+void RecordBeforeImage(Item* live, const Item* snapshot, CUndoInfo* step)
+{
+    if (!step || !snapshot)
+        return;
+    auto image = std::make_unique<Item>(live->Data, live->Owner);
+    image->CopyWithId(snapshot);
+    image->SetOriginal(live);
+    step->AddBeforeImage(image.release());
+}
