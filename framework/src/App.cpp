@@ -3,7 +3,7 @@
 
 #include "fw/FrameWindow.h"
 
-#include <commdlg.h>
+#include "fw/Printer.h"
 
 #include <algorithm>
 
@@ -166,18 +166,25 @@ namespace fw {
 bool CApp::GetPrinterDeviceDefaults(HGLOBAL& devMode, HGLOBAL& devNames)
 {
     if (!m_devMode || !m_devNames) {
-        PRINTDLGW pd{};
-        pd.lStructSize = sizeof(pd);
-        pd.Flags = PD_RETURNDEFAULT;
-        // PD_RETURNDEFAULT shows nothing; it fails when no printer is installed.
-        if (!PrintDlgW(&pd))
+        HGLOBAL mode = nullptr;
+        HGLOBAL names = nullptr;
+        if (!Printer().GetDefaults(mode, names))
             return false;
-        m_devMode = pd.hDevMode;
-        m_devNames = pd.hDevNames;
+        SetPrinterDeviceDefaults(mode, names);
     }
     devMode = m_devMode;
     devNames = m_devNames;
     return m_devMode != nullptr;
+}
+
+void CApp::SetPrinterDeviceDefaults(HGLOBAL devMode, HGLOBAL devNames)
+{
+    if (m_devMode && m_devMode != devMode)
+        GlobalFree(m_devMode);
+    if (m_devNames && m_devNames != devNames)
+        GlobalFree(m_devNames);
+    m_devMode = devMode;
+    m_devNames = devNames;
 }
 
 } // namespace fw

@@ -73,6 +73,8 @@ public:
     // by the application); fetched from the default printer without a dialog the first time.
     // false when there is no printer.
     bool GetPrinterDeviceDefaults(HGLOBAL& devMode, HGLOBAL& devNames);
+    // Takes over new settings (from the print dialog); the old ones are freed.
+    void SetPrinterDeviceDefaults(HGLOBAL devMode, HGLOBAL devNames);
 
     int ExitCode() const { return m_exitCode; }
     void SetExitCode(int code) { m_exitCode = code; }

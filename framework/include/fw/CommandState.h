@@ -12,6 +12,13 @@ struct CCommandState {
     bool enabled = true;
     bool checked = false;
 
+    // Set while a popup menu is refreshed: the menu and the item's position in it (null and -1
+    // for a tool-bar button). A handler that inserts or deletes items sets `nextIndex` to the
+    // position where the refresh goes on; the refresh continues after the item otherwise.
+    HMENU menu = nullptr;
+    int index = -1;
+    int nextIndex = -1;
+
     void Enable(bool on) { handled = true; enabled = on; }
     void Check(bool on) { handled = true; checked = on; }
 };

@@ -1,0 +1,27 @@
+#pragma once
+// Tracking of popup menus. Every popup goes through one replaceable sink, so tests look at the
+// menu and choose an item instead of waiting for a user.
+
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class IPopupMenuSink {
+public:
+    virtual ~IPopupMenuSink() = default;
+    // Shows (or inspects) the menu as TrackPopupMenu would; with TPM_RETURNCMD the chosen
+    // command (0 for none), otherwise nonzero when it was shown.
+    virtual UINT Track(HMENU menu, UINT flags, POINT at, HWND owner) = 0;
+};
+
+// Replaces the sink; null restores the system's tracking. Returns the previous sink.
+IPopupMenuSink* SetPopupMenuSink(IPopupMenuSink* sink);
+
+UINT TrackPopup(HMENU menu, UINT flags, POINT at, HWND owner);
+
+// The text of a menu item by position; empty for a separator or a missing item.
+std::wstring MenuItemText(HMENU menu, int index);
+
+} // namespace fw

@@ -1,0 +1,52 @@
+// Popup menus through a replaceable sink.
+#include "fw/PopupMenu.h"
+
+namespace fw {
+
+namespace {
+
+class CSystemPopupSink : public IPopupMenuSink {
+public:
+    UINT Track(HMENU menu, UINT flags, POINT at, HWND owner) override
+    {
+        // The owner must be in the foreground, or the menu stays open after a click elsewhere.
+        SetForegroundWindow(owner);
+        const BOOL result = TrackPopupMenu(menu, flags, at.x, at.y, 0, owner, nullptr);
+        return static_cast<UINT>(result);
+    }
+};
+
+CSystemPopupSink gSystemSink;
+IPopupMenuSink* gSink = &gSystemSink;
+
+} // namespace
+
+IPopupMenuSink* SetPopupMenuSink(IPopupMenuSink* sink)
+{
+    IPopupMenuSink* previous = gSink;
+    gSink = sink ? sink : &gSystemSink;
+    return previous == &gSystemSink ? nullptr : previous;
+}
+
+UINT TrackPopup(HMENU menu, UINT flags, POINT at, HWND owner)
+{
+    return gSink->Track(menu, flags, at, owner);
+}
+
+std::wstring MenuItemText(HMENU menu, int index)
+{
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info) || info.cch == 0)
+        return {};
+    std::wstring text(info.cch + 1, L'\0');
+    info.dwTypeData = text.data();
+    info.cch = static_cast<UINT>(text.size());
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info))
+        return {};
+    text.resize(info.cch);
+    return text;
+}
+
+} // namespace fw
