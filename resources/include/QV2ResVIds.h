@@ -46,9 +46,11 @@
 #define IDS_MSG_DATE_OUT_OF_RANGE 12450 // no placeholder
 #define IDS_ABOUT_FORMAT 12555          // %s product name, %s version
 #define IDS_MSG_DELETE_FILTER 13285
+#define IDS_MSG_DIALOG_NOT_AVAILABLE 19990 // no placeholder: a dialog this build does not have yet
 #define IDS_MSG_REPORT_FAILED 20150     // no placeholder
 #define IDS_MSG_REPORT_UNKNOWN 20151
 #define IDS_APP_TITLE 57344
+#define IDS_IDLE_MESSAGE 57345          // status-bar text while no command is pointed at
 #define IDS_SETTINGS_ROOT 57348         // registry key of the application profile
 #define IDS_MSG_PREVIEW_FAILED 61705    // no placeholder
 
@@ -58,6 +60,25 @@
 #define IDR_MENU_FILTER 130             // drop-down of tool-bar button 32781
 #define IDR_MENU_CONTEXT 132            // task context menu
 #define IDR_TOOLBAR_MAIN 32001          // tool-bar layout and its bitmap strip
+
+// ---- Print preview: the bar (a child dialog), its buttons and their icons
+#define IDD_PREVIEW_BAR 149
+#define IDC_PREVIEW_PAGES 1047          // page counter "page/pages"
+#define IDM_PREVIEW_FIRST 31119
+#define IDM_PREVIEW_LAST 31120
+#define IDM_PREVIEW_CLOSE 58112
+#define IDM_PREVIEW_NEXT 58114
+#define IDM_PREVIEW_PREV 58115
+#define IDM_PREVIEW_PRINT 58116
+#define IDM_PREVIEW_ZOOM_IN 58117
+#define IDM_PREVIEW_ZOOM_OUT 58118
+#define IDI_PREVIEW_PRINT 150
+#define IDI_PREVIEW_NEXT 151
+#define IDI_PREVIEW_PREV 158
+#define IDI_PREVIEW_ZOOM_IN 161
+#define IDI_PREVIEW_ZOOM_OUT 162
+#define IDI_PREVIEW_LAST 165
+#define IDI_PREVIEW_FIRST 166
 
 // ---- Dialog templates
 #define IDD_ABOUT 100

@@ -34,12 +34,18 @@ protected:
 
 HMODULE ResourceLibraryTest::gModule = nullptr;
 
+INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 TEST_F(ResourceLibraryTest, Strings_everyIdentifierHasText)
 {
     ASSERT_NE(gModule, nullptr);
     for (UINT id : {150u, 151u, 170u, 171u, 172u, 173u, 175u, 180u, 181u, 185u, 186u, 207u, 208u, 230u, 232u, 900u,
                     903u, 904u, 905u, 906u, 907u, 908u, 909u, 910u, 911u, 912u, 913u, 914u, 915u, 1100u, 1101u, 12010u,
-                    12350u, 12351u, 12357u, 12358u, 12450u, 12555u, 13285u, 20150u, 20151u, 57344u, 57348u, 61705u})
+                    12350u, 12351u, 12357u, 12358u, 12450u, 12555u, 13285u, 19990u, 20150u, 20151u, 57344u, 57345u,
+                    57348u, 61705u})
         EXPECT_FALSE(Text(id).empty()) << id;
 }
 
@@ -49,7 +55,7 @@ TEST_F(ResourceLibraryTest, Strings_formatsHoldOnePlaceholder)
                     13285u, 20151u})
         EXPECT_EQ(Count(Text(id), L"%s"), 1u) << id;
     EXPECT_EQ(Count(Text(12555), L"%s"), 2u);
-    for (UINT id : {903u, 909u, 12450u, 20150u, 61705u})
+    for (UINT id : {903u, 909u, 12450u, 19990u, 20150u, 61705u})
         EXPECT_EQ(Count(Text(id), L"%"), 0u) << id;
 }
 
@@ -69,7 +75,7 @@ TEST_F(ResourceLibraryTest, Menus_toolbarIconAndDialogs)
 {
     for (UINT id : {104u, 128u, 130u, 132u})
         EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_MENU)), nullptr) << id;
-    for (UINT id : {100u, 30812u, 30813u})
+    for (UINT id : {100u, 149u, 30812u, 30813u})
         EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr) << id;
     EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(128), reinterpret_cast<LPCWSTR>(RT_GROUP_ICON)), nullptr);
     EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(128), reinterpret_cast<LPCWSTR>(RT_ACCELERATOR)), nullptr);
@@ -88,6 +94,56 @@ TEST_F(ResourceLibraryTest, Menus_toolbarIconAndDialogs)
     for (WORD i = 0; i < words[3]; ++i)
         hasZoomPlaceholder |= words[4 + i] == IDM_VIEW_ZOOM_PLACEHOLDER;
     EXPECT_TRUE(hasZoomPlaceholder);
+}
+
+TEST_F(ResourceLibraryTest, Commands_promptAndTipOfEveryToolBarButton)
+{
+    HRSRC found = FindResourceW(gModule, MAKEINTRESOURCEW(IDR_TOOLBAR_MAIN), MAKEINTRESOURCEW(241));
+    ASSERT_NE(found, nullptr);
+    const auto* words = static_cast<const WORD*>(LockResource(LoadResource(gModule, found)));
+    for (WORD i = 0; i < words[3]; ++i) {
+        const UINT id = words[4 + i];
+        if (id == 0 || id == IDM_VIEW_ZOOM_PLACEHOLDER)
+            continue;
+        const std::wstring text = Text(id);
+        const size_t newline = text.find(L'\n');
+        ASSERT_NE(newline, std::wstring::npos) << id;
+        EXPECT_GT(newline, 0u) << id;
+        EXPECT_LT(newline + 1, text.size()) << id;
+    }
+}
+
+TEST_F(ResourceLibraryTest, PreviewBar_buttonsCounterAndIcons)
+{
+    // A child dialog needs a parent.
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND bar = CreateDialogParamW(gModule, MAKEINTRESOURCEW(IDD_PREVIEW_BAR), parent, &NoDialogProc, 0);
+    ASSERT_NE(bar, nullptr);
+    for (int id : {IDM_PREVIEW_FIRST, IDM_PREVIEW_LAST, IDM_PREVIEW_CLOSE, IDM_PREVIEW_NEXT, IDM_PREVIEW_PREV,
+                   IDM_PREVIEW_PRINT, IDM_PREVIEW_ZOOM_IN, IDM_PREVIEW_ZOOM_OUT, IDC_PREVIEW_PAGES})
+        EXPECT_NE(GetDlgItem(bar, id), nullptr) << id;
+    EXPECT_TRUE(GetWindowLongW(bar, GWL_STYLE) & WS_CHILD);
+    DestroyWindow(parent);
+    for (UINT id : {150u, 151u, 158u, 161u, 162u, 165u, 166u}) {
+        HICON icon = static_cast<HICON>(LoadImageW(gModule, MAKEINTRESOURCEW(id), IMAGE_ICON, 32, 32, 0));
+        EXPECT_NE(icon, nullptr) << id;
+        if (icon)
+            DestroyIcon(icon);
+    }
+}
+
+TEST_F(ResourceLibraryTest, FilterMenus_holdTheListPlaceholder)
+{
+    HMENU menu = LoadMenuW(gModule, MAKEINTRESOURCEW(IDR_MENU_FILTER));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_NE(GetMenuState(GetSubMenu(menu, 0), IDM_FILTER_FIRST, MF_BYCOMMAND), static_cast<UINT>(-1));
+    DestroyMenu(menu);
+    menu = LoadMenuW(gModule, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    bool found = false;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        found |= GetMenuState(GetSubMenu(menu, i), IDM_FILTER_FIRST, MF_BYCOMMAND) != static_cast<UINT>(-1);
+    EXPECT_TRUE(found);
+    DestroyMenu(menu);
 }
 
 TEST_F(ResourceLibraryTest, MainMenu_holdsTheCommandsTheFrameRemoves)

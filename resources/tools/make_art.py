@@ -110,14 +110,19 @@ def write_bmp(path, canvas):
         f.write(filehead + header + pixels)
 
 
-def icon_image(canvas):
-    """One ICO image: 32-bit BGRA rows bottom-up, then an all-opaque AND mask."""
+def icon_image(canvas, transparent=None):
+    """One ICO image: 32-bit BGRA rows bottom-up, then the AND mask (set where `transparent`)."""
     xor = b""
-    for y in range(canvas.h - 1, -1, -1):
-        for (r, g, b) in canvas.px[y]:
-            xor += bytes((b, g, r, 255))
     mask_row = ((canvas.w + 31) // 32) * 4
-    mask = b"\0" * (mask_row * canvas.h)
+    mask = b""
+    for y in range(canvas.h - 1, -1, -1):
+        bits = bytearray(mask_row)
+        for x, (r, g, b) in enumerate(canvas.px[y]):
+            clear = (r, g, b) == transparent
+            xor += bytes((b, g, r, 0 if clear else 255))
+            if clear:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bytes(bits)
     header = struct.pack("<IiiHHIIiiII", 40, canvas.w, canvas.h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
     return header + xor + mask
 
@@ -134,8 +139,8 @@ def board_icon(size):
     return c
 
 
-def write_ico(path, canvases):
-    images = [icon_image(c) for c in canvases]
+def write_ico(path, canvases, transparent=None):
+    images = [icon_image(c, transparent) for c in canvases]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for c, data in zip(canvases, images):
@@ -147,6 +152,68 @@ def write_ico(path, canvases):
         f.write(out)
 
 
+# Buttons of the print preview's bar, 32 x 32 on a transparent ground.
+CLEAR = (255, 0, 255)
+
+
+def triangle(c, x0, y0, size, tip_left, colour):
+    """An isosceles triangle in a size x size box, its tip to the left or to the right."""
+    for i in range(size):
+        inset = (size - 1 - i) // 2 if tip_left else i // 2
+        c.rect(x0 + i, y0 + inset, x0 + i, y0 + size - 1 - inset, colour)
+
+
+def arrow_icon(right, bar):
+    c = Canvas(32, 32, CLEAR)
+    if right:
+        triangle(c, 5, 6, 20, False, BLUE)
+        if bar:
+            c.rect(25, 6, 27, 25, BLUE)
+    else:
+        triangle(c, 7, 6, 20, True, BLUE)
+        if bar:
+            c.rect(4, 6, 6, 25, BLUE)
+    return c
+
+
+def magnifier_icon(plus):
+    c = Canvas(32, 32, CLEAR)
+    for y in range(32):
+        for x in range(32):
+            d = (x - 13) ** 2 + (y - 13) ** 2
+            if 64 <= d <= 100:
+                c.put(x, y, DARK)
+            elif d < 64:
+                c.put(x, y, WHITE)
+    for i in range(9):
+        c.rect(19 + i, 19 + i, 21 + i, 21 + i, DARK)
+    c.rect(9, 12, 17, 14, BLACK)
+    if plus:
+        c.rect(12, 9, 14, 17, BLACK)
+    return c
+
+
+def printer_icon():
+    c = Canvas(32, 32, CLEAR)
+    c.rect(9, 3, 22, 12, WHITE); c.frame(9, 3, 22, 12, DARK)
+    c.rect(3, 12, 28, 24, DARK); c.rect(5, 14, 8, 15, GREEN)
+    c.rect(9, 20, 22, 29, WHITE); c.frame(9, 20, 22, 29, DARK)
+    for y in (23, 26):
+        c.rect(11, y, 20, y, BLUE)
+    return c
+
+
+PREVIEW_ICONS = {
+    "PreviewFirst.ico": lambda: arrow_icon(False, True),
+    "PreviewPrev.ico": lambda: arrow_icon(False, False),
+    "PreviewNext.ico": lambda: arrow_icon(True, False),
+    "PreviewLast.ico": lambda: arrow_icon(True, True),
+    "PreviewZoomIn.ico": lambda: magnifier_icon(True),
+    "PreviewZoomOut.ico": lambda: magnifier_icon(False),
+    "PreviewPrint.ico": printer_icon,
+}
+
+
 def main():
     os.makedirs(ART, exist_ok=True)
     strip = Canvas(16 * len(TOOLBAR), 15, GREY)
@@ -154,6 +221,8 @@ def main():
         draw(strip, i * 16)
     write_bmp(os.path.join(ART, "Toolbar.bmp"), strip)
     write_ico(os.path.join(ART, "Viewer.ico"), [board_icon(32), board_icon(16)])
+    for name, draw in PREVIEW_ICONS.items():
+        write_ico(os.path.join(ART, name), [draw()], CLEAR)
 
 
 if __name__ == "__main__":
