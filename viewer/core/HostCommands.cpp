@@ -1,7 +1,9 @@
 // Host commands of QV2A_Command.
 #include "HostCommands.h"
 
+#include "ContextMenu.h"
 #include "CurrentFilter.h"
+#include "FrameDialogs.h"
 #include "MainApp.h"
 #include "MainFrame.h"
 #include "ProcessObjects.h"
@@ -52,16 +54,23 @@ int RunHostCommand(const wchar_t* name, void* argument)
         return SetCurrentFilter(static_cast<wqv2_data::CFilter*>(argument));
     if (command == L"ShowResource" || command == L"ShowTasks")
         return 1; // names for plug-ins to answer
-    if (command == L"FreezeResource")
-        return 1; // the freeze dialog comes with the main frame's dialogs
+    if (command == L"FreezeResource") {
+        const int* count = static_cast<const int*>(argument);
+        ShowFreezeDlg(count ? *count : 0);
+        return 1;
+    }
     if (command == L"ShowCalendar")
-        return argument ? 1 : 0; // the calendar dialog comes with the main frame's dialogs
+        return ShowCalendarDlg(static_cast<wqv2_data::CCalendar*>(argument)) ? 1 : 0;
     if (command == L"ResetSettings") {
         if (gSettings)
             gSettings->ClearSettings();
         return 1;
     }
-    if (command == L"ShowMenu")
-        return argument ? 1 : 0; // the task context menu comes with the main frame's commands
+    if (command == L"ShowMenu") {
+        if (!argument)
+            return 0;
+        ShowTaskContextMenu(static_cast<const ShowMenuArgs*>(argument));
+        return 1;
+    }
     return 0;
 }

@@ -1,20 +1,27 @@
-// The main frame: creation, opening of projects, title, placement, closing.
+// The main frame: creation, opening and reloading of projects, title, placement, closing, and
+// the messages of its tool bar, drop target and preview.
 #include "MainFrame.h"
 
 #include "ClassicText.h"
 #include "CurrentFilter.h"
+#include "FilterMenu.h"
 #include "HostKeys.h"
 #include "MainApp.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
+#include "ProjectHelpers.h"
 #include "QV2ResVIds.h"
 #include "SafeFormat.h"
 #include "Settings.h"
+#include "ViewerUtil.h"
 #include "fw/MessageBox.h"
+#include "fw/PopupMenu.h"
 #include "fw/Resources.h"
 #include "fw/WaitCursor.h"
 #include "wqv2_data.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <vector>
@@ -34,7 +41,26 @@ void RemoveMenuCommand(HMENU menu, int submenu, UINT id)
         DeleteMenu(sub, id, MF_BYCOMMAND);
 }
 
+// The message of a failed open or reload.
+UINT OpenFailureMessage(int status)
+{
+    if (status == wqv2_data::kErrOpen)
+        return IDS_MSG_OPEN_FAILED;
+    if (status == wqv2_data::kErrIo || status == 11) // the data library reports read errors as 10
+        return IDS_MSG_READ_ERROR;
+    if (status == wqv2_data::kErrNewerVersion)
+        return IDS_MSG_NEEDS_NEWER_LIBRARY;
+    return IDS_MSG_NOT_A_PROJECT;
+}
+
 } // namespace
+
+CMainFrame::CMainFrame()
+{
+    m_keyMap[CKeyRecord{false, true, false, 'C'}] = IDM_EDIT_COPY;
+    m_keyMap[CKeyRecord{false, true, false, VK_INSERT}] = IDM_EDIT_COPY;
+    BuildCommandTable();
+}
 
 bool CMainFrame::Create()
 {
@@ -45,17 +71,23 @@ bool CMainFrame::OnCreate()
 {
     if (!m_view.Create(Hwnd()))
         return false;
+    // The title says "no project" until a project is open, never just the program's name.
+    UpdateTitle();
     SetActiveView(&m_view);
     DragAcceptFiles(Hwnd(), TRUE);
+    if (!m_toolBar.CreateFor(*this))
+        return true; // a frame without its tool bar still works; nothing else is set up
+    m_statusBar.Create(Hwnd());
+    SetControlBars(&m_toolBar, &m_statusBar);
     if (gPlugins) {
         // Pages of a kind that no plug-in registered would leave an empty dialog behind.
         if (gPlugins->OptionPages(0).empty())
             RemoveMenuCommand(Menu(), 0, IDM_FILE_OPTIONS);
         if (gPlugins->OptionPages(1).empty())
             RemoveMenuCommand(Menu(), 2, IDM_TOOLS_ADMINISTRATION);
-        gPlugins->BroadcastOnWindowInit(Hwnd(), m_view.Hwnd());
-        // The frame has no tool bar of its own yet; plug-ins are told so with null.
-        gPlugins->BroadcastOnToolbarInit(nullptr);
+        if (ActiveView())
+            gPlugins->BroadcastOnWindowInit(Hwnd(), m_view.Hwnd());
+        gPlugins->BroadcastOnToolbarInit(&m_toolBar);
         if (Menu())
             gPlugins->BroadcastOnMenuInit(Hwnd(), Menu());
     }
@@ -64,8 +96,6 @@ bool CMainFrame::OnCreate()
 
 bool CMainFrame::OnClose()
 {
-    if (m_preview)
-        return true;
     if (gPlugins && !gPlugins->QueryPrepareExit())
         return false;
     const std::wstring file = SaveTarget();
@@ -73,29 +103,6 @@ bool CMainFrame::OnClose()
     if (gPlugins)
         gPlugins->BroadcastOnSaveSettings(file, true);
     return true;
-}
-
-bool CMainFrame::OnCommand(UINT id, UINT, HWND)
-{
-    if (id >= CPlugins::kFirstCommandId && id <= CPlugins::kLastCommandId) {
-        const CommandRegistration* command = gPlugins ? gPlugins->CommandById(id) : nullptr;
-        if (command && command->Execute)
-            command->Execute(Hwnd());
-        return true;
-    }
-    return false;
-}
-
-void CMainFrame::UpdateCommand(fw::CCommandState& state)
-{
-    if (state.id < CPlugins::kFirstCommandId || state.id > CPlugins::kLastCommandId)
-        return;
-    const CommandRegistration* command = gPlugins ? gPlugins->CommandById(state.id) : nullptr;
-    if (!command || !command->Update)
-        return;
-    const unsigned flags = command->Update(Hwnd());
-    state.Enable(!(flags & 1));
-    state.Check((flags & 2) != 0);
 }
 
 bool CMainFrame::OpenProjectFile(const std::wstring& path)
@@ -107,6 +114,7 @@ bool CMainFrame::OpenProjectFile(const std::wstring& path)
         fw::CWaitCursor wait;
         status = gData->Open(path.c_str(), true);
     }
+    // Also after a failure: the data library decides what stays open.
     UpdateTitle();
     if (status == wqv2_data::kOk || status == wqv2_data::kErrReadOnly) {
         if (gApp)
@@ -122,15 +130,64 @@ bool CMainFrame::OpenProjectFile(const std::wstring& path)
                             MB_OK | MB_ICONINFORMATION);
         return true;
     }
-    UINT message = IDS_MSG_NOT_A_PROJECT;
-    if (status == wqv2_data::kErrOpen)
-        message = IDS_MSG_OPEN_FAILED;
-    else if (status == wqv2_data::kErrIo || status == 11)
-        message = IDS_MSG_READ_ERROR; // the data library reports read errors as 10
-    else if (status == wqv2_data::kErrNewerVersion)
-        message = IDS_MSG_NEEDS_NEWER_LIBRARY;
-    fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(message), {path}), MB_OK | MB_ICONSTOP);
+    fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(OpenFailureMessage(status)), {path}),
+                    MB_OK | MB_ICONSTOP);
     return false;
+}
+
+void CMainFrame::ReloadProject()
+{
+    if (!gData)
+        return;
+    const std::wstring path = GetProjectPath();
+    int status = 0;
+    {
+        fw::CWaitCursor wait;
+        status = gData->Reload(wqv2_data::kReloadKeepViewSettings);
+    }
+    // Read-only is how the viewer always opens: a reload that says so has succeeded.
+    if (status == wqv2_data::kOk || status == wqv2_data::kErrReadOnly) {
+        if (gPlugins)
+            gPlugins->BroadcastOnFileOpened(3);
+        return;
+    }
+    UpdateTitle();
+    if (status == 11 || status == wqv2_data::kErrIo)
+        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_READ_ERROR), {path}), MB_OK | MB_ICONSTOP);
+    else
+        fw::ShowMessageId(Hwnd(), IDS_MSG_RELOAD_FAILED, MB_OK | MB_ICONSTOP);
+}
+
+void CMainFrame::OpenWithDialog()
+{
+    std::wstring filter = fw::LoadResString(IDS_OPEN_FILTER);
+    for (wchar_t& c : filter) {
+        if (c == L'|')
+            c = L'\0';
+    }
+    filter.push_back(L'\0');
+    const std::wstring extension = fw::LoadResString(IDS_OPEN_DEFAULT_EXT);
+    std::wstring folder = GetPathFolder(GetProjectPath());
+    if (folder.empty())
+        folder = GetSetting(L"DirectoryFiles");
+    if (folder.empty())
+        folder = GetDocumentsFolder();
+    // The dialog needs a buffer; a long one, as paths may exceed MAX_PATH.
+    std::wstring file(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Hwnd();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&dialog))
+        return;
+    file.resize(wcsnlen(file.c_str(), file.size()));
+    SetSetting(L"DirectoryFiles", GetPathFolder(file));
+    OpenProjectFile(file);
 }
 
 void CMainFrame::UpdateTitle()
@@ -149,6 +206,67 @@ void CMainFrame::UpdateTitle()
     SetWindowTextW(Hwnd(), title.c_str());
 }
 
+void CMainFrame::RefreshZoomBox()
+{
+    m_toolBar.RefreshZoomText();
+}
+
+void CMainFrame::OnDropFiles(const std::vector<std::wstring>& files)
+{
+    if (!files.empty())
+        OpenProjectFile(files.front());
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU menu)
+{
+    // A filter list that held no filter last time has no item left for the refresh to find.
+    if (HasEmptyFilterList(menu))
+        RebuildFilterMenu(menu, -1);
+    fw::CFrameWindow::OnInitMenuPopup(menu);
+}
+
+void CMainFrame::ShowToolbarMenu(UINT button, UINT menuId)
+{
+    HMENU loaded = LoadMenuW(fw::ResourceModule(), MAKEINTRESOURCEW(menuId));
+    HMENU popup = loaded ? GetSubMenu(loaded, 0) : nullptr;
+    if (popup) {
+        RECT rc = m_toolBar.ItemRect(m_toolBar.CommandToIndex(button));
+        MapWindowPoints(m_toolBar.Hwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        fw::TrackPopup(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, POINT{rc.left, rc.bottom}, Hwnd());
+    }
+    if (loaded)
+        DestroyMenu(loaded);
+}
+
+bool CMainFrame::OnNotify(const NMHDR& header, LRESULT& result)
+{
+    if (header.code == static_cast<UINT>(TBN_DROPDOWN) && header.hwndFrom == m_toolBar.Hwnd()) {
+        const auto& drop = reinterpret_cast<const NMTOOLBARW&>(header);
+        if (drop.iItem == IDM_VIEW_TIMEBAR)
+            ShowToolbarMenu(IDM_VIEW_TIMEBAR, IDR_MENU_TIMEBAR);
+        else if (drop.iItem == IDM_FILTER_EDIT)
+            ShowToolbarMenu(IDM_FILTER_EDIT, IDR_MENU_FILTER);
+        result = TBDDRET_DEFAULT;
+        return true;
+    }
+    return fw::CFrameWindow::OnNotify(header, result);
+}
+
+LRESULT CMainFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case kPreviewClosedMessage:
+        // Posted on: the preview is still being taken down when this arrives.
+        if (!m_destroying && GetBoolSetting(L"DlgReportsReopenAfterPreview", false))
+            PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_TOOLS_REPORTS, 0), 0);
+        return 0;
+    case WM_DESTROY:
+        m_destroying = true;
+        break;
+    }
+    return fw::CFrameWindow::HandleMessage(msg, wp, lp);
+}
+
 void CMainFrame::PlaceAndShow(bool hidden)
 {
     WINDOWPLACEMENT placement{};
@@ -161,8 +279,12 @@ void CMainFrame::PlaceAndShow(bool hidden)
     const std::vector<std::wstring> parts = GetSettingList(L"ViewMainWindowRect", L" ");
     int values[4] = {};
     if (parts.size() == 4 && ctext::ParseIntExact(parts[0], values[0]) && ctext::ParseIntExact(parts[1], values[1]) &&
-        ctext::ParseIntExact(parts[2], values[2]) && ctext::ParseIntExact(parts[3], values[3]))
-        normal = RECT{values[0], values[1], values[2], values[3]};
+        ctext::ParseIntExact(parts[2], values[2]) && ctext::ParseIntExact(parts[3], values[3])) {
+        const RECT saved{values[0], values[1], values[2], values[3]};
+        // A rectangle saved on a monitor that is gone would put the window out of reach.
+        if (saved.right > saved.left && saved.bottom > saved.top && MonitorFromRect(&saved, MONITOR_DEFAULTTONULL))
+            normal = saved;
+    }
     placement.rcNormalPosition = normal;
     placement.ptMaxPosition = POINT{-GetSystemMetrics(SM_CXBORDER), -GetSystemMetrics(SM_CYBORDER)};
 

@@ -1,8 +1,15 @@
-// The main view: hosts the board window.
+// The main view: hosts the board window and prints reports.
 #include "MainView.h"
 
+#include "MainApp.h"
+#include "ProcessObjects.h"
 #include "QV2PluginInterface.h"
+#include "RKPrintEngine2.h"
+#include "ReportPrint.h"
+#include "Settings.h"
+#include "fw/WaitCursor.h"
 
+#include <commdlg.h>
 #include <windowsx.h>
 
 namespace {
@@ -42,6 +49,83 @@ void CMainView::FitBoard(int cx, int cy)
         return;
     ShowWindow(m_board, SW_SHOW);
     MoveWindow(m_board, 0, 0, cx, cy, TRUE);
+}
+
+bool CMainView::PrintReport()
+{
+    const ReportRegistration* report = RememberedReport();
+    const std::wstring name = report ? std::wstring(report->Name) : std::wstring();
+    HWND owner = GetParent(Hwnd());
+    return fw::RunPrintJob(*this, owner, name);
+}
+
+bool CMainView::OnPreparePrinting(fw::CPrintInfo& info)
+{
+    const ReportRegistration* report = RememberedReport();
+    // The host reads the low 16 bits of the answer.
+    const int orientation = report && report->Orientation ? static_cast<int>(LOWORD(report->Orientation())) : 1;
+    HGLOBAL devMode = nullptr;
+    HGLOBAL devNames = nullptr;
+    if (orientation != 0 && gApp && gApp->GetPrinterDeviceDefaults(devMode, devNames)) {
+        // The application's settings: later jobs keep this orientation too.
+        if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode))) {
+            mode->dmOrientation = static_cast<short>(orientation);
+            mode->dmFields |= DM_ORIENTATION;
+            GlobalUnlock(devMode);
+        }
+    }
+    if (!info.preview)
+        info.direct = GetBoolSetting(L"ReportsPrintDirect", false);
+    const int pages = ReportPrintState().pageCount;
+    if (pages > 0) {
+        info.minPage = 1;
+        info.maxPage = static_cast<UINT>(pages);
+    } else {
+        info.dialogFlags |= PD_NOPAGENUMS;
+    }
+    return fw::DoPreparePrinting(info);
+}
+
+void CMainView::OnBeginPrinting(const fw::CPrintDC& dc, fw::CPrintInfo& info)
+{
+    fw::CWaitCursor wait;
+    const ReportRegistration* report = RememberedReport();
+    int result = -1;
+    if (report && report->Print && gPrintEngine)
+        result = report->Print(gPrintEngine, dc.output, dc.attribute);
+    if (result == 0 && info.printerDc) {
+        const int pages = gPrintEngine->GetPageCount();
+        info.maxPage = static_cast<UINT>(std::max(pages, 0));
+        ReportPrintState().pageCount = std::max(pages, 0);
+        info.currentPage = 1;
+        return;
+    }
+    // Nothing to print: the loop prints no page and the preview shows none.
+    info.maxPage = 0;
+    OnEndPrinting(dc, info);
+}
+
+void CMainView::OnPrepareDC(const fw::CPrintDC& dc, fw::CPrintInfo& info)
+{
+    fw::IPrintTarget::OnPrepareDC(dc, info);
+    // The engine works in tenths of a millimetre, on both halves of a preview's pair.
+    SetMapMode(dc.output, MM_LOMETRIC);
+    if (dc.attribute && dc.attribute != dc.output)
+        SetMapMode(dc.attribute, MM_LOMETRIC);
+    if (info.maxPage != fw::CPrintInfo::kNoPage)
+        info.continuePrinting = info.currentPage <= info.maxPage;
+    if (info.toPage != fw::CPrintInfo::kNoPage)
+        info.maxPage = info.toPage;
+}
+
+void CMainView::OnPrint(const fw::CPrintDC& dc, fw::CPrintInfo& info)
+{
+    if (gPrintEngine)
+        gPrintEngine->DrawPage(dc.output, dc.attribute, static_cast<int>(info.currentPage));
+}
+
+void CMainView::OnEndPrinting(const fw::CPrintDC&, fw::CPrintInfo&)
+{
 }
 
 LRESULT CMainView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)

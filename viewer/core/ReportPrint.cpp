@@ -1,0 +1,86 @@
+// Starting reports and their print path.
+#include "ReportPrint.h"
+
+#include "CurrentFilter.h"
+#include "MainFrame.h"
+#include "NewPreviewView.h"
+#include "Plugins.h"
+#include "ProcessObjects.h"
+#include "QV2ResVIds.h"
+#include "SafeFormat.h"
+#include "Settings.h"
+#include "fw/MessageBox.h"
+#include "fw/PreviewView.h"
+#include "fw/Resources.h"
+#include "fw/WaitCursor.h"
+
+CReportPrintState& ReportPrintState()
+{
+    static CReportPrintState state;
+    return state;
+}
+
+const ReportRegistration* RememberedReport()
+{
+    const int index = ReportPrintState().reportIndex;
+    if (!gPlugins || index < 0 || index >= static_cast<int>(gPlugins->Reports().size()))
+        return nullptr;
+    return &gPlugins->Reports()[static_cast<size_t>(index)];
+}
+
+void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex)
+{
+    ReportPrintState().pageCount = 0;
+    ReportPrintState().reportIndex = reportIndex;
+    if (!preview) {
+        frame.View().PrintReport();
+        return;
+    }
+    if (!fw::CPreviewView::Start(std::make_unique<CNewPreviewView>(), frame, frame.View(), IDD_PREVIEW_BAR))
+        fw::ShowMessageId(frame.Hwnd(), IDS_MSG_PREVIEW_FAILED, MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool RunSelectedReport(CMainFrame& frame)
+{
+    const bool showErrors = GetBoolSetting(L"ReportsShowErrorMessages", true);
+    const std::wstring name = GetSetting(L"ReportsSelectedReport");
+    int index = -1;
+    if (gPlugins) {
+        const auto& reports = gPlugins->Reports();
+        for (size_t i = 0; i < reports.size() && index < 0; ++i) {
+            if (name == reports[i].Name)
+                index = static_cast<int>(i);
+        }
+    }
+    if (index < 0) {
+        if (showErrors)
+            fw::ShowMessage(frame.Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_REPORT_UNKNOWN), {name}),
+                            MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    // A copy: the report's callbacks may register more reports and move the list.
+    const ReportRegistration report = gPlugins->Reports()[static_cast<size_t>(index)];
+    const int output = GetIntSetting(L"ReportsOutput", 0);
+    if (report.SetFilter)
+        report.SetFilter(GetActiveCurrentFilter());
+    if (!gPlugins->BeginReport(output)) {
+        gPlugins->BroadcastOnEndReport();
+        return false;
+    }
+    bool produced = true;
+    if (output == 0) {
+        StartReportPrint(frame, !GetBoolSetting(L"ReportsOutputPrinter", true), index);
+    } else if (output == 1 && report.Export) {
+        fw::CWaitCursor wait;
+        produced = report.Export(GetSetting(L"ReportsExportFilename").c_str()) == 0;
+    } else if (output == 2 && report.Html) {
+        fw::CWaitCursor wait;
+        produced = report.Html(GetSetting(L"ReportsHtmlFilename").c_str()) == 0;
+    } else {
+        produced = false;
+    }
+    if (!produced && showErrors)
+        fw::ShowMessageId(frame.Hwnd(), IDS_MSG_REPORT_FAILED, MB_OK | MB_ICONSTOP);
+    gPlugins->BroadcastOnEndReport();
+    return produced;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The report print path: the process-wide print state (the report being printed, remembered by
+// its place in the registration list, and the page count of its last build), starting a print
+// or a preview of it, and running the report chosen in the reports dialog.
+
+#include "QV2PluginInterface.h"
+
+class CMainFrame;
+
+struct CReportPrintState {
+    int reportIndex = -1; // index into the plug-in host's report registrations; -1 none
+    int pageCount = 0;    // pages of the last document built for printing; 0 none yet
+};
+
+CReportPrintState& ReportPrintState();
+// The remembered report's registration, or null.
+const ReportRegistration* RememberedReport();
+
+// Remembers the report (page count reset) and prints it, or shows its print preview
+// (message 61705 when the preview cannot start).
+void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex);
+
+// Runs the report named by "ReportsSelectedReport" with the output of "ReportsOutput"
+// (0 printer or preview, 1 export, 2 HTML) between the begin- and end-report broadcasts.
+// false (with a message when "ReportsShowErrorMessages") when it is unknown or failed.
+bool RunSelectedReport(CMainFrame& frame);
