@@ -1,6 +1,8 @@
 #pragma once
 // A small in-memory data root for the viewer's tests: resources with fixed task occurrences,
-// filters by name, a project period. It records the filter each query was asked with.
+// filters by name, tasks and series with the fields the clipboard reads, task user-field
+// definitions, a project period, and a transaction that counts its calls and applies added and
+// deleted filters at commit. It records the filter each query was asked with.
 
 #include "wqv2_data.h"
 
@@ -8,37 +10,71 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fake {
 
 using namespace wqv2_data;
 
+class CFakeFilters;
+
 class CFakeFilter : public CFilter {
 public:
-    explicit CFakeFilter(const wchar_t* name) : m_name(name) { Name = m_name.c_str(); }
+    explicit CFakeFilter(const wchar_t* name, CFakeFilters* owner = nullptr) : m_owner(owner)
+    {
+        SetName(name);
+        SetResourceName(L"");
+        SetResourceNote(L"");
+        SetTaskName(L"");
+        SetTaskNote(L"");
+    }
     int IsTaskHidden(const CTask*) override { return 0; }
     bool IsResourceHidden(const CResource*) override { return false; }
-    int GetExcludedResourceCount() override { return 0; }
-    int GetExcludedResources(CResource**) override { return 0; }
-    void SetExcludedResources(CResource* const*, int) override {}
-    int MarkModified() override { return 0; }
-    int MarkDeleted() override { return 0; }
+    int GetExcludedResourceCount() override { return static_cast<int>(excluded.size()); }
+    int GetExcludedResources(CResource** out) override
+    {
+        std::copy(excluded.begin(), excluded.end(), out);
+        return GetExcludedResourceCount();
+    }
+    void SetExcludedResources(CResource* const* items, int count) override { excluded.assign(items, items + count); }
+    int MarkModified() override { return markResult; }
+    int MarkDeleted() override;
     void CopyFrom(const CFilter*) override {}
-    const wchar_t* SetName(const wchar_t* text) override { return Name = text; }
-    const wchar_t* SetResourceName(const wchar_t* text) override { return text; }
-    const wchar_t* SetResourceNote(const wchar_t* text) override { return text; }
-    const wchar_t* SetTaskName(const wchar_t* text) override { return text; }
-    const wchar_t* SetTaskNote(const wchar_t* text) override { return text; }
+    const wchar_t* SetName(const wchar_t* text) override { return Name = Store(m_name, text); }
+    const wchar_t* SetResourceName(const wchar_t* text) override { return ResourceName = Store(m_resourceName, text); }
+    const wchar_t* SetResourceNote(const wchar_t* text) override { return ResourceNote = Store(m_resourceNote, text); }
+    const wchar_t* SetTaskName(const wchar_t* text) override { return TaskName = Store(m_taskName, text); }
+    const wchar_t* SetTaskNote(const wchar_t* text) override { return TaskNote = Store(m_taskNote, text); }
+
+    std::vector<CResource*> excluded;
+    int markResult = kOk;
 
 private:
-    std::wstring m_name;
+    static const wchar_t* Store(std::wstring& field, const wchar_t* text)
+    {
+        field = text ? text : L"";
+        return field.c_str();
+    }
+
+    CFakeFilters* m_owner;
+    std::wstring m_name, m_resourceName, m_resourceNote, m_taskName, m_taskNote;
 };
 
 class CFakeFilters : public CFilters {
 public:
-    CFilter* CreateNew() override { return nullptr; }
-    int Add(CFilter*) override { return kErrInvalid; }
+    CFilter* CreateNew() override
+    {
+        created.push_back(std::make_unique<CFakeFilter>(L"", this));
+        return created.back().get();
+    }
+    int Add(CFilter* filter) override
+    {
+        if (addResult != kOk)
+            return addResult;
+        pendingAdds.push_back(static_cast<CFakeFilter*>(filter));
+        return kOk;
+    }
     int GetCount() override { return static_cast<int>(items.size()); }
     int GetAll(CFilter** out) override
     {
@@ -56,12 +92,50 @@ public:
     }
     CFilter* Add(const wchar_t* name)
     {
-        items.push_back(std::make_unique<CFakeFilter>(name));
+        items.push_back(std::make_unique<CFakeFilter>(name, this));
         return items.back().get();
+    }
+    // Commit: added filters enter the list, deleted ones leave it (kept alive until the end).
+    void Apply()
+    {
+        for (CFakeFilter* filter : pendingAdds) {
+            auto it = std::find_if(created.begin(), created.end(), [&](const auto& f) { return f.get() == filter; });
+            if (it != created.end()) {
+                items.push_back(std::move(*it));
+                created.erase(it);
+            }
+        }
+        for (CFakeFilter* filter : pendingDeletes) {
+            auto it = std::find_if(items.begin(), items.end(), [&](const auto& f) { return f.get() == filter; });
+            if (it != items.end()) {
+                deleted.push_back(std::move(*it));
+                items.erase(it);
+            }
+        }
+        Discard();
+    }
+    void Discard()
+    {
+        pendingAdds.clear();
+        pendingDeletes.clear();
     }
 
     std::vector<std::unique_ptr<CFakeFilter>> items;
+    std::vector<std::unique_ptr<CFakeFilter>> created;
+    std::vector<std::unique_ptr<CFakeFilter>> deleted;
+    std::vector<CFakeFilter*> pendingAdds;
+    std::vector<CFakeFilter*> pendingDeletes;
+    int addResult = kOk;
 };
+
+inline int CFakeFilter::MarkDeleted()
+{
+    if (markResult != kOk)
+        return markResult;
+    if (m_owner)
+        m_owner->pendingDeletes.push_back(this);
+    return kOk;
+}
 
 class CFakeResource : public CResource {
 public:
@@ -123,17 +197,109 @@ public:
     std::vector<std::unique_ptr<CFakeResource>> items;
 };
 
+// A task with the fields the viewer reads; user fields in the order they were set.
+class CFakeTask : public CTask {
+public:
+    CFakeTask(const wchar_t* name, CResource* resource) : m_resource(resource)
+    {
+        SetName(name);
+        SetNote(L"");
+    }
+    int GetUserFieldCount() override { return static_cast<int>(fields.size()); }
+    const wchar_t* GetUserFieldName(int index) override
+    {
+        return index >= 0 && index < GetUserFieldCount() ? fields[static_cast<size_t>(index)].first.c_str() : nullptr;
+    }
+    const wchar_t* GetUserFieldValue(const wchar_t* name) override
+    {
+        for (const auto& field : fields)
+            if (name && field.first == name)
+                return field.second.c_str();
+        return nullptr;
+    }
+    void SetUserFieldValue(const wchar_t* name, const wchar_t* value) override { fields.emplace_back(name, value); }
+    void CopyFrom(const CTask*) override {}
+    int GetDuration() override { return 0; }
+    bool SetDuration(int) override { return false; }
+    int GetWorkDuration() override { return 0; }
+    bool SetWorkDuration(unsigned int) override { return false; }
+    double GetCosts(TDate, int, TDate, int) override { return 0; }
+    const wchar_t* SetName(const wchar_t* name) override { return Name = (m_name = name ? name : L"").c_str(); }
+    const wchar_t* SetNote(const wchar_t* note) override { return Note = (m_note = note ? note : L"").c_str(); }
+    CResource* GetResource() override { return m_resource; }
+    int MarkModified() override { return 0; }
+    int MarkDeleted() override { return 0; }
+
+    std::vector<std::pair<std::wstring, std::wstring>> fields;
+
+private:
+    CResource* m_resource; // not owned
+    std::wstring m_name, m_note;
+};
+
+// A series whose occurrences last `Duration` minutes from `TimeStart`; only what the viewer
+// reads of it works.
+class CFakeRecurrence : public CRecurrence {
+public:
+    TDate GetOccurrenceEnd(TDate day, int* outMinute) override
+    {
+        const int end = TimeStart + Duration;
+        if (outMinute)
+            *outMinute = end % 1440;
+        TDate result = day;
+        result += end / 1440;
+        return result;
+    }
+    bool UpdateRange() override { return true; }
+    CRecurrencePattern* GetPattern() override { return nullptr; }
+    int CountOccurrences(TDate, int, TDate, int, CFilter*, bool) override { return 0; }
+    int GetOccurrences(TDate*, TDate, int, TDate, int, CFilter*, bool) override { return 0; }
+    TDate GetFirstDay() override { return 0u; }
+    TDate GetLastDay() override { return 0u; }
+    void AddException(TDate) override {}
+    int RemoveException(TDate) override { return 0; }
+    void ClearExceptions() override {}
+    bool IsException(TDate) override { return false; }
+    int CountExceptionsInRange(TDate, TDate) override { return 0; }
+    int GetExceptionsInRange(TDate*, TDate, TDate) override { return 0; }
+    CTask* DetachOccurrence(TDate, CResource*) override { return nullptr; }
+    int MarkModified() override { return 0; }
+    int MarkDeleted() override { return 0; }
+    void CopyFrom(const CRecurrence*) override {}
+};
+
 class CFakeSettings : public CProjectSettings {
 public:
     int AddUserField(int, const wchar_t*, const wchar_t*) override { return 0; }
     int RenameUserField(int, const wchar_t*, const wchar_t*, const wchar_t*) override { return 0; }
     int RemoveUserField(int, const wchar_t*) override { return 0; }
     int ReorderUserFields(int, const wchar_t**, int) override { return 0; }
-    int GetUserFieldCount(int) override { return 0; }
-    const wchar_t* GetUserFieldName(int, int) override { return nullptr; }
-    const wchar_t* GetUserFieldType(int, int) override { return nullptr; }
-    int MarkModified() override { return 0; }
+    int GetUserFieldCount(int kind) override
+    {
+        return kind == kUserFieldsTask ? static_cast<int>(taskFields.size()) : 0;
+    }
+    const wchar_t* GetUserFieldName(int kind, int index) override
+    {
+        return kind == kUserFieldsTask && index >= 0 && index < GetUserFieldCount(kind)
+                   ? taskFields[static_cast<size_t>(index)].first.c_str()
+                   : nullptr;
+    }
+    const wchar_t* GetUserFieldType(int kind, int index) override
+    {
+        return kind == kUserFieldsTask && index >= 0 && index < GetUserFieldCount(kind)
+                   ? taskFields[static_cast<size_t>(index)].second.c_str()
+                   : nullptr;
+    }
+    int MarkModified() override
+    {
+        ++marks;
+        return markResult;
+    }
     const wchar_t* SetCurrency(const wchar_t* text) override { return Currency = text; }
+
+    std::vector<std::pair<std::wstring, std::wstring>> taskFields; // (name, type)
+    int marks = 0;
+    int markResult = kOk;
 };
 
 class CFakeData : public CData {
@@ -162,9 +328,28 @@ public:
     int GetFileInfo(int, void*) override { return 1; }
     bool IsReadOnly() override { return true; }
     bool IsModified() override { return false; }
-    int BeginTransaction(const wchar_t*) override { return kOk; }
-    int Rollback() override { return kOk; }
-    int Commit() override { return kOk; }
+    int BeginTransaction(const wchar_t* name) override
+    {
+        ++begins;
+        transactionNames.push_back(name ? name : L"(null)");
+        return beginResult;
+    }
+    int Rollback() override
+    {
+        ++rollbacks;
+        filters.Discard();
+        return kOk;
+    }
+    int Commit() override
+    {
+        ++commits;
+        if (commitResult != kOk) {
+            filters.Discard();
+            return commitResult;
+        }
+        filters.Apply();
+        return kOk;
+    }
     int AddXmlReader(XmlReader) override { return 1; }
     int AddXmlWriter(XmlWriter) override { return 1; }
     int AddChangeListener(ChangeListener) override { return 1; }
@@ -174,6 +359,12 @@ public:
     CFakeResources resources;
     CFakeFilters filters;
     std::wstring path;
+    int begins = 0;
+    int commits = 0;
+    int rollbacks = 0;
+    int beginResult = kOk;
+    int commitResult = kOk;
+    std::vector<std::wstring> transactionNames;
 };
 
 inline CTask* Task(int n)

@@ -1,6 +1,7 @@
 // Stand-in for the data library: a data root with empty lists that opens any existing file.
 // Variants: STUB_DATA_NO_ENTRY (no DllGetData), STUB_DATA_NULL_ROOT (DllGetData answers null).
 #define QV2D_BUILDING
+#include "QV2PluginInterface.h"
 #include "StubLog.h"
 #include "wqv2_data.h"
 #include "wqv2_undo.h"
@@ -54,7 +55,16 @@ public:
         return kOk;
     }
     int Save(const wchar_t*, bool) override { return kErrReadOnly; }
-    int Reload(unsigned int) override { return kOk; }
+    // "StubReloadResult.QV2D" answers instead of success.
+    int Reload(unsigned int flags) override
+    {
+        stub::Log(L"Reload " + std::to_wstring(flags));
+        auto get = stub::Host<QV2A_GetSettingFn>("QV2A_GetSetting");
+        wchar_t answer[32] = {};
+        if (get && get(L"StubReloadResult.QV2D", answer, 32) && answer[0])
+            return _wtoi(answer);
+        return kOk;
+    }
     int Close(int) override
     {
         m_path.clear();

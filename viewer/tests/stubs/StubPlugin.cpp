@@ -3,6 +3,7 @@
 // Variants: STUB_PLUGIN_REFUSE (QV2Plugin_OnPluginInfo answers 0), STUB_PLUGIN_NO_INFO (no
 // QV2Plugin_OnPluginInfo).
 #include "QV2PluginInterface.h"
+#include "RKPrintEngine2.h"
 #include "StubLog.h"
 
 #include <string>
@@ -38,6 +39,46 @@ unsigned __cdecl UpdateCommand(HWND)
 int __cdecl CreateReportPage(HWND, int, int, ReportPageRecord*)
 {
     return 0;
+}
+
+// The report: "StubReportPages" pages (3 by default) each saying "Page n"; "StubPrintFails" makes
+// the callback refuse.
+int __cdecl PrintReport(CRKPrintEngine2* engine, HDC dc, HDC attribute)
+{
+    stub::Log(std::wstring(L"Print") + (dc ? L" dc" : L" nodc") + (attribute ? L" attribute" : L""));
+    if (Answer(L"PrintFails", 0) || !engine)
+        return 1;
+    const int pages = Answer(L"ReportPages", 3);
+    engine->BeginDocument(dc, attribute);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            engine->AddPage();
+        engine->DrawText((L"Page " + std::to_wstring(page)).c_str(), 100, 100);
+    }
+    engine->EndDocument();
+    return 0;
+}
+
+int __cdecl ReportOrientation()
+{
+    return Answer(L"Orientation", 1);
+}
+
+int __cdecl ReportSetFilter(wqv2_data::CFilter* filter)
+{
+    stub::Log(filter ? L"SetFilter filter" : L"SetFilter none");
+    return 1;
+}
+
+int __cdecl ExportReport(const wchar_t* path)
+{
+    stub::Log(std::wstring(L"Export ") + (path ? path : L""));
+    return Answer(L"ExportResult", 0);
+}
+
+void __cdecl ContextItemChosen(INT_PTR a, INT_PTR b)
+{
+    stub::Log(L"item " + std::to_wstring(a) + L" " + std::to_wstring(b));
 }
 
 HWND gBoard = nullptr;
@@ -95,6 +136,10 @@ STUB_EXPORT int QV2_CALL QV2Plugin_OnRegister()
     const std::wstring name = stub::SelfName();
     wcsncpy(report.Name, (name + L" report").c_str(), 255);
     report.CreatePage = &CreateReportPage;
+    report.Print = &PrintReport;
+    report.Orientation = &ReportOrientation;
+    report.SetFilter = &ReportSetFilter;
+    report.Export = &ExportReport;
     if (auto reg = stub::Host<QV2A_RegisterFn>("QV2A_Register"))
         stub::Log(L"RegisterReport " + std::to_wstring(reg(L"RegisterReport", &report)));
     CommandRegistration command{};
@@ -222,9 +267,29 @@ STUB_EXPORT const wchar_t* QV2_CALL QV2Plugin_OnTooltip(const wchar_t* text, INT
     return result.c_str();
 }
 
-STUB_EXPORT int QV2_CALL QV2Plugin_OnBuildContextMenu(AddContextMenuItemFn, int kind, int)
+// Adds "StubContextItems" items ("Item 1", ...), a separator first when "StubContextSeparator".
+STUB_EXPORT int QV2_CALL QV2Plugin_OnBuildContextMenu(AddContextMenuItemFn add, int kind, int)
 {
     stub::Log(L"OnBuildContextMenu " + std::to_wstring(kind));
+    if (!add)
+        return 1;
+    if (Answer(L"ContextSeparator", 0)) {
+        ContextMenuItem separator{};
+        separator.Flags = MF_SEPARATOR;
+        add(&separator);
+    }
+    const int items = Answer(L"ContextItems", 0);
+    int kept = 0;
+    for (int i = 1; i <= items; ++i) {
+        ContextMenuItem item{};
+        item.Handler = &ContextItemChosen;
+        wcsncpy(item.Text, (L"Item " + std::to_wstring(i)).c_str(), 255);
+        item.A = i;
+        item.B = 100 + i;
+        kept += add(&item);
+    }
+    if (items)
+        stub::Log(L"items kept " + std::to_wstring(kept));
     return 1;
 }
 
