@@ -15,6 +15,7 @@
 #include "QV2ResVIds.h"
 #include "RKPrintEngine2.h"
 #include "RecentFiles.h"
+#include "ReportPrint.h"
 #include "SafeFormat.h"
 #include "Settings.h"
 #include "UndoManagerInt.h"
@@ -376,6 +377,8 @@ int CMainApp::ExitInstance()
         m_resourceModule = nullptr;
     }
     SaveRecentFiles(GetSetting(L"InitializationFile"));
+    // The remembered report named a registration of plug-ins that are gone now.
+    ReportPrintState() = CReportPrintState{};
     return fw::CApp::ExitInstance();
 }
 

@@ -15,6 +15,8 @@ struct RecordedItem {
     bool separator = false;
     bool grayed = false;
     bool checked = false;
+
+    bool enabled() const { return !grayed; }
 };
 
 class CPopupRecorder : public fw::IPopupMenuSink {
@@ -24,9 +26,12 @@ public:
     CPopupRecorder(const CPopupRecorder&) = delete;
     CPopupRecorder& operator=(const CPopupRecorder&) = delete;
 
-    UINT Track(HMENU menu, UINT flags, POINT at, HWND) override
+    UINT Track(HMENU menu, UINT flags, POINT at, HWND owner) override
     {
         ++shown;
+        // As the system does before it shows a menu that notifies its owner.
+        if (!(flags & TPM_NONOTIFY) && owner)
+            SendMessageW(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
         lastPoint = at;
         lastFlags = flags;
         items.clear();

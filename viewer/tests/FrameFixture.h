@@ -1,0 +1,112 @@
+#pragma once
+// The fixture of the main-frame tests: the viewer started in a temporary program folder with
+// the resource library, the real print engine, stand-ins for the other libraries and two
+// stand-in plug-ins (QV2BoardView with a board window, QV2R), its frame kept hidden; message
+// boxes, popup menus, the printer and the pending dialogs are recorded.
+
+#include "MainApp.h"
+#include "MainFrame.h"
+#include "PendingDialogs.h"
+#include "fw/PreviewView.h"
+#include "PopupRecorder.h"
+#include "ProcessObjects.h"
+#include "RecordingPrinter.h"
+#include "Settings.h"
+#include "TestSupport.h"
+#include "ViewerUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qvtest {
+
+class FrameFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearLog();
+        m_previousFolder = GetCurrentFolder();
+        ASSERT_TRUE(program.Copy(BinFolder() + L"QV2ResV.dll", L"QV2ResV.dll"));
+        ASSERT_TRUE(program.Copy(BinFolder() + L"RKPrintEngine2.dll", L"RKPrintEngine2.dll"));
+        ASSERT_TRUE(program.Copy(StubFolder() + L"stub_controls.dll", L"RKComControls2.dll"));
+        ASSERT_TRUE(program.Copy(StubFolder() + L"stub_data.dll", L"QV2D.dll"));
+        ASSERT_TRUE(program.Copy(StubFolder() + L"stub_plugin.dll", L"QV2R.dll"));
+        ASSERT_TRUE(program.Copy(StubFolder() + L"stub_plugin.dll", L"QV2BoardView.dll"));
+        SetPendingDialogRunner([this](CPendingDialog& dialog, HWND) {
+            dialogs.push_back(dialog.Name());
+            return answerDialog ? answerDialog(dialog) : IDCANCEL;
+        });
+    }
+
+    void TearDown() override
+    {
+        if (m_started && !m_exited) {
+            if (App().Frame()) {
+                // A close during a preview only ends the preview.
+                if (App().Frame()->Preview())
+                    App().Frame()->Preview()->Close();
+                PostMessageW(App().Frame()->Hwnd(), WM_CLOSE, 0, 0);
+                App().RunMessageLoop();
+            }
+            App().ExitInstance();
+        }
+        m_exited = true;
+        SetPendingDialogRunner({});
+        objects.reset();
+        SetCurrentDirectoryW(m_previousFolder.c_str());
+    }
+
+    // Starts hidden, with a board window and the report of the stand-in QV2R registered.
+    bool Start(const std::wstring& arguments = L"")
+    {
+        CStartupEnvironment environment;
+        environment.programFolder = program.Path();
+        environment.commandLine = L"Win-Quorvia2-Viewer.exe /h /se /s StubBoard.QV2BoardView=1 /s StubRegister.QV2R=1 " +
+                                  arguments;
+        environment.isShiftDown = [] { return false; };
+        environment.profileFile = program.File(L"profile.ini");
+        App().SetEnvironment(environment);
+        m_started = App().InitInstance();
+        return m_started;
+    }
+
+    CMainApp& App() { return objects->App(); }
+    CMainFrame& Frame() { return *App().Frame(); }
+    void Command(UINT id) { SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    // Handles what was posted to the frame (commands posted by the preview and the frame).
+    void Pump()
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    // The state of a command as its menu item would show it.
+    fw::CCommandState State(UINT id)
+    {
+        fw::CCommandState state;
+        state.id = id;
+        Frame().QueryCommandState(state);
+        return state;
+    }
+
+    CTempFolder program; // first in, last out: the libraries are freed before it goes
+    CMessageRecorder messages;
+    CPopupRecorder popup;
+    fwtest::CRecordingPrinter printer;
+    std::unique_ptr<CProcessObjects> objects = std::make_unique<CProcessObjects>();
+    std::vector<std::wstring> dialogs;
+    std::function<INT_PTR(CPendingDialog&)> answerDialog;
+
+private:
+    std::wstring m_previousFolder;
+    bool m_started = false;
+    bool m_exited = false;
+};
+
+} // namespace qvtest

@@ -1,0 +1,429 @@
+// The main frame: tool bar and zoom box, command routing, keys, menus, dropped files, reload.
+#include "FakeData.h"
+#include "FrameFixture.h"
+#include "HostApi.h"
+#include "QV2ResVIds.h"
+#include "fw/Subclass.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace {
+
+class FrameTest : public qvtest::FrameFixture {
+protected:
+    std::vector<std::wstring> ComboItems()
+    {
+        std::vector<std::wstring> items;
+        HWND combo = Frame().MainToolBar().ZoomCombo();
+        const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[32] = {};
+            SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            items.push_back(text);
+        }
+        return items;
+    }
+    std::wstring ComboText()
+    {
+        wchar_t text[32] = {};
+        GetWindowTextW(Frame().MainToolBar().ZoomCombo(), text, 32);
+        return text;
+    }
+    void TypeZoom(const wchar_t* text, WPARAM key)
+    {
+        SetWindowTextW(Frame().MainToolBar().ZoomCombo(), text);
+        SendMessageW(Frame().MainToolBar().ZoomEdit(), WM_KEYDOWN, key, 0);
+    }
+    std::vector<std::wstring> SettingsBroadcasts() { return qvtest::LogLinesOf(L"QV2R:OnSettingsChanged"); }
+
+    // A key-down as the message loop would see it, with the modifier keys held as given.
+    bool Key(HWND target, int key, bool ctrl, bool shift = false)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        keys[VK_MENU] = 0;
+        SetKeyboardState(keys);
+        MSG msg{target, WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}};
+        const bool consumed = Frame().PreTranslateMessage(msg);
+        keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        return consumed;
+    }
+
+    // Puts a text on the clipboard, to see whether a copy replaced it.
+    void PutOnClipboard(const wchar_t* text)
+    {
+        OpenClipboard(Frame().Hwnd());
+        EmptyClipboard();
+        const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        std::memcpy(GlobalLock(block), text, bytes);
+        GlobalUnlock(block);
+        SetClipboardData(CF_UNICODETEXT, block);
+        CloseClipboard();
+    }
+};
+
+TEST_F(FrameTest, ToolBar_zoomBoxOverThePlaceholderWithTheDefaultList)
+{
+    ASSERT_TRUE(Start());
+    CToolBarEx& bar = Frame().MainToolBar();
+    ASSERT_NE(bar.ZoomCombo(), nullptr);
+    ASSERT_NE(bar.ZoomEdit(), nullptr);
+    const int place = bar.CommandToIndex(IDM_VIEW_ZOOM_PLACEHOLDER);
+    ASSERT_GE(place, 0);
+    EXPECT_TRUE(bar.IsSeparator(place));
+    RECT rc = bar.ItemRect(place);
+    EXPECT_GE(rc.right - rc.left, 75);
+    const std::vector<std::wstring> items = ComboItems();
+    ASSERT_EQ(items.size(), 10u);
+    EXPECT_EQ(items.front(), L"200 %");
+    EXPECT_EQ(items.back(), L"25 %");
+    EXPECT_EQ(ComboText(), L"100 %");
+    // The drop-down buttons.
+    EXPECT_TRUE(bar.ButtonStyle(bar.CommandToIndex(IDM_FILTER_EDIT)) & BTNS_DROPDOWN);
+    EXPECT_TRUE(bar.ButtonStyle(bar.CommandToIndex(IDM_VIEW_TIMEBAR)) & BTNS_DROPDOWN);
+    // The status bar is there and idle.
+    EXPECT_EQ(Frame().MainStatusBar().Text(), L"Ready");
+}
+
+TEST_F(FrameTest, ToolBar_listAndWidthFromTheSettings)
+{
+    ASSERT_TRUE(Start(L"/s \"ViewToolbarZoomList=150, 75 75\" /s ViewToolbarZoomComboWidth=120 /s ViewZoom=60"));
+    EXPECT_EQ(ComboItems(), (std::vector<std::wstring>{L"150 %", L"75 %"}));
+    CToolBarEx& bar = Frame().MainToolBar();
+    const RECT rc = bar.ItemRect(bar.CommandToIndex(IDM_VIEW_ZOOM_PLACEHOLDER));
+    EXPECT_EQ(rc.right - rc.left, 120);
+    EXPECT_EQ(ComboText(), L"60 %");
+}
+
+TEST_F(FrameTest, Zoom_inAndOutToMultiplesOfTheStepWithinTheLimits)
+{
+    ASSERT_TRUE(Start(L"/s ViewZoom=103"));
+    qvtest::ClearLog();
+    Command(IDM_VIEW_ZOOM_IN);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"105");
+    EXPECT_EQ(ComboText(), L"105 %");
+    EXPECT_EQ(SettingsBroadcasts(), (std::vector<std::wstring>{L"QV2R:OnSettingsChanged 0"}));
+    SetSetting(L"ViewZoom", L"103");
+    Command(IDM_VIEW_ZOOM_OUT);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"95");
+
+    // At the top limit nothing changes and nothing is broadcast.
+    SetSetting(L"ViewZoom", L"400");
+    qvtest::ClearLog();
+    Command(IDM_VIEW_ZOOM_IN);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"400");
+    EXPECT_TRUE(SettingsBroadcasts().empty());
+    EXPECT_EQ(ComboText(), L"400 %");
+
+    // Limits given the wrong way round still hold.
+    SetSetting(L"ViewZoomMin", L"300");
+    SetSetting(L"ViewZoomMax", L"50");
+    Frame().SetZoom(1000);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"300");
+    Frame().SetZoom(10);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"50");
+}
+
+TEST_F(FrameTest, ZoomBox_enterTabEscapeAndTheList)
+{
+    ASSERT_TRUE(Start(L"/s ViewZoom=150"));
+    TypeZoom(L"abc", VK_RETURN);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"100");
+    TypeZoom(L"1000", VK_RETURN);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"400");
+    TypeZoom(L"77", VK_ESCAPE);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"400");
+    EXPECT_EQ(ComboText(), L"400 %");
+    TypeZoom(L"77", VK_TAB);
+    EXPECT_EQ(ComboText(), L"400 %");
+    // Tab, Enter and Escape never reach the edit as characters.
+    EXPECT_EQ(SendMessageW(Frame().MainToolBar().ZoomEdit(), WM_GETDLGCODE, 0, 0), DLGC_WANTALLKEYS);
+
+    // Closing the list with an item chosen: through the tool bar, which passes it to the frame.
+    HWND combo = Frame().MainToolBar().ZoomCombo();
+    SendMessageW(combo, CB_SETCURSEL, 0, 0); // 200 %
+    SendMessageW(Frame().MainToolBar().Hwnd(), WM_COMMAND, MAKEWPARAM(CToolBarEx::kZoomComboId, CBN_CLOSEUP),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"200");
+}
+
+TEST_F(FrameTest, CommandRouting_pluginsFirstThenTheFrame)
+{
+    ASSERT_TRUE(Start(L"/s ViewZoom=100"));
+    UINT id = IDM_VIEW_ZOOM_IN;
+    qvtest::ClearLog();
+    EXPECT_EQ(QV2A_Command(L"SendCommandToMainWnd", &id), 1);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"105");
+    EXPECT_GE(qvtest::LogIndex(L"QV2BoardView:OnPreCommand SendCommandToMainWnd -1"), 0);
+    EXPECT_GE(qvtest::LogIndex(L"QV2R:OnPreCommand SendCommandToMainWnd -1"), 0);
+
+    // A plug-in that answers takes the command: the frame never sees it.
+    SetSetting(L"StubPreCommand.QV2BoardView", L"7");
+    qvtest::ClearLog();
+    EXPECT_EQ(QV2A_Command(L"SendCommandToMainWnd", &id), 7);
+    EXPECT_EQ(GetSetting(L"ViewZoom"), L"105");
+    EXPECT_EQ(qvtest::LogLinesOf(L"QV2R:OnPreCommand"), std::vector<std::wstring>{});
+}
+
+TEST_F(FrameTest, Keys_theViewsKeysGoToThePluginsThenTheKeyMap)
+{
+    ASSERT_TRUE(Start());
+    HWND board = Frame().View().BoardWindow();
+    ASSERT_NE(board, nullptr);
+    SetFocus(board);
+    ASSERT_EQ(GetFocus(), board);
+
+    PutOnClipboard(L"before");
+    qvtest::ClearLog();
+    EXPECT_TRUE(Key(board, 'C', true));
+    EXPECT_GE(qvtest::LogIndex(L"QV2BoardView:OnKeyDispatch 67 32 0"), 0);
+    EXPECT_GE(qvtest::LogIndex(L"QV2R:OnKeyDispatch 67 32 0"), 0);
+    // The key map's copy ran: an empty selection leaves the clipboard empty.
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+
+    PutOnClipboard(L"before");
+    EXPECT_TRUE(Key(board, VK_INSERT, true));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+
+    // Not in the key map: offered to the plug-ins (with Ctrl and Shift) and not consumed.
+    qvtest::ClearLog();
+    EXPECT_FALSE(Key(board, 'C', true, true));
+    EXPECT_GE(qvtest::LogIndex(L"QV2R:OnKeyDispatch 67 96 0"), 0);
+    // Modifier keys alone are nobody's business.
+    qvtest::ClearLog();
+    EXPECT_FALSE(Key(board, VK_CONTROL, true));
+    EXPECT_TRUE(qvtest::LogLinesOf(L"QV2R:OnKeyDispatch").empty());
+
+    // A plug-in that takes the key stops it: the later plug-in and the key map never see it.
+    SetSetting(L"StubKeyDispatch.QV2BoardView", L"1");
+    PutOnClipboard(L"before");
+    qvtest::ClearLog();
+    EXPECT_TRUE(Key(board, 'C', true));
+    EXPECT_TRUE(qvtest::LogLinesOf(L"QV2R:OnKeyDispatch").empty());
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+}
+
+TEST_F(FrameTest, Keys_withTheFocusElsewhereTheKeyMapIsNotAsked)
+{
+    ASSERT_TRUE(Start());
+    HWND edit = Frame().MainToolBar().ZoomEdit();
+    SetFocus(edit);
+    ASSERT_EQ(GetFocus(), edit);
+    qvtest::ClearLog();
+    EXPECT_FALSE(Key(edit, 'C', true));
+    EXPECT_TRUE(qvtest::LogLinesOf(L"QV2R:OnKeyDispatch").empty());
+}
+
+TEST_F(FrameTest, Menus_statesFollowTheProjectAndTheSettings)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(State(IDM_FILE_PRINT).enabled); // no report printed yet
+    EXPECT_FALSE(State(IDM_EDIT_COPY).enabled);
+    EXPECT_FALSE(State(IDM_TOOLS_HOLIDAYS).enabled);
+    EXPECT_FALSE(State(IDM_FILTER_ON_OFF).enabled);
+    EXPECT_FALSE(State(IDM_TOOLS_REPORTS).enabled); // a report, but no project
+    fake::CFakeTask task(L"Paint", nullptr);
+    gSelection->push_back({1, &task});
+    EXPECT_TRUE(State(IDM_EDIT_COPY).enabled);
+    gSelection->clear();
+
+    // Grid sort: the chosen column is checked; choosing cycles as the settings say.
+    SetSetting(L"ViewGridSortType", L"1");
+    SetSetting(L"ViewGridSortOrder", L"2");
+    EXPECT_TRUE(State(IDM_GRID_SORT_FIRST + 1).checked);
+    EXPECT_FALSE(State(IDM_GRID_SORT_FIRST).checked);
+    qvtest::ClearLog();
+    Command(IDM_GRID_SORT_FIRST + 1);
+    EXPECT_EQ(GetSetting(L"ViewGridSortOrder"), L"0");
+    EXPECT_EQ(qvtest::LogLinesOf(L"QV2R:OnSettingsChanged"), (std::vector<std::wstring>{L"QV2R:OnSettingsChanged 2"}));
+    Command(IDM_GRID_SORT_FIRST + 4);
+    EXPECT_EQ(GetSetting(L"ViewGridSortType"), L"4");
+    EXPECT_EQ(GetSetting(L"ViewGridSortOrder"), L"0");
+    Command(IDM_GRID_SORT_FIRST + 1);
+    EXPECT_EQ(GetSetting(L"ViewGridSortOrder"), L"2");
+
+    // The scale presets wait for their own dialog: the placeholder is greyed.
+    EXPECT_FALSE(State(IDM_SCALE_FIRST).enabled);
+}
+
+TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
+{
+    ASSERT_TRUE(Start());
+    fake::CFakeData data;
+    wqv2_data::CData* stub = gData;
+    gData = &data;
+    data.path = L"C:\\plan.wqv";
+    data.filters.Add(L"Zeta");
+    gCurrentFilter = data.filters.Add(L"Alpha & Co");
+
+    NMTOOLBARW drop{};
+    drop.hdr.hwndFrom = Frame().MainToolBar().Hwnd();
+    drop.hdr.code = TBN_DROPDOWN;
+    drop.iItem = IDM_FILTER_EDIT;
+    SendMessageW(Frame().Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&drop));
+    ASSERT_EQ(popup.shown, 1);
+    EXPECT_EQ(popup.Texts(), (std::vector<std::wstring>{L"Alpha && Co", L"Zeta", L"-", L"Filter on/off",
+                                                        L"Edit filter...", L"Filters..."}));
+    EXPECT_TRUE(popup.items[0].checked);
+    EXPECT_TRUE(popup.items[3].enabled());
+
+    // The main menu's list, refreshed again and again, stays one list.
+    HMENU filterMenu = nullptr;
+    for (int i = 0; i < GetMenuItemCount(Frame().Menu()); ++i) {
+        HMENU sub = GetSubMenu(Frame().Menu(), i);
+        if (GetMenuState(sub, IDM_FILTER_ON_OFF, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            filterMenu = sub;
+    }
+    ASSERT_NE(filterMenu, nullptr);
+    for (int round = 0; round < 10; ++round)
+        SendMessageW(Frame().Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(filterMenu), 0);
+    EXPECT_EQ(GetMenuItemCount(filterMenu), 6);
+    // Choosing an entry makes that filter current and active.
+    Command(IDM_FILTER_FIRST + 1);
+    EXPECT_STREQ(gCurrentFilter->Name, L"Zeta");
+    EXPECT_TRUE(GetBoolSetting(L"FilterActive", false));
+    gCurrentFilter = nullptr;
+    gData = stub;
+}
+
+TEST_F(FrameTest, DropFiles_theFirstFileOpensWholeWhateverItsLength)
+{
+    ASSERT_TRUE(Start());
+    program.Write(L"dropped.wqv", "x");
+    const std::wstring longName = program.File(std::wstring(280, L'n') + L".wqv");
+    const std::vector<std::wstring> files = {longName, program.File(L"dropped.wqv")};
+    size_t chars = 1;
+    for (const auto& f : files)
+        chars += f.size() + 1;
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    auto* text = reinterpret_cast<wchar_t*>(header + 1);
+    for (const auto& f : files) {
+        std::memcpy(text, f.c_str(), (f.size() + 1) * sizeof(wchar_t));
+        text += f.size() + 1;
+    }
+    GlobalUnlock(drop);
+    qvtest::ClearLog();
+    SendMessageW(Frame().Hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(qvtest::LogLinesOf(L"QV2D:Open"), (std::vector<std::wstring>{L"QV2D:Open " + longName + L" ro"}));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, L"The file " + longName + L" cannot be opened.");
+}
+
+TEST_F(FrameTest, Open_aFailedOpenKeepsTheTitleOfWhatIsOpen)
+{
+    program.Write(L"plan.wqv", "x");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(Frame().OpenProjectFile(program.File(L"plan.wqv")));
+    EXPECT_FALSE(Frame().OpenProjectFile(program.File(L"missing.wqv")));
+    wchar_t title[512] = {};
+    GetWindowTextW(Frame().Hwnd(), title, 512);
+    EXPECT_EQ(std::wstring(title), program.File(L"plan.wqv") + L" - Quorvia2 Viewer");
+}
+
+TEST_F(FrameTest, Reload_readOnlyCountsAsSuccess)
+{
+    program.Write(L"plan.wqv", "x");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(Frame().OpenProjectFile(program.File(L"plan.wqv")));
+    SetSetting(L"StubReloadResult.QV2D", L"6");
+    qvtest::ClearLog();
+    Command(IDM_FILE_RELOAD);
+    EXPECT_GE(qvtest::LogIndex(L"QV2D:Reload 1"), 0);
+    EXPECT_EQ(qvtest::LogLinesOf(L"QV2R:OnFileOpened"), (std::vector<std::wstring>{L"QV2R:OnFileOpened 3"}));
+    EXPECT_TRUE(messages.messages.empty());
+
+    SetSetting(L"StubReloadResult.QV2D", L"10");
+    Command(IDM_FILE_RELOAD);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, L"The file " + program.File(L"plan.wqv") + L" could not be read.");
+    SetSetting(L"StubReloadResult.QV2D", L"8");
+    Command(IDM_FILE_RELOAD);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text, L"The project could not be reloaded.");
+}
+
+// Records the view messages that reach the board window.
+class CBoardSpy : public fw::CSubclassedWindow {
+public:
+    std::vector<UINT> messages;
+    ViewContextMenuArgs menuPoint{0, 0};
+    ViewWheelArgs wheel{};
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        if (msg == WM_MAINVIEW_CONTEXTMENU) {
+            messages.push_back(msg);
+            menuPoint = *reinterpret_cast<const ViewContextMenuArgs*>(lp);
+            return 1;
+        }
+        if (msg == WM_MAINVIEW_WHEEL) {
+            messages.push_back(msg);
+            wheel = *reinterpret_cast<const ViewWheelArgs*>(lp);
+            return 1;
+        }
+        return DefaultHandling(msg, wp, lp);
+    }
+};
+
+TEST_F(FrameTest, View_keyboardMenusAndTheWheelGoToTheBoard)
+{
+    ASSERT_TRUE(Start());
+    CBoardSpy spy;
+    ASSERT_TRUE(spy.Attach(Frame().View().BoardWindow()));
+    HWND view = Frame().View().Hwnd();
+    SendMessageW(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(10, 10));
+    EXPECT_TRUE(spy.messages.empty()); // a mouse-invoked menu is the board's own business
+    SendMessageW(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(-1, -1));
+    ASSERT_EQ(spy.messages.size(), 1u);
+    EXPECT_EQ(spy.menuPoint.X, -1);
+    EXPECT_EQ(spy.menuPoint.Y, -1);
+    SendMessageW(view, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA), MAKELPARAM(300, 200));
+    ASSERT_EQ(spy.messages.size(), 2u);
+    EXPECT_EQ(spy.wheel.Delta, -WHEEL_DELTA);
+    EXPECT_EQ(spy.wheel.Keys, static_cast<UINT>(MK_CONTROL));
+    EXPECT_EQ(spy.wheel.X, 300);
+}
+
+TEST_F(FrameTest, ContextMenu_aChosenCommandGoesToTheFrame)
+{
+    ASSERT_TRUE(Start());
+    fake::CFakeTask task(L"Paint", nullptr);
+    gSelection->push_back({static_cast<int>(TDate::FromYMD(3, 2024, 2)), &task});
+    popup.choose = IDM_EDIT_COPY;
+    ShowMenuArgs args{0, POINT{-1, -1}};
+    EXPECT_EQ(QV2A_Command(L"ShowMenu", &args), 1);
+    EXPECT_EQ(popup.shown, 1);
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    OpenClipboard(nullptr);
+    const std::wstring text = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    EXPECT_EQ(text.substr(0, 18), L"\"Paint\"\t\"\"\t\"\"\t2024");
+    gSelection->clear();
+}
+
+TEST_F(FrameTest, Dialogs_commandsReachTheirRunners)
+{
+    ASSERT_TRUE(Start());
+    Command(IDM_TOOLS_HOLIDAYS);
+    Command(IDM_TOOLS_CALENDARS);
+    Command(IDM_FILTER_LIST);
+    Command(IDM_VIEW_SETTINGS);
+    Command(IDM_EDIT_SETTING);
+    Command(IDM_VIEW_GOTO_DATE);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{L"CHolidaysDlg", L"CCalendarsDlg", L"CFiltersDlg", L"CViewSettingsDlg",
+                                                  L"CSettingDlg", L"CDateSelectorDlg"}));
+}
+
+} // namespace
