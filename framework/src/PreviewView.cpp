@@ -308,14 +308,15 @@ void CPreviewView::UpdateScrollBars()
     const bool zoomed = IsZoomed();
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
-    // Horizontal: only a zoomed page scrolls.
+    info.fMask = SIF_ALL;
+    // Horizontal: only a zoomed page scrolls; the bar is gone otherwise.
     info.nMax = zoomed ? size.cx + 2 * kMargin - 1 : 0;
     info.nPage = zoomed ? static_cast<UINT>(std::max<LONG>(client.right, 1)) : 0;
     m_scroll.x = std::clamp<LONG>(m_scroll.x, 0, std::max<LONG>(info.nMax + 1 - static_cast<LONG>(info.nPage), 0));
     info.nPos = zoomed ? m_scroll.x : 0;
     SetScrollInfo(Hwnd(), SB_HORZ, &info, TRUE);
-    // Vertical: the page when zoomed, else the pages of the document.
+    // Vertical: the page when zoomed, else the pages of the document (always shown).
+    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     if (zoomed) {
         info.nMin = 0;
         info.nMax = size.cy + 2 * kMargin - 1;

@@ -319,6 +319,30 @@ TEST_F(FrameTest, DropFiles_theFirstFileOpensWholeWhateverItsLength)
     EXPECT_EQ(messages.messages[0].text, L"The file " + longName + L" cannot be opened.");
 }
 
+TEST_F(FrameTest, Placement_aRectangleOnNoMonitorFallsBackToTheDefault)
+{
+    ASSERT_TRUE(Start(L"/s \"ViewMainWindowRect=-30000 -30000 -29000 -29000\" /s ViewMainWindowMaximized=0"));
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(Frame().Hwnd(), &placement);
+    const int x = GetSystemMetrics(SM_CXSCREEN);
+    const int y = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_EQ(placement.rcNormalPosition.left, x / 10);
+    EXPECT_EQ(placement.rcNormalPosition.top, y / 10);
+    EXPECT_EQ(placement.rcNormalPosition.right, x * 9 / 10);
+
+    SetSetting(L"ViewMainWindowRect", L"100 120 600 500");
+    Frame().PlaceAndShow(true);
+    GetWindowPlacement(Frame().Hwnd(), &placement);
+    EXPECT_EQ(placement.rcNormalPosition.left, 100);
+    EXPECT_EQ(placement.rcNormalPosition.bottom, 500);
+    // An upside-down rectangle is no window either.
+    SetSetting(L"ViewMainWindowRect", L"600 500 100 120");
+    Frame().PlaceAndShow(true);
+    GetWindowPlacement(Frame().Hwnd(), &placement);
+    EXPECT_EQ(placement.rcNormalPosition.left, x / 10);
+}
+
 TEST_F(FrameTest, Open_aFailedOpenKeepsTheTitleOfWhatIsOpen)
 {
     program.Write(L"plan.wqv", "x");

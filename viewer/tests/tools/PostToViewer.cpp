@@ -1,0 +1,31 @@
+// Drives a running viewer from outside for scripts/run: posts a command to its main window, or
+// opens one of its menus by the menu's access letter.
+//   PostToViewer command ID
+//   PostToViewer menu LETTER
+// Exit code 0 when the message was posted, 1 for bad arguments, 2 when no viewer window exists.
+#include <windows.h>
+
+#include <cwchar>
+#include <cwctype>
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc != 3)
+        return 1;
+    HWND frame = FindWindowW(L"QvFrameWindow", nullptr);
+    if (!frame)
+        return 2;
+    if (std::wcscmp(argv[1], L"command") == 0) {
+        const long id = std::wcstol(argv[2], nullptr, 10);
+        if (id <= 0 || id > 0xFFFF)
+            return 1;
+        return PostMessageW(frame, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0) ? 0 : 2;
+    }
+    if (std::wcscmp(argv[1], L"menu") == 0 && argv[2][0]) {
+        // The frame must be in front for its menu to open.
+        SetForegroundWindow(frame);
+        const wchar_t letter = static_cast<wchar_t>(std::towlower(argv[2][0]));
+        return PostMessageW(frame, WM_SYSCOMMAND, SC_KEYMENU, letter) ? 0 : 2;
+    }
+    return 1;
+}
