@@ -11,6 +11,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {

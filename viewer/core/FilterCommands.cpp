@@ -15,6 +15,7 @@
 #include "fw/MessageBox.h"
 #include "fw/Resources.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {

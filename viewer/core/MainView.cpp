@@ -12,6 +12,8 @@
 #include <commdlg.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace {
 const wchar_t kViewClass[] = L"QvMainView";
 constexpr int kViewControlId = 0xE900; // the first pane of a frame

@@ -82,10 +82,8 @@ CToolBarEx::~CToolBarEx()
 bool CToolBarEx::CreateFor(CMainFrame& frame)
 {
     m_frame = &frame;
-    if (!Create(frame.Hwnd(), TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN, TBSTYLE_EX_DRAWDDARROWS))
+    if (!Create(frame.Hwnd(), TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, TBSTYLE_EX_DRAWDDARROWS))
         return false;
-    // The bar sits at the top with a bottom border: the frame's layout places it.
-    SetWindowLongW(Hwnd(), GWL_STYLE, GetWindowLongW(Hwnd(), GWL_STYLE) & ~CCS_NOPARENTALIGN);
     if (!LoadToolBar(IDR_TOOLBAR_MAIN)) {
         DestroyWindow(Hwnd());
         return false;

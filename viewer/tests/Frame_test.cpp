@@ -90,6 +90,10 @@ TEST_F(FrameTest, ToolBar_zoomBoxOverThePlaceholderWithTheDefaultList)
     EXPECT_TRUE(bar.ButtonStyle(bar.CommandToIndex(IDM_VIEW_TIMEBAR)) & BTNS_DROPDOWN);
     // The status bar is there and idle.
     EXPECT_EQ(Frame().MainStatusBar().Text(), L"Ready");
+    // A change of the system's settings leaves the drop-downs where they were.
+    SendMessageW(Frame().Hwnd(), WM_SETTINGCHANGE, 0, 0);
+    EXPECT_TRUE(bar.ButtonStyle(bar.CommandToIndex(IDM_FILTER_EDIT)) & BTNS_DROPDOWN);
+    EXPECT_FALSE(bar.ButtonStyle(bar.CommandToIndex(IDM_FILE_OPEN)) & BTNS_DROPDOWN);
 }
 
 TEST_F(FrameTest, ToolBar_listAndWidthFromTheSettings)
