@@ -116,6 +116,30 @@ TEST_F(ContextMenuTest, Track_leadingSeparatorsGoAndAnEmptyMenuIsNotShown)
     DestroyMenu(menu);
 }
 
+// A plug-in that flags its item as a popup and as checked.
+int QV2_CALL BuildWithPopupFlag(AddContextMenuItemFn add, int, int)
+{
+    ContextMenuItem item{};
+    wcscpy(item.Text, L"Odd");
+    item.Flags = MF_POPUP | MF_CHECKED;
+    return add(&item);
+}
+
+TEST_F(ContextMenuTest, PluginItems_aPopupFlagDoesNotTurnTheIdIntoAMenu)
+{
+    HMENU menu = CreatePopupMenu();
+    CContextMenu context(0, nullptr, 0, &BuildWithPopupFlag);
+    EXPECT_EQ(context.AppendPluginItems(1, menu), 1);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_SUBMENU | MIIM_ID | MIIM_STATE;
+    ASSERT_TRUE(GetMenuItemInfoW(menu, 0, TRUE, &info));
+    EXPECT_EQ(info.hSubMenu, nullptr);
+    EXPECT_EQ(info.wID, 1u);
+    EXPECT_TRUE(info.fState & MFS_CHECKED);
+    DestroyMenu(menu);
+}
+
 TEST_F(ContextMenuTest, Hyperlink_aFailureIsLeftInLastError)
 {
     *gSelection = {{1, &task}};

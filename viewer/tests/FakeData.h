@@ -348,11 +348,18 @@ public:
             return commitResult;
         }
         filters.Apply();
+        // As the library does after a commit that changed something.
+        if (listener)
+            listener(ChangeBit(kKindFilter));
         return kOk;
     }
     int AddXmlReader(XmlReader) override { return 1; }
     int AddXmlWriter(XmlWriter) override { return 1; }
-    int AddChangeListener(ChangeListener) override { return 1; }
+    int AddChangeListener(ChangeListener added) override
+    {
+        listener = added;
+        return 1;
+    }
     int Command(int, void*) override { return kErrUnknownCommand; }
 
     CFakeSettings settings;
@@ -365,6 +372,7 @@ public:
     int beginResult = kOk;
     int commitResult = kOk;
     std::vector<std::wstring> transactionNames;
+    ChangeListener listener = nullptr; // told of every successful commit
 };
 
 inline CTask* Task(int n)

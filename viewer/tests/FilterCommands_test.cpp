@@ -2,6 +2,7 @@
 
 #include "CoreFixture.h"
 #include "CurrentFilter.h"
+#include "DataChange.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
 
@@ -181,6 +182,21 @@ TEST_F(FilterCommandsTest, Delete_theCurrentFilterMakesTheFirstRemainingCurrent)
     EXPECT_EQ(gCurrentFilter, bravo);
     EXPECT_FALSE(GetBoolSetting(L"FilterActive", true));
     EXPECT_FALSE(data.filters.Contains(alpha));
+}
+
+TEST_F(FilterCommandsTest, Delete_withTheViewersChangeListenerTheFirstRemainingStillWins)
+{
+    // The listener replaces the deleted current filter during the commit; the delete must not
+    // replace it a second time (that would skip to the second filter).
+    data.AddChangeListener(&OnProjectDataChanged);
+    wqv2_data::CFilter* alpha = data.filters.Add(L"Alpha");
+    wqv2_data::CFilter* bravo = data.filters.Add(L"Bravo");
+    data.filters.Add(L"Charlie");
+    gCurrentFilter = alpha;
+    messages.answer = IDYES;
+    EXPECT_TRUE(DeleteFilterWithConfirm(alpha));
+    EXPECT_EQ(gCurrentFilter, bravo);
+    EXPECT_FALSE(GetBoolSetting(L"FilterActive", true));
 }
 
 TEST_F(FilterCommandsTest, Delete_noOrAFailedCommitKeepsTheCurrentFilter)
