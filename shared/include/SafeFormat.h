@@ -1,7 +1,9 @@
 #pragma once
-// Fills the placeholders of a resource-string format (%s, %d, %i, %u, %%) with typed arguments.
-// Formats come from resource files that users may edit: a malformed or hostile format never
-// reads a missing argument, never writes past a buffer and never crashes.
+// Fills the placeholders of a resource-string or settings format (%s, %d, %i, %u, %x, %X, %f,
+// %e, %g and %% with the flags "-", "0", "+" and blank, a width and a precision) with typed
+// arguments. Formats come from files that users may edit: a malformed or hostile format never
+// reads a missing argument, never writes past a buffer and never crashes. Numbers are written
+// with "." as the decimal point whatever the locale.
 
 #include <cstddef>
 #include <initializer_list>
@@ -20,15 +22,23 @@ public:
     Arg(long long v) : m_number(v) {}
     Arg(unsigned v) : m_number(v) {}
     Arg(unsigned long v) : m_number(static_cast<long long>(v)) {}
+    Arg(double v) : m_isReal(true), m_number(TruncateReal(v)), m_real(v) {}
 
     bool IsText() const { return m_isText; }
+    bool IsReal() const { return m_isReal; }
     std::wstring_view Text() const { return m_text; }
+    // A real number gives its integer part here (toward zero, within the range of long long).
     long long Number() const { return m_number; }
+    double Real() const { return m_isReal ? m_real : static_cast<double>(m_number); }
 
 private:
+    static long long TruncateReal(double v); // NaN gives 0; beyond the range the nearest end
+
     bool m_isText = false;
+    bool m_isReal = false;
     std::wstring_view m_text; // not owned; lives for the call
     long long m_number = 0;
+    double m_real = 0.0;
 };
 
 std::wstring Format(std::wstring_view format, std::initializer_list<Arg> args);

@@ -1,29 +1,98 @@
-// Placeholder filling for resource-string formats; anything it does not know is copied as it stands.
+// Placeholder filling for resource-string and settings formats; anything it does not know is
+// copied as it stands.
 #include "SafeFormat.h"
 
 #include "ClassicText.h"
 #include "WideCopy.h"
 
+#include <charconv>
+#include <climits>
+#include <cmath>
+
 namespace msgfmt {
 namespace {
 
-constexpr size_t kMaxWidth = 1024; // a width beyond this is a hostile format, not a layout
+constexpr size_t kMaxWidth = 1024;    // a width beyond this is a hostile format, not a layout
+constexpr size_t kMaxPrecision = 100; // enough digits for any double; more only pads
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
-size_t ReadCount(std::wstring_view f, size_t& i)
+size_t ReadCount(std::wstring_view f, size_t& i, size_t limit)
 {
     size_t v = 0;
     while (i < f.size() && IsDigit(f[i])) {
         v = v * 10 + static_cast<size_t>(f[i] - L'0');
-        if (v > kMaxWidth)
-            v = kMaxWidth;
+        if (v > limit)
+            v = limit;
         ++i;
     }
     return v;
 }
 
+bool IsConversion(wchar_t c)
+{
+    return std::wstring_view(L"sSdiuxXfFeEgG").find(c) != std::wstring_view::npos;
+}
+
+// Digits of an integer in base 10 or 16; printf's %x shows a negative int as its 32-bit pattern.
+std::wstring IntegerDigits(long long value, wchar_t conv)
+{
+    if (conv != L'x' && conv != L'X')
+        return ctext::IntText(value);
+    unsigned long long bits = static_cast<unsigned long long>(value);
+    if (value >= INT_MIN && value <= static_cast<long long>(UINT_MAX))
+        bits &= 0xFFFFFFFFull;
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, bits, 16);
+    std::wstring out(buf, r.ptr);
+    if (conv == L'X') {
+        for (wchar_t& c : out)
+            if (c >= L'a' && c <= L'f')
+                c = static_cast<wchar_t>(c - L'a' + L'A');
+    }
+    return out;
+}
+
+std::wstring RealDigits(double value, wchar_t conv, size_t precision)
+{
+    if (!std::isfinite(value)) {
+        std::wstring text = std::isnan(value) ? L"nan" : (value < 0 ? L"-inf" : L"inf");
+        if (conv == L'F' || conv == L'E' || conv == L'G')
+            for (wchar_t& c : text)
+                c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c);
+        return text;
+    }
+    std::chars_format form = std::chars_format::fixed;
+    if (conv == L'e' || conv == L'E')
+        form = std::chars_format::scientific;
+    else if (conv == L'g' || conv == L'G')
+        form = std::chars_format::general;
+    if ((conv == L'g' || conv == L'G') && precision == 0)
+        precision = 1; // as printf: %.0g shows one significant digit
+    char buf[512]; // 1e308 in fixed form needs 309 digits plus the decimals
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, form, static_cast<int>(precision));
+    if (r.ec != std::errc())
+        return ctext::DoubleRoundTrip(value);
+    std::wstring out(buf, r.ptr);
+    if (conv == L'E' || conv == L'G')
+        for (wchar_t& c : out)
+            if (c == L'e')
+                c = L'E';
+    return out;
+}
+
 } // namespace
+
+long long Arg::TruncateReal(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    if (v >= 9.2233720368547758e18)
+        return LLONG_MAX;
+    if (v <= -9.2233720368547758e18)
+        return LLONG_MIN;
+    return static_cast<long long>(v);
+}
 
 std::wstring Format(std::wstring_view f, std::initializer_list<Arg> args)
 {
@@ -46,41 +115,64 @@ std::wstring Format(std::wstring_view f, std::initializer_list<Arg> args)
         }
         bool left = false;
         bool zero = false;
-        for (; i < f.size() && (f[i] == L'-' || f[i] == L'0'); ++i)
-            (f[i] == L'-' ? left : zero) = true;
-        const size_t width = ReadCount(f, i);
+        wchar_t signFlag = 0; // '+' or ' ' before non-negative numbers
+        for (; i < f.size() && (f[i] == L'-' || f[i] == L'0' || f[i] == L'+' || f[i] == L' '); ++i) {
+            if (f[i] == L'-')
+                left = true;
+            else if (f[i] == L'0')
+                zero = true;
+            else if (f[i] == L'+' || signFlag == 0)
+                signFlag = f[i];
+        }
+        const size_t width = ReadCount(f, i, kMaxWidth);
         bool hasPrecision = false;
         size_t precision = 0;
         if (i < f.size() && f[i] == L'.') {
             ++i;
             hasPrecision = true;
-            precision = ReadCount(f, i);
+            precision = ReadCount(f, i, kMaxPrecision);
         }
         while (i < f.size() && (f[i] == L'l' || f[i] == L'h'))
             ++i;
-        if (i >= f.size() || (f[i] != L's' && f[i] != L'd' && f[i] != L'i' && f[i] != L'u' && f[i] != L'S')) {
+        if (i >= f.size() || !IsConversion(f[i])) {
             // Not a placeholder we fill: keep its characters, consume no argument.
             out.append(f.substr(start, i - start));
             continue;
         }
         const wchar_t conv = f[i++];
+        const bool text = conv == L's' || conv == L'S';
+        const bool real = std::wstring_view(L"fFeEgG").find(conv) != std::wstring_view::npos;
+        bool numeric = false;
         std::wstring piece;
         if (next != args.end()) {
             const Arg& a = *next++;
-            if (conv == L's' || conv == L'S') {
-                piece = a.IsText() ? std::wstring(a.Text()) : ctext::IntText(a.Number());
-                if (hasPrecision && piece.size() > precision)
-                    piece.resize(precision);
+            if (a.IsText()) {
+                piece = std::wstring(a.Text());
+            } else if (text) {
+                piece = a.IsReal() ? ctext::DoubleText(a.Real()) : ctext::IntText(a.Number());
+            } else if (real) {
+                piece = RealDigits(a.Real(), conv, hasPrecision ? precision : 6);
+                numeric = true;
             } else {
-                piece = a.IsText() ? std::wstring(a.Text()) : ctext::IntText(a.Number());
+                piece = IntegerDigits(a.Number(), conv);
+                numeric = true;
+                // The precision of an integer is its least number of digits.
+                const size_t sign = (!piece.empty() && piece[0] == L'-') ? 1 : 0;
+                if (hasPrecision && piece.size() - sign < precision)
+                    piece.insert(sign, precision - (piece.size() - sign), L'0');
             }
+            if (text && hasPrecision && piece.size() > precision)
+                piece.resize(precision);
+            if (numeric && signFlag && conv != L'x' && conv != L'X' && conv != L'u' && !piece.empty() &&
+                piece[0] != L'-')
+                piece.insert(0, 1, signFlag);
         }
         if (piece.size() < width) {
             const size_t pad = width - piece.size();
             if (left)
                 piece.append(pad, L' ');
-            else if (zero && conv != L's' && conv != L'S') {
-                const size_t at = (!piece.empty() && piece[0] == L'-') ? 1 : 0;
+            else if (zero && numeric) {
+                const size_t at = (!piece.empty() && (piece[0] == L'-' || piece[0] == L'+' || piece[0] == L' ')) ? 1 : 0;
                 piece.insert(at, pad, L'0');
             } else
                 piece.insert(0, pad, L' ');

@@ -30,11 +30,31 @@ TEST(SafeFormat, Format_missingArgumentsAreEmpty)
 
 TEST(SafeFormat, Format_hostileFormatsStayHarmless)
 {
-    EXPECT_EQ(Format(L"%n%p%x%f", {1, 2}), L"%n%p%x%f");
+    EXPECT_EQ(Format(L"%n%p%q%*d", {1, 2}), L"%n%p%q%*d");
     EXPECT_EQ(Format(L"trailing %", {}), L"trailing %");
     EXPECT_EQ(Format(L"%99999999999999999999d", {1}).size(), 1024u);
     EXPECT_EQ(Format(L"%s", {5}), L"5");
     EXPECT_EQ(Format(L"%d", {L"text"}), L"text");
+}
+
+TEST(SafeFormat, Format_hexadecimalDigits)
+{
+    EXPECT_EQ(Format(L"#%.2X%.2X%.2X", {255, 128, 0}), L"#FF8000");
+    EXPECT_EQ(Format(L"#%02x%02x%02x", {10, 11, 12}), L"#0a0b0c");
+    EXPECT_EQ(Format(L"%x", {-1}), L"ffffffff");
+    EXPECT_EQ(Format(L"%.3d|%+d|% d", {7, 5, 5}), L"007|+5| 5");
+}
+
+TEST(SafeFormat, Format_realNumbersWithThePointAsDecimalSign)
+{
+    EXPECT_EQ(Format(L"%f", {12.5}), L"12.500000");
+    EXPECT_EQ(Format(L"%.2f %s", {1234.567, L"EUR"}), L"1234.57 EUR");
+    EXPECT_EQ(Format(L"%8.1f|%-6.0f|", {-2.26, 3.0}), L"    -2.3|3     |");
+    EXPECT_EQ(Format(L"%e", {1234.5}), L"1.234500e+03");
+    EXPECT_EQ(Format(L"%g %G", {0.0001, 1e20}), L"0.0001 1E+20");
+    EXPECT_EQ(Format(L"%f", {3}), L"3.000000");
+    EXPECT_EQ(Format(L"%d", {2.9}), L"2");
+    EXPECT_EQ(Format(L"%.300f", {1.0}).size(), 102u); // the precision is bounded
 }
 
 TEST(SafeFormat, FormatTo_cutsToTheBuffer)
