@@ -130,6 +130,25 @@ struct ContextMenuItem {
 // Context menu asked for from the keyboard; lParam: ViewContextMenuArgs* holding (-1, -1).
 #define WM_MAINVIEW_CONTEXTMENU 2038
 
+// Page messages between a host dialog (options, view settings, reports) and the pages it shows.
+// Pages are modeless child dialogs; they answer through DWLP_MSGRESULT.
+// Host to page: read the settings into the controls.
+#define WM_PAGE_LOAD 2029
+// Host to page, wParam bool* changed (preset to true): store the values.
+#define WM_PAGE_APPLY 2030
+// Host to page, wParam bool* ok (preset to true): a page that refuses sets it to false.
+#define WM_PAGE_VALIDATE 2031
+// Page to host, lParam the page window: show this page.
+#define WM_PAGE_ACTIVATE 2032
+// Host to page: wParam 1 after the page was shown, 0 just before it is hidden.
+#define WM_PAGE_SHOWN 2033
+// Reports dialog to its page: the output kind changed.
+#define WM_PAGE_OUTPUT_CHANGED 2034
+// Reports dialog to its page: wParam the capacity, lParam a buffer of capacity + 1 characters
+// for a proposed file name. A page to the reports dialog: wParam 0, lParam int* receiving the
+// output kind (0 printer, 1 export, 2 HTML); the answer 1.
+#define WM_PAGE_GET_FILENAME 2035
+
 struct ViewWheelArgs {
     UINT Keys;
     int32_t Delta; // the short wheel delta in a 32-bit slot

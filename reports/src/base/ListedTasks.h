@@ -1,0 +1,48 @@
+#pragma once
+// Listed task occurrences of a report period: (day, task) pairs gathered resource by resource
+// and sorted by a grid column. Occurrences of a series are never made into tasks: the pair
+// (occurrence day, template task) stands for each, and its values are computed when asked for.
+// The pairs refer to tasks of the data library; use a list only while the data is unchanged.
+
+#include "wqv2_data.h"
+
+#include <vector>
+
+using wqv2_data::TaskOccurrence;
+
+// Start and end of one occurrence: the task's own bounds, or for a series template the day at
+// the series' start minute up to the end the series gives for that day.
+struct OccurrenceSpan {
+    TDate startDay;
+    int startMinute;
+    TDate endDay;
+    int endMinute;
+};
+
+// A task that belongs to no task list and has a series: it stands for the series' occurrences.
+bool IsSeriesTemplate(const wqv2_data::CTask* task);
+OccurrenceSpan GetOccurrenceSpan(const TaskOccurrence& occurrence);
+// Working minutes of the occurrence (by the resource's calendar; elapsed minutes without one).
+int GetOccurrenceWorkingTime(const TaskOccurrence& occurrence);
+// Costs of the occurrence over its own bounds.
+double GetOccurrenceCosts(const TaskOccurrence& occurrence);
+
+// Appends the resource's occurrences in the window: own tasks first, then each series'
+// occurrences; with `sorted` in occurrence order (day, start minute, later end first, name
+// with ASCII letters folded), stably.
+void CollectOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resource, TDate d1, int m1, TDate d2, int m2,
+                        bool sorted, std::vector<TaskOccurrence>& out);
+
+class CListedTasks {
+public:
+    virtual ~CListedTasks() = default;
+
+    // The occurrences of every resource the report filter shows (resources by position) in the
+    // window, sorted by the column when it is 0 or more (see ListedTasks.cpp); returns how many.
+    int Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, int sortOrder);
+
+    const std::vector<TaskOccurrence>& Items() const { return m_items; }
+
+private:
+    std::vector<TaskOccurrence> m_items; // owns the pairs only
+};

@@ -1,0 +1,20 @@
+// Messages of the report outputs.
+#include "common/ReportMessages.h"
+
+#include "common/ReportSettings.h"
+
+#include "QV2ResVReportIds.h"
+#include "SafeFormat.h"
+#include "fw/MessageBox.h"
+#include "fw/Resources.h"
+
+#include <windows.h>
+
+void ShowFileError(const std::wstring& path)
+{
+    if (!GetBoolSetting(L"ReportsErrorMessage", true))
+        return;
+    // Owned by whatever window is active (the viewer's reports dialog or main window).
+    fw::ShowMessage(GetActiveWindow(), msgfmt::Format(fw::LoadResString(IDS_MSG_REPORT_FILE_FAILED), {path}),
+                    MB_OK | MB_ICONERROR);
+}

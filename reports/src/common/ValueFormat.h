@@ -1,0 +1,38 @@
+#pragma once
+// Data values as report text: dates, date-times, periods, durations, costs, user-defined field
+// values and the name of the report filter. Settings come through the host; format strings
+// from the resource library and from settings are applied as they stand.
+
+#include "TDate.h"
+#include "TDateTime.h"
+
+#include <string>
+
+// The date in the `DateFormat` setting's picture, else the locale's short date.
+std::wstring GetDateText(TDate date);
+// String 40020 with the date text and the time text (FormatTimeSetting).
+std::wstring FormatDateTime(const TDateTime& value);
+// Mode 1 and 3 take the abbreviated, 2 and 4 the full weekday name; 3 and 4 give the name alone,
+// the others "name date" (or the date alone for mode 0) put into `format` as its one argument.
+std::wstring FormatDate(TDate date, int mode, const wchar_t* format);
+// Type 0 days, hours, minutes; 1 hours and minutes; 2 decimal days; 3 decimal hours; 4 minutes;
+// 5 h:mm; any other type gives the empty text. See strings 1220 to 1225.
+std::wstring FormatDuration(int minutes, int type, bool shortForm);
+// The value with the project currency: `ViewFormatCosts`, or string 1240/1241 built with
+// `ViewFormatCostsDecimalDigits` (default 2); the format gets (value, currency).
+std::wstring FormatCosts(double value);
+// The display text of a user-defined field value of the type named (case matters).
+std::wstring FormatUdfValue(const wchar_t* typeName, const wchar_t* value);
+// The report filter's name; string 9520 without a report filter.
+std::wstring GetReportFilterName();
+// The period as text: string 38002 (start date, start time, end date, end time) when either time
+// is not 0, else string 38001 (start date, the day before the exclusive end date).
+std::wstring FormatPeriodText(TDate start, TDate end, int startMinute, int endMinute);
+
+struct MinuteRange {
+    int from;
+    int to;
+};
+// Sum of the overlaps of `count` {from, to} minute pairs (the data library's form of working
+// times) with the window; 0 for a count of 0 or less.
+int IntervalOverlapMinutes(MinuteRange window, const int* pairs, int count);

@@ -1,0 +1,14 @@
+#pragma once
+// CRFiltersDlg: the option page of the filters report: title and printer orientation only.
+
+#include "pages/BaseDlg.h"
+
+class CRFiltersDlg : public CBaseDlg {
+public:
+    CRFiltersDlg();
+
+protected:
+    void SetDefaults() override;
+    int OnPageLoad(WPARAM wp, LPARAM lp) override;
+    int OnPageApply(WPARAM wp, LPARAM lp) override;
+};

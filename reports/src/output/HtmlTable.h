@@ -1,0 +1,77 @@
+#pragma once
+// CHtmlTableHelper: an HTML table as a small object model (table, rows, cells with public
+// attribute members) turned into markup in one pass when complete. The table owns its rows and
+// the rows own their cells; a reference returned by an Add operation stays valid until the next
+// record is added to the same vector.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct HtmlTableCell {
+    int16_t WidthPercent = -1;   // -1 = not given
+    int HorizontalAlignment = 0; // 0 not given, 1 left, 2 right, 3 center, 4 justify
+    std::wstring Class;
+    std::wstring Link;           // target of a hyperlink around the content; empty = none
+    COLORREF TextColor = 0;      // 0 = not given (black cannot be given)
+    COLORREF Background = 0xFFFFFF; // white = not given
+    int16_t ColumnSpan = 1;
+    int16_t RowSpan = 1;
+    int16_t Width = -1;          // pixels; negative = not given
+    int TextId = -1;             // resource string replacing Text; -1 = none
+    std::wstring Text;
+    bool BlanksNonBreaking = false;
+    bool Bold = false;
+    int16_t BorderLeft = -1;     // points; negative = not given
+    int16_t BorderRight = -1;
+    int16_t BorderTop = -1;
+    int16_t BorderBottom = -1;
+    bool NoWrap = false;
+    bool RuleNoShade = false;
+    int RuleSize = -1;           // -1 = no rule; otherwise a horizontal rule before the content
+
+    void SetRule(int size, bool noShade)
+    {
+        RuleSize = size;
+        RuleNoShade = noShade;
+    }
+    std::wstring GetHtml(bool header) const;
+};
+
+struct HtmlTableRow {
+    std::vector<HtmlTableCell> Cells;
+    bool Header = false;         // the cells are written as "th"
+    int VerticalAlignment = 0;   // 0 not given, 1 top, 2 baseline, 3 middle, 4 bottom
+    std::wstring Class;
+    std::wstring CellClass;      // when set, replaces the class of every cell when written
+
+    HtmlTableCell& AddCell();
+    HtmlTableCell& AddCell(const std::wstring& text, int alignment, bool bold);
+    HtmlTableCell& AddCell(int textId, int alignment, bool bold);
+    HtmlTableCell& AddEmptyCell() { return AddCell(); }
+    int GetCellCount() const { return static_cast<int>(Cells.size()); }
+    std::wstring GetHtml() const;
+};
+
+class CHtmlTableHelper {
+public:
+    virtual ~CHtmlTableHelper() = default;
+
+    HtmlTableRow& AddRow();
+    // A row of one cell holding a blank shown as "&#160;".
+    HtmlTableRow& AddEmptyRow();
+    // Sum of the column spans of the first row; 1 for a table without rows.
+    int GetColumnCount() const;
+    std::wstring GetHtml() const;
+
+    int BorderCollapse = 0;      // 0 not given, 1 collapse, other values separate
+    int16_t WidthPercent = -1;
+    int16_t Border = -1;
+    int16_t CellSpacing = -1;
+    int16_t CellPadding = -1;
+    std::wstring Name;
+    std::wstring Class;
+    std::vector<HtmlTableRow> Rows;
+};

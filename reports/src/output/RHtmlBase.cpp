@@ -1,0 +1,255 @@
+// HTML report writer.
+#include "output/RHtmlBase.h"
+
+#include "common/ReportMessages.h"
+#include "common/ReportSettings.h"
+#include "common/ValueFormat.h"
+#include "output/PngWriter.h"
+#include "output/TextFile.h"
+
+#include "ClassicText.h"
+#include "QV2ResVReportIds.h"
+#include "SafeFormat.h"
+#include "fw/Resources.h"
+
+namespace {
+
+const wchar_t kStyleSheet[] =
+    L"\tbody { margin-top:5px; margin-bottom:5px; }\n"
+    L"\tp,h1,h2,h3,h4,ul,ol,li,div,td,th,blockquote,nobr,b,i { font-family:Arial,sans-serif; }\n"
+    L"\th1 { font-size:16pt; }\n"
+    L"\th2 { font-size:14pt; }\n"
+    L"\th3,h4 { font-size:10pt; }\n"
+    L"\tp,ul,ol,li,div,td,th,nobr,b,i { font-size:10pt; }\n"
+    L"\tsmall { font-size: 9pt; }\n";
+
+// Drive and folder (with the trailing separator), file name without extension, and extension
+// (with its dot) of a path.
+struct PathParts {
+    std::wstring folder;
+    std::wstring name;
+    std::wstring extension;
+};
+
+PathParts SplitPath(const std::wstring& path)
+{
+    PathParts parts;
+    const size_t slash = path.find_last_of(L"\\/:");
+    const size_t nameStart = slash == std::wstring::npos ? 0 : slash + 1;
+    parts.folder = path.substr(0, nameStart);
+    const std::wstring file = path.substr(nameStart);
+    const size_t dot = file.find_last_of(L'.');
+    parts.name = dot == std::wstring::npos ? file : file.substr(0, dot);
+    parts.extension = dot == std::wstring::npos ? std::wstring() : file.substr(dot);
+    return parts;
+}
+
+} // namespace
+
+CRHtmlBase::CRHtmlBase() : StyleSheet(kStyleSheet), FooterFormat(fw::LoadResString(IDS_HTML_FOOTER_FORMAT))
+{
+    SetSettingText(L"ReportsHtmlCreatedFiles", L"");
+    BackgroundColor = GetColourSetting(L"ReportsHtmlColorBk", BackgroundColor);
+    LargestPicture = GetIntSetting(L"ReportsHtmlImageSizeMax", LargestPicture);
+    TextColor = GetColourSetting(L"ReportsHtmlColorText", TextColor);
+    ReadTextSetting(L"ReportsHtmlBegin", BeginText);
+    HeadAddition = GetSettingText(L"ReportsHtmlHeaderAdd");
+    ReadTextSetting(L"ReportsHtmlCSS", StyleSheet);
+    ReadTextSetting(L"ReportsHtmlMeta", MetaText);
+    BodyAddition = GetSettingText(L"ReportsHtmlBeginAdd");
+    EndAddition = GetSettingText(L"ReportsHtmlEndAdd");
+    FooterShown = GetBoolSetting(L"ReportsHtmlFooterShow", FooterShown);
+    ReadTextSetting(L"ReportsHtmlFooterFormat", FooterFormat);
+    SaveCreatedFiles = GetBoolSetting(L"ReportsHtmlCreatedFilesSave", SaveCreatedFiles);
+    EncodingUnicode = GetBoolSetting(L"ReportsHtmlEncodingUnicode", EncodingUnicode);
+    CodePage = GetIntSetting(L"ReportsHtmlEncodingCodepage", CodePage);
+}
+
+CRHtmlBase::~CRHtmlBase()
+{
+    if (!SaveCreatedFiles)
+        return;
+    std::wstring list;
+    for (size_t i = 0; i < CreatedFiles.size(); ++i) {
+        if (i > 0)
+            list += L'\n';
+        list += CreatedFiles[i];
+    }
+    SetSettingText(L"ReportsHtmlCreatedFiles", list.c_str());
+}
+
+int CRHtmlBase::BeginHtml(std::wstring& document, const std::wstring& extraStyle)
+{
+    document += BeginText;
+    if (!BeginText.empty())
+        document += L"\n";
+    document += L"<html>\n";
+    document += L"<head>\n";
+    document += MetaText;
+    document += L"\n";
+    const std::wstring title = EscapeHtml(Title, false, true);
+    if (!title.empty())
+        document += L"<title>" + title + L"</title>\n";
+    document += L"\n   <style type=\"text/css\">\n";
+    document += L"   <!--\n";
+    document += StyleSheet;
+    document += extraStyle;
+    document += L"\n   //-->\n";
+    document += L"   </style>\n";
+    document += HeadAddition;
+    document += L"\n";
+    document += L"</head>\n";
+    document += msgfmt::Format(L"\n<body bgcolor=%s text=%s>\n", {HtmlColor(BackgroundColor), HtmlColor(TextColor)});
+    document += BodyAddition;
+    document += L"\n";
+    if (!title.empty())
+        document += msgfmt::Format(L"<h2>%s</h2>\n", {title});
+    return 0;
+}
+
+void CRHtmlBase::AddSubtitle(const std::wstring& text, std::wstring& document)
+{
+    if (text.empty())
+        return;
+    document += msgfmt::Format(L"<h3>%s</h3>\n", {EscapeHtml(text, false, true)});
+}
+
+void CRHtmlBase::AddParagraph(std::wstring& document, const std::wstring& text)
+{
+    document += msgfmt::Format(L"<p>%s</p>\n", {EscapeHtml(text, false, true)});
+}
+
+void CRHtmlBase::AddFilterSubtitle(std::wstring& document)
+{
+    AddSubtitle(fw::LoadResString(IDS_CAPTION_FILTER) + GetReportFilterName(), document);
+}
+
+void CRHtmlBase::AddPeriodSubtitle(std::wstring& document, TDate start, TDate end, int startMinute, int endMinute)
+{
+    AddSubtitle(fw::LoadResString(IDS_CAPTION_PERIOD) + FormatPeriodText(start, end, startMinute, endMinute), document);
+}
+
+int CRHtmlBase::EndHtml(std::wstring& document)
+{
+    if (FooterShown && !FooterFormat.empty()) {
+        const std::wstring footer = EscapeHtml(ExpandPlaceholders(FooterFormat, 0, 0), false, true);
+        if (!footer.empty()) {
+            document += L"\n<hr size=1>\n";
+            document += L"<small>" + footer + L"</small>\n";
+        }
+    }
+    document += EndAddition;
+    document += L"\n</body>\n</html>\n";
+    return 0;
+}
+
+int CRHtmlBase::WriteHtmlFile(const wchar_t* path, const std::wstring& document)
+{
+    if (!path || !*path)
+        return 1;
+    unicode_helper::CTextFile file;
+    bool written = file.Open(path);
+    if (written) {
+        file.Unicode = EncodingUnicode;
+        file.CodePage = static_cast<unsigned>(CodePage);
+        written = file.WriteString(document.c_str());
+        file.Close();
+    }
+    if (!written) {
+        ShowFileError(path);
+        return 1;
+    }
+    CreatedFiles.emplace_back(path);
+    return 0;
+}
+
+void CRHtmlBase::NumberedFileName(int n, const std::wstring& path, std::wstring& fileName, std::wstring& numberedName,
+                                  std::wstring& numberedPath)
+{
+    const PathParts parts = SplitPath(path);
+    fileName = parts.name + parts.extension;
+    numberedName = parts.name + ctext::IntText(n) + parts.extension;
+    numberedPath = parts.folder + numberedName;
+}
+
+HBITMAP CRHtmlBase::CreateImageBitmap(HDC dc, int width, int height, BITMAPINFOHEADER& header, void*& pixels)
+{
+    return ::CreateImageBitmap(dc, width, height, header, pixels);
+}
+
+int CRHtmlBase::AddImage(std::wstring& document, const void* pixels, const BITMAPINFOHEADER& header,
+                         const std::wstring& pagePath, int index)
+{
+    const PathParts parts = SplitPath(pagePath);
+    std::wstring name;
+    if (PictureCount == 1) {
+        document += L"\n<p>";
+        name = parts.name + L".png";
+    } else {
+        name = parts.name + ctext::IntText(index + 1) + L".png";
+        if (index == 0)
+            document += L"\n<table border=0 cellpadding=0 cellspacing=0>\n";
+        document += L"<tr>\n<td>";
+    }
+    const std::wstring picturePath = parts.folder + name;
+    const bool written = WritePng(picturePath, header, pixels);
+    if (written)
+        CreatedFiles.push_back(picturePath);
+    const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    document += msgfmt::Format(L"<img src=\"%s\" alt=\"\" width=\"%d\" height=\"%d\">",
+                               {EscapeHtml(name, false, false), static_cast<int>(header.biWidth), height});
+    if (PictureCount == 1) {
+        document += L"</p>\n";
+    } else {
+        document += L"</td>\n</tr>\n";
+        if (index + 1 == PictureCount)
+            document += L"</table>\n";
+    }
+    return written ? 0 : 1;
+}
+
+bool CRHtmlBase::WritePng(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)
+{
+    return WritePngFile(path, header, pixels);
+}
+
+std::wstring CRHtmlBase::EscapeHtml(const std::wstring& text, bool blanks, bool lineBreaks)
+{
+    std::wstring out;
+    out.reserve(text.size());
+    for (wchar_t c : text) {
+        switch (c) {
+        case L'&':
+            out += L"&amp;";
+            break;
+        case L'<':
+            out += L"&lt;";
+            break;
+        case L'>':
+            out += L"&gt;";
+            break;
+        case L' ':
+            out += blanks ? L"&#160;" : L" ";
+            break;
+        case L'\r':
+            if (!lineBreaks)
+                out += c;
+            break;
+        case L'\n':
+            if (lineBreaks)
+                out += L"<br>";
+            else
+                out += c;
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::wstring CRHtmlBase::HtmlColor(COLORREF colour)
+{
+    return msgfmt::Format(L"\"#%02x%02x%02x\"", {static_cast<int>(GetRValue(colour)), static_cast<int>(GetGValue(colour)),
+                                                 static_cast<int>(GetBValue(colour))});
+}

@@ -1,0 +1,86 @@
+#pragma once
+// CRHtmlBase: the HTML page of a report, built as one UTF-16 document in memory and written at
+// once: head with the style sheet, title and subtitles, paragraphs, PNG pictures beside the page
+// and the footer, under the ReportsHtml* settings. It keeps the list of files it created in the
+// setting `ReportsHtmlCreatedFiles`. CRHtmlBaseEx adds the heading block a report places after
+// the start of the body. An HTML object lives on the stack of the report's HTML callback.
+//
+// Calling order: constructor; BeginHtml; the report's parts (subtitles, paragraphs, tables of
+// HtmlTable.h, or pictures with AddImage after setting PictureCount); EndHtml; WriteHtmlFile.
+
+#include "base/RBase.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class CRHtmlBase : public CRBase {
+public:
+    // The defaults, then `ReportsHtmlCreatedFiles` emptied and the settings read.
+    CRHtmlBase();
+    // Stores the created files, joined by line feeds, when SaveCreatedFiles is set.
+    ~CRHtmlBase() override;
+
+    // The report's page: builds the document and writes it; 0 written, 1 not.
+    virtual int Html(const wchar_t* path) = 0;
+
+    // Doctype, head (meta, title, style sheet plus `extraStyle`), body start and the title as a
+    // level-2 heading; 0.
+    int BeginHtml(std::wstring& document, const std::wstring& extraStyle);
+    // "<h3>text</h3>" with the text escaped; nothing for an empty text.
+    void AddSubtitle(const std::wstring& text, std::wstring& document);
+    // "<p>text</p>" with the text escaped, also for an empty text.
+    void AddParagraph(std::wstring& document, const std::wstring& text);
+    // Subtitle: string 38020 and the report filter's name.
+    void AddFilterSubtitle(std::wstring& document);
+    // Subtitle: string 38000 and the period text.
+    void AddPeriodSubtitle(std::wstring& document, TDate start, TDate end, int startMinute, int endMinute);
+    // Footer (with the placeholders, "%pc" and "%pt" as 0) and the end of the document; 0.
+    int EndHtml(std::wstring& document);
+    // 0 written (the path joins the created files); 1 for an empty path (nothing touched) or a
+    // file that cannot be made or written (message 10200 when `ReportsErrorMessage` is set).
+    int WriteHtmlFile(const wchar_t* path, const std::wstring& document);
+
+    // The path's file name, the file name with n before its extension, and that name's full
+    // path (drive and folder of `path`); for reports that write several pages.
+    static void NumberedFileName(int n, const std::wstring& path, std::wstring& fileName, std::wstring& numberedName,
+                                 std::wstring& numberedPath);
+    // The picture surface; see PngWriter.h.
+    static HBITMAP CreateImageBitmap(HDC dc, int width, int height, BITMAPINFOHEADER& header, void*& pixels);
+    // Writes picture index + 1 of PictureCount as a PNG beside the page and appends its
+    // reference (also when the PNG could not be written); 0 when written, else 1.
+    int AddImage(std::wstring& document, const void* pixels, const BITMAPINFOHEADER& header, const std::wstring& pagePath,
+                 int index);
+    bool WritePng(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels);
+
+    // "&", "<" and ">" as entities; blanks as "&#160;" with `blanks`; CR removed and LF as
+    // "<br>" with `lineBreaks`. Quote marks stay.
+    static std::wstring EscapeHtml(const std::wstring& text, bool blanks, bool lineBreaks);
+    // "\"#rrggbb\"" in lower-case hexadecimal digits, quote marks included.
+    static std::wstring HtmlColor(COLORREF colour);
+
+    COLORREF BackgroundColor = 0xFFFFFF;  // ReportsHtmlColorBk
+    COLORREF TextColor = 0;               // ReportsHtmlColorText
+    int LargestPicture = 4000000;         // ReportsHtmlImageSizeMax, pixels per picture
+    std::vector<std::wstring> CreatedFiles;
+    int PictureCount = 0;                 // set by the report before its first AddImage
+    std::wstring BeginText = L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"; // ReportsHtmlBegin
+    std::wstring StyleSheet;              // ReportsHtmlCSS, else the built-in style sheet
+    std::wstring HeadAddition;            // ReportsHtmlHeaderAdd
+    std::wstring BodyAddition;            // ReportsHtmlBeginAdd
+    std::wstring EndAddition;             // ReportsHtmlEndAdd
+    std::wstring MetaText = L"<meta http-equiv=\"content-type\" content=\"text/html; charset=UTF-16\">"; // ReportsHtmlMeta
+    bool FooterShown = true;              // ReportsHtmlFooterShow
+    std::wstring FooterFormat;            // ReportsHtmlFooterFormat, else string 10330
+    bool SaveCreatedFiles = false;        // ReportsHtmlCreatedFilesSave
+    bool EncodingUnicode = true;          // ReportsHtmlEncodingUnicode
+    int CodePage = 1252;                  // ReportsHtmlEncodingCodepage
+};
+
+class CRHtmlBaseEx : public CRHtmlBase {
+public:
+    // The heading block (subtitles) a report's page places right after the start of the body;
+    // empty here.
+    virtual std::wstring GetHeadingBlock() { return {}; }
+};

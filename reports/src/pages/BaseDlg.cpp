@@ -1,0 +1,225 @@
+// Report option page base.
+#include "pages/BaseDlg.h"
+
+#include "common/ReportSettings.h"
+
+#include "QV2ResVReportIds.h"
+#include "WideCopy.h"
+#include "fw/Resources.h"
+
+namespace {
+
+std::wstring WindowText(HWND window)
+{
+    if (!window)
+        return {};
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+} // namespace
+
+CBaseDlg::CBaseDlg(UINT templateId) : fw::CDialog(templateId)
+{
+}
+
+bool CBaseDlg::CreatePage(HWND parent)
+{
+    if (Hwnd())
+        End(0);
+    HostWindow = parent;
+    if (!CreateModeless(parent))
+        return false;
+    return true;
+}
+
+bool CBaseDlg::OnInit()
+{
+    OptionsTree.Attach(Item(IDC_REPORT_OPTIONS));
+    return true;
+}
+
+bool CBaseDlg::OnCommand(UINT, UINT, HWND)
+{
+    return false;
+}
+
+INT_PTR CBaseDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    int result = 0;
+    switch (msg) {
+    case WM_PAGE_LOAD:
+        result = OnPageLoad(wp, lp);
+        break;
+    case WM_PAGE_APPLY:
+        result = OnPageApply(wp, lp);
+        break;
+    case WM_PAGE_VALIDATE:
+        result = OnPageValidate(wp, lp);
+        break;
+    case WM_PAGE_SHOWN:
+        result = OnPageShown(wp, lp);
+        break;
+    case WM_PAGE_OUTPUT_CHANGED:
+        result = OnPageOutputChanged(wp, lp);
+        break;
+    case WM_PAGE_GET_FILENAME:
+        result = OnPageGetFileName(wp, lp);
+        break;
+    case WM_DESTROY:
+        // The tree goes with the page window; its handle must not outlive it in the wrapper.
+        OptionsTree.Detach();
+        return FALSE;
+    default:
+        return fw::CDialog::HandleMessage(msg, wp, lp);
+    }
+    // A dialog procedure hands a message's answer back through DWLP_MSGRESULT.
+    SetWindowLongPtrW(Hwnd(), DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+int CBaseDlg::GetOutputKind()
+{
+    int kind = -1;
+    if (!HostWindow)
+        return -1;
+    if (SendMessageW(HostWindow, WM_PAGE_GET_FILENAME, 0, reinterpret_cast<LPARAM>(&kind)) == 0)
+        return -1;
+    return kind;
+}
+
+void CBaseDlg::InitOptionsImage()
+{
+    GroupItem = FirstRadioItem = SecondRadioItem = nullptr;
+    ImageIndex = -1;
+    HWND tree = OptionsTree.InnerTree();
+    HIMAGELIST images =
+        tree ? reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0)) : nullptr;
+    if (!images)
+        return;
+    auto* bitmap = static_cast<HBITMAP>(LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(IDB_REPORT_OPTIONS_GROUP),
+                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap)
+        return;
+    // The options tree's pictures take magenta as transparent.
+    ImageIndex = ImageList_AddMasked(images, bitmap, RGB(255, 0, 255));
+    DeleteObject(bitmap);
+}
+
+void CBaseDlg::FillOptions()
+{
+    StoreControls();
+    OptionsTree.DeleteAllItems();
+    const int kind = GetOutputKind();
+    GroupItem = FirstRadioItem = SecondRadioItem = nullptr;
+    if (kind == 0) {
+        GroupItem = OptionsTree.AddRoot(ImageIndex, fw::LoadResString(IDS_REPORT_ORIENTATION).c_str());
+        FirstRadioItem =
+            OptionsTree.AddRadio(GroupItem, OrientationIndex == 0, fw::LoadResString(IDS_REPORT_PORTRAIT).c_str());
+        SecondRadioItem =
+            OptionsTree.AddRadio(GroupItem, OrientationIndex == 1, fw::LoadResString(IDS_REPORT_LANDSCAPE).c_str());
+    }
+    OptionsTree.Expand(GroupItem);
+}
+
+void CBaseDlg::RefreshOptions()
+{
+    FillOptions();
+    AfterFillOptions();
+}
+
+int CBaseDlg::OnPageValidate(WPARAM, LPARAM)
+{
+    StoreControls();
+    return 1;
+}
+
+int CBaseDlg::OnPageShown(WPARAM wp, LPARAM)
+{
+    if (wp == 1)
+        RefreshOptions();
+    return 1;
+}
+
+int CBaseDlg::OnPageOutputChanged(WPARAM, LPARAM)
+{
+    RefreshOptions();
+    return 1;
+}
+
+int CBaseDlg::OnPageGetFileName(WPARAM wp, LPARAM lp)
+{
+    auto* buffer = reinterpret_cast<wchar_t*>(lp);
+    if (wp != 0 && buffer) {
+        StoreControls();
+        wstr::CopyBounded(buffer, static_cast<size_t>(wp), Title);
+    }
+    return 1;
+}
+
+void CBaseDlg::StoreControls()
+{
+    if (!Hwnd())
+        return;
+    Title = WindowText(Item(IDC_REPORT_TITLE));
+    if (GroupItem) {
+        // Only a selected radio item tells the orientation; none selected keeps the member.
+        const int index = OptionsTree.GetRadio(GroupItem);
+        if (index == 0 || index == 1)
+            OrientationIndex = index;
+    }
+}
+
+void CBaseDlg::LoadControls()
+{
+    if (!Hwnd())
+        return;
+    SetWindowTextW(Item(IDC_REPORT_TITLE), Title.c_str());
+    if (GroupItem)
+        OptionsTree.SetRadio(GroupItem, OrientationIndex);
+}
+
+int CBaseDlg::LoadPageSettings(const wchar_t* prefix)
+{
+    const std::wstring key = prefix;
+    SetDefaults();
+    InitOptionsImage();
+    ReadTextSetting((key + L"Title").c_str(), Title);
+    if (GetBoolSetting((key + L"TitleEmpty").c_str(), false))
+        Title.clear();
+    OrientationIndex = GetIntSetting((key + L"PrinterOrientation").c_str(), OrientationIndex + 1) - 1;
+    LoadOwnSettings();
+    LoadControls();
+    FillOptions();
+    return 1;
+}
+
+int CBaseDlg::ApplyPageSettings(const wchar_t* prefix)
+{
+    const std::wstring key = prefix;
+    StoreControls();
+    SetSettingText((key + L"Title").c_str(), Title.c_str());
+    SetBoolSetting((key + L"TitleEmpty").c_str(), Title.empty());
+    SetIntSetting((key + L"PrinterOrientation").c_str(), OrientationIndex + 1);
+    ApplyOwnSettings();
+    return 1;
+}
+
+int CreateReportPage(CBaseDlg& page, HWND parent, ReportPageRecord* out, UINT captionId, UINT caption2Id)
+{
+    if (!out)
+        return 0;
+    if (!page.CreatePage(parent)) {
+        out->Page = nullptr;
+        return 0;
+    }
+    out->Page = page.Hwnd();
+    wstr::CopyTo(out->Caption, fw::LoadResString(captionId));
+    wstr::CopyTo(out->Caption2, fw::LoadResString(caption2Id));
+    return 1;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// CBaseDlg: the base of every report option page, a modeless child dialog that the viewer's
+// reports dialog embeds and drives with the page messages 2029 to 2035. It holds the report
+// title (edit 1001) and the printer orientation, shown as two radio items in an options tree
+// (control 1022) while the output is the printer, and gives the standard answers; a concrete
+// page loads and stores its own settings. Each page object lives for the whole process (a
+// static of its report), while its window is made anew by every CreatePage call and destroyed
+// by the host dialog.
+
+#include "pages/OptionsTreeCtrl.h"
+
+#include "QV2PluginInterface.h"
+#include "fw/Dialog.h"
+
+#include <string>
+
+class CBaseDlg : public fw::CDialog {
+public:
+    explicit CBaseDlg(UINT templateId);
+    ~CBaseDlg() override = default;
+
+    // Creates the page window as a child of `parent` (replacing a window still left from an
+    // earlier call) and keeps `parent` as the host; false when the window cannot be made.
+    bool CreatePage(HWND parent);
+
+    std::wstring Title;
+    int OrientationIndex = 0;          // the printer orientation setting is this + 1
+    CRK2OptionsTreeCtrl OptionsTree;   // control 1022
+    HWND HostWindow = nullptr;         // not owned: the host dialog
+    int ImageIndex = -1;               // the group image in the options tree's image list
+    HTREEITEM GroupItem = nullptr;     // the orientation items; null while not shown
+    HTREEITEM FirstRadioItem = nullptr;
+    HTREEITEM SecondRadioItem = nullptr;
+
+    // The output kind the host shows: 0 printer, 1 export, 2 HTML; -1 without a host answer.
+    virtual int GetOutputKind();
+
+protected:
+    // Each page sets its default title and OrientationIndex.
+    virtual void SetDefaults() {}
+    // A page may add its own options after the orientation group.
+    virtual void AfterFillOptions() {}
+    // Clears the item handles and adds bitmap 129 to the inner tree's image list.
+    virtual void InitOptionsImage();
+    // Rebuilds the tree: the orientation group with its two radio items, for printing only.
+    virtual void FillOptions();
+    virtual void RefreshOptions();
+
+    // Page messages (wParam and lParam as received; the result is the message's answer).
+    virtual int OnPageLoad(WPARAM wp, LPARAM lp) = 0;
+    virtual int OnPageApply(WPARAM wp, LPARAM lp) = 0;
+    virtual int OnPageValidate(WPARAM wp, LPARAM lp);
+    virtual int OnPageShown(WPARAM wp, LPARAM lp);
+    virtual int OnPageOutputChanged(WPARAM wp, LPARAM lp);
+    // wParam the capacity, lParam the buffer: receives the title as the proposed file name.
+    virtual int OnPageGetFileName(WPARAM wp, LPARAM lp);
+
+    // Data exchange: controls into members, and members into controls. Pages with controls of
+    // their own extend both.
+    virtual void StoreControls();
+    virtual void LoadControls();
+
+    // The load pattern of every page (2029): SetDefaults, InitOptionsImage, title from
+    // <prefix>Title unless <prefix>TitleEmpty, orientation from <prefix>PrinterOrientation,
+    // LoadOwnSettings, LoadControls, FillOptions; 1.
+    int LoadPageSettings(const wchar_t* prefix);
+    // The apply pattern (2030): StoreControls, the three keys, ApplyOwnSettings; 1.
+    int ApplyPageSettings(const wchar_t* prefix);
+    virtual void LoadOwnSettings() {}
+    virtual void ApplyOwnSettings() {}
+
+    bool OnInit() override;
+    // A page never ends itself: Enter and Escape belong to the host dialog.
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+};
+
+// The CreatePage callback's work for any report page: the page created as a child of `parent`,
+// `out` filled with its window and the captions of the two strings; nonzero on success. A null
+// `out` gives 0; a page that cannot be made leaves a null window in `out` and gives 0.
+int CreateReportPage(CBaseDlg& page, HWND parent, ReportPageRecord* out, UINT captionId, UINT caption2Id);

@@ -1,0 +1,80 @@
+// Registration of the reports and their settings fan-out.
+#include "plugin/ReportRegistry.h"
+
+#include "common/ReportSettings.h"
+#include "plugin/PluginState.h"
+#include "plugin/QV2Api.h"
+
+#include "WideCopy.h"
+#include "fw/Resources.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::vector<std::wstring> KeysOf(const ReportDefinition& report)
+{
+    const std::wstring prefix = report.prefix;
+    std::vector<std::wstring> keys{prefix + L"Title", prefix + L"TitleEmpty", prefix + L"PrinterOrientation"};
+    if (report.moreKeys) {
+        for (const wchar_t* const* key = report.moreKeys; *key; ++key)
+            keys.emplace_back(*key);
+    }
+    return keys;
+}
+
+} // namespace
+
+int RegisterReports()
+{
+    ReportRegistration record;
+    // A string that cannot be loaded leaves the text of the report before it in the record.
+    std::wstring name;
+    std::wstring description;
+    for (const ReportDefinition* report : ReportDefinitions()) {
+        std::memset(&record, 0, sizeof record);
+        if (std::wstring text = fw::LoadResString(report->nameId); !text.empty())
+            name = std::move(text);
+        if (std::wstring text = fw::LoadResString(report->nameId + 1); !text.empty())
+            description = std::move(text);
+        wstr::CopyTo(record.Name, name);
+        wstr::CopyTo(record.Description, description);
+        record.Print = report->print;
+        record.Export = report->exportFile;
+        record.Html = report->html;
+        record.Orientation = report->orientation;
+        record.SetFilter = report->takesFilter ? &SetReportFilter : nullptr;
+        record.Flags = 1;
+        record.CreatePage = report->createPage;
+        record.Group = report->group;
+        if (gQV2API.Register)
+            gQV2API.Register(L"RegisterReport", &record);
+    }
+    return 1;
+}
+
+void LoadReportSettings(const wchar_t* iniFile)
+{
+    if (!gQV2API.LoadSetting)
+        return;
+    for (const ReportDefinition* report : ReportDefinitions()) {
+        for (const std::wstring& key : KeysOf(*report))
+            gQV2API.LoadSetting(report->prefix, key.c_str(), iniFile);
+    }
+}
+
+void SaveReportSettings(const wchar_t* iniFile)
+{
+    if (!gQV2API.SaveSetting)
+        return;
+    for (const ReportDefinition* report : ReportDefinitions()) {
+        for (const std::wstring& key : KeysOf(*report))
+            gQV2API.SaveSetting(report->prefix, key.c_str(), iniFile);
+    }
+}
+
+int GetReportOrientation(const wchar_t* prefix, int fallback)
+{
+    return GetIntSetting((std::wstring(prefix) + L"PrinterOrientation").c_str(), fallback);
+}

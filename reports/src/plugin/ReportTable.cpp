@@ -1,0 +1,62 @@
+// The seven reports in the order the host lists them. A report that has no outputs yet is
+// registered with its name, group, orientation and settings, and null output callbacks, so the
+// host shows it nowhere until its module supplies them.
+#include "plugin/ReportRegistry.h"
+
+#include "filters/FiltersReport.h"
+
+#include "QV2ResVReportIds.h"
+
+namespace {
+
+int QV2_CALL HolidaysOrientation()
+{
+    return GetReportOrientation(L"ReportsHolidays", 1);
+}
+
+int QV2_CALL ResourcesOrientation()
+{
+    return GetReportOrientation(L"ReportsResources", 1);
+}
+
+int QV2_CALL CalendarsOrientation()
+{
+    return GetReportOrientation(L"ReportsCalendars", 1);
+}
+
+int QV2_CALL TaskListOrientation()
+{
+    return GetReportOrientation(L"ReportsListTasksDefault", 2);
+}
+
+int QV2_CALL TasksByResourceOrientation()
+{
+    return GetReportOrientation(L"ReportsListTasksByResources", 2);
+}
+
+int QV2_CALL ScheduleOrientation()
+{
+    return GetReportOrientation(L"ReportsScheduleStandard", 1);
+}
+
+const ReportDefinition kHolidays{IDS_REPORT_HOLIDAYS, L"ReportsHolidays", 4, false, nullptr, nullptr, nullptr,
+                                 &HolidaysOrientation, nullptr, nullptr};
+const ReportDefinition kResources{IDS_REPORT_RESOURCES, L"ReportsResources", 4, true, nullptr, nullptr, nullptr,
+                                  &ResourcesOrientation, nullptr, nullptr};
+const ReportDefinition kCalendars{IDS_REPORT_CALENDARS, L"ReportsCalendars", 4, true, nullptr, nullptr, nullptr,
+                                  &CalendarsOrientation, nullptr, nullptr};
+const ReportDefinition kTaskList{IDS_REPORT_TASK_LIST, L"ReportsListTasksDefault", 3, true, nullptr, nullptr, nullptr,
+                                 &TaskListOrientation, nullptr, nullptr};
+const ReportDefinition kTasksByResource{IDS_REPORT_TASKS_BY_RESOURCE, L"ReportsListTasksByResources", 3, true,
+                                        nullptr, nullptr, nullptr, &TasksByResourceOrientation, nullptr, nullptr};
+const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, nullptr, nullptr, nullptr,
+                                 &ScheduleOrientation, nullptr, nullptr};
+
+} // namespace
+
+const std::vector<const ReportDefinition*>& ReportDefinitions()
+{
+    static const std::vector<const ReportDefinition*> reports{
+        &kHolidays, &kResources, &FiltersReport(), &kCalendars, &kTaskList, &kTasksByResource, &kSchedule};
+    return reports;
+}
