@@ -268,7 +268,9 @@ void CRPrintBase::DrawCaptions(int fontSize, CRKPrintEngine2* engine, int firstP
             if (continued && page != firstPage && i == 0)
                 value += continuedText;
             engine->DrawText(value.c_str(), x, y);
-            y += static_cast<int>(CaptionLineStretch / 100.0 * line);
+            // The stretch in whole-number arithmetic: 1.2 x 40 in binary floating point comes out
+            // just below 48 and would be cut to 47.
+            y += static_cast<int>(static_cast<long long>(CaptionLineStretch) * line / 100);
         }
     }
 }

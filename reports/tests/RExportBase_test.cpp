@@ -1,0 +1,164 @@
+// The delimited-text export: cell cleaning, typed cells and the bytes written, in UTF-16 and in
+// a code page.
+#include "CoreTestEnv.h"
+
+#include "output/RExportBase.h"
+
+#include "fw/MessageBox.h"
+
+namespace {
+
+using rtest::Day;
+
+class CTableExport : public CRUDFExportBase {
+public:
+    int Export(const wchar_t* path) override { return Write(path); }
+};
+
+// UTF-16LE bytes of a text, after the byte-order mark.
+std::string Utf16Bytes(const std::wstring& text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
+class CMessageRecorder : public fw::IMessageSink {
+public:
+    CMessageRecorder() : m_previous(fw::SetMessageSink(this)) {}
+    ~CMessageRecorder() override { fw::SetMessageSink(m_previous); }
+    int Show(HWND, const std::wstring& text, const std::wstring&, UINT flags) override
+    {
+        texts.push_back(text);
+        this->flags = flags;
+        return IDOK;
+    }
+    std::vector<std::wstring> texts;
+    UINT flags = 0;
+
+private:
+    fw::IMessageSink* m_previous;
+};
+
+using RExportBaseTest = ReportTest;
+
+TEST_F(RExportBaseTest, Write_cellsRowsAndTheByteOrderMark)
+{
+    rtest::CTempFolder folder;
+    CTableExport table;
+    table.AddText(L"a\r\nb");
+    table.AddNumber(-5);
+    table.NewRow();
+    table.NewRow();
+    table.AddColor(RGB(255, 128, 0));
+    table.AddDate(Day(3, 1));
+    table.AddTime(TTime(8 * 60 + 5));
+    EXPECT_EQ(table.size(), 3u);
+    ASSERT_EQ(table.Export(folder.File(L"out.txt").c_str()), 0);
+    EXPECT_EQ(rtest::ReadBytes(folder.File(L"out.txt")),
+              Utf16Bytes(L"a b\t-5\r\n\r\n#FF8000\t2026-03-01\t08:05\r\n"));
+}
+
+TEST_F(RExportBaseTest, Write_emptyTableGivesAnEmptyFile)
+{
+    rtest::CTempFolder folder;
+    CTableExport table;
+    ASSERT_EQ(table.Export(folder.File(L"empty.txt").c_str()), 0);
+    EXPECT_TRUE(rtest::FileExists(folder.File(L"empty.txt")));
+    EXPECT_EQ(rtest::ReadBytes(folder.File(L"empty.txt")), "");
+}
+
+TEST_F(RExportBaseTest, CleanCell_lineBreaksAndDelimiterBySettings)
+{
+    {
+        host::SetSetting(L"ReportsExportNewlineReplacementEmpty", L"1");
+        CTableExport table;
+        EXPECT_EQ(table.CleanCell(L"a\r\nb"), L"ab");
+    }
+    {
+        host::SetSetting(L"ReportsExportNewlineReplacementEmpty", L"");
+        host::SetSetting(L"ReportsExportNewlineReplace", L"0");
+        CTableExport table;
+        EXPECT_EQ(table.CleanCell(L"a\r\nb"), L"a\nb");
+    }
+    {
+        host::SetSetting(L"ReportsExportNewlineReplace", L"");
+        host::SetSetting(L"ReportsExportNewlineReplacement", L" // ");
+        host::SetSetting(L"ReportsExportDelimiter", L"\"");
+        host::SetSetting(L"ReportsExportSeparator", L";");
+        CTableExport table;
+        EXPECT_EQ(table.CleanCell(L"say \"hi\"\nnow"), L"\"say \"hi\" // now\"");
+        EXPECT_EQ(table.Separator, L";");
+    }
+}
+
+TEST_F(RExportBaseTest, Write_codePageWithoutMark)
+{
+    host::SetSetting(L"ReportsExportEncodingUnicode", L"0");
+    host::SetSetting(L"ReportsExportEncodingCodepage", L"1252");
+    host::SetSetting(L"ReportsExportUseLocalizedDate", L"0");
+    rtest::CTempFolder folder;
+    CTableExport table;
+    table.AddText(L"caf\u00E9");
+    table.AddDate(Day(3, 1));
+    table.AddText(L"\u4E2D");
+    ASSERT_EQ(table.Export(folder.File(L"ansi.txt").c_str()), 0);
+    EXPECT_EQ(rtest::ReadBytes(folder.File(L"ansi.txt")), "caf\xE9\t20260301\t?\r\n");
+}
+
+TEST_F(RExportBaseTest, AddColor_usesThePictureOfTheSettingEveryTime)
+{
+    CTableExport table;
+    host::SetSetting(L"ReportsExportColorFormat", L"%d,%d,%d");
+    table.AddColor(RGB(1, 2, 3));
+    host::SetSetting(L"ReportsExportColorFormat", L"");
+    table.AddColor(RGB(1, 2, 3));
+    EXPECT_EQ(table[0], (ExportRow{L"1,2,3", L"#010203"}));
+}
+
+TEST_F(RExportBaseTest, Write_badPathsReportOnceAndWriteNothing)
+{
+    CMessageRecorder messages;
+    CTableExport table;
+    table.AddText(L"x");
+    EXPECT_EQ(table.Export(L""), 1);
+    EXPECT_EQ(table.Export(nullptr), 1);
+    EXPECT_TRUE(messages.texts.empty());
+
+    rtest::CTempFolder folder;
+    const std::wstring path = folder.File(L"missing\\folder\\out.txt");
+    EXPECT_EQ(table.Export(path.c_str()), 1);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], L"The file " + path + L" cannot be written.");
+    EXPECT_EQ(messages.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+
+    host::SetSetting(L"ReportsErrorMessage", L"0");
+    EXPECT_EQ(table.Export(path.c_str()), 1);
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(table.size(), 1u); // the table is left as it was
+}
+
+TEST_F(RExportBaseTest, UdfCells_namesInOrderAndValuesByType)
+{
+    wqv2_data::CData* root = rtest::CData::Fresh();
+    ASSERT_EQ(root->BeginTransaction(L""), 0);
+    ASSERT_EQ(root->ProjectSettings->MarkModified(), 0);
+    root->ProjectSettings->AddUserField(wqv2_data::kUserFieldsTask, L"Order", L"QV2UDFInt");
+    root->ProjectSettings->AddUserField(wqv2_data::kUserFieldsTask, L"Due", L"QV2UDFDate");
+    ASSERT_EQ(root->Commit(), 0);
+    CTableExport table;
+    EXPECT_TRUE(table.AddUdfHeaderCells(wqv2_data::kUserFieldsTask));
+    EXPECT_TRUE(table.AddUdfHeaderCells(wqv2_data::kUserFieldsResource)); // none: still true
+    table.NewRow();
+    table.AddUdfValueCell(L"0042", L"QV2UDFInt");
+    table.AddUdfValueCell(L"20260301", L"QV2UDFDate");
+    table.AddUdfValueCell(nullptr, L"QV2UDFInt");
+    table.AddUdfValueCell(L"raw", nullptr);
+    EXPECT_EQ(table[0], (ExportRow{L"Order", L"Due"}));
+    EXPECT_EQ(table[1], (ExportRow{L"42", L"2026-03-01", L"", L"raw"}));
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+// The list base: its defaults, the listed occurrences of a period in every sort, and the sums
+// of clipped occurrences, on a project built through QV2D.dll.
+#include "CoreTestEnv.h"
+
+#include "base/RListBase.h"
+
+namespace {
+
+using rtest::Day;
+
+class RListBaseTest : public ReportTest {
+protected:
+    void SetUp() override
+    {
+        ReportTest::SetUp();
+        rtest::CData::Fresh();
+        wqv2_data::CCalendar* mornings = rtest::AddCalendar(L"Mornings", {480, 720});
+        a = rtest::AddResource(L"Anna", 2);
+        b = rtest::AddResource(L"Ben", 1);
+        c = rtest::AddResource(L"Crane", 3, mornings);
+        ASSERT_TRUE(a && b && c && mornings);
+        beta = rtest::AddTask(b, L"beta", Day(3, 2), 480, Day(3, 2), 600);
+        alpha = rtest::AddTask(b, L"Alpha", Day(3, 2), 480, Day(3, 2), 720);
+        gamma = rtest::AddTask(a, L"gamma", Day(3, 1), 540, Day(3, 1), 660);
+        series = rtest::AddDailySeries(c, L"daily", Day(3, 3), 480, 90, 3);
+        ASSERT_TRUE(beta && alpha && gamma && series);
+    }
+
+    static std::vector<std::wstring> Names(const std::vector<TaskOccurrence>& list)
+    {
+        std::vector<std::wstring> names;
+        for (const TaskOccurrence& o : list)
+            names.push_back(o.task->Name + (IsSeriesTemplate(o.task) ? L"@" + std::to_wstring(TDate(o.day).GetDay()) : L""));
+        return names;
+    }
+
+    std::vector<std::wstring> Sorted(int column, int order)
+    {
+        CListedTasks listed;
+        listed.Rebuild(Day(1, 1), 0, Day(12, 31), 0, column, order);
+        return Names(listed.Items());
+    }
+
+    void SetCosts(wqv2_data::CTask* task, double perHour)
+    {
+        wqv2_data::CData* root = rtest::CData::Root();
+        ASSERT_EQ(root->BeginTransaction(L""), 0);
+        ASSERT_EQ(task->MarkModified(), 0);
+        task->CostsCalculate = true;
+        task->CostsVariable = perHour;
+        ASSERT_EQ(root->Commit(), 0);
+    }
+
+    wqv2_data::CResource* a = nullptr;
+    wqv2_data::CResource* b = nullptr;
+    wqv2_data::CResource* c = nullptr;
+    wqv2_data::CTask* alpha = nullptr;
+    wqv2_data::CTask* beta = nullptr;
+    wqv2_data::CTask* gamma = nullptr;
+    wqv2_data::CRecurrence* series = nullptr;
+};
+
+TEST_F(RListBaseTest, Constructor_periodOfTheCurrentYearAndGridSettings)
+{
+    CRListBase report;
+    EXPECT_EQ(report.DateStart, Day(1, 1));
+    EXPECT_EQ(report.DateEnd, TDate::FromYMD(1, 2027, 1));
+    EXPECT_EQ(report.TimeStart, 0);
+    EXPECT_TRUE(report.LimitPeriod);
+    EXPECT_EQ(report.SortColumn, 1);
+    EXPECT_EQ(report.SortOrder, 2);
+    EXPECT_EQ(report.DurationType, 0);
+    EXPECT_EQ(report.WorkingTimeType, 1);
+    EXPECT_NE(report.ScratchTask, nullptr);
+
+    host::SetSetting(L"ViewGridSortType", L"4");
+    host::SetSetting(L"ViewGridSortOrder", L"1");
+    host::SetSetting(L"ViewFormatDuration", L"4");
+    host::SetSetting(L"ViewFormatWorkingTimeShort", L"0");
+    CRListBase configured;
+    EXPECT_EQ(configured.SortColumn, 4);
+    EXPECT_EQ(configured.SortOrder, 1);
+    EXPECT_EQ(configured.FormatDuration(90), L"90 min");
+    EXPECT_EQ(configured.FormatWorkingTime(45), L"0 h 45 min");
+}
+
+TEST_F(RListBaseTest, Rebuild_boardPositionsThenStartLongerFirstThenName)
+{
+    EXPECT_EQ(Sorted(1, 2), (std::vector<std::wstring>{L"Alpha", L"beta", L"gamma", L"daily@3", L"daily@4", L"daily@5"}));
+}
+
+TEST_F(RListBaseTest, Rebuild_descendingNamesKeepAnAscendingTieBreak)
+{
+    EXPECT_EQ(Sorted(0, 1), (std::vector<std::wstring>{L"gamma", L"daily@3", L"daily@4", L"daily@5", L"beta", L"Alpha"}));
+    EXPECT_EQ(Sorted(0, 0), (std::vector<std::wstring>{L"Alpha", L"beta", L"daily@3", L"daily@4", L"daily@5", L"gamma"}));
+}
+
+TEST_F(RListBaseTest, Rebuild_byStartEndAndDuration)
+{
+    EXPECT_EQ(Sorted(2, 0), (std::vector<std::wstring>{L"gamma", L"Alpha", L"beta", L"daily@3", L"daily@4", L"daily@5"}));
+    EXPECT_EQ(Sorted(3, 1), (std::vector<std::wstring>{L"daily@5", L"daily@4", L"daily@3", L"Alpha", L"beta", L"gamma"}));
+    // Equal durations of one series fall back to the day.
+    EXPECT_EQ(Sorted(4, 0), (std::vector<std::wstring>{L"daily@3", L"daily@4", L"daily@5", L"beta", L"gamma", L"Alpha"}));
+    // Without a calendar first, then by working time.
+    EXPECT_EQ(Sorted(5, 0), (std::vector<std::wstring>{L"beta", L"gamma", L"Alpha", L"daily@3", L"daily@4", L"daily@5"}));
+    EXPECT_EQ(Sorted(-1, 0).size(), 6u);
+}
+
+TEST_F(RListBaseTest, Rebuild_followsTheReportFilter)
+{
+    wqv2_data::CFilter* filter = rtest::AddFilter(L"No Ben", {b});
+    ASSERT_NE(filter, nullptr);
+    UseReportFilter(filter);
+    EXPECT_EQ(Sorted(1, 2), (std::vector<std::wstring>{L"gamma", L"daily@3", L"daily@4", L"daily@5"}));
+}
+
+TEST_F(RListBaseTest, CollectOccurrences_sortedByDayStartLaterEndAndName)
+{
+    std::vector<TaskOccurrence> out;
+    CollectOccurrences(nullptr, b, Day(1, 1), 0, Day(12, 31), 0, true, out);
+    CollectOccurrences(nullptr, c, Day(3, 4), 0, Day(3, 5), 0, true, out);
+    EXPECT_EQ(Names(out), (std::vector<std::wstring>{L"Alpha", L"beta", L"daily@4"}));
+    const OccurrenceSpan span = GetOccurrenceSpan(out[2]);
+    EXPECT_EQ(span.startDay, Day(3, 4));
+    EXPECT_EQ(span.startMinute, 480);
+    EXPECT_EQ(span.endMinute, 570);
+    EXPECT_EQ(GetOccurrenceWorkingTime(out[2]), 90);
+}
+
+TEST_F(RListBaseTest, CollectTasks_clipsEveryOccurrenceToThePeriod)
+{
+    SetCosts(alpha, 60.0);
+    CRListBase report;
+    report.DateStart = Day(3, 2);
+    report.TimeStart = 540;
+    report.DateEnd = Day(3, 2);
+    report.TimeEnd = 660;
+    std::vector<TaskOccurrence> out;
+    int duration = -1;
+    int working = -1;
+    double costs = -1.0;
+    EXPECT_EQ(report.CollectTasks(out, &duration, &working, &costs), 2);
+    EXPECT_EQ(duration, 120 + 60); // Alpha 9:00-11:00, beta 9:00-10:00
+    EXPECT_EQ(working, 180);       // no calendar: elapsed minutes
+    EXPECT_DOUBLE_EQ(costs, 120.0);
+
+    report.LimitPeriod = false;
+    out.clear();
+    EXPECT_EQ(report.CollectTasks(out, &duration, nullptr, &costs), 2);
+    EXPECT_EQ(duration, 240 + 120);
+    EXPECT_DOUBLE_EQ(costs, 240.0);
+}
+
+TEST_F(RListBaseTest, ClipToPeriod_seriesOccurrenceBecomesAPlainTaskOfItsResource)
+{
+    CRListBase report;
+    report.DateStart = Day(3, 4);
+    report.TimeStart = 510;
+    report.DateEnd = Day(3, 6);
+    std::vector<TaskOccurrence> out;
+    int working = 0;
+    EXPECT_EQ(report.CollectTasks(out, nullptr, &working, nullptr), 2);
+    EXPECT_EQ(working, 60 + 90); // by the calendar of mornings, the first one cut at 8:30
+    wqv2_data::CTask* clipped = report.ClipToPeriod(out[0]);
+    ASSERT_NE(clipped, nullptr);
+    EXPECT_EQ(clipped->Recurrence, nullptr);
+    EXPECT_EQ(clipped->Owner, c->Tasks);
+    EXPECT_EQ(clipped->DateStart, Day(3, 4));
+    EXPECT_EQ(clipped->TimeStart, 510);
+    EXPECT_EQ(clipped->TimeEnd, 570);
+    EXPECT_EQ(std::wstring(clipped->Name), L"daily");
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+// The printed report base on the real print engine, pages read back from enhanced metafiles:
+// page set-up, header and footer, captions, footnote and the driver's order.
+#include "CoreTestEnv.h"
+
+#include "EngineFixture.h"
+#include "output/PrintTable.h"
+#include "output/RPrintBase.h"
+
+namespace {
+
+class CPrinted : public CRPrintBaseEx {
+public:
+    int PrintBody(CRKPrintEngine2* engine) override
+    {
+        ++bodyCalls;
+        for (int i = 1; i < pages; ++i)
+            engine->AddPage();
+        return bodyResult;
+    }
+    int SetupPage(CRKPrintEngine2* engine) override
+    {
+        const int result = CRPrintBaseEx::SetupPage(engine);
+        return setupResult ? setupResult : result;
+    }
+    int GetCaptionLines(std::vector<std::wstring>& labels, std::vector<std::wstring>& values) override
+    {
+        AddPeriodCaption(labels, values, rtest::Day(3, 1), rtest::Day(4, 1), 0, 0);
+        AddFilterCaption(labels, values, true);
+        labels.push_back(L"Third: ");
+        values.push_back(L"value");
+        return 3;
+    }
+    int pages = 1;
+    int bodyResult = 0;
+    int setupResult = 0;
+    int bodyCalls = 0;
+};
+
+class RPrintBaseTest : public ReportTest {
+protected:
+    void SetUp() override
+    {
+        ReportTest::SetUp();
+        ASSERT_TRUE(paper.Active());
+        engine = rtest::Engine();
+        ASSERT_NE(engine, nullptr);
+    }
+    void TearDown() override
+    {
+        rtest::FreeEngine();
+        ReportTest::TearDown();
+    }
+    petest::PageRec Page(int page) { return petest::RecordPage(engine, page, dc.Get()); }
+    int Height(const wchar_t* text, int size, bool bold)
+    {
+        engine->SetFont(size, bold, 0, 0, false, false);
+        int w = 0;
+        int h = 0;
+        engine->MeasureText(&w, &h, text);
+        return h;
+    }
+    static bool HasLine(const petest::PageRec& page, int y, int width)
+    {
+        for (const petest::LineRec& line : page.lines)
+            if (line.from.y == y && line.to.y == y && line.penWidth == width)
+                return true;
+        return false;
+    }
+
+    rtest::CA4PrinterCaps paper;
+    CRKPrintEngine2* engine = nullptr;
+    petest::MemoryDc dc;
+};
+
+TEST_F(RPrintBaseTest, SetupPage_withoutHeaderAndFooterTheBodyIsThePrintableArea)
+{
+    host::SetSetting(L"ReportsPrinterHeader", L"0");
+    host::SetSetting(L"ReportsPrinterFooter", L"no");
+    CPrinted report;
+    ASSERT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), report), 0);
+    EXPECT_EQ(report.BodyTop, 0);
+    EXPECT_EQ(report.BodyBottom, report.PrintableHeight);
+    EXPECT_EQ(engine->MarginLeft, 150);
+    EXPECT_EQ(engine->MarginBottom, 150);
+    EXPECT_STREQ(engine->FaceName, L"Arial");
+    EXPECT_EQ(report.PrintableWidth, engine->PaperWidth - 300);
+    EXPECT_GT(report.PrintableWidth, 1700);
+    const petest::PageRec page = Page(1);
+    EXPECT_TRUE(page.texts.empty());
+    EXPECT_TRUE(page.lines.empty());
+}
+
+TEST_F(RPrintBaseTest, Defaults_titleOnTheLeftAndTheRulesAroundBody)
+{
+    CPrinted report;
+    report.Title = L"Filters";
+    ASSERT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), report), 0);
+    const int header = Height(L"Filters", 160, true);
+    EXPECT_EQ(report.BodyTop, 6 + 6 + 20 + header);
+    const int footer = Height(L"Page 1 of 1", 80, false);
+    EXPECT_EQ(report.BodyBottom, report.PrintableHeight - (3 + 20 + footer));
+
+    const petest::PageRec page = Page(1);
+    const petest::TextRec* title = page.Find(L"Filters");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->font.lfWeight, FW_BOLD);
+    EXPECT_NE(page.Find(L"2026-05-17 14:30"), nullptr);
+    EXPECT_NE(page.Find(L"Page 1 of 1"), nullptr);
+    EXPECT_TRUE(HasLine(page, engine->MapY(0), 6));
+    EXPECT_TRUE(HasLine(page, engine->MapY(report.BodyTop - 20), 6));
+    EXPECT_TRUE(HasLine(page, engine->MapY(report.BodyBottom + 20), 3));
+    EXPECT_FALSE(HasLine(page, engine->MapY(report.PrintableHeight), 0)); // width 0 draws nothing
+    EXPECT_EQ(page.lines.size(), 3u);
+}
+
+TEST_F(RPrintBaseTest, Headers_pageNumbersOfTheFinalDocument)
+{
+    host::SetSetting(L"ReportsPrinterHeaderInfoRight", L"%pc/%pt");
+    host::SetSetting(L"ReportsPrinterMarginsMinimal", L"1");
+    CPrinted report;
+    report.pages = 3;
+    engine->MarginLeft = 77;
+    ASSERT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), report), 0);
+    EXPECT_EQ(engine->GetPageCount(), 3);
+    EXPECT_NE(Page(2).Find(L"2/3"), nullptr);
+    EXPECT_NE(Page(3).Find(L"Page 3 of 3"), nullptr);
+}
+
+TEST_F(RPrintBaseTest, Indents_readUpToTheFirstNonNumber)
+{
+    host::SetSetting(L"ReportsPrinterHeaderIndent", L"10 20");
+    host::SetSetting(L"ReportsPrinterFooterIndent", L" 5 x 7 8");
+    CPrinted report;
+    EXPECT_EQ(report.HeaderIndent[0], 10);
+    EXPECT_EQ(report.HeaderIndent[1], 20);
+    EXPECT_EQ(report.HeaderIndent[2], 0);
+    EXPECT_EQ(report.HeaderIndent[3], 0);
+    EXPECT_EQ(report.FooterIndent[0], 5);
+    EXPECT_EQ(report.FooterIndent[1], 0);
+}
+
+TEST_F(RPrintBaseTest, PrintReport_theFirstFailureEndsTheRun)
+{
+    CPrinted failing;
+    failing.bodyResult = 7;
+    EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), failing), 7);
+    EXPECT_TRUE(Page(1).texts.empty()); // no header, no footer
+
+    CPrinted refused;
+    refused.setupResult = 3;
+    EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), refused), 3);
+    EXPECT_EQ(refused.bodyCalls, 0);
+    EXPECT_EQ(CRPrintBase::PrintReport(nullptr, dc.Get(), dc.Get(), refused), 1);
+}
+
+TEST_F(RPrintBaseTest, Captions_heightAndLinesOnEveryPage)
+{
+    CPrinted report;
+    report.pages = 2;
+    ASSERT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), report), 0);
+    const int line = Height(L"", 110, true);
+    EXPECT_EQ(report.CaptionHeight(engine), 3 * line + 70);
+
+    std::vector<std::wstring> labels;
+    std::vector<std::wstring> values;
+    report.GetCaptionLines(labels, values);
+    report.DrawCaptions(110, engine, 1, 2, labels, values, true, true);
+    const petest::PageRec first = Page(1);
+    const petest::PageRec second = Page(2);
+    EXPECT_NE(first.Find(L"2026-03-01 to 2026-03-31"), nullptr);
+    EXPECT_EQ(first.Find(L"2026-03-01 to 2026-03-31 (continued)"), nullptr);
+    EXPECT_NE(second.Find(L"2026-03-01 to 2026-03-31 (continued)"), nullptr);
+    const petest::TextRec* label = first.Find(L"Period: ");
+    const petest::TextRec* filter = first.Find(L"none");
+    const petest::TextRec* third = first.Find(L"Third: ");
+    const petest::TextRec* value = first.Find(L"value");
+    ASSERT_TRUE(label && filter && third && value);
+    EXPECT_EQ(label->y, engine->MapY(report.BodyTop + 20));
+    EXPECT_NE(label->font.lfWeight, FW_BOLD);
+    EXPECT_EQ(filter->font.lfWeight, FW_BOLD);
+    const int step = 120 * line / 100; // 1.2 lines, exactly
+    EXPECT_EQ(third->y, engine->MapY(report.BodyTop + 20 + 2 * step));
+    EXPECT_EQ(filter->x, value->x); // aligned after the widest label
+    EXPECT_GT(value->x, third->x);
+}
+
+TEST_F(RPrintBaseTest, FilterCaption_onlyWithAFilterOrShowAlways)
+{
+    std::vector<std::wstring> labels;
+    std::vector<std::wstring> values;
+    EXPECT_EQ(CRPrintBase::AddFilterCaption(labels, values, false), 0);
+    EXPECT_TRUE(labels.empty());
+    rtest::CData::Fresh();
+    UseReportFilter(rtest::AddFilter(L"Crew", {}));
+    EXPECT_EQ(CRPrintBase::AddFilterCaption(labels, values, false), 1);
+    EXPECT_EQ(labels, std::vector<std::wstring>{L"Filter: "});
+    EXPECT_EQ(values, std::vector<std::wstring>{L"Crew"});
+}
+
+TEST_F(RPrintBaseTest, DrawFootnote_atTheFootOfEveryPageOfTheLastTable)
+{
+    CPrinted report;
+    ASSERT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), report), 0);
+    report.DrawFootnote(L"note", engine);
+    EXPECT_EQ(Page(1).Find(L"note"), nullptr); // no table laid out yet
+
+    print_table_helper::CTable table(engine);
+    table.AddColumn(1.0);
+    table.ScaleWidths(report.PrintableWidth);
+    table.BeginTable(0, report.BodyTop, report.PrintableWidth, report.BodyBottom, report.BodyTop);
+    for (int i = 0; i < 200; ++i)
+        table.Section(1).AppendRow().Cell(0).SetText(L"row");
+    table.EndTable();
+    const int pages = engine->GetPageCount();
+    ASSERT_GT(pages, 1);
+    host::SetSetting(L"ReportsPrinterFootnoteStretch", L"150");
+    CPrinted stretched;
+    stretched.BodyBottom = report.BodyBottom;
+    stretched.DrawFootnote(L"note", engine);
+    const int line = Height(L"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ", 90, false);
+    const int y = report.BodyBottom - line * 150 / 100 + (line * 150 / 100 - line) / 2;
+    for (int page = 1; page <= pages; ++page) {
+        const petest::TextRec* note = Page(page).Find(L"note");
+        ASSERT_NE(note, nullptr) << page;
+        EXPECT_EQ(note->y, engine->MapY(y));
+    }
+}
+
+} // namespace
