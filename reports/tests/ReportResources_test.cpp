@@ -1,0 +1,71 @@
+// The report plug-in's resources in the viewer's resource library, in the forms the code uses:
+// every string it loads, formats with the arguments the code passes, the page templates with
+// the controls the code names, the period menu and the two pictures.
+#include "CoreTestEnv.h"
+
+#include "QV2ResVReportIds.h"
+#include "fw/Resources.h"
+
+namespace {
+
+size_t Count(const std::wstring& text, const std::wstring& part)
+{
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::wstring::npos; at = text.find(part, at + part.size()))
+        ++n;
+    return n;
+}
+
+using ReportResourcesTest = ReportTest;
+
+TEST_F(ReportResourcesTest, Strings_everyIdentifierHasText)
+{
+    // Each report's name and the description after it.
+    for (UINT id : {40100u, 40200u, 40235u, 40300u, 40400u, 40500u, 40600u}) {
+        EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
+        EXPECT_FALSE(fw::LoadResString(id + 1).empty()) << id + 1;
+    }
+    for (UINT id : {40000u, 40020u, 1220u, 1221u, 1222u, 1223u, 1224u, 1225u, 1240u, 1241u, 9501u, 9511u, 9520u,
+                    10150u, 10151u, 10152u, 10180u, 10181u, 10200u, 10330u, 10500u, 38000u, 38001u, 38002u, 38020u,
+                    40304u, 40305u, 40306u, 40315u, 40316u, 40317u, 40318u, 40319u, 40320u, 40321u, 40322u, 40323u,
+                    40324u, 40330u, 13026u, 13027u, 13030u, 23250u, 23251u, 23252u, 23253u, 23254u, 23255u, 23256u,
+                    23260u})
+        EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
+}
+
+TEST_F(ReportResourcesTest, Formats_placeholdersForTheArgumentsGiven)
+{
+    const std::pair<UINT, size_t> textFormats[] = {{40020, 2}, {10200, 1}, {38001, 2}, {38002, 4}, {13026, 2}};
+    for (const auto& [id, count] : textFormats)
+        EXPECT_EQ(Count(fw::LoadResString(id), L"%s"), count) << id;
+    EXPECT_EQ(Count(fw::LoadResString(1220), L"%d"), 3u);
+    EXPECT_EQ(Count(fw::LoadResString(1225), L"%d"), 1u);
+    // The costs formats build a format: one %d now, then a real number (and the currency).
+    EXPECT_EQ(Count(fw::LoadResString(1240), L"%d"), 1u);
+    EXPECT_EQ(Count(fw::LoadResString(1240), L"%%s"), 1u);
+    EXPECT_EQ(Count(fw::LoadResString(1241), L"%%s"), 0u);
+}
+
+TEST_F(ReportResourcesTest, PagesMenuAndPictures)
+{
+    const HINSTANCE module = fw::ResourceModule();
+    for (UINT id : {IDD_REPORT_PAGE_PERIOD, IDD_REPORT_PAGE_LIST})
+        EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr) << id;
+    HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(IDR_MENU_REPORT_PERIOD));
+    ASSERT_NE(menu, nullptr);
+    HMENU periods = GetSubMenu(menu, 0);
+    for (UINT command : {IDM_PERIOD_PROJECT, IDM_PERIOD_VIEW, IDM_PERIOD_MONTH, IDM_PERIOD_YEAR, IDM_PERIOD_TODAY})
+        EXPECT_NE(GetMenuState(periods, command, MF_BYCOMMAND), static_cast<UINT>(-1)) << command;
+    DestroyMenu(menu);
+    HANDLE bitmap = LoadImageW(module, MAKEINTRESOURCEW(IDB_REPORT_OPTIONS_GROUP), IMAGE_BITMAP, 0, 0, 0);
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 16);
+    DeleteObject(bitmap);
+    HANDLE icon = LoadImageW(module, MAKEINTRESOURCEW(IDI_REPORT_PERIOD), IMAGE_ICON, 16, 16, 0);
+    EXPECT_NE(icon, nullptr);
+    DestroyIcon(static_cast<HICON>(icon));
+}
+
+} // namespace
