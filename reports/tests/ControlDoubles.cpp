@@ -7,8 +7,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 namespace controls {
 namespace {
 
@@ -136,53 +134,6 @@ LRESULT CALLBACK DatePeriodProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
 }
 
-// A number edit keeps its value, minimum and maximum, limiting the value as the library's does.
-template <class T>
-struct NumberState {
-    T value{};
-    T minimum{};
-    T maximum{};
-};
-
-template <class T, UINT Base>
-LRESULT CALLBACK NumberEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    auto* state = reinterpret_cast<NumberState<T>*>(GetWindowLongPtrW(hwnd, 0));
-    switch (msg) {
-    case WM_NCCREATE: {
-        auto* fresh = new NumberState<T>{T{}, static_cast<T>(-2147483647), static_cast<T>(2147483647)};
-        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(fresh));
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-    case WM_NCDESTROY:
-        delete state;
-        SetWindowLongPtrW(hwnd, 0, 0);
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    default:
-        break;
-    }
-    if (state && msg >= Base && msg <= Base + 15) {
-        T* at = reinterpret_cast<T*>(lp);
-        switch (msg - Base) {
-        case 0: // set value
-            state->value = std::min(std::max(*at, state->minimum), state->maximum);
-            return 0;
-        case 1: // get value
-            *at = state->value;
-            return 1;
-        case 2: // set maximum
-            state->maximum = *at;
-            return 1;
-        case 4: // set minimum
-            state->minimum = *at;
-            return 1;
-        default:
-            return 1;
-        }
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
 } // namespace
 
 void Register()
@@ -206,17 +157,6 @@ void Register()
     period.hInstance = GetModuleHandleW(nullptr);
     period.lpszClassName = L"RKCC2DatePeriod";
     RegisterClassW(&period);
-    WNDCLASSW longEdit{};
-    longEdit.style = CS_GLOBALCLASS;
-    longEdit.lpfnWndProc = &NumberEditProc<int, RKCC2M_LONGEDIT_SETVALUE>;
-    longEdit.cbWndExtra = sizeof(LONG_PTR);
-    longEdit.hInstance = GetModuleHandleW(nullptr);
-    longEdit.lpszClassName = L"RKCC2LongEdit";
-    RegisterClassW(&longEdit);
-    WNDCLASSW doubleEdit = longEdit;
-    doubleEdit.lpfnWndProc = &NumberEditProc<double, RKCC2M_DOUBLEEDIT_SETVALUE>;
-    doubleEdit.lpszClassName = L"RKCC2DoubleEdit";
-    RegisterClassW(&doubleEdit);
 }
 
 } // namespace controls

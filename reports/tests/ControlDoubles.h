@@ -1,6 +1,5 @@
 #pragma once
-// Stand-ins for the controls-library classes on the report pages (options tree, date period and
-// the two number edits), registered as global
+// Stand-ins for the two controls-library classes on the report pages, registered as global
 // classes of the test program under their real names so the pages' templates create them: an
 // options tree with a real inner tree control (id 100) that keeps item kinds as images the way
 // the library's does, and a date period that keeps its two dates. Also a small host window that

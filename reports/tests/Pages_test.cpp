@@ -5,7 +5,6 @@
 
 #include "ControlDoubles.h"
 #include "filters/FiltersReport.h"
-#include "pages/NumberEditCtrls.h"
 #include "pages/PeriodBaseDlg.h"
 
 #include "QV2ResVReportIds.h"
@@ -270,28 +269,6 @@ TEST_F(PagesTest, PeriodButton_aDismissedMenuChangesNothing)
          reinterpret_cast<LPARAM>(GetDlgItem(page.Hwnd(), IDC_REPORT_PERIOD_BUTTON)));
     EXPECT_EQ(page.PeriodStart, Day(2, 2));
     EXPECT_EQ(page.PeriodEnd, Day(2, 3));
-}
-
-TEST_F(PagesTest, NumberEdits_valuesAndLimitsThroughPointers)
-{
-    HWND longWindow = CreateWindowExW(0, L"RKCC2LongEdit", L"", WS_CHILD, 0, 0, 50, 12, host.Hwnd(), nullptr, nullptr, nullptr);
-    HWND doubleWindow =
-        CreateWindowExW(0, L"RKCC2DoubleEdit", L"", WS_CHILD, 0, 0, 50, 12, host.Hwnd(), nullptr, nullptr, nullptr);
-    ASSERT_TRUE(longWindow && doubleWindow);
-    CRK2LongEditCtrl whole;
-    whole.Attach(longWindow);
-    whole.SetRange(0, 100);
-    whole.SetValue(250);
-    EXPECT_EQ(whole.GetValue(-1), 100);
-    CRK2DoubleEditCtrl decimal;
-    decimal.Attach(doubleWindow);
-    decimal.SetRange(-1.5, 1.5);
-    decimal.SetValue(-3.25);
-    EXPECT_DOUBLE_EQ(decimal.GetValue(0.0), -1.5);
-    decimal.Detach();
-    EXPECT_DOUBLE_EQ(decimal.GetValue(7.0), 7.0);
-    DestroyWindow(longWindow);
-    DestroyWindow(doubleWindow);
 }
 
 } // namespace
