@@ -1,13 +1,19 @@
-// Entry point of the window-controls library: keeps the module handle for its resources.
+// Entry point of the window-controls library: registers its window classes while it loads and
+// removes them when it is unloaded.
+#include "Library.h"
+
 #include <windows.h>
+#include <commctrl.h>
 
-HINSTANCE gControlsModule = nullptr;
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
-        gControlsModule = instance;
         DisableThreadLibraryCalls(instance);
+        rkcc::RegisterControlClasses();
+    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        // FreeLibrary: the process goes on and must not keep classes whose code is gone. At
+        // process exit (reserved set) the system removes them itself.
+        rkcc::UnregisterControlClasses();
     }
     return TRUE;
 }

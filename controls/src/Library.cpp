@@ -1,0 +1,84 @@
+// Library settings and the registration of the control classes.
+#include "Library.h"
+
+#include "base/CtlWnd.h"
+#include "edit/EditExCtl.h"
+#include "edit/NumberEdits.h"
+#include "edit/TimeEdit.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+
+namespace rkcc {
+
+namespace {
+
+LibrarySettings gSettings;
+
+struct ControlClass {
+    const wchar_t* name;
+    UINT style;
+    WNDPROC proc;
+    bool buttonFaceBrush; // else the stock light-grey brush
+};
+
+constexpr UINT kRedraw = CS_GLOBALCLASS | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW; // 0x400B
+constexpr UINT kPlain = CS_GLOBALCLASS;                                        // 0x4000
+
+// Registration order is part of the interface.
+const ControlClass kClasses[] = {
+    {RKCC2_CLASS_LONGEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKLongEdit>, false},
+    {RKCC2_CLASS_DOUBLEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDoubleEdit>, false},
+    {RKCC2_CLASS_TIMEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKTimeEdit>, false},
+};
+
+bool RegisterControlClass(const ControlClass& c)
+{
+    const HINSTANCE module = ControlsModule();
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(module, c.name, &existing))
+        return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = c.style;
+    wc.lpfnWndProc = c.proc;
+    wc.hInstance = module;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = c.buttonFaceBrush ? reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)
+                                         : static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = c.name;
+    return RegisterClassExW(&wc) != 0;
+}
+
+} // namespace
+
+LibrarySettings& Settings()
+{
+    return gSettings;
+}
+
+void ResetLibrarySettings()
+{
+    gSettings = LibrarySettings{};
+}
+
+bool RegisterControlClasses()
+{
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES | ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    bool all = true;
+    for (const ControlClass& c : kClasses)
+        all = RegisterControlClass(c) && all;
+    return all;
+}
+
+void UnregisterControlClasses()
+{
+    for (const ControlClass& c : kClasses)
+        UnregisterClassW(c.name, ControlsModule());
+    UnregisterEditClasses();
+}
+
+} // namespace rkcc

@@ -1,0 +1,75 @@
+#pragma once
+// Test support: the library's classes registered in the test program, a pinned clock and locale,
+// and a hidden host window that creates controls by class name and records their notifications.
+
+#include "DateTimeEnv.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace testenv {
+
+constexpr unsigned long kEnglishUS = 0x0409; // month/day/year, 12-hour clock, "." decimal point
+constexpr unsigned long kGerman = 0x0407;    // day.month.year, 24-hour clock, "," decimal point
+
+// Sunday 17 May 2026, 14:30.
+datetime::LocalClock FixedNow();
+constexpr unsigned kToday = 2461178; // day number of 17 May 2026
+
+struct Notification {
+    WORD code;
+    int id;
+    HWND from;
+};
+
+// A hidden top-level window holding the controls under test; records WM_COMMAND from children.
+class CTestHost {
+public:
+    CTestHost();
+    ~CTestHost();
+    CTestHost(const CTestHost&) = delete;
+    CTestHost& operator=(const CTestHost&) = delete;
+
+    HWND Hwnd() const { return m_hwnd; }
+    HWND CreateControl(const wchar_t* className, DWORD style = 0, int id = 1000, RECT rect = {0, 0, 200, 24});
+    // A plain edit that takes the focus away from the control under test.
+    HWND FocusSink();
+
+    std::vector<Notification> notifications;
+    int Count(WORD code, int id = -1) const;
+    void Clear() { notifications.clear(); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND m_hwnd = nullptr;
+    HWND m_sink = nullptr;
+};
+
+// Fixture: clock pinned to FixedNow, locale pinned to US English, library settings reset.
+class ControlTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void UseLocale(unsigned long lcid) { datetime::SetLocale(lcid); }
+
+    CTestHost host;
+
+private:
+    unsigned long m_previousLocale = 0;
+};
+
+// Text of a window.
+std::wstring TextOf(HWND hwnd);
+// Types characters into a window as WM_CHAR messages.
+void Type(HWND hwnd, const std::wstring& text);
+void Key(HWND hwnd, UINT vk, bool down = true);
+// Runs the thread's pending messages (posted requests, timers already due).
+void Pump();
+// Inner edit of a single value edit (frame 100, edit 1) or of a period side (frame 100 or 101).
+HWND InnerEdit(HWND control, int frameId = 100);
+
+} // namespace testenv

@@ -1,0 +1,133 @@
+// The typed edit engine: the spin button's repeat, commits, focus and the dialog keys.
+#include "ControlTestEnv.h"
+
+#include "RKComControls2.h"
+
+using namespace testenv;
+
+namespace {
+
+class EditEngineTest : public ControlTest {
+protected:
+    HWND Make(DWORD style = 0)
+    {
+        HWND edit = host.CreateControl(RKCC2_CLASS_LONGEDIT, style, 30);
+        spin = GetDlgItem(GetDlgItem(edit, 100), 2);
+        return edit;
+    }
+    static int Value(HWND edit)
+    {
+        int v = 0;
+        SendMessageW(edit, RKCC2M_LONGEDIT_GETRAWVALUE, 0, reinterpret_cast<LPARAM>(&v));
+        return v;
+    }
+    HWND spin = nullptr;
+};
+
+TEST_F(EditEngineTest, SpinButton_stepsAtThePressThenOnlyOnTheRepeatTimerWhileHovering)
+{
+    HWND edit = Make();
+    SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2)); // upper half: up
+    EXPECT_EQ(Value(edit), 1);
+    SendMessageW(spin, WM_TIMER, 101, 0); // the first delay only switches to the repeat timer
+    EXPECT_EQ(Value(edit), 1);
+    SendMessageW(spin, WM_TIMER, 102, 0);
+    SendMessageW(spin, WM_TIMER, 102, 0);
+    EXPECT_EQ(Value(edit), 3);
+    SendMessageW(spin, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 500)); // off the part: paused
+    SendMessageW(spin, WM_TIMER, 102, 0);
+    EXPECT_EQ(Value(edit), 3);
+    SendMessageW(spin, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 2)); // back: resumed
+    SendMessageW(spin, WM_TIMER, 102, 0);
+    EXPECT_EQ(Value(edit), 4);
+    SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
+    SendMessageW(spin, WM_TIMER, 102, 0);
+    EXPECT_EQ(Value(edit), 4);
+    RECT rc{};
+    GetClientRect(spin, &rc);
+    SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, rc.bottom - 2)); // lower half: down
+    SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(5, rc.bottom - 2));
+    EXPECT_EQ(Value(edit), 3);
+}
+
+TEST_F(EditEngineTest, SpinButton_takesTheFocusForTheEdit)
+{
+    HWND edit = Make();
+    SetFocus(host.FocusSink());
+    SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
+    SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
+    EXPECT_EQ(GetFocus(), InnerEdit(edit));
+}
+
+TEST_F(EditEngineTest, SpinButton_withoutDropDownHasNoZone)
+{
+    Make();
+    RECT rc{};
+    GetClientRect(spin, &rc);
+    EXPECT_EQ(rc.right, 15);
+}
+
+TEST_F(EditEngineTest, Commit_ofAnEmptyAllowEmptyEditWritesAndReportsNothing)
+{
+    HWND edit = Make(RKCC2S_ALLOWEMPTY);
+    SetFocus(InnerEdit(edit));
+    host.Clear();
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(TextOf(InnerEdit(edit)), L"");
+    EXPECT_EQ(host.Count(RKCC2N_CHANGED), 0);
+
+    HWND strict = host.CreateControl(RKCC2_CLASS_LONGEDIT, 0, 31, {0, 30, 200, 54});
+    SetFocus(InnerEdit(strict));
+    host.Clear();
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(TextOf(InnerEdit(strict)), L"0");
+    EXPECT_GE(host.Count(RKCC2N_CHANGED, 31), 1);
+}
+
+TEST_F(EditEngineTest, SingleEdit_leavesTabToTheDialog)
+{
+    HWND edit = Make();
+    const LRESULT code = SendMessageW(InnerEdit(edit), WM_GETDLGCODE, VK_TAB, 0);
+    EXPECT_EQ(code & DLGC_WANTTAB, 0);
+    Type(InnerEdit(edit), L"1\t2\r");
+    EXPECT_EQ(TextOf(InnerEdit(edit)), L"12");
+}
+
+TEST_F(EditEngineTest, FocusAndEnabling_passToTheInnerEdit)
+{
+    HWND edit = Make();
+    SetFocus(edit);
+    EXPECT_EQ(GetFocus(), InnerEdit(edit));
+    EnableWindow(edit, FALSE);
+    EXPECT_FALSE(IsWindowEnabled(InnerEdit(edit)));
+    EXPECT_FALSE(IsWindowEnabled(spin));
+    EnableWindow(edit, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(InnerEdit(edit)));
+}
+
+TEST_F(EditEngineTest, Painting_drawsIntoAMemoryDC)
+{
+    HWND edit = Make();
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 30);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(spin, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SendMessageW(spin, WM_PAINT, 0, 0);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(IsWindow(edit));
+}
+
+TEST_F(EditEngineTest, DestroyingTheHost_takesTheControlsWithIt)
+{
+    CTestHost local;
+    HWND edit = local.CreateControl(RKCC2_CLASS_LONGEDIT, 0, 1);
+    SetFocus(InnerEdit(edit));
+    DestroyWindow(local.Hwnd());
+    EXPECT_FALSE(IsWindow(edit));
+}
+
+} // namespace
