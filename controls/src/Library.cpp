@@ -2,6 +2,8 @@
 #include "Library.h"
 
 #include "base/CtlWnd.h"
+#include "buttons/ArrowButton.h"
+#include "calendar/RKCalendar.h"
 #include "edit/EditExCtl.h"
 #include "edit/NumberEdits.h"
 #include "edit/TimeEdit.h"
@@ -28,6 +30,7 @@ constexpr UINT kPlain = CS_GLOBALCLASS;                                        /
 
 // Registration order is part of the interface.
 const ControlClass kClasses[] = {
+    {RKCC2_CLASS_CALENDAR, kRedraw, &CCtlWnd::OuterWindowProc<CRKCalendar>, true},
     {RKCC2_CLASS_LONGEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKLongEdit>, false},
     {RKCC2_CLASS_DOUBLEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDoubleEdit>, false},
     {RKCC2_CLASS_TIMEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKTimeEdit>, false},
@@ -79,6 +82,7 @@ void UnregisterControlClasses()
     for (const ControlClass& c : kClasses)
         UnregisterClassW(c.name, ControlsModule());
     UnregisterEditClasses();
+    UnregisterArrowButtonClass();
 }
 
 } // namespace rkcc

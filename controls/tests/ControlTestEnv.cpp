@@ -80,14 +80,14 @@ LRESULT CALLBACK CTestHost::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void ControlTest::SetUp()
+ControlTest::ControlTest()
 {
     datetime::SetClock(&FixedNow);
     m_previousLocale = datetime::SetLocale(kEnglishUS);
     rkcc::ResetLibrarySettings();
 }
 
-void ControlTest::TearDown()
+ControlTest::~ControlTest()
 {
     rkcc::ResetLibrarySettings();
     datetime::SetClock(nullptr);

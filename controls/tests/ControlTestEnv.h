@@ -49,11 +49,12 @@ private:
     HWND m_sink = nullptr;
 };
 
-// Fixture: clock pinned to FixedNow, locale pinned to US English, library settings reset.
+// Fixture: clock pinned to FixedNow, locale pinned to US English, library settings reset; from
+// construction on, so that members of derived fixtures see the pinned clock too.
 class ControlTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    ControlTest();
+    ~ControlTest() override;
     void UseLocale(unsigned long lcid) { datetime::SetLocale(lcid); }
 
     CTestHost host;
