@@ -4,8 +4,10 @@
 #include "base/CtlWnd.h"
 #include "buttons/ArrowButton.h"
 #include "calendar/RKCalendar.h"
+#include "edit/DateEdit.h"
 #include "edit/EditExCtl.h"
 #include "edit/NumberEdits.h"
+#include "edit/Periods.h"
 #include "edit/TimeEdit.h"
 
 #include <commctrl.h>
@@ -34,6 +36,9 @@ const ControlClass kClasses[] = {
     {RKCC2_CLASS_LONGEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKLongEdit>, false},
     {RKCC2_CLASS_DOUBLEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDoubleEdit>, false},
     {RKCC2_CLASS_TIMEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKTimeEdit>, false},
+    {RKCC2_CLASS_TIMEPERIOD, kRedraw, &CCtlWnd::OuterWindowProc<CRKTimePeriod>, false},
+    {RKCC2_CLASS_DATEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDateEdit>, false},
+    {RKCC2_CLASS_DATEPERIOD, kRedraw, &CCtlWnd::OuterWindowProc<CRKDatePeriod>, false},
 };
 
 bool RegisterControlClass(const ControlClass& c)

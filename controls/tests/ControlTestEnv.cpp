@@ -27,6 +27,89 @@ const auto* const gRegistration = ::testing::AddGlobalTestEnvironment(new CRegis
 
 } // namespace
 
+namespace {
+
+void PushString(std::vector<WORD>& t, const std::wstring& text)
+{
+    for (wchar_t c : text)
+        t.push_back(static_cast<WORD>(c));
+    t.push_back(0);
+}
+
+void PushDword(std::vector<WORD>& t, DWORD v)
+{
+    t.push_back(LOWORD(v));
+    t.push_back(HIWORD(v));
+}
+
+void AlignDword(std::vector<WORD>& t)
+{
+    if (t.size() % 2)
+        t.push_back(0);
+}
+
+} // namespace
+
+CTestDialog::CTestDialog(HWND parent, const std::vector<DialogItem>& items, DWORD style)
+{
+    std::vector<WORD> t;
+    PushDword(t, style);
+    PushDword(t, 0);
+    t.push_back(static_cast<WORD>(items.size()));
+    for (short v : {short(0), short(0), short(300), short(200)})
+        t.push_back(static_cast<WORD>(v));
+    t.push_back(0); // no menu
+    t.push_back(0); // the dialog class
+    PushString(t, L"test");
+    if (style & DS_SETFONT) {
+        t.push_back(8);
+        PushString(t, L"MS Shell Dlg");
+    }
+    for (const DialogItem& item : items) {
+        AlignDword(t);
+        PushDword(t, item.style | WS_CHILD | WS_VISIBLE);
+        PushDword(t, 0);
+        for (short v : {item.x, item.y, item.cx, item.cy})
+            t.push_back(static_cast<WORD>(v));
+        t.push_back(static_cast<WORD>(item.id));
+        PushString(t, item.className);
+        PushString(t, L"");
+        t.push_back(0); // no creation data
+    }
+    m_hwnd = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(t.data()), parent,
+                                        &CTestDialog::Proc, reinterpret_cast<LPARAM>(this));
+}
+
+CTestDialog::~CTestDialog()
+{
+    if (m_hwnd && IsWindow(m_hwnd))
+        DestroyWindow(m_hwnd);
+}
+
+int CTestDialog::Count(WORD code, int id) const
+{
+    int n = 0;
+    for (const Notification& note : notifications) {
+        if (note.code == code && (id < 0 || note.id == id))
+            ++n;
+    }
+    return n;
+}
+
+INT_PTR CALLBACK CTestDialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<CTestDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (self && msg == WM_COMMAND) {
+        self->notifications.push_back({HIWORD(wp), LOWORD(wp), reinterpret_cast<HWND>(lp)});
+        return TRUE;
+    }
+    return FALSE;
+}
+
 datetime::LocalClock FixedNow()
 {
     return {2026, 5, 17, 14, 30};

@@ -49,6 +49,31 @@ private:
     HWND m_sink = nullptr;
 };
 
+// A modeless dialog built from an in-memory template (class "#32770"), hidden unless the style
+// says WS_VISIBLE; records WM_COMMAND from its controls.
+struct DialogItem {
+    std::wstring className;
+    int id;
+    DWORD style;
+    short x, y, cx, cy; // dialog units
+};
+class CTestDialog {
+public:
+    CTestDialog(HWND parent, const std::vector<DialogItem>& items, DWORD style = WS_POPUP | DS_SETFONT);
+    ~CTestDialog();
+    CTestDialog(const CTestDialog&) = delete;
+    CTestDialog& operator=(const CTestDialog&) = delete;
+
+    HWND Hwnd() const { return m_hwnd; }
+    HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    std::vector<Notification> notifications;
+    int Count(WORD code, int id = -1) const;
+
+private:
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND m_hwnd = nullptr;
+};
+
 // Fixture: clock pinned to FixedNow, locale pinned to US English, library settings reset; from
 // construction on, so that members of derived fixtures see the pinned clock too.
 class ControlTest : public ::testing::Test {

@@ -73,6 +73,8 @@ protected:
     virtual LRESULT OnValueMessage(UINT msg, LPARAM lp) = 0;
     // A drop-down with a bitmap of the library, set by the type before creation (date edits).
     void UseLibraryDropDown(int bitmapId, int zoneWidth);
+    CEditExCtl* StartEdit() const { return m_startEdit; }
+    CEditExCtl* EndEdit() const { return m_endEdit; }
 
     bool m_hasMax = false;
     bool m_hasMin = false;

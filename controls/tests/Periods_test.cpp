@@ -1,0 +1,209 @@
+// The date and time periods: ordering of the two ends, captions and layout, Tab and the calendar.
+#include "ControlTestEnv.h"
+
+#include "RKComControls2.h"
+#include "base/Fonts.h"
+
+#include "TDate.h"
+
+using namespace testenv;
+
+namespace {
+
+int D(unsigned y, unsigned m, unsigned d)
+{
+    return static_cast<int>(TDate::FromYMD(m, y, d));
+}
+
+int Get(HWND h, UINT msg, WPARAM side)
+{
+    int v = -999;
+    SendMessageW(h, msg, side, reinterpret_cast<LPARAM>(&v));
+    return v;
+}
+
+LRESULT Set(HWND h, UINT msg, WPARAM side, int v)
+{
+    return SendMessageW(h, msg, side, reinterpret_cast<LPARAM>(&v));
+}
+
+RECT ChildRect(HWND parent, int id)
+{
+    RECT r{};
+    GetWindowRect(GetDlgItem(parent, id), &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class PeriodTest : public ControlTest {
+protected:
+    HWND DatePeriod(DWORD style = 0) { return host.CreateControl(RKCC2_CLASS_DATEPERIOD, style, 60, {0, 0, 300, 60}); }
+    HWND TimePeriod(DWORD style = 0) { return host.CreateControl(RKCC2_CLASS_TIMEPERIOD, style, 61, {0, 0, 300, 60}); }
+};
+
+TEST_F(PeriodTest, DatePeriod_aStartAfterTheEndPushesTheEnd)
+{
+    HWND period = DatePeriod();
+    Set(period, RKCC2M_DATEPERIOD_SETDATE, 0, D(2026, 1, 1));
+    Set(period, RKCC2M_DATEPERIOD_SETDATE, 1, D(2026, 1, 31));
+    SetFocus(InnerEdit(period, 100));
+    SetWindowTextW(InnerEdit(period, 100), L"3/5/2026");
+    host.Clear();
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETRAWDATE, 1), D(2026, 3, 5));
+    EXPECT_GE(host.Count(RKCC2N_CHANGED, 60), 1);
+    EXPECT_EQ(host.notifications.front().from, period);
+    // An end before the start pulls the start back.
+    Set(period, RKCC2M_DATEPERIOD_SETDATE, 1, D(2026, 2, 1));
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETDATE, 1), D(2026, 2, 1));
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETRAWDATE, 0), D(2026, 2, 1));
+}
+
+TEST_F(PeriodTest, DatePeriod_perSideLimitsAndFlags)
+{
+    HWND period = DatePeriod();
+    Set(period, RKCC2M_DATEPERIOD_SETMIN, 1, D(2026, 5, 1));
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETMIN, 1), D(2026, 5, 1));
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETMIN, 0), 2305814);
+    SendMessageW(period, RKCC2M_DATEPERIOD_SETALLOWEMPTY, 0, 1);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_GETALLOWEMPTY, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_GETALLOWEMPTY, 1, 0), 0);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_ISEMPTY, 0, 0), 1);
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETDATE, 0), 1);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_GETDATE, 0, 0), -1);
+}
+
+TEST_F(PeriodTest, TimePeriod_endAtMidnightIsTheEndOfTheDay)
+{
+    HWND period = TimePeriod();
+    Set(period, RKCC2M_TIMEPERIOD_SETTIME, 1, 0);
+    Set(period, RKCC2M_TIMEPERIOD_SETTIME, 0, 8 * 60);
+    SetFocus(InnerEdit(period, 100));
+    SetWindowTextW(InnerEdit(period, 100), L"5:00 PM");
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 0), 17 * 60);
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 1), 0);
+    Set(period, RKCC2M_TIMEPERIOD_SETTIME, 1, 12 * 60);
+    SetFocus(InnerEdit(period, 101));
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETRAWTIME, 0), 12 * 60); // the end pulled the start back
+}
+
+TEST_F(PeriodTest, TimePeriod_independentKeepsBothAsTyped)
+{
+    HWND period = TimePeriod(RKCC2S_INDEPENDENT);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_TIMEPERIOD_GETINDEPENDENT, 0, 0), 1);
+    Set(period, RKCC2M_TIMEPERIOD_SETTIME, 1, 9 * 60);
+    Set(period, RKCC2M_TIMEPERIOD_SETTIME, 0, 18 * 60);
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 0), 18 * 60);
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 1), 9 * 60);
+    SendMessageW(period, RKCC2M_TIMEPERIOD_SETINDEPENDENT, 0, 0);
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 0), 18 * 60); // committing the start pushes the end
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETRAWTIME, 1), 18 * 60);
+}
+
+TEST_F(PeriodTest, TimePeriod_messageResults)
+{
+    HWND period = TimePeriod();
+    EXPECT_EQ(Set(period, RKCC2M_TIMEPERIOD_SETTIME, 0, -1), -1);
+    EXPECT_EQ(Set(period, RKCC2M_TIMEPERIOD_SETTIME, 0, 30), 0);
+    EXPECT_EQ(Set(period, RKCC2M_TIMEPERIOD_SETSTEP, 1, -30), 1);
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETSTEP, 1), 1410);
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETSTEP, 0), 15);
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETMAX, 0), -1);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_TIMEPERIOD_SETHORIZONTAL, 0, 1), 0);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_TIMEPERIOD_SETHORIZONTAL, 0, 1), 1);
+    HWND dates = host.CreateControl(RKCC2_CLASS_DATEPERIOD, 0, 62, {0, 100, 300, 160});
+    EXPECT_EQ(SendMessageW(dates, RKCC2M_DATEPERIOD_SETHORIZONTAL, 0, 1), 1);
+    EXPECT_EQ(SendMessageW(dates, RKCC2M_DATEPERIOD_SETHORIZONTAL, 0, 1), 1);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_TIMEPERIOD_GETTIME, 0, 0), -1);
+}
+
+TEST_F(PeriodTest, SetLabel_refusesABadSideOrRecord)
+{
+    HWND period = DatePeriod();
+    RKCC2PeriodLabel label{L"from", 0, 0};
+    int side = 2;
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_SETLABEL, reinterpret_cast<WPARAM>(&side),
+                           reinterpret_cast<LPARAM>(&label)),
+              -1);
+    side = 0;
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_SETLABEL, reinterpret_cast<WPARAM>(&side), 0), -1);
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_SETLABEL, 0, reinterpret_cast<LPARAM>(&label)), -1);
+    EXPECT_EQ(ChildRect(period, 100).left, 0); // nothing changed
+    EXPECT_EQ(SendMessageW(period, RKCC2M_DATEPERIOD_SETLABEL, reinterpret_cast<WPARAM>(&side),
+                           reinterpret_cast<LPARAM>(&label)),
+              1);
+    EXPECT_GT(ChildRect(period, 100).left, 0);
+}
+
+TEST_F(PeriodTest, StackedCaptions_alignBothEditsAtTheWiderCaption)
+{
+    HWND period = TimePeriod();
+    RKCC2PeriodLabel from{L"from", 0, 0};
+    RKCC2PeriodLabel until{L"until the very end", 2, 4};
+    int side = 0;
+    SendMessageW(period, RKCC2M_TIMEPERIOD_SETLABEL, reinterpret_cast<WPARAM>(&side), reinterpret_cast<LPARAM>(&from));
+    side = 1;
+    SendMessageW(period, RKCC2M_TIMEPERIOD_SETLABEL, reinterpret_cast<WPARAM>(&side), reinterpret_cast<LPARAM>(&until));
+    const RECT start = ChildRect(period, 100);
+    const RECT end = ChildRect(period, 101);
+    EXPECT_EQ(start.left, end.left);
+    HFONT font = rkcc::FontOf(host.Hwnd());
+    HDC dc = GetDC(period);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE text{};
+    GetTextExtentPoint32W(dc, L"until the very end", 18, &text);
+    SelectObject(dc, old);
+    ReleaseDC(period, dc);
+    const SIZE units = rkcc::DialogBaseUnits(font);
+    EXPECT_EQ(start.left, text.cx + units.cx);
+    EXPECT_EQ(start.top, 0);
+    EXPECT_EQ(end.bottom, 60);
+    EXPECT_EQ(start.bottom - start.top, units.cy * 12 / 8);
+}
+
+TEST_F(PeriodTest, OneRow_withEmptyCaptionsKeepsTwoBaseUnitsBetweenTheEdits)
+{
+    HWND period = DatePeriod();
+    SendMessageW(period, RKCC2M_DATEPERIOD_SETHORIZONTAL, 0, 1);
+    const RECT start = ChildRect(period, 100);
+    const RECT end = ChildRect(period, 101);
+    const SIZE units = rkcc::DialogBaseUnits(rkcc::FontOf(host.Hwnd()));
+    EXPECT_EQ(start.left, 0);
+    EXPECT_EQ(end.left - start.right, 2 * units.cx);
+    EXPECT_EQ(end.right, 300);
+    EXPECT_EQ(start.top, (60 - units.cy * 12 / 8) / 2);
+}
+
+TEST_F(PeriodTest, Tab_movesFromStartToEndThenToTheNextControl)
+{
+    CTestDialog dialog(nullptr, {{L"EDIT", 10, WS_TABSTOP, 0, 0, 50, 12},
+                                 {RKCC2_CLASS_TIMEPERIOD, 11, WS_TABSTOP, 0, 20, 120, 40},
+                                 {L"EDIT", 12, WS_TABSTOP, 0, 70, 50, 12}});
+    HWND period = dialog.Item(11);
+    ASSERT_TRUE(period);
+    HWND start = InnerEdit(period, 100);
+    HWND end = InnerEdit(period, 101);
+    EXPECT_NE(SendMessageW(start, WM_GETDLGCODE, VK_TAB, 0) & DLGC_WANTTAB, 0);
+    SetFocus(period);
+    EXPECT_EQ(GetFocus(), start);
+    SendMessageW(start, WM_CHAR, L'\t', 1);
+    EXPECT_EQ(GetFocus(), end);
+    SendMessageW(end, WM_CHAR, L'\t', 1);
+    EXPECT_EQ(GetFocus(), dialog.Item(12));
+}
+
+TEST_F(PeriodTest, Escape_onAPageClosesTheHostDialog)
+{
+    CTestDialog hostDialog(nullptr, {});
+    CTestDialog page(hostDialog.Hwnd(), {{RKCC2_CLASS_LONGEDIT, 20, WS_TABSTOP, 0, 0, 60, 12}},
+                     WS_CHILD | DS_CONTROL | DS_SETFONT);
+    HWND inner = InnerEdit(page.Item(20));
+    ASSERT_TRUE(inner);
+    Key(inner, VK_ESCAPE);
+    EXPECT_EQ(hostDialog.Count(0, IDCANCEL), 1);
+    EXPECT_EQ(page.Count(0, IDCANCEL), 0);
+}
+
+} // namespace
