@@ -3,6 +3,8 @@
 
 #include "base/CtlWnd.h"
 #include "buttons/ArrowButton.h"
+#include "buttons/ColorPicker.h"
+#include "buttons/Hyperlink.h"
 #include "calendar/RKCalendar.h"
 #include "edit/DateEdit.h"
 #include "edit/EditExCtl.h"
@@ -33,6 +35,8 @@ constexpr UINT kPlain = CS_GLOBALCLASS;                                        /
 // Registration order is part of the interface.
 const ControlClass kClasses[] = {
     {RKCC2_CLASS_CALENDAR, kRedraw, &CCtlWnd::OuterWindowProc<CRKCalendar>, true},
+    {RKCC2_CLASS_COLORPICKER, kPlain, &CCtlWnd::OuterWindowProc<CRKColorPicker>, false},
+    {RKCC2_CLASS_HYPERLINK, kPlain, &CCtlWnd::OuterWindowProc<CRKHyperlink>, false},
     {RKCC2_CLASS_LONGEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKLongEdit>, false},
     {RKCC2_CLASS_DOUBLEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDoubleEdit>, false},
     {RKCC2_CLASS_TIMEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKTimeEdit>, false},

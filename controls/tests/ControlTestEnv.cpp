@@ -110,6 +110,69 @@ INT_PTR CALLBACK CTestDialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return FALSE;
 }
 
+namespace {
+
+std::vector<ModalStage> gStages;
+size_t gStagesRun = 0;
+std::function<bool(HWND)> gIsTheDialog;
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp)
+{
+    if (gIsTheDialog && IsWindowEnabled(hwnd) && gIsTheDialog(hwnd)) {
+        *reinterpret_cast<HWND*>(lp) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+LRESULT CALLBACK DriverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg != WM_APP)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog || gStagesRun >= gStages.size())
+        return 0;
+    gStages[gStagesRun++](dialog);
+    if (gStagesRun < gStages.size())
+        PostMessageW(hwnd, WM_APP, 0, 0);
+    else // never leave the test in the modal loop; ignored once the dialog has ended
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return 0;
+}
+
+HWND Driver()
+{
+    static HWND driver = nullptr;
+    if (!driver) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &DriverProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"RKCC2TestDriver";
+        RegisterClassW(&wc);
+        driver = CreateWindowW(L"RKCC2TestDriver", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    }
+    return driver;
+}
+
+} // namespace
+
+size_t RunWithModal(const std::function<void()>& open, std::vector<ModalStage> stages,
+                    std::function<bool(HWND)> isTheDialog)
+{
+    gStages = std::move(stages);
+    gStagesRun = 0;
+    gIsTheDialog = std::move(isTheDialog);
+    PostMessageW(Driver(), WM_APP, 0, 0);
+    open();
+    const size_t run = gStagesRun;
+    gStages.clear();
+    Pump();
+    gIsTheDialog = nullptr;
+    return run;
+}
+
 datetime::LocalClock FixedNow()
 {
     return {2026, 5, 17, 14, 30};

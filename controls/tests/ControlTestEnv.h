@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,16 @@ private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND m_hwnd = nullptr;
 };
+
+// Runs `open`, which starts a modal dialog, and drives that dialog: each stage runs from a message
+// posted to a helper window, which the dialog's own modal loop dispatches; a stage that runs at
+// all proves that the dialog was still open after the stage before it. Posted messages keep the
+// loop from going idle, so the dialog is never shown (a shown window takes seconds to go away
+// without a window manager). After the last stage the dialog is cancelled if still open.
+// Answers how many stages ran.
+using ModalStage = std::function<void(HWND dialog)>;
+size_t RunWithModal(const std::function<void()>& open, std::vector<ModalStage> stages,
+                    std::function<bool(HWND)> isTheDialog);
 
 // Fixture: clock pinned to FixedNow, locale pinned to US English, library settings reset; from
 // construction on, so that members of derived fixtures see the pinned clock too.

@@ -29,41 +29,14 @@ LRESULT Set(HWND h, UINT msg, int v)
     return SendMessageW(h, msg, 0, reinterpret_cast<LPARAM>(&v));
 }
 
-// Drives the modal drop-down: each stage runs from a message posted to a helper window, which
-// the dialog's own modal loop dispatches; a stage that runs at all proves that the dialog was
-// still open after the stage before it. Posted messages keep the loop from going idle, so the
-// dialog is never shown (a shown window takes seconds to go away without a window manager).
-using Stage = std::function<void(HWND dialog, HWND calendar)>;
-std::vector<Stage> gStages;
-size_t gStagesRun = 0;
-HWND gDriver = nullptr;
-
-BOOL CALLBACK FindCalendarDialog(HWND hwnd, LPARAM lp)
+bool IsCalendarDialog(HWND hwnd)
 {
     wchar_t name[16] = {};
     GetClassNameW(hwnd, name, 16);
-    if (std::wstring(name) == L"#32770" && GetDlgItem(hwnd, 2001)) {
-        *reinterpret_cast<HWND*>(lp) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+    return std::wstring(name) == L"#32770" && GetDlgItem(hwnd, 2001);
 }
 
-LRESULT CALLBACK DriverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg != WM_APP)
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindCalendarDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog || gStagesRun >= gStages.size())
-        return 0;
-    gStages[gStagesRun++](dialog, GetDlgItem(dialog, 2001));
-    if (gStagesRun < gStages.size())
-        PostMessageW(hwnd, WM_APP, 0, 0);
-    else // never leave the test in the modal loop; ignored once the dialog has ended
-        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    return 0;
-}
+using Stage = std::function<void(HWND dialog, HWND calendar)>;
 
 class DateEditTest : public ControlTest {
 protected:
@@ -74,23 +47,10 @@ protected:
     // Opens the drop-down with F5 and runs the stages; answers how many ran while it was open.
     size_t DropDown(HWND inner, std::vector<Stage> stages)
     {
-        if (!gDriver) {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = &DriverProc;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"RKCC2TestDriver";
-            RegisterClassW(&wc);
-            gDriver = CreateWindowW(L"RKCC2TestDriver", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    GetModuleHandleW(nullptr), nullptr);
-        }
-        gStages = std::move(stages);
-        gStagesRun = 0;
-        PostMessageW(gDriver, WM_APP, 0, 0);
-        Key(inner, VK_F5);
-        const size_t run = gStagesRun;
-        gStages.clear();
-        Pump();
-        return run;
+        std::vector<ModalStage> modal;
+        for (Stage& stage : stages)
+            modal.push_back([stage](HWND dialog) { stage(dialog, GetDlgItem(dialog, 2001)); });
+        return RunWithModal([inner] { Key(inner, VK_F5); }, std::move(modal), &IsCalendarDialog);
     }
 };
 
