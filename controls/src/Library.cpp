@@ -6,6 +6,10 @@
 #include "buttons/ColorPicker.h"
 #include "buttons/Hyperlink.h"
 #include "calendar/RKCalendar.h"
+#include "checks/CheckGroup.h"
+#include "checks/CheckListBox.h"
+#include "checks/CheckTree.h"
+#include "checks/OptionsTree.h"
 #include "edit/DateEdit.h"
 #include "edit/EditExCtl.h"
 #include "edit/NumberEdits.h"
@@ -36,11 +40,15 @@ constexpr UINT kPlain = CS_GLOBALCLASS;                                        /
 const ControlClass kClasses[] = {
     {RKCC2_CLASS_CALENDAR, kRedraw, &CCtlWnd::OuterWindowProc<CRKCalendar>, true},
     {RKCC2_CLASS_COLORPICKER, kPlain, &CCtlWnd::OuterWindowProc<CRKColorPicker>, false},
+    {RKCC2_CLASS_CHECKLISTBOX, kPlain, &CCtlWnd::OuterWindowProc<CRKCheckListBox>, false},
+    {RKCC2_CLASS_CHECKTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKCheckTree>, false},
+    {RKCC2_CLASS_OPTIONSTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKOptionsTree>, false},
     {RKCC2_CLASS_HYPERLINK, kPlain, &CCtlWnd::OuterWindowProc<CRKHyperlink>, false},
     {RKCC2_CLASS_LONGEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKLongEdit>, false},
     {RKCC2_CLASS_DOUBLEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDoubleEdit>, false},
     {RKCC2_CLASS_TIMEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKTimeEdit>, false},
     {RKCC2_CLASS_TIMEPERIOD, kRedraw, &CCtlWnd::OuterWindowProc<CRKTimePeriod>, false},
+    {RKCC2_CLASS_CHECKGROUP, kPlain, &CCtlWnd::OuterWindowProc<CRKCheckGroup>, false},
     {RKCC2_CLASS_DATEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDateEdit>, false},
     {RKCC2_CLASS_DATEPERIOD, kRedraw, &CCtlWnd::OuterWindowProc<CRKDatePeriod>, false},
 };
