@@ -11,6 +11,7 @@
 #include "checks/CheckTree.h"
 #include "checks/OptionsTree.h"
 #include "edit/DateEdit.h"
+#include "grid/AssignGrid.h"
 #include "edit/EditExCtl.h"
 #include "edit/NumberEdits.h"
 #include "edit/Periods.h"
@@ -43,6 +44,7 @@ const ControlClass kClasses[] = {
     {RKCC2_CLASS_CHECKLISTBOX, kPlain, &CCtlWnd::OuterWindowProc<CRKCheckListBox>, false},
     {RKCC2_CLASS_CHECKTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKCheckTree>, false},
     {RKCC2_CLASS_OPTIONSTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKOptionsTree>, false},
+    {RKCC2_CLASS_ASSIGNGRID, kRedraw, &CCtlWnd::OuterWindowProc<CRKAssignGrid>, false},
     {RKCC2_CLASS_HYPERLINK, kPlain, &CCtlWnd::OuterWindowProc<CRKHyperlink>, false},
     {RKCC2_CLASS_LONGEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKLongEdit>, false},
     {RKCC2_CLASS_DOUBLEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDoubleEdit>, false},

@@ -50,6 +50,10 @@ protected:
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp);
 
+    // An inner window that must outlive its creator's call (an in-place editor) owns itself: it is
+    // deleted after its WM_NCDESTROY. Call right after creating it with `new`.
+    void SetOwnsItself() { m_ownsItself = true; }
+
     HWND Parent() const { return ::GetParent(m_hwnd); }
     int Id() const { return ::GetDlgCtrlID(m_hwnd); }
     RECT ClientRect() const;
