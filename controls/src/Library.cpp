@@ -12,6 +12,7 @@
 #include "checks/OptionsTree.h"
 #include "edit/DateEdit.h"
 #include "grid/AssignGrid.h"
+#include "tabs/TabCtrl.h"
 #include "edit/EditExCtl.h"
 #include "edit/NumberEdits.h"
 #include "edit/Periods.h"
@@ -53,6 +54,7 @@ const ControlClass kClasses[] = {
     {RKCC2_CLASS_CHECKGROUP, kPlain, &CCtlWnd::OuterWindowProc<CRKCheckGroup>, false},
     {RKCC2_CLASS_DATEEDIT, kRedraw, &CCtlWnd::OuterWindowProc<CRKDateEdit>, false},
     {RKCC2_CLASS_DATEPERIOD, kRedraw, &CCtlWnd::OuterWindowProc<CRKDatePeriod>, false},
+    {RKCC2_CLASS_TABCTRL, kRedraw, &CCtlWnd::OuterWindowProc<CRKTabCtrl>, false},
 };
 
 bool RegisterControlClass(const ControlClass& c)
