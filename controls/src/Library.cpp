@@ -7,6 +7,8 @@
 #include "buttons/Hyperlink.h"
 #include "calendar/RKCalendar.h"
 #include "checks/CheckGroup.h"
+#include "combos/FontComboBox.h"
+#include "combos/PictureComboBox.h"
 #include "checks/CheckListBox.h"
 #include "checks/CheckTree.h"
 #include "checks/OptionsTree.h"
@@ -42,6 +44,8 @@ constexpr UINT kPlain = CS_GLOBALCLASS;                                        /
 const ControlClass kClasses[] = {
     {RKCC2_CLASS_CALENDAR, kRedraw, &CCtlWnd::OuterWindowProc<CRKCalendar>, true},
     {RKCC2_CLASS_COLORPICKER, kPlain, &CCtlWnd::OuterWindowProc<CRKColorPicker>, false},
+    {RKCC2_CLASS_FONTCOMBOBOX, kRedraw, &CCtlWnd::OuterWindowProc<CRKFontComboBox>, false},
+    {RKCC2_CLASS_PICTURECOMBOBOX, kRedraw, &CCtlWnd::OuterWindowProc<CRKPictureComboBox>, false},
     {RKCC2_CLASS_CHECKLISTBOX, kPlain, &CCtlWnd::OuterWindowProc<CRKCheckListBox>, false},
     {RKCC2_CLASS_CHECKTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKCheckTree>, false},
     {RKCC2_CLASS_OPTIONSTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKOptionsTree>, false},

@@ -95,6 +95,12 @@ void CCtlWnd::NotifyParent(WORD code) const
         SendMessageW(parent, WM_COMMAND, MAKEWPARAM(Id(), code), reinterpret_cast<LPARAM>(m_hwnd));
 }
 
+void CCtlWnd::NotifyParentWith(WORD code, HWND from) const
+{
+    if (HWND parent = Parent())
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(Id(), code), reinterpret_cast<LPARAM>(from));
+}
+
 LRESULT CCtlWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     return Default(msg, wp, lp);

@@ -62,6 +62,8 @@ protected:
     bool IsEnabled() const { return ::IsWindowEnabled(m_hwnd) != FALSE; }
     // WM_COMMAND to the parent: code in the high word, own id and handle.
     void NotifyParent(WORD code) const;
+    // The same with another window's handle in lParam (an inner control the host may drive).
+    void NotifyParentWith(WORD code, HWND from) const;
 
 private:
     static LRESULT CALLBACK InnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
