@@ -14,6 +14,7 @@
 #include "checks/OptionsTree.h"
 #include "edit/DateEdit.h"
 #include "grid/AssignGrid.h"
+#include "lists/SortListBox.h"
 #include "tabs/TabCtrl.h"
 #include "edit/EditExCtl.h"
 #include "edit/NumberEdits.h"
@@ -47,6 +48,7 @@ const ControlClass kClasses[] = {
     {RKCC2_CLASS_FONTCOMBOBOX, kRedraw, &CCtlWnd::OuterWindowProc<CRKFontComboBox>, false},
     {RKCC2_CLASS_PICTURECOMBOBOX, kRedraw, &CCtlWnd::OuterWindowProc<CRKPictureComboBox>, false},
     {RKCC2_CLASS_CHECKLISTBOX, kPlain, &CCtlWnd::OuterWindowProc<CRKCheckListBox>, false},
+    {RKCC2_CLASS_SORTLISTBOX, kPlain, &CCtlWnd::OuterWindowProc<CRKSortListBox>, false},
     {RKCC2_CLASS_CHECKTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKCheckTree>, false},
     {RKCC2_CLASS_OPTIONSTREE, kRedraw, &CCtlWnd::OuterWindowProc<CRKOptionsTree>, false},
     {RKCC2_CLASS_ASSIGNGRID, kRedraw, &CCtlWnd::OuterWindowProc<CRKAssignGrid>, false},
@@ -108,6 +110,7 @@ void UnregisterControlClasses()
         UnregisterClassW(c.name, ControlsModule());
     UnregisterEditClasses();
     UnregisterArrowButtonClass();
+    UnregisterSortListClasses();
 }
 
 } // namespace rkcc
