@@ -14,7 +14,8 @@
 //   2147483647 / -2147483648 and decimals 1.7e308 / -1.7e308 = no limit.
 // - RKCC2M_xxx_GETINNERCTRL answers the window handle of the control's inner standard control
 //   (list box, combo box or tree view); hosts send the standard LB_/CB_/TVM_ messages to it. It is
-//   valid while the control exists.
+//   valid while the control exists. The check list, sortable list, font and picture combos and
+//   both trees also pass those standard messages on when they are sent to the control itself.
 
 #include <windows.h>
 

@@ -47,6 +47,22 @@ TEST_F(CheckListTest, AddString_setsTheCheckAndLeavesTheItemDataToTheHost)
     EXPECT_EQ(SendMessageW(ctrl, RKCC2M_CHECKLISTBOX_SETCHECK, 5, 1), -1);
 }
 
+TEST_F(CheckListTest, ListBoxMessages_sentToTheControlReachTheInnerList)
+{
+    HWND ctrl = Make();
+    SendMessageW(ctrl, RKCC2M_CHECKLISTBOX_ADDSTRING, 1, reinterpret_cast<LPARAM>(L"old"));
+    // The viewer fills its resource list this way.
+    SendMessageW(ctrl, LB_RESETCONTENT, 0, 0);
+    const LRESULT index = SendMessageW(ctrl, RKCC2M_CHECKLISTBOX_ADDSTRING, TRUE, reinterpret_cast<LPARAM>(L"Anna"));
+    ASSERT_EQ(index, 0);
+    EXPECT_EQ(SendMessageW(ctrl, LB_SETITEMDATA, 0, 1234), TRUE);
+    SendMessageW(ctrl, LB_SETCURSEL, 0, 0);
+    EXPECT_EQ(SendMessageW(List(ctrl), LB_GETITEMDATA, 0, 0), 1234);
+    EXPECT_EQ(SendMessageW(List(ctrl), LB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(ctrl, LB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(Check(ctrl, 0), 1);
+}
+
 TEST_F(CheckListTest, ClickOnTheText_togglesTheItem)
 {
     HWND ctrl = Make();

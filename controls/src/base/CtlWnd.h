@@ -19,6 +19,11 @@ namespace rkcc {
 // controls statically).
 HINSTANCE ControlsModule();
 
+// The standard message ranges of the inner controls that wrappers pass on.
+inline bool IsListBoxMessage(UINT msg) { return msg >= 0x0180 && msg <= 0x01B3; } // LB_ADDSTRING..LB_MSGMAX
+inline bool IsComboBoxMessage(UINT msg) { return msg >= 0x0140 && msg <= 0x0165; } // CB_GETEDITSEL..CB_MSGMAX
+inline bool IsTreeViewMessage(UINT msg) { return msg >= 0x1100 && msg < 0x1200; }  // TVM_FIRST..
+
 class CCtlWnd {
 public:
     CCtlWnd() = default;

@@ -308,6 +308,9 @@ LRESULT CRKCheckListBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
             m_list.CheckAll(wp == RKCC2_CHECKLISTBOX_SELECTALL);
         return 1;
     default:
+        // Hosts may fill and read the list through this window (item data, selection, reset).
+        if (IsListBoxMessage(msg) && m_list.Hwnd())
+            return SendMessageW(m_list.Hwnd(), msg, wp, lp);
         return Default(msg, wp, lp);
     }
 }

@@ -238,6 +238,8 @@ LRESULT CRKCheckTree::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         return reinterpret_cast<LRESULT>(m_tree.FindChecked(reinterpret_cast<HTREEITEM>(lp)));
     default:
+        if (IsTreeViewMessage(msg) && tree)
+            return SendMessageW(tree, msg, wp, lp);
         return Default(msg, wp, lp);
     }
 }

@@ -221,6 +221,8 @@ LRESULT CRKOptionsTree::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
             return 1;
         return m_tree.SetImage(reinterpret_cast<HTREEITEM>(lp), wp ? 1 : 0) ? 1 : 0;
     default:
+        if (IsTreeViewMessage(msg) && tree)
+            return SendMessageW(tree, msg, wp, lp);
         return Default(msg, wp, lp);
     }
 }

@@ -72,6 +72,8 @@ LRESULT CRKFontComboBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
         MoveWindow(combo, 0, 0, ClientRect().right, m_dropHeight, TRUE);
         return 1;
     default:
+        if (IsComboBoxMessage(msg) && combo)
+            return SendMessageW(combo, msg, wp, lp);
         return Default(msg, wp, lp);
     }
 }

@@ -249,7 +249,11 @@ LRESULT CRKPictureComboBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
     default: {
         bool handled = true;
         const LRESULT result = OnPictureMessage(msg, wp, lp, handled);
-        return handled ? result : Default(msg, wp, lp);
+        if (handled)
+            return result;
+        if (IsComboBoxMessage(msg) && combo)
+            return SendMessageW(combo, msg, wp, lp);
+        return Default(msg, wp, lp);
     }
     }
 }

@@ -407,6 +407,8 @@ LRESULT CRKSortListBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
         SetWindowTextW(m_strip.Hwnd(), lp ? reinterpret_cast<const wchar_t*>(lp) : L"");
         return 1;
     default:
+        if (IsListBoxMessage(msg) && list)
+            return SendMessageW(list, msg, wp, lp);
         return Default(msg, wp, lp);
     }
 }
