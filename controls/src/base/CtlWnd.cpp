@@ -126,8 +126,14 @@ LRESULT CCtlWnd::Dispatch(CCtlWnd* self, HWND hwnd, UINT msg, WPARAM wp, LPARAM 
     try {
         result = self->HandleMessage(msg, wp, lp);
     } catch (...) {
-        // No exception may unwind through the system's dispatcher into the host.
-        result = self->m_subclassed ? DefSubclassProc(hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+        // No exception may unwind through the system's dispatcher into the host. A creation that
+        // failed halfway refuses the window rather than leave it without its parts.
+        if (msg == WM_CREATE)
+            result = -1;
+        else if (msg == WM_NCCREATE)
+            result = FALSE;
+        else
+            result = self->m_subclassed ? DefSubclassProc(hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
     }
     if (msg == WM_NCDESTROY) {
         if (self->m_subclassed)

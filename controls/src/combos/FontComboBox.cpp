@@ -16,13 +16,20 @@ int CALLBACK CFontComboBox::OnFamily(const LOGFONTW* font, const TEXTMETRICW*, D
     auto* self = reinterpret_cast<CFontComboBox*>(context);
     if (!font || (!self->m_all && !(type & TRUETYPE_FONTTYPE)))
         return 1;
-    const LRESULT index = SendMessageW(self->Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
-    if (index >= 0) {
-        self->m_fonts.push_back(std::make_unique<LOGFONTW>(*font));
-        SendMessageW(self->Hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(self->m_fonts.back().get()));
+    // A callback of GDI's enumeration: nothing may unwind through it.
+    try {
+        auto copy = std::make_unique<LOGFONTW>(*font);
+        self->m_fonts.reserve(self->m_fonts.size() + 1);
+        const LRESULT index =
+            SendMessageW(self->Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+        if (index >= 0) {
+            SendMessageW(self->Hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(copy.get()));
+            self->m_fonts.push_back(std::move(copy));
+        }
+        return 1;
+    } catch (...) {
+        return 0; // out of memory: stop the enumeration with what is listed
     }
-    return 1;
 }
 
 int CFontComboBox::Fill(bool all)
