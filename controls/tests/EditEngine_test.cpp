@@ -93,6 +93,23 @@ TEST_F(EditEngineTest, SingleEdit_leavesTabToTheDialog)
     EXPECT_EQ(TextOf(InnerEdit(edit)), L"12");
 }
 
+TEST_F(EditEngineTest, DialogTab_leavesTheEditForTheNextControl)
+{
+    CTestDialog dialog(nullptr, {{L"EDIT", 10, WS_TABSTOP, 0, 0, 50, 12},
+                                 {RKCC2_CLASS_LONGEDIT, 11, WS_TABSTOP, 0, 20, 60, 12},
+                                 {L"EDIT", 12, WS_TABSTOP, 0, 40, 50, 12}});
+    SetFocus(dialog.Item(11));
+    HWND inner = InnerEdit(dialog.Item(11));
+    ASSERT_EQ(GetFocus(), inner);
+    MSG msg{inner, WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(dialog.Hwnd(), &msg));
+    EXPECT_EQ(GetFocus(), dialog.Item(12));
+    SetFocus(dialog.Item(10));
+    msg = {dialog.Item(10), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    IsDialogMessageW(dialog.Hwnd(), &msg);
+    EXPECT_EQ(GetFocus(), inner);
+}
+
 TEST_F(EditEngineTest, FocusAndEnabling_passToTheInnerEdit)
 {
     HWND edit = Make();
