@@ -23,8 +23,6 @@
 
 #include <commctrl.h>
 
-#include <iterator>
-
 namespace rkcc {
 
 namespace {
@@ -96,6 +94,8 @@ void ResetLibrarySettings()
 
 bool RegisterControlClasses()
 {
+    // The C runtime's locale is left alone: it is process-wide and belongs to the host. The
+    // decimal edits read and write the user locale's separator themselves.
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES | ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     bool all = true;
