@@ -61,3 +61,7 @@ struct OptionsTreeItem {
     HTREEITEM parent;
     BOOL flag; // ADDRADIO: select it; ADDCHECK: checked
 };
+
+#ifndef _WIN64
+static_assert(sizeof(OptionsTreeItem) == 12, "32-bit message record");
+#endif

@@ -123,3 +123,7 @@ constexpr UINT RKCC2M_TIMEPERIOD_GETRAWTIME = WM_USER + 812;
 constexpr UINT RKCC2M_TIMEPERIOD_SETHORIZONTAL = WM_USER + 813; // lParam bool; the previous flag
 constexpr UINT RKCC2M_TIMEPERIOD_SETLABEL = WM_USER + 814;
 constexpr UINT RKCC2M_TIMEPERIOD_ISEMPTY = WM_USER + 815;
+
+#ifndef _WIN64
+static_assert(sizeof(RKCC2DropDownButton) == 12 && sizeof(RKCC2PeriodLabel) == 12, "32-bit message records");
+#endif

@@ -99,3 +99,7 @@ struct PictureComboItem {
 constexpr UINT RKCC2M_SORTLISTBOX_GETINNERCTRL = WM_USER + 400; // HWND of the inner list box
 constexpr UINT RKCC2M_SORTLISTBOX_ADDSTRING = WM_USER + 401;    // lParam text; the index
 constexpr UINT RKCC2M_SORTLISTBOX_SETCAPTION = WM_USER + 402;   // lParam text; 1
+
+#ifndef _WIN64
+static_assert(sizeof(AssignGridRow) == 24 && sizeof(PictureComboItem) == 20, "32-bit message records");
+#endif
