@@ -5,13 +5,9 @@
 #include "ProcessObjects.h"
 #include "ViewerUtil.h"
 
-#include <vector>
+#include "RKComControls2.h"
 
-namespace {
-// The check list box's add-string message: wParam the check mark, lParam the text; answers the
-// new item's index.
-constexpr UINT RKCC2M_CHECKLISTBOX_ADDSTRING = WM_USER + 352;
-}
+#include <vector>
 
 std::wstring GetProjectPath()
 {
