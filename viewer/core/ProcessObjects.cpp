@@ -5,6 +5,7 @@
 #include "MainApp.h"
 #include "Plugins.h"
 #include "Settings.h"
+#include "WorkingTimeText.h"
 
 CSelection* gSelection = nullptr;
 CCommandLineInfoEx* gCommandLine = nullptr;
@@ -15,6 +16,15 @@ wqv2_data::CData* gData = nullptr;
 CRKPrintEngine2* gPrintEngine = nullptr;
 CUndoManagerInt* gUndoManager = nullptr;
 wqv2_data::CFilter* gCurrentFilter = nullptr;
+
+namespace {
+
+std::wstring ReadViewerSetting(const wchar_t* key)
+{
+    return GetSetting(key ? key : L"");
+}
+
+} // namespace
 
 // Members are constructed in declaration order and destroyed in reverse.
 struct CProcessObjects::Objects {
@@ -33,10 +43,12 @@ CProcessObjects::CProcessObjects() : m_objects(std::make_unique<Objects>())
     gPlugins = &m_objects->plugins;
     gSettings = &m_objects->settings;
     gSettings->SetApplicationProfile(&gApp->Profile());
+    SetSettingTextReader(&ReadViewerSetting);
 }
 
 CProcessObjects::~CProcessObjects()
 {
+    SetSettingTextReader(nullptr);
     gSettings = nullptr;
     gPlugins = nullptr;
     gApp = nullptr;

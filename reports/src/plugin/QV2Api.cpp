@@ -1,9 +1,18 @@
 // Binding of the host functions by name.
 #include "plugin/QV2Api.h"
 
+#include "common/ReportSettings.h"
+
+#include "WorkingTimeText.h"
+
 CQV2API gQV2API;
 
 namespace {
+
+std::wstring ReadHostSetting(const wchar_t* key)
+{
+    return GetSettingText(key);
+}
 
 template <class Fn>
 bool BindOne(HMODULE host, const char* name, Fn& fn)
@@ -43,5 +52,7 @@ bool CQV2API::Bind()
     if (!all)
         return false;
     m_host = host;
+    // The texts shared with the viewer read their settings through the host from now on.
+    SetSettingTextReader(&ReadHostSetting);
     return true;
 }
