@@ -6,6 +6,23 @@
 
 namespace fw {
 
+namespace {
+
+ModalDialogHook& Hook()
+{
+    static ModalDialogHook hook;
+    return hook;
+}
+
+} // namespace
+
+ModalDialogHook SetModalDialogHook(ModalDialogHook hook)
+{
+    ModalDialogHook previous = std::move(Hook());
+    Hook() = std::move(hook);
+    return previous;
+}
+
 CDialog::CDialog(UINT templateId, HINSTANCE module) : m_template(templateId), m_module(module)
 {
 }
@@ -96,6 +113,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     try {
         // WM_INITDIALOG: TRUE asks the system to give the focus to the first control.
         result = (msg == WM_INITDIALOG) ? (self->OnInit() ? TRUE : FALSE) : self->HandleMessage(msg, wp, lp);
+        if (msg == WM_INITDIALOG && self->m_modal && Hook()) {
+            // A copy: the hook may run nested dialogs, or replace itself, while it runs.
+            const ModalDialogHook hook = Hook();
+            hook(*self);
+        }
     } catch (...) {
         // No exception may unwind through the dialog manager.
         result = FALSE;

@@ -65,6 +65,31 @@ bool DoPreparePrinting(CPrintInfo& info)
     return info.printerDc != nullptr;
 }
 
+bool RunPrintSetup(HWND owner)
+{
+    CApp* app = CApp::Current();
+    if (!app)
+        return false;
+    HGLOBAL devMode = nullptr;
+    HGLOBAL devNames = nullptr;
+    const bool haveDefaults = app->GetPrinterDeviceDefaults(devMode, devNames);
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.hDevMode = haveDefaults ? devMode : nullptr;
+    dialog.hDevNames = haveDefaults ? devNames : nullptr;
+    dialog.Flags = PD_PRINTSETUP | PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE |
+                   PD_NOSELECTION;
+    const bool chosen = Printer().RunPrintDialog(dialog);
+    // The dialog may hand back new settings (or make some where there were none): the
+    // application owns them from now on, even after a cancel.
+    if (dialog.hDevMode != devMode || dialog.hDevNames != devNames) {
+        if (dialog.hDevMode || dialog.hDevNames)
+            app->SetPrinterDeviceDefaults(dialog.hDevMode, dialog.hDevNames);
+    }
+    return chosen;
+}
+
 CPrintJobGuard::CPrintJobGuard(HDC dc, const std::wstring& documentName) : m_dc(dc)
 {
     DOCINFOW doc{};

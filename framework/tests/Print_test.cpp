@@ -162,4 +162,29 @@ TEST(PrintLoop, DoPreparePrinting_dialogFlagsAndTheApplicationsSettings)
     printer.DeletePrinterDC(info.printerDc);
 }
 
+TEST(PrintLoop, RunPrintSetup_setUpOnlyOnTheApplicationsSettings)
+{
+    fwtest::CRecordingPrinter printer;
+    EXPECT_FALSE(fw::RunPrintSetup(nullptr)); // no application, no settings to change
+    EXPECT_EQ(printer.dialogs, 0);
+
+    CTestApp app;
+    EXPECT_TRUE(fw::RunPrintSetup(nullptr));
+    const DWORD wanted = PD_PRINTSETUP | PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE |
+                         PD_NOSELECTION;
+    EXPECT_EQ(printer.dialogFlags, wanted);
+    EXPECT_EQ(printer.dialogOrientation, DMORIENT_PORTRAIT); // the application's settings went in
+    EXPECT_EQ(printer.openDcs, 0);
+    printer.acceptDialog = false;
+    EXPECT_FALSE(fw::RunPrintSetup(nullptr));
+    EXPECT_EQ(printer.dialogs, 2);
+
+    // Without a printer the dialog still comes: the user may set one up there.
+    fwtest::CRecordingPrinter none;
+    none.hasPrinter = false;
+    CTestApp bare;
+    EXPECT_TRUE(fw::RunPrintSetup(nullptr));
+    EXPECT_EQ(none.dialogOrientation, 0);
+}
+
 } // namespace

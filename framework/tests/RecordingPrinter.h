@@ -81,7 +81,8 @@ public:
         }
         if (!acceptDialog)
             return false;
-        dialog.hDC = NewDc();
+        if (dialog.Flags & PD_RETURNDC)
+            dialog.hDC = NewDc();
         if (chooseFrom) {
             dialog.Flags |= PD_PAGENUMS;
             dialog.nFromPage = static_cast<WORD>(chooseFrom);

@@ -5,7 +5,17 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace fw {
+
+class CDialog;
+
+// Called with every modal dialog once its WM_INITDIALOG has run, before the system shows it.
+// Tests drive the dialog from here with messages and end it, so it never appears.
+using ModalDialogHook = std::function<void(CDialog& dialog)>;
+// Replaces the hook (empty: none); returns the previous one.
+ModalDialogHook SetModalDialogHook(ModalDialogHook hook);
 
 class CDialog {
 public:

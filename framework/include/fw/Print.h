@@ -64,6 +64,11 @@ void DefaultPrepareDC(CPrintInfo& info);
 // printer.
 bool DoPreparePrinting(CPrintInfo& info);
 
+// The print set-up dialog (the printer and its settings only: no page range, no print to
+// file, no selection) on the application's printer settings; the settings chosen become the
+// application's, so later printing uses them. false when cancelled or without an application.
+bool RunPrintSetup(HWND owner);
+
 // The print loop: preparation, OnBeginPrinting, the document (only when there are pages),
 // each page (OnPrepareDC, StartPage, OnPrint, EndPage), OnEndPrinting. The document is ended
 // or aborted on every path. false when the job was cancelled or failed.

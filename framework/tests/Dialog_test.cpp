@@ -1,0 +1,92 @@
+// Modal dialogs driven from the modal-dialog hook, before the system would show them.
+#include "FrameworkTestIds.h"
+#include "fw/Dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class CTestDialog : public fw::CDialog {
+public:
+    CTestDialog() : fw::CDialog(IDT_TEST_DIALOG, GetModuleHandleW(nullptr)) {}
+
+    std::wstring text; // in and out
+
+protected:
+    bool OnInit() override
+    {
+        SetDlgItemTextW(Hwnd(), IDT_TEST_EDIT, text.c_str());
+        return true;
+    }
+    void OnOk() override
+    {
+        wchar_t buffer[64] = {};
+        GetDlgItemTextW(Hwnd(), IDT_TEST_EDIT, buffer, 64);
+        text = buffer;
+        End(IDOK);
+    }
+};
+
+class DialogTest : public ::testing::Test {
+protected:
+    void TearDown() override { fw::SetModalDialogHook({}); }
+};
+
+void Click(fw::CDialog& dialog, int id)
+{
+    SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.Item(id)));
+}
+
+TEST_F(DialogTest, ModalHook_seesTheInitialisedDialogBeforeItIsShown)
+{
+    bool visible = true;
+    std::wstring shown;
+    fw::SetModalDialogHook([&](fw::CDialog& dialog) {
+        visible = IsWindowVisible(dialog.Hwnd()) != FALSE;
+        wchar_t buffer[64] = {};
+        GetDlgItemTextW(dialog.Hwnd(), IDT_TEST_EDIT, buffer, 64);
+        shown = buffer;
+        SetDlgItemTextW(dialog.Hwnd(), IDT_TEST_EDIT, L"typed");
+        Click(dialog, IDOK);
+    });
+    CTestDialog dialog;
+    dialog.text = L"given";
+    EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+    EXPECT_FALSE(visible);
+    EXPECT_EQ(shown, L"given");
+    EXPECT_EQ(dialog.text, L"typed");
+    EXPECT_EQ(dialog.Hwnd(), nullptr);
+}
+
+TEST_F(DialogTest, ModalHook_reachesNestedDialogs)
+{
+    std::vector<int> depths;
+    int depth = 0;
+    fw::SetModalDialogHook([&](fw::CDialog& dialog) {
+        depths.push_back(++depth);
+        if (depth == 1) {
+            CTestDialog inner;
+            EXPECT_EQ(inner.RunModal(dialog.Hwnd()), IDCANCEL);
+        }
+        Click(dialog, IDCANCEL);
+        --depth;
+    });
+    CTestDialog outer;
+    EXPECT_EQ(outer.RunModal(nullptr), IDCANCEL);
+    EXPECT_EQ(depths, (std::vector<int>{1, 2}));
+}
+
+TEST_F(DialogTest, ModalHook_notCalledForModelessDialogs)
+{
+    int calls = 0;
+    fw::SetModalDialogHook([&](fw::CDialog&) { ++calls; });
+    CTestDialog dialog;
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    EXPECT_EQ(calls, 0);
+    EXPECT_FALSE(fw::SetModalDialogHook({}) == nullptr);
+}
+
+} // namespace
