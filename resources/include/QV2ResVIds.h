@@ -3,6 +3,8 @@
 // dialog templates. Included by QV2ResV.rc and by the code that loads them; #defines only, so
 // windres and the compiler read it alike.
 
+#include "QV2ResVDialogIds.h"
+
 // ---- Strings: start-up, libraries, files
 #define IDS_TASK_CLIPBOARD_FORMAT 150   // name of the private clipboard format of task records
 #define IDS_PRODUCT_NAME 151
