@@ -5,14 +5,17 @@
 #include "FilterCommands.h"
 #include "FilterMenu.h"
 #include "FrameDialogs.h"
+#include "OptionsDlg.h"
 #include "PendingDialogs.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "ProjectHelpers.h"
 #include "QV2ResVIds.h"
 #include "ReportPrint.h"
+#include "ReportsDlg.h"
 #include "Settings.h"
 #include "TaskClipboard.h"
+#include "ViewSettingsDlg.h"
 #include "ViewSteps.h"
 
 #include <cstdlib>

@@ -41,25 +41,6 @@ public:
     std::wstring value;
 };
 
-// The paged options of a kind: 0 file options, 1 administration, 2 report options.
-class COptionsDlg : public CPendingDialog {
-public:
-    explicit COptionsDlg(int optionKind) : CPendingDialog(L"COptionsDlg"), kind(optionKind) {}
-    int kind;
-};
-
-// The registered reports; after OK "ReportsSelectedReport", "ReportsOutput" and the output
-// settings hold the user's choice.
-class CReportsDlg : public CPendingDialog {
-public:
-    CReportsDlg() : CPendingDialog(L"CReportsDlg") {}
-};
-
-class CViewSettingsDlg : public CPendingDialog {
-public:
-    CViewSettingsDlg() : CPendingDialog(L"CViewSettingsDlg") {}
-};
-
 class CHolidaysDlg : public CPendingDialog {
 public:
     CHolidaysDlg() : CPendingDialog(L"CHolidaysDlg") {}

@@ -2,11 +2,16 @@
 // The fixture of the main-frame tests: the viewer started in a temporary program folder with
 // the resource library, the real print engine, stand-ins for the other libraries and two
 // stand-in plug-ins (QV2BoardView with a board window, QV2R), its frame kept hidden; message
-// boxes, popup menus, the printer and the pending dialogs are recorded.
+// boxes, popup menus, the printer, the pending dialogs and the real modal dialogs (cancelled at
+// once) are recorded.
 
 #include "MainApp.h"
 #include "MainFrame.h"
+#include "OptionsDlg.h"
 #include "PendingDialogs.h"
+#include "ReportsDlg.h"
+#include "ViewSettingsDlg.h"
+#include "fw/Dialog.h"
 #include "fw/PreviewView.h"
 #include "PopupRecorder.h"
 #include "ProcessObjects.h"
@@ -40,6 +45,22 @@ protected:
             dialogs.push_back(dialog.Name());
             return answerDialog ? answerDialog(dialog) : IDCANCEL;
         });
+        // The real dialogs are recorded by their class and cancelled before they would show.
+        fw::SetModalDialogHook([this](fw::CDialog& dialog) {
+            dialogs.push_back(NameOf(dialog));
+            SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+    }
+
+    static std::wstring NameOf(fw::CDialog& dialog)
+    {
+        if (dynamic_cast<CReportsDlg*>(&dialog))
+            return L"CReportsDlg";
+        if (dynamic_cast<COptionsDlg*>(&dialog))
+            return L"COptionsDlg";
+        if (dynamic_cast<CViewSettingsDlg*>(&dialog))
+            return L"CViewSettingsDlg";
+        return L"dialog";
     }
 
     void TearDown() override
@@ -56,6 +77,7 @@ protected:
         }
         m_exited = true;
         SetPendingDialogRunner({});
+        fw::SetModalDialogHook({});
         objects.reset();
         SetCurrentDirectoryW(m_previousFolder.c_str());
     }
