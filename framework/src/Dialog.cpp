@@ -43,6 +43,7 @@ CDialog::~CDialog()
 INT_PTR CDialog::RunModal(HWND owner)
 {
     m_modal = true;
+    m_ended = false;
     const HINSTANCE module = m_module ? m_module : ResourceModule();
     return DialogBoxParamW(module, MAKEINTRESOURCEW(m_template), owner, &CDialog::DialogProc,
                            reinterpret_cast<LPARAM>(this));
@@ -53,6 +54,7 @@ bool CDialog::CreateModeless(HWND parent)
     if (m_hwnd)
         return false;
     m_modal = false;
+    m_ended = false;
     const HINSTANCE module = m_module ? m_module : ResourceModule();
     HWND hwnd = CreateDialogParamW(module, MAKEINTRESOURCEW(m_template), parent, &CDialog::DialogProc,
                                    reinterpret_cast<LPARAM>(this));
@@ -90,6 +92,7 @@ void CDialog::End(INT_PTR result)
 {
     if (!m_hwnd)
         return;
+    m_ended = true;
     if (m_modal)
         EndDialog(m_hwnd, result);
     else

@@ -50,7 +50,9 @@ TEST_F(DialogTest, ModalHook_seesTheInitialisedDialogBeforeItIsShown)
         GetDlgItemTextW(dialog.Hwnd(), IDT_TEST_EDIT, buffer, 64);
         shown = buffer;
         SetDlgItemTextW(dialog.Hwnd(), IDT_TEST_EDIT, L"typed");
+        EXPECT_FALSE(dialog.HasEnded());
         Click(dialog, IDOK);
+        EXPECT_TRUE(dialog.HasEnded());
     });
     CTestDialog dialog;
     dialog.text = L"given";

@@ -37,6 +37,8 @@ bool CReportsDlg::OnInit()
     // The pages ask for the output kind while they load: it is known before they are made.
     m_output = GetIntSetting(L"ReportsOutput", 0);
     OutputToControls();
+    // A kind no button stands for is no kind at all, for the pages as for the buttons.
+    OutputFromControls();
     m_entries.clear();
     if (gPlugins) {
         const std::vector<ReportRegistration>& reports = gPlugins->Reports();

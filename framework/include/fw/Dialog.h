@@ -31,6 +31,8 @@ public:
 
     HWND Hwnd() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    // true once End ran: a modal dialog's window lives on until its run returns.
+    bool HasEnded() const { return m_ended; }
 
 protected:
     // WM_INITDIALOG; true lets the system set the focus.
@@ -53,6 +55,7 @@ private:
     HINSTANCE m_module;
     HWND m_hwnd = nullptr;
     bool m_modal = false;
+    bool m_ended = false;
     bool m_registered = false; // in the application's list of modeless dialogs
 };
 
