@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -61,34 +60,6 @@ TEST_F(DialogTest, ModalHook_seesTheInitialisedDialogBeforeItIsShown)
     EXPECT_EQ(shown, L"given");
     EXPECT_EQ(dialog.text, L"typed");
     EXPECT_EQ(dialog.Hwnd(), nullptr);
-}
-
-TEST_F(DialogTest, ModalHook_reachesNestedDialogs)
-{
-    std::vector<int> depths;
-    int depth = 0;
-    fw::SetModalDialogHook([&](fw::CDialog& dialog) {
-        depths.push_back(++depth);
-        if (depth == 1) {
-            CTestDialog inner;
-            EXPECT_EQ(inner.RunModal(dialog.Hwnd()), IDCANCEL);
-        }
-        Click(dialog, IDCANCEL);
-        --depth;
-    });
-    CTestDialog outer;
-    EXPECT_EQ(outer.RunModal(nullptr), IDCANCEL);
-    EXPECT_EQ(depths, (std::vector<int>{1, 2}));
-}
-
-TEST_F(DialogTest, ModalHook_notCalledForModelessDialogs)
-{
-    int calls = 0;
-    fw::SetModalDialogHook([&](fw::CDialog&) { ++calls; });
-    CTestDialog dialog;
-    ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    EXPECT_EQ(calls, 0);
-    EXPECT_FALSE(fw::SetModalDialogHook({}) == nullptr);
 }
 
 } // namespace

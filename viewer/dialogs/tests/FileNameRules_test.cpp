@@ -1,7 +1,5 @@
 #include "FileNameRules.h"
 
-#include "DialogFixture.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,14 +22,6 @@ TEST(FileNameRules, Build_laterRulesWinAndEmptyReplacementsRemove)
     none.Build(L"\t\t");
     EXPECT_TRUE(none.Empty());
     EXPECT_EQ(none.Apply(L"a b"), L"a b");
-}
-
-using MakeValidFileNameTest = dlgtest::DialogFixture;
-
-TEST_F(MakeValidFileNameTest, UsesTheRulesOfTheResourceLibrary)
-{
-    EXPECT_EQ(MakeValidFileName(L"Plan #3 & 50%+.html"), L"Plan_3__and__50_.html");
-    EXPECT_EQ(MakeValidFileName(L"plain.html"), L"plain.html");
 }
 
 } // namespace

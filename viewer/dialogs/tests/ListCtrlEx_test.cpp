@@ -87,19 +87,11 @@ protected:
     CListCtrlEx list;
 };
 
-TEST_F(ListCtrlExTest, Create_forcesReportViewAndOwnerDrawing)
-{
-    Make(0);
-    const DWORD style = static_cast<DWORD>(GetWindowLongW(list.Hwnd(), GWL_STYLE));
-    EXPECT_EQ(style & LVS_TYPEMASK, static_cast<DWORD>(LVS_REPORT));
-    EXPECT_TRUE(style & LVS_OWNERDRAWFIXED);
-    EXPECT_EQ(CListCtrlEx::PreCreateStyle(LVS_SMALLICON | WS_BORDER),
-              static_cast<DWORD>(LVS_REPORT | LVS_OWNERDRAWFIXED | WS_BORDER));
-}
-
 TEST_F(ListCtrlExTest, DrawItem_aSelectedRowWithoutFocusIsPlainUnlessShownAlways)
 {
     Make(0);
+    EXPECT_EQ(GetWindowLongW(list.Hwnd(), GWL_STYLE) & (LVS_TYPEMASK | LVS_OWNERDRAWFIXED),
+              LVS_REPORT | LVS_OWNERDRAWFIXED); // made in the small-icon view
     AddColumn(0, L"Name", 60);
     AddColumn(1, L"Value", 60);
     AddRow({L"one", L"1"});
@@ -119,21 +111,13 @@ TEST_F(ListCtrlExTest, DrawItem_aSelectedRowWithoutFocusIsPlainUnlessShownAlways
     EXPECT_EQ(shown.Pixel(70, row.top + 1), highlight);
     EXPECT_EQ(shown.Pixel(kWidth - 1, row.top + 1), highlight);
     EXPECT_EQ(shown.Pixel(kWidth - 1, Row(0).top + 1), GetSysColor(COLOR_WINDOW));
-}
 
-TEST_F(ListCtrlExTest, DrawItem_theHighlightStopsAtTheColumnsWithoutClientWidth)
-{
-    Make(LVS_SHOWSELALWAYS);
+    // Without the client-width flag the highlight ends with the last column.
     list.clientWidthSelection = false;
-    AddColumn(0, L"Name", 60);
-    AddColumn(1, L"Value", 60);
-    AddRow({L"one", L"1"});
-    Select(0);
-    CCanvas canvas(kWidth, kHeight, RGB(1, 2, 3));
-    Print(canvas.Dc());
-    const RECT row = Row(0);
-    EXPECT_EQ(canvas.Pixel(row.right - 2, row.top + 1), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_NE(canvas.Pixel(kWidth - 1, row.top + 1), GetSysColor(COLOR_HIGHLIGHT));
+    CCanvas columns(kWidth, kHeight, RGB(1, 2, 3));
+    Print(columns.Dc());
+    EXPECT_EQ(columns.Pixel(row.right - 2, row.top + 1), highlight);
+    EXPECT_NE(columns.Pixel(kWidth - 1, row.top + 1), highlight);
 }
 
 TEST_F(ListCtrlExTest, DrawItem_theTextBackgroundColourFillsPlainRows)
@@ -209,17 +193,22 @@ TEST_F(ListCtrlExTest, AutoSizeColumns_middleToContentsLastToTheHeader)
     EXPECT_EQ(sized, ListView_GetColumnWidth(list.Hwnd(), 1) + 2 * BlankWidth());
     // The last column fills what is left of the header.
     EXPECT_GE(33 + sized + ListView_GetColumnWidth(list.Hwnd(), 2), kWidth - 4);
+
+    // A single column is the last one: sized to the header.
+    CListCtrlEx single;
+    CListCtrlEx::CreateArgs args;
+    args.parent = host.Hwnd();
+    args.rect = {0, 0, 300, 100};
+    ASSERT_TRUE(single.Create(args));
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<wchar_t*>(L"A header wider than ten pixels");
+    column.cx = 10;
+    ListView_InsertColumn(single.Hwnd(), 0, &column);
+    single.AutoSizeColumns();
+    EXPECT_GE(ListView_GetColumnWidth(single.Hwnd(), 0), 100);
 }
 
-TEST_F(ListCtrlExTest, AutoSizeColumns_aSingleColumnIsSizedToTheHeader)
-{
-    Make(0);
-    AddColumn(0, L"A header wider than ten pixels", 10);
-    AddRow({L"x"});
-    list.AutoSizeColumns();
-    EXPECT_GE(ListView_GetColumnWidth(list.Hwnd(), 0), 100);
-    CListCtrlEx unattached;
-    unattached.AutoSizeColumns(); // no window: nothing to do
-}
+
 
 } // namespace

@@ -27,26 +27,20 @@ protected:
     CStaticColor swatch;
 };
 
-TEST_F(StaticColorTest, Paint_aFramedRedSwatchByDefault)
+TEST_F(StaticColorTest, Paint_aFramedRedSwatchUntilColoursAreSet)
 {
     CCanvas canvas(40, 20, RGB(1, 2, 3));
     Print(canvas.Dc());
     EXPECT_EQ(canvas.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(canvas.Pixel(39, 19), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(canvas.Pixel(20, 10), RGB(255, 0, 0));
     EXPECT_EQ(canvas.Count({1, 1, 39, 19}, RGB(255, 0, 0)), 38 * 18);
-}
 
-TEST_F(StaticColorTest, SetColors_paintInTheNewColoursAtOnce)
-{
-    ValidateRect(control, nullptr);
     swatch.SetFillColor(RGB(0, 0, 255));
     swatch.SetFrameColor(RGB(0, 128, 0));
-    EXPECT_EQ(swatch.FillColor(), RGB(0, 0, 255));
-    CCanvas canvas(40, 20, RGB(1, 2, 3));
-    Print(canvas.Dc());
-    EXPECT_EQ(canvas.Pixel(0, 10), RGB(0, 128, 0));
-    EXPECT_EQ(canvas.Pixel(20, 10), RGB(0, 0, 255));
+    CCanvas changed(40, 20, RGB(1, 2, 3));
+    Print(changed.Dc());
+    EXPECT_EQ(changed.Pixel(0, 10), RGB(0, 128, 0));
+    EXPECT_EQ(changed.Pixel(20, 10), RGB(0, 0, 255));
 }
 
 TEST_F(StaticColorTest, Paint_theCaptionOverTheSwatch)
@@ -61,15 +55,11 @@ TEST_F(StaticColorTest, Paint_theCaptionOverTheSwatch)
     EXPECT_EQ(canvas.Count({1, 1, 39, 19}, RGB(1, 2, 3)), 0);
 }
 
-TEST_F(StaticColorTest, EraseBackground_leavesTheDcAlone)
+TEST_F(StaticColorTest, EraseBackground_leavesTheDcAloneAndDestroyLetsGo)
 {
     CCanvas canvas(40, 20, RGB(1, 2, 3));
     EXPECT_EQ(SendMessageW(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc()), 0), TRUE);
     EXPECT_EQ(canvas.Pixel(20, 10), RGB(1, 2, 3));
-}
-
-TEST_F(StaticColorTest, Destroy_theSwatchLetsGoOfTheWindow)
-{
     DestroyWindow(control);
     EXPECT_EQ(swatch.Hwnd(), nullptr);
     swatch.SetFillColor(RGB(1, 1, 1)); // no window: only remembered

@@ -95,12 +95,4 @@ TEST_F(StaticSeparatorTest, Paint_aCaptionWiderThanTheControlDrawsNoLine)
     EXPECT_EQ(canvas->Count({0, 10, 40, 12}, shadow) + canvas->Count({0, 10, 40, 12}, light), 0);
 }
 
-TEST_F(StaticSeparatorTest, Paint_withoutTextTheLineLeavesTheIndent)
-{
-    Make(L"", SS_LEFT, 100, 20);
-    EXPECT_EQ(canvas->Pixel(5, 10), kPaper);
-    EXPECT_EQ(canvas->Pixel(10, 10), shadow);
-    EXPECT_EQ(canvas->Pixel(99, 11), light);
-}
-
 } // namespace

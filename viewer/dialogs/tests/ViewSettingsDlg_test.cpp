@@ -142,6 +142,15 @@ TEST_F(ViewSettingsDlgTest, Ok_answersOkOnlyWhenAPageChangedSomething)
 
     SetSetting(L"StubPage.P1.Unchanged", L"0");
     EXPECT_EQ(Run([&](CViewSettingsDlg& dialog) { Click(dialog, IDOK); }), IDOK);
+
+    // Without pages: the no-page text, and nothing changed.
+    SetSetting(L"StubPages.ViewPages", L"");
+    EXPECT_EQ(Run([&](CViewSettingsDlg& dialog) {
+                  EXPECT_EQ(TreeView_GetCount(Tree(dialog)), 0u);
+                  EXPECT_TRUE(HasVisibleStyle(dialog.Item(IDC_NO_PAGE)));
+                  Click(dialog, IDOK);
+              }),
+              IDCANCEL);
 }
 
 TEST_F(ViewSettingsDlgTest, Ok_aRefusingPageIsShownAndNothingApplied)
@@ -173,16 +182,6 @@ TEST_F(ViewSettingsDlgTest, Init_excludedAndFailedPagesAreLeftOut)
     EXPECT_EQ(std::vector<std::wstring>(refused.begin() + 1, refused.end()),
               (std::vector<std::wstring>{L"added 2", L"destroyed"}));
     EXPECT_EQ(PageLog(L"P3")[1], L"added 0");
-}
-
-TEST_F(ViewSettingsDlgTest, Init_withoutPagesShowsTheNoPageTextAndCancels)
-{
-    EXPECT_EQ(Run([&](CViewSettingsDlg& dialog) {
-                  EXPECT_EQ(TreeView_GetCount(Tree(dialog)), 0u);
-                  EXPECT_TRUE(HasVisibleStyle(dialog.Item(IDC_NO_PAGE)));
-                  Click(dialog, IDOK);
-              }),
-              IDCANCEL);
 }
 
 } // namespace
