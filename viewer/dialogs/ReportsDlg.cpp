@@ -41,7 +41,8 @@ bool CReportsDlg::OnInit()
     OutputFromControls();
     m_entries.clear();
     if (gPlugins) {
-        const std::vector<ReportRegistration>& reports = gPlugins->Reports();
+        // A copy: a page's creation must not see the registration list change under it.
+        const std::vector<ReportRegistration> reports = gPlugins->Reports();
         for (size_t i = 0; i < reports.size(); ++i) {
             const ReportCreatePageFn create = reports[i].CreatePage;
             if (!create)
