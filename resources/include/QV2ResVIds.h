@@ -134,3 +134,6 @@
 #define IDM_EDIT_COPY 57634
 #define IDM_HELP_ABOUT 57664
 #define IDM_APP_EXIT 57665
+
+// ---- Dialogs on project data (filters, time bar, schedule format, calendars, holidays, ...)
+#include "QV2ResVDialog2Ids.h"

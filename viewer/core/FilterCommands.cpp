@@ -6,6 +6,7 @@
 #include "ListedTasks.h"
 #include "MainApp.h"
 #include "MainFrame.h"
+#include "FilterDlg.h"
 #include "PendingDialogs.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
@@ -23,6 +24,15 @@ namespace {
 HWND MainWindow()
 {
     return gApp && gApp->Frame() ? gApp->Frame()->Hwnd() : nullptr;
+}
+
+// The owner of the runners' dialogs and questions: the window the user works in, which is the
+// filters dialog when they run from there. A modal box enables its owner again when it closes;
+// owned by the main window, it would leave the main window usable under the filters dialog.
+HWND DialogOwner()
+{
+    HWND active = GetActiveWindow();
+    return active && IsWindowEnabled(active) ? active : MainWindow();
 }
 
 std::wstring Text(const wchar_t* text)
@@ -127,7 +137,7 @@ wqv2_data::CFilter* NewFilterWithDialog(wqv2_data::CFilter* source)
         FillDialog(dialog, source);
         dialog.name += fw::LoadResString(IDS_COPY_SUFFIX);
     }
-    if (dialog.RunModal(MainWindow()) != IDOK || !gData || !gData->Filters)
+    if (dialog.RunModal(DialogOwner()) != IDOK || !gData || !gData->Filters)
         return nullptr;
     if (gData->BeginTransaction(L"") != wqv2_data::kOk)
         return nullptr;
@@ -152,7 +162,7 @@ bool EditFilterWithDialog(wqv2_data::CFilter* filter)
         return false;
     CFilterDlg dialog(filter);
     FillDialog(dialog, filter);
-    if (dialog.RunModal(MainWindow()) != IDOK)
+    if (dialog.RunModal(DialogOwner()) != IDOK)
         return false;
     if (gData->BeginTransaction(L"") != wqv2_data::kOk)
         return false;
@@ -169,7 +179,7 @@ bool DeleteFilterWithConfirm(wqv2_data::CFilter* filter)
     if (!filter || !gData || !gData->Filters || !gData->Filters->Contains(filter))
         return true;
     const std::wstring question = msgfmt::Format(fw::LoadResString(IDS_MSG_DELETE_FILTER), {Text(filter->Name)});
-    if (fw::ShowMessage(MainWindow(), question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+    if (fw::ShowMessage(DialogOwner(), question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return false;
     if (gData->BeginTransaction(L"") != wqv2_data::kOk)
         return false;

@@ -1,7 +1,11 @@
 // Dialog runners of the main frame.
 #include "FrameDialogs.h"
 
+#include "CalendarsDlg.h"
 #include "CurrentFilter.h"
+#include "DateSelectorDlg.h"
+#include "FiltersDlg.h"
+#include "FreezeDlg.h"
 #include "HostApi.h"
 #include "MainApp.h"
 #include "MainFrame.h"
@@ -9,8 +13,11 @@
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
+#include "ScheduleFormatDlg.h"
+#include "SettingDlg.h"
 #include "Settings.h"
 #include "TDateTime.h"
+#include "TimeBarDlg.h"
 #include "fw/MessageBox.h"
 
 #include <cstdlib>

@@ -7,6 +7,7 @@
 #include "FrameDialogs.h"
 #include "OptionsDlg.h"
 #include "PendingDialogs.h"
+#include "ScalePresets.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "ProjectHelpers.h"

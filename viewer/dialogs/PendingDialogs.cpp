@@ -28,12 +28,3 @@ PendingDialogRunner SetPendingDialogRunner(PendingDialogRunner runner)
     Runner() = std::move(runner);
     return previous;
 }
-
-void UpdateScaleMenu(fw::CCommandState& state)
-{
-    state.Enable(false);
-}
-
-void ApplyScaleCommand(UINT)
-{
-}

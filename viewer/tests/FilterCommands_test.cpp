@@ -3,6 +3,7 @@
 #include "CoreFixture.h"
 #include "CurrentFilter.h"
 #include "DataChange.h"
+#include "FilterDlg.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
 
@@ -15,17 +16,22 @@ protected:
     // The filter dialog answers OK with these texts.
     void AcceptFilterDialog(const std::wstring& name)
     {
-        AnswerDialogs([this, name](CPendingDialog& dialog) {
-            auto& filter = dynamic_cast<CFilterDlg&>(dialog);
-            seenName = filter.name;
-            filter.name = name;
-            filter.taskName = L"paint";
+        AnswerModal<CFilterDlg>(L"CFilterDlg", [this, name](CFilterDlg& dialog) {
+            seenName = ItemText(dialog, IDC_FILTER_NAME);
+            SetDlgItemTextW(dialog.Hwnd(), IDC_FILTER_NAME, name.c_str());
+            SetDlgItemTextW(dialog.Hwnd(), IDC_FILTER_TASK_NAME, L"paint");
             return IDOK;
         });
     }
     void CancelDialogs()
     {
-        AnswerDialogs([](CPendingDialog&) { return IDCANCEL; });
+        AnswerModal<CFilterDlg>(L"CFilterDlg", [](CFilterDlg&) { return IDCANCEL; });
+    }
+    static std::wstring ItemText(CFilterDlg& dialog, int id)
+    {
+        wchar_t text[256] = {};
+        GetDlgItemTextW(dialog.Hwnd(), id, text, 256);
+        return text;
     }
     std::vector<std::wstring> Broadcasts() { return qvtest::LogLinesOf(L"Watcher:On"); }
 
@@ -121,10 +127,9 @@ TEST_F(FilterCommandsTest, NewFilter_aCopyGetsTheSuffixAndTheSourceValues)
 {
     wqv2_data::CFilter* source = data.filters.Add(L"Team");
     source->SetTaskNote(L"urgent");
-    AnswerDialogs([this](CPendingDialog& dialog) {
-        auto& filter = dynamic_cast<CFilterDlg&>(dialog);
-        seenName = filter.name;
-        EXPECT_EQ(filter.taskNote, L"urgent");
+    AnswerModal<CFilterDlg>(L"CFilterDlg", [this](CFilterDlg& dialog) {
+        seenName = ItemText(dialog, IDC_FILTER_NAME);
+        EXPECT_EQ(ItemText(dialog, IDC_FILTER_TASK_NOTE), L"urgent");
         return IDOK;
     });
     wqv2_data::CFilter* copy = NewFilterWithDialog(source);

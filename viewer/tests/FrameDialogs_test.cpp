@@ -1,7 +1,14 @@
 #include "FrameDialogs.h"
 
 #include "CoreFixture.h"
+#include "DateSelectorDlg.h"
+#include "FreezeDlg.h"
 #include "HostApi.h"
+#include "QV2ResVIds.h"
+#include "RKComControls2.h"
+#include "ScheduleFormatDlg.h"
+#include "SettingDlg.h"
+#include "TimeBarDlg.h"
 #include "Settings.h"
 
 namespace {
@@ -21,15 +28,16 @@ TEST_F(FrameDialogsTest, TimeBar_equalTimesBecomeTheWholeDay)
     data.settings.TimeStart = 1440 + 60; // held beyond a day: shown reduced
     data.settings.Scale[0] = 2;
     data.settings.Scale[1] = 5;
-    AnswerDialogs([](CPendingDialog& dialog) {
-        auto& timeBar = dynamic_cast<CTimeBarDlg&>(dialog);
+    AnswerModal<CTimeBarDlg>(L"CTimeBarDlg", [](CTimeBarDlg& timeBar) {
         EXPECT_EQ(timeBar.timeStart, 60);
         EXPECT_EQ(timeBar.scaleUnit, 2);
         EXPECT_EQ(timeBar.scaleCount, 5);
-        timeBar.timeStart = 8 * 60;
-        timeBar.timeEnd = 8 * 60;
-        timeBar.visibleWeekdays[6] = false;
-        timeBar.dateEnd = TDate::FromYMD(2, 2026, 28);
+        int eight = 8 * 60;
+        SendMessageW(timeBar.Item(IDC_TIMEBAR_TIMES), RKCC2M_TIMEPERIOD_SETTIME, 1, reinterpret_cast<LPARAM>(&eight));
+        SendMessageW(timeBar.Item(IDC_TIMEBAR_TIMES), RKCC2M_TIMEPERIOD_SETTIME, 0, reinterpret_cast<LPARAM>(&eight));
+        SendMessageW(timeBar.Item(IDC_TIMEBAR_WEEKDAYS), RKCC2M_CHECKGROUP_SETCHECK, 6, 0);
+        int end = static_cast<int>(TDate::FromYMD(2, 2026, 28));
+        SendMessageW(timeBar.Item(IDC_TIMEBAR_DATES), RKCC2M_DATEPERIOD_SETDATE, 1, reinterpret_cast<LPARAM>(&end));
         return IDOK;
     });
     ShowTimeBarDlg();
@@ -45,8 +53,9 @@ TEST_F(FrameDialogsTest, TimeBar_equalTimesBecomeTheWholeDay)
 TEST_F(FrameDialogsTest, TimeBar_aRefusedMarkLeavesTheSettings)
 {
     data.settings.markResult = wqv2_data::kErrTransaction;
-    AnswerDialogs([](CPendingDialog& dialog) {
-        dynamic_cast<CTimeBarDlg&>(dialog).timeStart = 600;
+    AnswerModal<CTimeBarDlg>(L"CTimeBarDlg", [](CTimeBarDlg& timeBar) {
+        int ten = 600;
+        SendMessageW(timeBar.Item(IDC_TIMEBAR_TIMES), RKCC2M_TIMEPERIOD_SETTIME, 0, reinterpret_cast<LPARAM>(&ten));
         return IDOK;
     });
     ShowTimeBarDlg();
@@ -54,7 +63,7 @@ TEST_F(FrameDialogsTest, TimeBar_aRefusedMarkLeavesTheSettings)
     EXPECT_EQ(data.commits, 0);
     EXPECT_EQ(data.rollbacks, 1);
     // Cancel begins nothing.
-    AnswerDialogs([](CPendingDialog&) { return IDCANCEL; });
+    AnswerModal<CTimeBarDlg>(L"CTimeBarDlg", [](CTimeBarDlg&) { return IDCANCEL; });
     ShowTimeBarDlg();
     EXPECT_EQ(data.begins, 1);
 }
@@ -71,10 +80,10 @@ TEST_F(FrameDialogsTest, Freeze_toggleNegatesAndZeroAsksForACount)
     EXPECT_EQ(data.settings.FreezeResources, -5);
 
     data.settings.FreezeResources = 0;
-    AnswerDialogs([](CPendingDialog& dialog) {
-        auto& freeze = dynamic_cast<CFreezeDlg&>(dialog);
+    AnswerModal<CFreezeDlg>(L"CFreezeDlg", [](CFreezeDlg& freeze) {
         EXPECT_EQ(freeze.count, 0);
-        freeze.count = 3;
+        int three = 3;
+        SendMessageW(freeze.Item(IDC_FREEZE_COUNT), RKCC2M_LONGEDIT_SETVALUE, 0, reinterpret_cast<LPARAM>(&three));
         return IDOK;
     });
     ToggleFreezeResources();
@@ -85,8 +94,8 @@ TEST_F(FrameDialogsTest, Freeze_toggleNegatesAndZeroAsksForACount)
 TEST_F(FrameDialogsTest, FreezeResource_hostCommandRunsTheDialogWithItsValue)
 {
     int asked = -1;
-    AnswerDialogs([&](CPendingDialog& dialog) {
-        asked = dynamic_cast<CFreezeDlg&>(dialog).count;
+    AnswerModal<CFreezeDlg>(L"CFreezeDlg", [&](CFreezeDlg& freeze) {
+        asked = freeze.count;
         return IDCANCEL;
     });
     int count = 4;
@@ -99,8 +108,8 @@ TEST_F(FrameDialogsTest, FreezeResource_hostCommandRunsTheDialogWithItsValue)
 
 TEST_F(FrameDialogsTest, GotoDate_outsideTheProjectPeriodWarns)
 {
-    AnswerDialogs([](CPendingDialog& dialog) {
-        dynamic_cast<CDateSelectorDlg&>(dialog).day = TDate::FromYMD(3, 2026, 1);
+    AnswerModal<CDateSelectorDlg>(L"CDateSelectorDlg", [](CDateSelectorDlg& selector) {
+        SendMessageW(selector.Item(IDC_DATE_SELECTOR_CALENDAR), RKCC2M_CALENDAR_SETDATE, 0, TDate::FromYMD(3, 2026, 1));
         return IDOK;
     });
     ShowGotoDateDlg();
@@ -112,8 +121,8 @@ TEST_F(FrameDialogsTest, GotoDate_outsideTheProjectPeriodWarns)
     ShowGotoDateDlg();
     EXPECT_EQ(messages.messages.size(), 1u);
     SetBoolSetting(L"DlgGotoDateWarningOutOfRange", true);
-    AnswerDialogs([](CPendingDialog& dialog) {
-        dynamic_cast<CDateSelectorDlg&>(dialog).day = TDate::FromYMD(1, 2026, 31);
+    AnswerModal<CDateSelectorDlg>(L"CDateSelectorDlg", [](CDateSelectorDlg& selector) {
+        SendMessageW(selector.Item(IDC_DATE_SELECTOR_CALENDAR), RKCC2M_CALENDAR_SETDATE, 0, TDate::FromYMD(1, 2026, 31));
         return IDOK;
     });
     ShowGotoDateDlg();
@@ -123,12 +132,11 @@ TEST_F(FrameDialogsTest, GotoDate_outsideTheProjectPeriodWarns)
 TEST_F(FrameDialogsTest, ScheduleFormat_writesBackInsideATransaction)
 {
     data.settings.WeekdayColors[2] = 0x123456;
-    AnswerDialogs([](CPendingDialog& dialog) {
-        auto& format = dynamic_cast<CScheduleFormatDlg&>(dialog);
+    AnswerModal<CScheduleFormatDlg>(L"CScheduleFormatDlg", [](CScheduleFormatDlg& format) {
         EXPECT_EQ(format.weekdayColors[2], 0x123456u);
-        format.holidayColor = 0x0000FF;
-        format.gridlinesVertical = false;
-        format.taskTextOrientation = 4;
+        SendMessageW(format.Item(IDC_FORMAT_HOLIDAY_COLOR), RKCC2M_COLORPICKER_SETCOLOR, 0, 0x0000FF);
+        CheckDlgButton(format.Hwnd(), IDC_FORMAT_GRID_VERTICAL, BST_UNCHECKED);
+        SendMessageW(format.Item(IDC_FORMAT_TEXT_ORIENTATION), CB_SETCURSEL, 4, 0);
         return IDOK;
     });
     const wqv2_data::Color monthsOdd = data.settings.MonthsOdd;
@@ -149,10 +157,9 @@ TEST_F(FrameDialogsTest, Calendar_nullShowsNothing)
 
 TEST_F(FrameDialogsTest, Setting_storedAndThePluginsTold)
 {
-    AnswerDialogs([](CPendingDialog& dialog) {
-        auto& setting = dynamic_cast<CSettingDlg&>(dialog);
-        setting.key = L"ViewZoom";
-        setting.value = L"150";
+    AnswerModal<CSettingDlg>(L"CSettingDlg", [](CSettingDlg& setting) {
+        SetDlgItemTextW(setting.Hwnd(), IDC_SETTING_NAME, L"ViewZoom");
+        SetDlgItemTextW(setting.Hwnd(), IDC_SETTING_VALUE, L"150");
         return IDOK;
     });
     ShowSettingDlg();

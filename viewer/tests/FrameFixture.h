@@ -7,9 +7,17 @@
 
 #include "MainApp.h"
 #include "MainFrame.h"
+#include "CalendarsDlg.h"
+#include "DateSelectorDlg.h"
+#include "FilterDlg.h"
+#include "FiltersDlg.h"
+#include "FreezeDlg.h"
 #include "OptionsDlg.h"
 #include "PendingDialogs.h"
 #include "ReportsDlg.h"
+#include "ScheduleFormatDlg.h"
+#include "SettingDlg.h"
+#include "TimeBarDlg.h"
 #include "ViewSettingsDlg.h"
 #include "fw/Dialog.h"
 #include "fw/PreviewView.h"
@@ -60,6 +68,22 @@ protected:
             return L"COptionsDlg";
         if (dynamic_cast<CViewSettingsDlg*>(&dialog))
             return L"CViewSettingsDlg";
+        if (dynamic_cast<CCalendarsDlg*>(&dialog))
+            return L"CCalendarsDlg";
+        if (dynamic_cast<CDateSelectorDlg*>(&dialog))
+            return L"CDateSelectorDlg";
+        if (dynamic_cast<CFiltersDlg*>(&dialog))
+            return L"CFiltersDlg";
+        if (dynamic_cast<CFilterDlg*>(&dialog))
+            return L"CFilterDlg";
+        if (dynamic_cast<CFreezeDlg*>(&dialog))
+            return L"CFreezeDlg";
+        if (dynamic_cast<CTimeBarDlg*>(&dialog))
+            return L"CTimeBarDlg";
+        if (dynamic_cast<CSettingDlg*>(&dialog))
+            return L"CSettingDlg";
+        if (dynamic_cast<CScheduleFormatDlg*>(&dialog))
+            return L"CScheduleFormatDlg";
         return L"dialog";
     }
 

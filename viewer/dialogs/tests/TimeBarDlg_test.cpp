@@ -1,0 +1,230 @@
+#include "TimeBarDlg.h"
+
+#include "DateTimeEnv.h"
+#include "FrameDialogs.h"
+#include "ProjectDialogFixture.h"
+#include "QV2ResVIds.h"
+#include "ScalePresets.h"
+#include "ScheduleFormatDlg.h"
+#include "Settings.h"
+
+namespace {
+
+class TimeBarDlgTest : public dlgtest::ProjectDialogTest {
+protected:
+    void SetUp() override
+    {
+        ProjectDialogTest::SetUp();
+        m_previousLocale = datetime::SetLocale(0x0409);
+        SetSetting(L"ViewFirstDayOfWeek", L"");
+        CScheduleFormatDlg::ForgetWeekday();
+        settings = root->ProjectSettings;
+        // The project settings outlive closing the project: each test starts from days.
+        ChangeProjectSettings([](wqv2_data::CProjectSettings& s) {
+            s.Scale[0] = 3;
+            s.Scale[1] = 1;
+        });
+        base = Commits();
+    }
+    void TearDown() override
+    {
+        datetime::SetLocale(m_previousLocale);
+        ProjectDialogTest::TearDown();
+    }
+
+    static std::wstring ItemText(HWND group, int index)
+    {
+        wchar_t text[32] = {};
+        SendMessageW(group, RKCC2M_CHECKGROUP_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    wqv2_data::CProjectSettings* settings = nullptr;
+    int base = 0; // commits of SetUp
+
+private:
+    unsigned long m_previousLocale = 0;
+};
+
+TEST_F(TimeBarDlgTest, Init_aScaleOutsideThePresetsSelectsDays)
+{
+    CTimeBarDlg dialog;
+    dialog.scaleUnit = 2;
+    dialog.scaleCount = 5;
+    int selected = -1;
+    Answer<CTimeBarDlg>([&](CTimeBarDlg& shown) {
+        selected = static_cast<int>(SendMessageW(shown.Item(IDC_TIMEBAR_SCALE), CB_GETCURSEL, 0, 0));
+        EXPECT_EQ(SendMessageW(shown.Item(IDC_TIMEBAR_SCALE), CB_GETCOUNT, 0, 0), 16);
+        return IDOK;
+    });
+    EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+    EXPECT_EQ(selected, 13);
+    EXPECT_EQ(dialog.scaleUnit, 3);
+    EXPECT_EQ(dialog.scaleCount, 1);
+
+    dialog.scaleUnit = 2;
+    dialog.scaleCount = 12;
+    EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+    EXPECT_EQ(selected, 12);
+}
+
+TEST_F(TimeBarDlgTest, Weekdays_followTheFirstDayOfTheWeek)
+{
+    SetSetting(L"ViewFirstDayOfWeek", L"6");
+    CTimeBarDlg dialog;
+    std::wstring first;
+    Answer<CTimeBarDlg>([&](CTimeBarDlg& shown) {
+        first = ItemText(shown.Item(IDC_TIMEBAR_WEEKDAYS), 0);
+        SendMessageW(shown.Item(IDC_TIMEBAR_WEEKDAYS), RKCC2M_CHECKGROUP_SETCHECK, 0, 0);
+        return IDOK;
+    });
+    EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+    EXPECT_EQ(first, L"Su");
+    EXPECT_FALSE(dialog.visibleWeekdays[6]);
+    EXPECT_TRUE(dialog.visibleWeekdays[0]);
+}
+
+TEST_F(TimeBarDlgTest, Ok_withoutAnyWeekdayIsRefused)
+{
+    CTimeBarDlg dialog;
+    Answer<CTimeBarDlg>([](CTimeBarDlg& shown) {
+        for (int i = 0; i < 7; ++i)
+            SendMessageW(shown.Item(IDC_TIMEBAR_WEEKDAYS), RKCC2M_CHECKGROUP_SETCHECK, static_cast<WPARAM>(i), 0);
+        return IDOK;
+    });
+    EXPECT_EQ(dialog.RunModal(nullptr), IDCANCEL);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, L"Please choose at least one weekday to show.");
+    EXPECT_EQ(messages.messages[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+}
+
+TEST_F(TimeBarDlgTest, Runner_writesTheProjectSettingsInOneCommit)
+{
+    root->BeginTransaction(L"");
+    settings->MarkModified();
+    settings->DateStart = TDate::FromYMD(3, 2026, 1);
+    settings->DateEnd = TDate::FromYMD(3, 2026, 31);
+    settings->TimeStart = 480;
+    settings->TimeEnd = 1020;
+    root->Commit();
+    const int before = Commits();
+    Answer<CTimeBarDlg>([](CTimeBarDlg& shown) {
+        int time = 1000;
+        SendMessageW(shown.Item(IDC_TIMEBAR_TIMES), RKCC2M_TIMEPERIOD_SETTIME, 1, reinterpret_cast<LPARAM>(&time));
+        int day = static_cast<int>(TDate::FromYMD(4, 2026, 30));
+        SendMessageW(shown.Item(IDC_TIMEBAR_DATES), RKCC2M_DATEPERIOD_SETDATE, 1, reinterpret_cast<LPARAM>(&day));
+        SendMessageW(shown.Item(IDC_TIMEBAR_SCALE), CB_SETCURSEL, 6, 0);
+        SendMessageW(shown.Item(IDC_TIMEBAR_WEEKDAYS), RKCC2M_CHECKGROUP_SETCHECK, 5, 0);
+        return IDOK;
+    });
+    ShowTimeBarDlg();
+    EXPECT_EQ(Commits(), before + 1);
+    EXPECT_EQ(static_cast<uint32_t>(settings->DateStart), TDate::FromYMD(3, 2026, 1));
+    EXPECT_EQ(static_cast<uint32_t>(settings->DateEnd), TDate::FromYMD(4, 2026, 30));
+    EXPECT_EQ(settings->TimeStart, 480);
+    EXPECT_EQ(settings->TimeEnd, 1000);
+    EXPECT_EQ(settings->Scale[0], 2);
+    EXPECT_EQ(settings->Scale[1], 1);
+    EXPECT_FALSE(settings->VisibleWeekdays[5]);
+    EXPECT_TRUE(settings->VisibleWeekdays[6]);
+}
+
+TEST_F(TimeBarDlgTest, ScaleMenu_presetsReplaceThePlaceholderWithTheCurrentChecked)
+{
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 42, L"Before");
+    AppendMenuW(menu, MF_STRING, IDM_SCALE_FIRST, L"Scales");
+    fw::CCommandState state;
+    state.id = IDM_SCALE_FIRST;
+    state.menu = menu;
+    state.index = 1;
+    UpdateScaleMenu(state);
+    ASSERT_EQ(GetMenuItemCount(menu), 17);
+    EXPECT_EQ(state.nextIndex, 17);
+    EXPECT_EQ(GetMenuItemID(menu, 0), 42u);
+    EXPECT_EQ(GetMenuItemID(menu, 1), static_cast<UINT>(IDM_SCALE_FIRST));
+    EXPECT_EQ(GetMenuItemID(menu, 16), static_cast<UINT>(IDM_SCALE_FIRST + 15));
+    // Days (the project's default scale) is checked, nothing else.
+    for (int i = 1; i < 17; ++i)
+        EXPECT_EQ((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED) != 0, i == 14) << i;
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, IDM_SCALE_FIRST + 15, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Months && weeks");
+    // Again: still 16 presets, not 32.
+    UpdateScaleMenu(state);
+    EXPECT_EQ(GetMenuItemCount(menu), 17);
+    DestroyMenu(menu);
+}
+
+TEST_F(TimeBarDlgTest, ScaleCommand_switchesInOneCommitAndTheCurrentScaleBeginsNothing)
+{
+    EXPECT_EQ(ApplyScaleCommand(IDM_SCALE_FIRST + 13), 1); // days: the scale already
+    EXPECT_EQ(Commits(), base);
+    EXPECT_EQ(ApplyScaleCommand(IDM_SCALE_FIRST + 1), 1);
+    EXPECT_EQ(Commits(), base + 1);
+    EXPECT_EQ(settings->Scale[0], 1);
+    EXPECT_EQ(settings->Scale[1], 5);
+    EXPECT_EQ(ApplyScaleCommand(IDM_SCALE_FIRST + 20), 1); // past the presets
+    EXPECT_EQ(Commits(), base + 1);
+    // A transaction that cannot begin leaves the scale.
+    ASSERT_EQ(root->BeginTransaction(L""), 0);
+    EXPECT_EQ(ApplyScaleCommand(IDM_SCALE_FIRST + 15), 1);
+    root->Rollback();
+    EXPECT_EQ(settings->Scale[0], 1);
+}
+
+TEST_F(TimeBarDlgTest, ScheduleFormat_aWeekdayChangedAndBackShowsItsNewColour)
+{
+    CScheduleFormatDlg dialog;
+    dialog.weekdayColors[0] = 0x111111;
+    COLORREF shownAfter = 0;
+    int firstPosition = -1;
+    Answer<CScheduleFormatDlg>([&](CScheduleFormatDlg& shown) {
+        HWND weekday = shown.Item(IDC_FORMAT_WEEKDAY);
+        HWND picker = shown.Item(IDC_FORMAT_WEEKDAY_COLOR);
+        firstPosition = static_cast<int>(SendMessageW(weekday, CB_GETCURSEL, 0, 0));
+        SendMessageW(weekday, CB_SETCURSEL, 0, 0);
+        Press(shown.Hwnd(), IDC_FORMAT_WEEKDAY, CBN_SELCHANGE);
+        EXPECT_EQ(SendMessageW(picker, RKCC2M_COLORPICKER_GETCOLOR, 0, 0), 0x111111);
+        SendMessageW(picker, RKCC2M_COLORPICKER_SETCOLOR, 0, 0x00FF00); // notifies the dialog
+        SendMessageW(weekday, CB_SETCURSEL, 3, 0);
+        Press(shown.Hwnd(), IDC_FORMAT_WEEKDAY, CBN_SELCHANGE);
+        SendMessageW(weekday, CB_SETCURSEL, 0, 0);
+        Press(shown.Hwnd(), IDC_FORMAT_WEEKDAY, CBN_SELCHANGE);
+        shownAfter = static_cast<COLORREF>(SendMessageW(picker, RKCC2M_COLORPICKER_GETCOLOR, 0, 0));
+        return IDOK;
+    });
+    EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+    EXPECT_EQ(firstPosition, 6); // Sunday
+    EXPECT_EQ(shownAfter, 0x00FF00u);
+    EXPECT_EQ(dialog.weekdayColors[0], 0x00FF00u);
+    EXPECT_EQ(dialog.weekdayColors[3], 0xFFFFFFu);
+
+    // The weekday confirmed with OK is chosen at the next opening.
+    CScheduleFormatDlg again;
+    Answer<CScheduleFormatDlg>([&](CScheduleFormatDlg& shown) {
+        firstPosition = static_cast<int>(SendMessageW(shown.Item(IDC_FORMAT_WEEKDAY), CB_GETCURSEL, 0, 0));
+        return IDCANCEL;
+    });
+    again.RunModal(nullptr);
+    EXPECT_EQ(firstPosition, 0);
+}
+
+TEST_F(TimeBarDlgTest, ScheduleFormat_runnerWritesTheProjectSettings)
+{
+    Answer<CScheduleFormatDlg>([](CScheduleFormatDlg& shown) {
+        SendMessageW(shown.Item(IDC_FORMAT_WEEKDAY_COLOR), RKCC2M_COLORPICKER_SETCOLOR, 0, 0x0000AA); // Sunday
+        SendMessageW(shown.Item(IDC_FORMAT_NONWORKING_COLOR), RKCC2M_COLORPICKER_SETCOLOR, 0, 0x00BB00);
+        SendMessageW(shown.Item(IDC_FORMAT_TEXT_ORIENTATION), CB_SETCURSEL, 5, 0);
+        CheckDlgButton(shown.Hwnd(), IDC_FORMAT_GRID_VERTICAL, BST_UNCHECKED);
+        return IDOK;
+    });
+    ShowScheduleFormatDlg();
+    EXPECT_EQ(Commits(), base + 1);
+    EXPECT_EQ(settings->WeekdayColors[6], 0x0000AAu);
+    EXPECT_EQ(settings->NonWorkingTime, 0x00BB00u);
+    EXPECT_EQ(settings->TaskTextOrientation, 5);
+    EXPECT_FALSE(settings->GridlinesVertical);
+}
+
+} // namespace
