@@ -3,6 +3,7 @@
 // host shows it nowhere until its module supplies them.
 #include "plugin/ReportRegistry.h"
 
+#include "byresource/ListTasksByResourceReport.h"
 #include "filters/FiltersReport.h"
 
 #include "QV2ResVReportIds.h"
@@ -29,11 +30,6 @@ int QV2_CALL TaskListOrientation()
     return GetReportOrientation(L"ReportsListTasksDefault", 2);
 }
 
-int QV2_CALL TasksByResourceOrientation()
-{
-    return GetReportOrientation(L"ReportsListTasksByResources", 2);
-}
-
 int QV2_CALL ScheduleOrientation()
 {
     return GetReportOrientation(L"ReportsScheduleStandard", 1);
@@ -47,8 +43,6 @@ const ReportDefinition kCalendars{IDS_REPORT_CALENDARS, L"ReportsCalendars", 4, 
                                   &CalendarsOrientation, nullptr, nullptr};
 const ReportDefinition kTaskList{IDS_REPORT_TASK_LIST, L"ReportsListTasksDefault", 3, true, nullptr, nullptr, nullptr,
                                  &TaskListOrientation, nullptr, nullptr};
-const ReportDefinition kTasksByResource{IDS_REPORT_TASKS_BY_RESOURCE, L"ReportsListTasksByResources", 3, true,
-                                        nullptr, nullptr, nullptr, &TasksByResourceOrientation, nullptr, nullptr};
 const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, nullptr, nullptr, nullptr,
                                  &ScheduleOrientation, nullptr, nullptr};
 
@@ -57,6 +51,6 @@ const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard"
 const std::vector<const ReportDefinition*>& ReportDefinitions()
 {
     static const std::vector<const ReportDefinition*> reports{
-        &kHolidays, &kResources, &FiltersReport(), &kCalendars, &kTaskList, &kTasksByResource, &kSchedule};
+        &kHolidays, &kResources, &FiltersReport(), &kCalendars, &kTaskList, &TasksByResourceReport(), &kSchedule};
     return reports;
 }
