@@ -3,8 +3,8 @@
 #include "CoreTestEnv.h"
 
 #include "ControlDoubles.h"
+#include "ListPageProbe.h"
 #include "byresource/ListTasksByResourceReport.h"
-#include "pages/ControlMessages.h"
 
 #include "QV2ResVReportIds.h"
 
@@ -42,9 +42,7 @@ protected:
         return page;
     }
 
-    HWND Options() const { return GetDlgItem(page, IDC_REPORT_OPTIONS); }
-    HWND Tree() const { return GetDlgItem(Options(), 100); }
-
+    HWND Tree() const { return GetDlgItem(GetDlgItem(page, IDC_REPORT_OPTIONS), 100); }
     static std::wstring Text(HWND tree, HTREEITEM item)
     {
         wchar_t text[128] = {};
@@ -56,52 +54,9 @@ protected:
         TreeView_GetItem(tree, &data);
         return text;
     }
-
-    // The tree as "Root: item+, item-; Root: ..." (radio items and the orientation group left
-    // out); check items carry + or -.
-    std::wstring Outline() const
-    {
-        std::wstring text;
-        HWND tree = Tree();
-        for (HTREEITEM root = TreeView_GetRoot(tree); root; root = TreeView_GetNextSibling(tree, root)) {
-            const std::wstring name = Text(tree, root);
-            if (name == L"Orientation")
-                continue;
-            text += (text.empty() ? L"" : L"; ") + name + L":";
-            const wchar_t* separator = L" ";
-            for (HTREEITEM child = TreeView_GetChild(tree, root); child; child = TreeView_GetNextSibling(tree, child)) {
-                const bool checked =
-                    SendMessageW(Options(), RKCC2M_OPTIONSTREE_GETCHECK, 0, reinterpret_cast<LPARAM>(child)) == 1;
-                text += separator + Text(tree, child) + (checked ? L"+" : L"-");
-                separator = L", ";
-            }
-        }
-        return text;
-    }
-
-    HTREEITEM Item(const std::wstring& name) const
-    {
-        HWND tree = Tree();
-        for (HTREEITEM root = TreeView_GetRoot(tree); root; root = TreeView_GetNextSibling(tree, root)) {
-            for (HTREEITEM child = TreeView_GetChild(tree, root); child; child = TreeView_GetNextSibling(tree, child)) {
-                if (Text(tree, child) == name)
-                    return child;
-            }
-        }
-        return nullptr;
-    }
-
-    void Check(const std::wstring& name, bool on) const
-    {
-        SendMessageW(Options(), RKCC2M_OPTIONSTREE_SETCHECK, on, reinterpret_cast<LPARAM>(Item(name)));
-    }
-
-    TDate Shown(int side) const
-    {
-        int day = 0;
-        SendMessageW(GetDlgItem(page, IDC_REPORT_PERIOD), RKCC2M_DATEPERIOD_GETDATE, side, reinterpret_cast<LPARAM>(&day));
-        return TDate(static_cast<uint32_t>(day));
-    }
+    std::wstring Outline() const { return CListPageProbe(page).Outline(); }
+    void Check(const std::wstring& name, bool on) const { CListPageProbe(page).Check(name, on); }
+    TDate Shown(int side) const { return CListPageProbe(page).Shown(side); }
 
     static std::wstring Setting(const wchar_t* key) { return host::GetSetting(kPrefix + key); }
 
@@ -112,9 +67,7 @@ protected:
 TEST_F(TasksByResourcePageTest, Load_withoutSettingsTheDefaults)
 {
     ASSERT_NE(Open(0), nullptr);
-    wchar_t title[64] = {};
-    GetDlgItemTextW(page, IDC_REPORT_TITLE, title, 64);
-    EXPECT_STREQ(title, L"Tasks by resource");
+    EXPECT_EQ(CListPageProbe(page).Title(), L"Tasks by resource");
     EXPECT_EQ(Shown(0), rtest::Day(1, 1));
     EXPECT_EQ(Shown(1), rtest::Day(12, 31));
     // Limit-to-period starts unchecked here, although the report limits without a setting.
@@ -194,9 +147,7 @@ TEST_F(TasksByResourcePageTest, Apply_everyOptionAndAnEmptyTitleKept)
     // The next load shows the empty title, not the default.
     DestroyWindow(page);
     ASSERT_NE(Open(1), nullptr);
-    wchar_t title[64] = L"x";
-    GetDlgItemTextW(page, IDC_REPORT_TITLE, title, 64);
-    EXPECT_STREQ(title, L"");
+    EXPECT_EQ(CListPageProbe(page).Title(), L"");
 }
 
 TEST_F(TasksByResourcePageTest, OutputChanged_exportOnlyOptionsKeepTheirValuesWhileHidden)

@@ -3,7 +3,7 @@
 #include "CoreTestEnv.h"
 
 #include "ControlDoubles.h"
-#include "pages/ControlMessages.h"
+#include "ListPageProbe.h"
 #include "tasklist/ListTasksDefaultPrint.h"
 #include "tasklist/ListTasksDefaultReport.h"
 
@@ -113,55 +113,9 @@ protected:
         return page;
     }
 
-    HWND Options() const { return GetDlgItem(page, IDC_REPORT_OPTIONS); }
-
-    // The check items of the tree as "text+" or "text-", groups separated by "|".
-    std::wstring Checks() const
-    {
-        HWND tree = GetDlgItem(Options(), 100);
-        std::wstring text;
-        for (HTREEITEM root = TreeView_GetRoot(tree); root; root = TreeView_GetNextSibling(tree, root)) {
-            if (!text.empty())
-                text += L"|";
-            for (HTREEITEM item = TreeView_GetChild(tree, root); item; item = TreeView_GetNextSibling(tree, item)) {
-                wchar_t name[64] = {};
-                TVITEMW data{};
-                data.mask = TVIF_TEXT | TVIF_HANDLE;
-                data.hItem = item;
-                data.pszText = name;
-                data.cchTextMax = 64;
-                TreeView_GetItem(tree, &data);
-                const bool on = SendMessageW(Options(), RKCC2M_OPTIONSTREE_GETCHECK, 0, reinterpret_cast<LPARAM>(item)) == 1;
-                text += std::wstring(name) + (on ? L"+ " : L"- ");
-            }
-        }
-        return text;
-    }
-
-    void Check(const wchar_t* name, bool on) const
-    {
-        HWND tree = GetDlgItem(Options(), 100);
-        for (HTREEITEM root = TreeView_GetRoot(tree); root; root = TreeView_GetNextSibling(tree, root)) {
-            for (HTREEITEM item = TreeView_GetChild(tree, root); item; item = TreeView_GetNextSibling(tree, item)) {
-                wchar_t text[64] = {};
-                TVITEMW data{};
-                data.mask = TVIF_TEXT | TVIF_HANDLE;
-                data.hItem = item;
-                data.pszText = text;
-                data.cchTextMax = 64;
-                TreeView_GetItem(tree, &data);
-                if (std::wstring(text) == name)
-                    SendMessageW(Options(), RKCC2M_OPTIONSTREE_SETCHECK, on, reinterpret_cast<LPARAM>(item));
-            }
-        }
-    }
-
-    TDate Shown(int side) const
-    {
-        int day = 0;
-        SendMessageW(GetDlgItem(page, IDC_REPORT_PERIOD), RKCC2M_DATEPERIOD_GETDATE, side, reinterpret_cast<LPARAM>(&day));
-        return TDate(static_cast<uint32_t>(day));
-    }
+    std::wstring Outline() const { return CListPageProbe(page).Outline(); }
+    void Check(const wchar_t* name, bool on) const { CListPageProbe(page).Check(name, on); }
+    TDate Shown(int side) const { return CListPageProbe(page).Shown(side); }
 
     CTestHost host;
     HWND page = nullptr;
@@ -170,13 +124,11 @@ protected:
 TEST_F(TaskListPageTest, Load_withoutSettingsTheWholeYear)
 {
     ASSERT_NE(Open(2), nullptr);
-    wchar_t title[64] = {};
-    GetDlgItemTextW(page, IDC_REPORT_TITLE, title, 64);
-    EXPECT_STREQ(title, L"Task list");
+    EXPECT_EQ(CListPageProbe(page).Title(), L"Task list");
     EXPECT_EQ(Shown(0), rtest::Day(1, 1));
     // Not 30 December: without a stored end the shown default is the last day itself.
     EXPECT_EQ(Shown(1), rtest::Day(12, 31));
-    EXPECT_EQ(Checks(), L"Duration- Working time- Costs- Notes- |Values only within the period+ Total- ");
+    EXPECT_EQ(Outline(), L"Columns: Duration-, Working time-, Costs-, Notes-; Sums: Values only within the period+, Total-");
     SendMessageW(page, WM_PAGE_APPLY, 0, 0);
     EXPECT_EQ(host::GetSetting(kPrefix + L"DateEnd"), L"20270101");
     EXPECT_EQ(host::GetSetting(kPrefix + L"PrinterOrientation"), L"2");
@@ -210,15 +162,14 @@ TEST_F(TaskListPageTest, OutputKind_formatAndFieldsOnlyForExportKeepingTheirValu
     Set(L"ColumnsUDF", L"1");
     Set(L"LimitPeriod", L"0");
     ASSERT_NE(Open(1), nullptr);
-    EXPECT_EQ(Checks(), L"Duration- Working time- Costs- Format- User-defined fields+ Notes- |"
-                        L"Values only within the period- Total- ");
+    EXPECT_EQ(Outline(), L"Columns: Duration-, Working time-, Costs-, Format-, User-defined fields+, Notes-; "
+                         L"Sums: Values only within the period-, Total-");
     Check(L"Format", true);
     Check(L"Costs", true);
     Check(L"Total", true);
     host.kind = 0;
     SendMessageW(page, WM_PAGE_OUTPUT_CHANGED, 0, 0);
-    // Printing: the orientation group (radio items) comes first.
-    EXPECT_EQ(Checks(), L"Portrait- Landscape- |Duration- Working time- Costs+ Notes- |Values only within the period- Total+ ");
+    EXPECT_EQ(Outline(), L"Columns: Duration-, Working time-, Costs+, Notes-; Sums: Values only within the period-, Total+");
     SendMessageW(page, WM_PAGE_APPLY, 0, 0);
     for (const auto& [key, value] : {std::pair{L"ColumnsDuration", L"0"}, {L"ColumnsWorkingTime", L"0"},
                                      {L"ColumnsCosts", L"1"}, {L"ColumnsFormat", L"1"}, {L"ColumnsUDF", L"1"},

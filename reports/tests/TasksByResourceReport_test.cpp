@@ -194,9 +194,9 @@ TEST_F(TasksByResourceTest, Html_groupedTableWithSumsAndTheFootnote)
     Set(L"Title", L"March & more");
     host::SetSetting(L"ReportsListHtmlCSSAdd", L"\t.extra { }\n");
     const std::wstring page = Html(L"tbr_grouped.htm");
-    auto has = [&](const std::wstring& part) {
-        const bool found = page.find(part) != std::wstring::npos;
-        EXPECT_TRUE(found) << std::string(part.begin(), part.end()) << "\n---\n" << std::string(page.begin(), page.end());
+    auto has = [&](const std::wstring& fragment) {
+        const bool found = page.find(fragment) != std::wstring::npos;
+        EXPECT_TRUE(found) << std::string(fragment.begin(), fragment.end()) << "\n---\n" << std::string(page.begin(), page.end());
         return found;
     };
     has(L"<title>March &amp; more</title>");

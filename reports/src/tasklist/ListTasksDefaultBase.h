@@ -14,7 +14,7 @@ public:
     // Column ids, those of the task grid.
     enum Column : int { kName, kResource, kStart, kEnd, kDuration, kWorkingTime, kCosts, kNotes };
 
-    // A piece of the sum row: a value column of its own, or a stretch of other columns (column
+    // A run of the sum row: a value column of its own, or a stretch of other columns (column
     // -1), marked when it holds the name column.
     struct SumRun {
         int column;
