@@ -154,7 +154,7 @@ TEST_F(FiltersReportTest, Html_withoutFiltersAParagraph)
     const std::wstring path = rtest::OutputFolder() + L"nofilters.htm";
     ASSERT_EQ(record->Html(path.c_str()), 0);
     const std::wstring page = Exported(path);
-    EXPECT_NE(page.find(L"<p>The project has no filters.</p>"), std::wstring::npos);
+    EXPECT_NE(page.find(L"<p>There is nothing to list.</p>"), std::wstring::npos);
     EXPECT_EQ(page.find(L"<table"), std::wstring::npos);
 }
 
@@ -193,7 +193,7 @@ TEST_F(FiltersReportTest, Print_withoutFiltersOneLineAndNoEngineNothing)
 {
     rtest::CData::Fresh();
     ASSERT_EQ(Print(), 0);
-    EXPECT_NE(petest::RecordPage(engine, 1, dc.Get()).Find(L"The project has no filters."), nullptr);
+    EXPECT_NE(petest::RecordPage(engine, 1, dc.Get()).Find(L"There is nothing to list."), nullptr);
     EXPECT_EQ(record->Print(nullptr, dc.Get(), dc.Get()), 1);
 }
 

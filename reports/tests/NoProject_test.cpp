@@ -38,7 +38,7 @@ TEST_F(NoProjectTest, FiltersReport_headerOnlyAndTheEmptyPage)
     EXPECT_EQ(rtest::ReadUtf16(folder.File(L"f.txt")),
               L"Filter\tResource name\tResource note\tTask name\tTask note\tResources\r\n");
     ASSERT_EQ(FiltersReport().html(folder.File(L"f.htm").c_str()), 0);
-    EXPECT_NE(rtest::ReadUtf16(folder.File(L"f.htm")).find(L"<p>The project has no filters.</p>"), std::wstring::npos);
+    EXPECT_NE(rtest::ReadUtf16(folder.File(L"f.htm")).find(L"<p>There is nothing to list.</p>"), std::wstring::npos);
 }
 
 } // namespace

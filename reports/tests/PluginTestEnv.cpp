@@ -63,10 +63,15 @@ void PluginTest::TearDown()
 
 const ReportRegistration& PluginTest::FiltersRecord()
 {
+    return Record(L"Filters");
+}
+
+const ReportRegistration& PluginTest::Record(const wchar_t* name)
+{
     if (host::Reports().empty())
         Plugin().onRegister();
     for (const ReportRegistration& report : host::Reports()) {
-        if (std::wcscmp(report.Name, L"Filters") == 0)
+        if (std::wcscmp(report.Name, name) == 0)
             return report;
     }
     static ReportRegistration none{};

@@ -28,4 +28,6 @@ protected:
 
     // The filters report's record as the plug-in registered it.
     const ReportRegistration& FiltersRecord();
+    // The record of the report of that name (an empty record when there is none).
+    const ReportRegistration& Record(const wchar_t* name);
 };

@@ -96,3 +96,5 @@
 // ---- Pictures
 #define IDB_REPORT_OPTIONS_GROUP 129         // heading image of the options tree, 16 pixels wide
 #define IDI_REPORT_PERIOD 157                // image of the period button, 16 by 16
+
+#include "QV2ResVReportListsIds.h"

@@ -5,12 +5,20 @@
 #include "common/ValueFormat.h"
 #include "plugin/PluginState.h"
 
+#include "TDateTime.h"
+
 namespace {
 
 TDate FirstOfYear(int yearOffset)
 {
     const TDate today;
     return TDate::FromYMD(1, today.GetYear() + static_cast<unsigned>(yearOffset), 1);
+}
+
+int DayMinute(int minute)
+{
+    const int r = minute % 1440;
+    return r < 0 ? r + 1440 : r;
 }
 
 } // namespace
@@ -62,26 +70,56 @@ int CRListBase::CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum,
     if (!durationSum && !workingTimeSum && !costsSum)
         return static_cast<int>(out.size());
     for (const TaskOccurrence& occurrence : listed.Items()) {
-        if (LimitPeriod) {
-            wqv2_data::CTask* clipped = ClipToPeriod(occurrence);
-            if (!clipped)
-                continue;
-            if (durationSum)
-                *durationSum += clipped->GetDuration();
-            if (workingTimeSum)
-                *workingTimeSum += clipped->GetWorkDuration();
-            if (costsSum)
-                *costsSum += clipped->GetCosts(0, 0, 0, 0);
-        } else {
-            if (durationSum)
-                *durationSum += occurrence.task->GetDuration();
-            if (workingTimeSum)
-                *workingTimeSum += GetOccurrenceWorkingTime(occurrence);
-            if (costsSum)
-                *costsSum += GetOccurrenceCosts(occurrence);
-        }
+        const OccurrenceValues values = GetOccurrenceValues(occurrence);
+        if (durationSum)
+            *durationSum += values.duration;
+        if (workingTimeSum)
+            *workingTimeSum += values.workingTime;
+        if (costsSum)
+            *costsSum += values.costs;
     }
     return static_cast<int>(out.size());
+}
+
+OccurrenceValues CRListBase::GetOccurrenceValues(const TaskOccurrence& occurrence)
+{
+    if (!occurrence.task)
+        return {};
+    if (LimitPeriod) {
+        wqv2_data::CTask* clipped = ClipToPeriod(occurrence);
+        if (!clipped)
+            return {};
+        return {clipped->GetDuration(), clipped->GetWorkDuration(), clipped->GetCosts(0, 0, 0, 0)};
+    }
+    return {occurrence.task->GetDuration(), GetOccurrenceWorkingTime(occurrence), GetOccurrenceCosts(occurrence)};
+}
+
+OccurrenceSpan CRListBase::GetDaySpan(const TaskOccurrence& occurrence)
+{
+    OccurrenceSpan span = GetOccurrenceSpan(occurrence);
+    span.startMinute = DayMinute(span.startMinute);
+    span.endMinute = DayMinute(span.endMinute);
+    return span;
+}
+
+std::wstring CRListBase::FormatStart(const TaskOccurrence& occurrence, bool dateOnly, int weekdayMode)
+{
+    const OccurrenceSpan span = GetDaySpan(occurrence);
+    if (dateOnly)
+        return FormatDate(span.startDay, weekdayMode, L"%s");
+    return FormatDateTime(TDateTime(span.startDay, span.startMinute, false));
+}
+
+std::wstring CRListBase::FormatEnd(const TaskOccurrence& occurrence, bool dateOnly, int weekdayMode)
+{
+    const OccurrenceSpan span = GetDaySpan(occurrence);
+    if (dateOnly) {
+        TDate last = span.endDay;
+        if (span.endMinute == 0)
+            --last;
+        return FormatDate(last, weekdayMode, L"%s");
+    }
+    return FormatDateTime(TDateTime(span.endDay, span.endMinute, false));
 }
 
 wqv2_data::CTask* CRListBase::ClipToPeriod(const TaskOccurrence& occurrence)
@@ -93,13 +131,7 @@ wqv2_data::CTask* CRListBase::ClipToPeriod(const TaskOccurrence& occurrence)
     ScratchTask->Recurrence = nullptr;
     wqv2_data::CResource* resource = task->GetResource();
     ScratchTask->Owner = resource ? resource->Tasks : nullptr;
-    OccurrenceSpan span = GetOccurrenceSpan(occurrence);
-    auto dayMinute = [](int m) {
-        const int r = m % 1440;
-        return r < 0 ? r + 1440 : r;
-    };
-    span.startMinute = dayMinute(span.startMinute);
-    span.endMinute = dayMinute(span.endMinute);
+    OccurrenceSpan span = GetDaySpan(occurrence);
     if (LimitPeriod) {
         auto before = [](TDate dayA, int minuteA, TDate dayB, int minuteB) {
             return static_cast<uint32_t>(dayA) < static_cast<uint32_t>(dayB) ||

@@ -9,6 +9,13 @@
 #include <string>
 #include <vector>
 
+// Duration, working time and costs of one listed occurrence, in minutes and the project currency.
+struct OccurrenceValues {
+    int duration = 0;
+    int workingTime = 0;
+    double costs = 0.0;
+};
+
 class CRListBase {
 public:
     CRListBase();
@@ -26,6 +33,17 @@ public:
     // ScratchTask made a plain task of the occurrence's resource with the occurrence's start and
     // end, clipped to the period with LimitPeriod; null when the report has no scratch task.
     wqv2_data::CTask* ClipToPeriod(const TaskOccurrence& occurrence);
+    // The occurrence's values: with LimitPeriod those of its part inside the period (ClipToPeriod),
+    // otherwise of the whole occurrence (a series occurrence by its resource's calendar).
+    OccurrenceValues GetOccurrenceValues(const TaskOccurrence& occurrence);
+
+    // Start and end of an occurrence as shown in list tables. With `dateOnly` the day alone in the
+    // weekday mode of FormatDate (an end at 00:00 shows the day before: the last day it covers);
+    // otherwise date and time (FormatDateTime).
+    static std::wstring FormatStart(const TaskOccurrence& occurrence, bool dateOnly, int weekdayMode);
+    static std::wstring FormatEnd(const TaskOccurrence& occurrence, bool dateOnly, int weekdayMode);
+    // An occurrence's bounds with both minutes taken into the day (0 to 1439).
+    static OccurrenceSpan GetDaySpan(const TaskOccurrence& occurrence);
 
     TDate DateStart;           // 1 January of the current year
     TDate DateEnd;             // 1 January of the next year (the end is exclusive)

@@ -73,6 +73,12 @@ void PrintTableRow::SetBorder(int side, int width) const
     engine->SetBorderRow(section, row, side);
 }
 
+void PrintTableRow::SetSumStyle(int fontSize, int penWidth) const
+{
+    SetFont(fontSize, true);
+    SetBorder(1, penWidth);
+}
+
 void PrintTableSection::SetFont(int size, bool bold) const
 {
     SetFontOf(engine, size, bold);

@@ -42,6 +42,8 @@ struct PrintTableRow {
     void SetFont(int size, bool bold) const;
     void SetAlignment(int alignment) const;
     void SetBorder(int side, int width) const;
+    // The look of a sum row: bold at `fontSize` under a rule of `penWidth` (its top border).
+    void SetSumStyle(int fontSize, int penWidth) const;
     PrintTableCell Cell(int column) const { return {row, column, section, engine}; }
 };
 

@@ -149,3 +149,26 @@ void CRUDFExportBase::AddUdfValueCell(const wchar_t* value, const wchar_t* typeN
     else
         AddText(value);
 }
+
+void CRUDFExportBase::AddUdfTaskCells(wqv2_data::CTask* task)
+{
+    wqv2_data::CData* root = GetDataRoot();
+    wqv2_data::CProjectSettings* settings = root ? root->ProjectSettings : nullptr;
+    if (!settings)
+        return;
+    const int count = settings->GetUserFieldCount(wqv2_data::kUserFieldsTask);
+    for (int i = 0; i < count; ++i) {
+        const wchar_t* name = settings->GetUserFieldName(wqv2_data::kUserFieldsTask, i);
+        const wchar_t* value = task && name ? task->GetUserFieldValue(name) : nullptr;
+        AddUdfValueCell(value, settings->GetUserFieldType(wqv2_data::kUserFieldsTask, i));
+    }
+}
+
+void CRUDFExportBase::AddUdfEmptyCells(int kind)
+{
+    wqv2_data::CData* root = GetDataRoot();
+    wqv2_data::CProjectSettings* settings = root ? root->ProjectSettings : nullptr;
+    const int count = settings ? settings->GetUserFieldCount(kind) : 0;
+    for (int i = 0; i < count; ++i)
+        AddText(L"");
+}

@@ -6,6 +6,8 @@
 
 #include "base/RBase.h"
 
+#include "wqv2_data.h"
+
 #include <windows.h>
 
 #include <string>
@@ -65,4 +67,9 @@ public:
     // An empty cell for an empty or missing value; the value formatted by its type name, or as
     // it stands without one.
     void AddUdfValueCell(const wchar_t* value, const wchar_t* typeName);
+    // One value cell per task field of the project (the order of AddUdfHeaderCells(4)): the
+    // task's value formatted by the field's type; empty cells for a null task.
+    void AddUdfTaskCells(wqv2_data::CTask* task);
+    // One empty cell per user-defined field of the kind.
+    void AddUdfEmptyCells(int kind);
 };

@@ -3,7 +3,9 @@
 // host shows it nowhere until its module supplies them.
 #include "plugin/ReportRegistry.h"
 
+#include "byresource/ListTasksByResourceReport.h"
 #include "filters/FiltersReport.h"
+#include "tasklist/ListTasksDefaultReport.h"
 
 #include "QV2ResVReportIds.h"
 
@@ -24,16 +26,6 @@ int QV2_CALL CalendarsOrientation()
     return GetReportOrientation(L"ReportsCalendars", 1);
 }
 
-int QV2_CALL TaskListOrientation()
-{
-    return GetReportOrientation(L"ReportsListTasksDefault", 2);
-}
-
-int QV2_CALL TasksByResourceOrientation()
-{
-    return GetReportOrientation(L"ReportsListTasksByResources", 2);
-}
-
 int QV2_CALL ScheduleOrientation()
 {
     return GetReportOrientation(L"ReportsScheduleStandard", 1);
@@ -45,10 +37,6 @@ const ReportDefinition kResources{IDS_REPORT_RESOURCES, L"ReportsResources", 4, 
                                   &ResourcesOrientation, nullptr, nullptr};
 const ReportDefinition kCalendars{IDS_REPORT_CALENDARS, L"ReportsCalendars", 4, true, nullptr, nullptr, nullptr,
                                   &CalendarsOrientation, nullptr, nullptr};
-const ReportDefinition kTaskList{IDS_REPORT_TASK_LIST, L"ReportsListTasksDefault", 3, true, nullptr, nullptr, nullptr,
-                                 &TaskListOrientation, nullptr, nullptr};
-const ReportDefinition kTasksByResource{IDS_REPORT_TASKS_BY_RESOURCE, L"ReportsListTasksByResources", 3, true,
-                                        nullptr, nullptr, nullptr, &TasksByResourceOrientation, nullptr, nullptr};
 const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, nullptr, nullptr, nullptr,
                                  &ScheduleOrientation, nullptr, nullptr};
 
@@ -57,6 +45,6 @@ const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard"
 const std::vector<const ReportDefinition*>& ReportDefinitions()
 {
     static const std::vector<const ReportDefinition*> reports{
-        &kHolidays, &kResources, &FiltersReport(), &kCalendars, &kTaskList, &kTasksByResource, &kSchedule};
+        &kHolidays, &kResources, &FiltersReport(), &kCalendars, &TaskListReport(), &TasksByResourceReport(), &kSchedule};
     return reports;
 }

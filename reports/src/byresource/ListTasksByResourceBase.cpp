@@ -1,0 +1,206 @@
+// Tasks by resource: settings, rows and sums.
+#include "byresource/ListTasksByResourceBase.h"
+
+#include "common/ReportSettings.h"
+#include "common/SortedLists.h"
+#include "common/ValueFormat.h"
+#include "plugin/PluginState.h"
+
+#include "QV2ResVReportIds.h"
+#include "SafeFormat.h"
+#include "fw/Resources.h"
+
+#include <algorithm>
+
+namespace {
+
+// A hand-edited time setting outside the day still names a moment of its day.
+int DayMinute(int minute)
+{
+    const int r = minute % 1440;
+    return r < 0 ? r + 1440 : r;
+}
+
+} // namespace
+
+CRListTasksByResourceBase::CRListTasksByResourceBase()
+{
+    DateStart = GetDateSetting(L"ReportsListTasksByResourcesDateStart", DateStart);
+    DateEnd = GetDateSetting(L"ReportsListTasksByResourcesDateEnd", DateEnd);
+    TimeStart = DayMinute(GetIntSetting(L"ReportsListTasksByResourcesTimeStart", 0));
+    TimeEnd = DayMinute(GetIntSetting(L"ReportsListTasksByResourcesTimeEnd", 0));
+    ColumnsDuration = GetBoolSetting(L"ReportsListTasksByResourcesColumnsDuration", false);
+    ColumnsWorkingTime = GetBoolSetting(L"ReportsListTasksByResourcesColumnsWorkingTime", false);
+    ColumnsCosts = GetBoolSetting(L"ReportsListTasksByResourcesColumnsCosts", false);
+    ColumnsFormat = GetBoolSetting(L"ReportsListTasksByResourcesColumnsFormat", false);
+    ColumnsUDF = GetBoolSetting(L"ReportsListTasksByResourcesColumnsUDF", false);
+    ColumnsNotes = GetBoolSetting(L"ReportsListTasksByResourcesColumnsNotes", false);
+    LimitPeriod = GetBoolSetting(L"ReportsListTasksByResourcesLimitPeriod", true);
+    SumTotal = GetBoolSetting(L"ReportsListTasksByResourcesSumTotal", false);
+    SumResource = GetBoolSetting(L"ReportsListTasksByResourcesSumResource", false);
+    ResourcesSingle = GetBoolSetting(L"ReportsListTasksByResourcesResourcesSingle", false);
+    ResourcesSkipEmpty = GetBoolSetting(L"ReportsListTasksByResourcesResourcesSkipEmpty", false);
+    // Sums of nothing are no sums.
+    if (!AnyValueColumn())
+        SumTotal = SumResource = false;
+    const bool gridDateOnly = GetBoolSetting(L"ViewGridShowDateOnly", false);
+    DateOnly = GetBoolSetting(L"ReportsListTasksByResourcesDateOnly", gridDateOnly);
+    WeekdayMode = GetIntSetting(L"ReportsListTasksByResourcesDateFormat", 0);
+}
+
+void CRListTasksByResourceBase::CollectRows()
+{
+    ResourceRows.clear();
+    TasksByResource.clear();
+    SumsByResource.clear();
+    GetSortedResources(GetReportFilter(), ResourceRows, GetDataRoot());
+    ResourceRows.push_back(nullptr);
+    for (wqv2_data::CResource* resource : ResourceRows)
+        SumsByResource[resource] = ResourceSums{};
+
+    std::vector<TaskOccurrence> listed;
+    CollectTasks(listed, nullptr, nullptr, nullptr);
+    for (const TaskOccurrence& occurrence : listed) {
+        wqv2_data::CResource* resource = occurrence.task->GetResource();
+        // Every listed task has its resource; one without would pass for the total entry.
+        if (!resource)
+            continue;
+        TasksByResource[resource].push_back(occurrence);
+        if (!AnyValueColumn())
+            continue;
+        const OccurrenceValues values = GetOccurrenceValues(occurrence);
+        for (wqv2_data::CResource* key : {resource, static_cast<wqv2_data::CResource*>(nullptr)}) {
+            ResourceSums& sums = SumsByResource[key];
+            if (ColumnsDuration)
+                sums.DurationSum += values.duration;
+            if (ColumnsWorkingTime)
+                sums.WorkingTimeSum += values.workingTime;
+            if (ColumnsCosts)
+                sums.CostsSum += values.costs;
+        }
+    }
+    if (ResourcesSkipEmpty) {
+        std::erase_if(ResourceRows,
+                      [this](wqv2_data::CResource* resource) { return resource && TasksOf(resource).empty(); });
+    }
+    // A total of a single resource repeats its own sums.
+    if (!SumTotal || ResourceRows.size() < 3)
+        std::erase(ResourceRows, nullptr);
+}
+
+const std::vector<TaskOccurrence>& CRListTasksByResourceBase::TasksOf(wqv2_data::CResource* resource) const
+{
+    static const std::vector<TaskOccurrence> none;
+    const auto found = resource ? TasksByResource.find(resource) : TasksByResource.end();
+    return found == TasksByResource.end() ? none : found->second;
+}
+
+ResourceSums CRListTasksByResourceBase::SumsOf(wqv2_data::CResource* resource) const
+{
+    const auto found = SumsByResource.find(resource);
+    return found == SumsByResource.end() ? ResourceSums{} : found->second;
+}
+
+std::vector<CRListTasksByResourceBase::Column> CRListTasksByResourceBase::TableColumns(bool grouped) const
+{
+    std::vector<Column> columns;
+    if (grouped)
+        columns.push_back(kIndent);
+    columns.insert(columns.end(), {kTask, kStart, kEnd});
+    if (ColumnsDuration)
+        columns.push_back(kDuration);
+    if (ColumnsWorkingTime)
+        columns.push_back(kWorkingTime);
+    if (ColumnsCosts)
+        columns.push_back(kCosts);
+    if (ColumnsNotes)
+        columns.push_back(kNotes);
+    return columns;
+}
+
+std::wstring CRListTasksByResourceBase::ColumnHead(Column column) const
+{
+    UINT id = 0;
+    switch (column) {
+    case kIndent:
+        return {};
+    case kTask:
+        id = IDS_LIST_COLUMN_TASK;
+        break;
+    case kStart:
+        id = IDS_LIST_COLUMN_START;
+        break;
+    case kEnd:
+        id = IDS_LIST_COLUMN_END;
+        break;
+    case kDuration:
+        id = IDS_LIST_COLUMN_DURATION;
+        break;
+    case kWorkingTime:
+        id = IDS_LIST_COLUMN_WORKING_TIME;
+        break;
+    case kCosts:
+        id = IDS_LIST_COLUMN_COSTS;
+        break;
+    case kNotes:
+        id = IDS_LIST_COLUMN_NOTES;
+        break;
+    }
+    std::wstring head = fw::LoadResString(id);
+    if (LimitPeriod && (column == kDuration || column == kWorkingTime || column == kCosts))
+        head += fw::LoadResString(IDS_LIST_LIMITED_MARK);
+    return head;
+}
+
+std::wstring CRListTasksByResourceBase::CellText(Column column, const TaskOccurrence& occurrence,
+                                                 const OccurrenceValues& values) const
+{
+    switch (column) {
+    case kTask:
+        return occurrence.task->Name ? occurrence.task->Name : L"";
+    case kStart:
+        return FormatStart(occurrence, DateOnly, WeekdayMode);
+    case kEnd:
+        return FormatEnd(occurrence, DateOnly, WeekdayMode);
+    case kDuration:
+        return FormatDuration(values.duration);
+    case kWorkingTime:
+        return FormatWorkingTime(values.workingTime);
+    case kCosts:
+        return FormatCosts(values.costs);
+    case kNotes:
+        return occurrence.task->Note ? occurrence.task->Note : L"";
+    case kIndent:
+        break;
+    }
+    return {};
+}
+
+std::wstring CRListTasksByResourceBase::SumText(Column column, const ResourceSums& sums) const
+{
+    switch (column) {
+    case kDuration:
+        return FormatDuration(sums.DurationSum);
+    case kWorkingTime:
+        return FormatWorkingTime(sums.WorkingTimeSum);
+    case kCosts:
+        return FormatCosts(sums.CostsSum);
+    default:
+        return {};
+    }
+}
+
+std::wstring CRListTasksByResourceBase::ResourceRowText(wqv2_data::CResource* resource) const
+{
+    if (!resource)
+        return fw::LoadResString(IDS_LIST_ALL_RESOURCES);
+    const std::wstring name = resource->Name ? resource->Name : L"";
+    if (TasksOf(resource).empty())
+        return msgfmt::Format(fw::LoadResString(IDS_LIST_RESOURCE_NO_TASKS), {name});
+    return name;
+}
+
+bool CRListTasksByResourceBase::HasSumRow(wqv2_data::CResource* entry) const
+{
+    return !entry || (SumResource && TasksOf(entry).size() > 1);
+}

@@ -1,0 +1,67 @@
+#pragma once
+// CRListTasksByResourceBase: the core of the tasks-by-resource report: its settings, and for one
+// run the resources to report with their listed occurrences and the sums of the value columns.
+// An output class derives from this and from one output base; it lives on the stack of one
+// output callback. The resources and tasks listed belong to the data library.
+
+#include "base/RListBase.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct ResourceSums {
+    int DurationSum = 0;     // minutes
+    int WorkingTimeSum = 0;  // minutes
+    double CostsSum = 0.0;   // project currency
+};
+
+class CRListTasksByResourceBase : public CRListBase {
+public:
+    // Columns of the HTML and printed tables, in their order.
+    enum Column { kIndent, kTask, kStart, kEnd, kDuration, kWorkingTime, kCosts, kNotes };
+
+    // The list base's defaults, then the report's settings.
+    CRListTasksByResourceBase();
+
+    // Fills the resource rows, the occurrences of each resource and the sums for the period.
+    // Each output calls it once, before it writes anything.
+    void CollectRows();
+
+    // The listed occurrences of a resource: empty for the total entry and a resource without any.
+    const std::vector<TaskOccurrence>& TasksOf(wqv2_data::CResource* resource) const;
+    // The sums of a resource, or of all resources for null.
+    ResourceSums SumsOf(wqv2_data::CResource* resource) const;
+    bool AnyValueColumn() const { return ColumnsDuration || ColumnsWorkingTime || ColumnsCosts; }
+    // The footnote on values cut to the period is due.
+    bool ShowsLimitNote() const { return LimitPeriod && AnyValueColumn(); }
+
+    // Table columns of the HTML and printed outputs; the indent column only for a grouped section.
+    std::vector<Column> TableColumns(bool grouped) const;
+    // Head of a column (string 40410 after the heads of value columns cut to the period).
+    std::wstring ColumnHead(Column column) const;
+    // The text of a task row's cell.
+    std::wstring CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
+    // The text of a sum row's value cell; empty for other columns.
+    std::wstring SumText(Column column, const ResourceSums& sums) const;
+    // The resource row: its name, string 9515 for a resource without tasks, 9516 for the total.
+    std::wstring ResourceRowText(wqv2_data::CResource* resource) const;
+    // HTML and print: the total entry, or a resource of more than one occurrence with SumResource.
+    bool HasSumRow(wqv2_data::CResource* entry) const;
+
+    std::vector<wqv2_data::CResource*> ResourceRows; // report order; one null entry stands for the total
+    std::map<wqv2_data::CResource*, std::vector<TaskOccurrence>> TasksByResource; // listing order
+    std::map<wqv2_data::CResource*, ResourceSums> SumsByResource;                // key null: all resources
+    bool ColumnsDuration = false;
+    bool ColumnsWorkingTime = false;
+    bool ColumnsCosts = false;
+    bool ColumnsFormat = false;     // export only
+    bool ColumnsUDF = false;        // export only
+    bool ColumnsNotes = false;
+    bool SumTotal = false;          // a total row over all resources (with two resources or more)
+    bool SumResource = false;       // a sum row under each resource
+    bool ResourcesSingle = false;   // HTML: one page per resource and an index; print: a page each
+    bool ResourcesSkipEmpty = false;
+    bool DateOnly = false;          // HTML and print show days without times
+    int WeekdayMode = 0;            // FormatDate mode of those days
+};

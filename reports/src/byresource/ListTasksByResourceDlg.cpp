@@ -1,0 +1,57 @@
+// Tasks by resource: option page.
+#include "byresource/ListTasksByResourceDlg.h"
+
+#include "QV2ResVReportIds.h"
+#include "fw/Resources.h"
+
+CRListTasksByResourceDlg::CRListTasksByResourceDlg()
+    : CListOptionsDlg(L"ReportsListTasksByResources",
+                      {{L"ReportsListTasksByResourcesColumnsDuration", false},
+                       {L"ReportsListTasksByResourcesColumnsWorkingTime", false},
+                       {L"ReportsListTasksByResourcesColumnsCosts", false},
+                       {L"ReportsListTasksByResourcesColumnsFormat", false},
+                       {L"ReportsListTasksByResourcesColumnsUDF", false},
+                       {L"ReportsListTasksByResourcesColumnsNotes", false},
+                       // Unchecked on a page that finds no setting, although a report run without
+                       // the setting limits its values to the period.
+                       {L"ReportsListTasksByResourcesLimitPeriod", false},
+                       {L"ReportsListTasksByResourcesSumTotal", false},
+                       {L"ReportsListTasksByResourcesSumResource", false},
+                       {L"ReportsListTasksByResourcesResourcesSingle", false},
+                       {L"ReportsListTasksByResourcesResourcesSkipEmpty", false}})
+{
+    SetDefaults();
+}
+
+void CRListTasksByResourceDlg::SetDefaults()
+{
+    Title = fw::LoadResString(IDS_BY_RESOURCE_DEFAULT_TITLE);
+    OrientationIndex = 1;
+    const TDate today;
+    PeriodStart = TDate::FromYMD(1, today.GetYear(), 1);
+    PeriodEnd = TDate::FromYMD(12, today.GetYear(), 31);
+    EndTime = 0;
+    ResetOptions();
+}
+
+void CRListTasksByResourceDlg::BuildOptionsTree(int kind)
+{
+    if (kind == 0 || kind == 2) {
+        HTREEITEM resources = AddGroup(IDS_OPTIONS_RESOURCES);
+        AddOption(resources, IDS_OPTIONS_PAGE_PER_RESOURCE, kResourcesSingle);
+        AddOption(resources, IDS_OPTIONS_SKIP_EMPTY, kResourcesSkipEmpty);
+    }
+    HTREEITEM columns = AddGroup(IDS_OPTIONS_COLUMNS);
+    AddOption(columns, IDS_OPTIONS_DURATION, kColumnsDuration);
+    AddOption(columns, IDS_OPTIONS_WORKING_TIME, kColumnsWorkingTime);
+    AddOption(columns, IDS_OPTIONS_COSTS, kColumnsCosts);
+    if (kind == 1) {
+        AddOption(columns, IDS_OPTIONS_FORMAT, kColumnsFormat);
+        AddOption(columns, IDS_OPTIONS_USER_FIELDS, kColumnsUDF);
+    }
+    AddOption(columns, IDS_OPTIONS_NOTES, kColumnsNotes);
+    HTREEITEM sums = AddGroup(IDS_OPTIONS_SUMS);
+    AddOption(sums, IDS_OPTIONS_LIMIT_PERIOD, kLimitPeriod);
+    AddOption(sums, IDS_OPTIONS_SUM_RESOURCE, kSumResource);
+    AddOption(sums, IDS_OPTIONS_SUM_TOTAL, kSumTotal);
+}

@@ -1,0 +1,165 @@
+// Task list: export.
+#include "tasklist/ListTasksDefaultExport.h"
+
+#include "common/ValueFormat.h"
+
+#include "QV2ResVReportIds.h"
+
+int CRListTasksDefaultExport::Export(const wchar_t* path)
+{
+    AddHeaderRow();
+    CollectRows();
+    for (const TaskOccurrence& occurrence : Rows)
+        AddTaskRow(occurrence);
+    if (SumTotal)
+        AddSumRow();
+    return Write(path);
+}
+
+void CRListTasksDefaultExport::AddHeaderRow()
+{
+    if (TaskIdentifiers)
+        AddResourceText(IDS_LIST_COLUMN_TASK_ID);
+    if (ResourceIdentifiers)
+        AddResourceText(IDS_LIST_COLUMN_RESOURCE_ID);
+    for (int column : Columns) {
+        switch (column) {
+        case kName:
+            AddResourceText(IDS_LIST_COLUMN_TASK);
+            break;
+        case kResource:
+            AddResourceText(IDS_LIST_COLUMN_RESOURCE);
+            break;
+        case kStart:
+            AddResourceText(IDS_LIST_COLUMN_START_DATE);
+            AddResourceText(IDS_LIST_COLUMN_START_TIME);
+            break;
+        case kEnd:
+            AddResourceText(IDS_LIST_COLUMN_END_DATE);
+            AddResourceText(IDS_LIST_COLUMN_END_TIME);
+            break;
+        case kDuration:
+            AddResourceText(IDS_LIST_COLUMN_DURATION);
+            break;
+        case kWorkingTime:
+            AddResourceText(IDS_LIST_COLUMN_WORKING_TIME);
+            break;
+        case kCosts:
+            for (UINT id : {IDS_LIST_COLUMN_COSTS_CALCULATE, IDS_LIST_COLUMN_COSTS_VARIABLE, IDS_LIST_COLUMN_COSTS_UNIT,
+                            IDS_LIST_COLUMN_COSTS_FIXED, IDS_LIST_COLUMN_COSTS})
+                AddResourceText(id);
+            break;
+        case kNotes:
+            AddResourceText(IDS_LIST_COLUMN_NOTES);
+            break;
+        }
+    }
+    if (ColumnsFormat) {
+        for (UINT id : {IDS_LIST_COLUMN_COLOR_TEXT, IDS_LIST_COLUMN_COLOR_BACK, IDS_LIST_COLUMN_BOLD})
+            AddResourceText(id);
+    }
+    if (ColumnsUDF)
+        AddUdfHeaderCells(wqv2_data::kUserFieldsTask);
+}
+
+void CRListTasksDefaultExport::AddTaskRow(const TaskOccurrence& occurrence)
+{
+    wqv2_data::CTask* task = occurrence.task;
+    wqv2_data::CResource* resource = task->GetResource();
+    const OccurrenceSpan span = GetDaySpan(occurrence);
+    const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
+    NewRow();
+    if (TaskIdentifiers) {
+        // An occurrence of a series is no task of its own and has no task ID.
+        if (IsSeriesTemplate(task))
+            AddText(L"");
+        else
+            AddNumber(task->ID);
+    }
+    if (ResourceIdentifiers) {
+        if (resource)
+            AddNumber(resource->ID);
+        else
+            AddText(L"");
+    }
+    for (int column : Columns) {
+        switch (column) {
+        case kName:
+            AddText(task->Name);
+            break;
+        case kResource:
+            AddText(resource ? resource->Name : nullptr);
+            break;
+        case kStart:
+            AddDate(span.startDay);
+            AddTime(TTime(span.startMinute));
+            break;
+        case kEnd:
+            AddDate(span.endDay);
+            AddTime(TTime(span.endMinute));
+            break;
+        case kDuration:
+            AddText(FormatDuration(values.duration));
+            break;
+        case kWorkingTime:
+            AddText(FormatWorkingTime(values.workingTime));
+            break;
+        case kCosts:
+            AddNumber(task->CostsCalculate ? 1 : 0);
+            AddText(FormatCosts(task->CostsVariable));
+            AddResourceText(task->CostsTimeUnit == 0 ? IDS_COSTS_PER_HOUR : IDS_COSTS_PER_WORKING_HOUR);
+            AddText(FormatCosts(task->CostsFixed));
+            AddText(FormatCosts(values.costs));
+            break;
+        case kNotes:
+            AddText(task->Note);
+            break;
+        }
+    }
+    if (ColumnsFormat) {
+        AddColor(task->ColorFg);
+        AddColor(task->ColorBk);
+        AddNumber(task->FontBold ? 1 : 0);
+    }
+    if (ColumnsUDF)
+        AddUdfTaskCells(task);
+}
+
+void CRListTasksDefaultExport::AddSumRow()
+{
+    NewRow();
+    if (TaskIdentifiers)
+        AddText(L"");
+    if (ResourceIdentifiers)
+        AddText(L"");
+    for (int column : Columns) {
+        switch (column) {
+        case kName:
+            AddResourceText(IDS_LIST_TOTAL);
+            break;
+        case kStart:
+        case kEnd:
+            AddText(L""); // date and time
+            AddText(L"");
+            break;
+        case kDuration:
+        case kWorkingTime:
+            AddText(SumText(column));
+            break;
+        case kCosts:
+            for (int i = 0; i < 4; ++i)
+                AddText(L"");
+            AddText(SumText(column));
+            break;
+        default:
+            AddText(L"");
+            break;
+        }
+    }
+    if (ColumnsFormat) {
+        for (int i = 0; i < 3; ++i)
+            AddText(L"");
+    }
+    if (ColumnsUDF)
+        AddUdfEmptyCells(wqv2_data::kUserFieldsTask);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// CRListTasksDefaultExport: the task list as delimited text: a header row, one row per listed
+// occurrence with its columns in the grid's order, and an optional sum row.
+
+#include "output/RExportBase.h"
+#include "tasklist/ListTasksDefaultBase.h"
+
+class CRListTasksDefaultExport : public CRListTasksDefaultBase, public CRUDFExportBase {
+public:
+    // Builds the table and writes it: 0 written; 1 for an empty path or a failed write.
+    int Export(const wchar_t* path) override;
+
+private:
+    void AddHeaderRow();
+    void AddTaskRow(const TaskOccurrence& occurrence);
+    void AddSumRow();
+};

@@ -1,0 +1,69 @@
+#pragma once
+// Identifiers of the resources of the two task-list reports (the task list, report 40400, and
+// tasks by resource, report 40500) inside the viewer's resource library QV2ResV. Included by
+// QV2ResVReportIds.h; #defines only.
+
+// ---- Strings: the option pages (category and title of the page, default report title)
+#define IDS_TASK_LIST_PAGE_CATEGORY 40404
+#define IDS_TASK_LIST_PAGE_TITLE 40405
+#define IDS_TASK_LIST_DEFAULT_TITLE 40406
+#define IDS_BY_RESOURCE_PAGE_CATEGORY 40504
+#define IDS_BY_RESOURCE_PAGE_TITLE 40505
+#define IDS_BY_RESOURCE_DEFAULT_TITLE 40506
+
+// ---- Strings: column heads
+#define IDS_LIST_LIMITED_MARK 40410          // follows the head of a value cut to the period
+#define IDS_LIST_LIMITED_FOOTNOTE 40411
+#define IDS_LIST_COLUMN_TASK 40415
+#define IDS_LIST_COLUMN_RESOURCE 40416
+#define IDS_LIST_COLUMN_START 40417
+#define IDS_LIST_COLUMN_END 40418
+#define IDS_LIST_COLUMN_START_DATE 40419
+#define IDS_LIST_COLUMN_START_TIME 40420
+#define IDS_LIST_COLUMN_END_DATE 40421
+#define IDS_LIST_COLUMN_END_TIME 40422
+#define IDS_LIST_COLUMN_DURATION 40423
+#define IDS_LIST_COLUMN_WORKING_TIME 40424
+#define IDS_LIST_COLUMN_NOTES 40425
+#define IDS_LIST_COLUMN_COSTS 40426
+#define IDS_LIST_COLUMN_COSTS_VARIABLE 40427
+#define IDS_LIST_COLUMN_COSTS_UNIT 40428
+#define IDS_LIST_COLUMN_COSTS_FIXED 40429
+#define IDS_LIST_COLUMN_RESOURCE_ID 40450
+#define IDS_LIST_COLUMN_TASK_ID 40451
+#define IDS_LIST_COLUMN_COLOR_TEXT 40225
+#define IDS_LIST_COLUMN_COLOR_BACK 40226
+#define IDS_LIST_COLUMN_BOLD 40227
+#define IDS_LIST_COLUMN_COSTS_CALCULATE 40228
+
+// ---- Strings: sums, resource rows, sub-pages and empty lists
+#define IDS_LIST_TOTAL 40081
+#define IDS_LIST_SUM 40083
+#define IDS_LIST_RESOURCE_HEADING 40084      // %s resource name
+#define IDS_LIST_RESOURCE_LABEL 40085
+#define IDS_LIST_INDEX_HEADER 40090
+#define IDS_LIST_INDEX_TOTAL 40091
+#define IDS_LIST_RESOURCE_NO_TASKS 9515      // %s resource name
+#define IDS_LIST_ALL_RESOURCES 9516
+#define IDS_REPORT_NOTHING_IN_PERIOD 9510
+#define IDS_COSTS_PER_HOUR 13160
+#define IDS_COSTS_PER_WORKING_HOUR 13161
+
+// ---- Strings: groups and items of the options tree
+#define IDS_OPTIONS_COLUMNS 40050
+#define IDS_OPTIONS_SUMS 40051
+#define IDS_OPTIONS_SUM_TOTAL 40052
+#define IDS_OPTIONS_DURATION 40053
+#define IDS_OPTIONS_NOTES 40054
+#define IDS_OPTIONS_COSTS 40055
+#define IDS_OPTIONS_FORMAT 40056
+#define IDS_OPTIONS_WORKING_TIME 40058
+#define IDS_OPTIONS_USER_FIELDS 40059
+#define IDS_OPTIONS_SUM_RESOURCE 40066
+#define IDS_OPTIONS_LIMIT_PERIOD 40067
+#define IDS_OPTIONS_PAGE_PER_RESOURCE 40070
+#define IDS_OPTIONS_SKIP_EMPTY 40071
+#define IDS_OPTIONS_RESOURCES 40072
+
+// ---- Pictures
+#define IDB_REPORT_OPTIONS_LIST 130          // heading image of the option groups, 16 pixels wide
