@@ -16,6 +16,11 @@ size_t Count(const std::wstring& text, const std::wstring& part)
     return n;
 }
 
+INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 using ReportResourcesTest = ReportTest;
 
 TEST_F(ReportResourcesTest, Strings_everyIdentifierHasText)
@@ -31,11 +36,18 @@ TEST_F(ReportResourcesTest, Strings_everyIdentifierHasText)
                     40324u, 40330u, 13026u, 13027u, 13030u, 23250u, 23251u, 23252u, 23253u, 23254u, 23255u, 23256u,
                     23260u})
         EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
+    // The holidays, calendars and resources reports, and what the list reports share.
+    for (UINT id : {9510u,  13160u, 13161u, 40050u, 40054u, 40055u, 40056u, 40057u, 40059u, 40073u, 40086u, 40092u,
+                    40104u, 40105u, 40106u, 40115u, 40116u, 40204u, 40205u, 40206u, 40215u, 40216u, 40220u, 40221u,
+                    40222u, 40223u, 40224u, 40240u, 40241u, 40242u, 40243u, 40244u, 40250u, 40251u, 40252u, 40253u,
+                    40254u, 40255u, 40256u, 40260u, 40261u, 40276u, 40280u, 40427u, 40428u, 40429u, 40450u})
+        EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
 }
 
 TEST_F(ReportResourcesTest, Formats_placeholdersForTheArgumentsGiven)
 {
-    const std::pair<UINT, size_t> textFormats[] = {{40020, 2}, {10200, 1}, {38001, 2}, {38002, 4}, {13026, 2}};
+    const std::pair<UINT, size_t> textFormats[] = {{40020, 2}, {10200, 1}, {38001, 2}, {38002, 4}, {13026, 2},
+                                                   {40086, 1}, {40256, 1}, {40261, 2}};
     for (const auto& [id, count] : textFormats)
         EXPECT_EQ(Count(fw::LoadResString(id), L"%s"), count) << id;
     EXPECT_EQ(Count(fw::LoadResString(1220), L"%d"), 3u);
@@ -51,18 +63,28 @@ TEST_F(ReportResourcesTest, PagesMenuAndPictures)
     const HINSTANCE module = fw::ResourceModule();
     for (UINT id : {IDD_REPORT_PAGE_PERIOD, IDD_REPORT_PAGE_LIST})
         EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr) << id;
+    // The period page carries the line of text the calendars page fills.
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND page = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_REPORT_PAGE_PERIOD), parent, &NoDialogProc, 0);
+    ASSERT_NE(page, nullptr);
+    for (int control : {IDC_REPORT_TITLE, IDC_REPORT_PERIOD_BUTTON, IDC_REPORT_PAGE_HINT})
+        EXPECT_NE(GetDlgItem(page, control), nullptr) << control;
+    DestroyWindow(page);
+    DestroyWindow(parent);
     HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(IDR_MENU_REPORT_PERIOD));
     ASSERT_NE(menu, nullptr);
     HMENU periods = GetSubMenu(menu, 0);
     for (UINT command : {IDM_PERIOD_PROJECT, IDM_PERIOD_VIEW, IDM_PERIOD_MONTH, IDM_PERIOD_YEAR, IDM_PERIOD_TODAY})
         EXPECT_NE(GetMenuState(periods, command, MF_BYCOMMAND), static_cast<UINT>(-1)) << command;
     DestroyMenu(menu);
-    HANDLE bitmap = LoadImageW(module, MAKEINTRESOURCEW(IDB_REPORT_OPTIONS_GROUP), IMAGE_BITMAP, 0, 0, 0);
-    ASSERT_NE(bitmap, nullptr);
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    EXPECT_EQ(info.bmWidth, 16);
-    DeleteObject(bitmap);
+    for (UINT id : {IDB_REPORT_OPTIONS_GROUP, IDB_REPORT_OPTIONS_LIST}) {
+        HANDLE bitmap = LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0);
+        ASSERT_NE(bitmap, nullptr) << id;
+        BITMAP info{};
+        GetObjectW(bitmap, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, 16) << id;
+        DeleteObject(bitmap);
+    }
     HANDLE icon = LoadImageW(module, MAKEINTRESOURCEW(IDI_REPORT_PERIOD), IMAGE_ICON, 16, 16, 0);
     EXPECT_NE(icon, nullptr);
     DestroyIcon(static_cast<HICON>(icon));

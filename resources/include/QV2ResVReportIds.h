@@ -98,3 +98,6 @@
 #define IDI_REPORT_PERIOD 157                // image of the period button, 16 by 16
 
 #include "QV2ResVReportListsIds.h"
+#include "QV2ResVReportHolidaysIds.h"
+#include "QV2ResVReportCalendarsIds.h"
+#include "QV2ResVReportResourcesIds.h"

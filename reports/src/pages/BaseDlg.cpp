@@ -96,19 +96,24 @@ int CBaseDlg::GetOutputKind()
 void CBaseDlg::InitOptionsImage()
 {
     GroupItem = FirstRadioItem = SecondRadioItem = nullptr;
-    ImageIndex = -1;
+    ImageIndex = AddOptionsImage(IDB_REPORT_OPTIONS_GROUP);
+}
+
+int CBaseDlg::AddOptionsImage(UINT bitmapId)
+{
     HWND tree = OptionsTree.InnerTree();
     HIMAGELIST images =
         tree ? reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0)) : nullptr;
     if (!images)
-        return;
-    auto* bitmap = static_cast<HBITMAP>(LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(IDB_REPORT_OPTIONS_GROUP),
-                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        return -1;
+    auto* bitmap = static_cast<HBITMAP>(
+        LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap)
-        return;
+        return -1;
     // The options tree's pictures take magenta as transparent.
-    ImageIndex = ImageList_AddMasked(images, bitmap, RGB(255, 0, 255));
+    const int index = ImageList_AddMasked(images, bitmap, RGB(255, 0, 255));
     DeleteObject(bitmap);
+    return index;
 }
 
 void CBaseDlg::FillOptions()

@@ -42,6 +42,9 @@ protected:
     virtual void AfterFillOptions() {}
     // Clears the item handles and adds bitmap 129 to the inner tree's image list.
     virtual void InitOptionsImage();
+    // Adds a bitmap of the resource library (magenta transparent) to the inner tree's image
+    // list; its index, or -1 without a tree, an image list or the bitmap.
+    int AddOptionsImage(UINT bitmapId);
     // Rebuilds the tree: the orientation group with its two radio items, for printing only.
     virtual void FillOptions();
     virtual void RefreshOptions();

@@ -74,6 +74,18 @@ void CRK2OptionsTreeCtrl::Expand(HTREEITEM item) const
         SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
 }
 
+void CRK2OptionsTreeCtrl::ShowFirstRoot() const
+{
+    HWND tree = InnerTree();
+    if (!tree)
+        return;
+    auto* root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    if (!root)
+        return;
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
+    SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(root));
+}
+
 void CRK2DatePeriodCtrl::SetDate(int side, TDate date) const
 {
     const int day = static_cast<int>(static_cast<uint32_t>(date));

@@ -34,6 +34,8 @@ public:
     // Removes every item of the inner tree.
     void DeleteAllItems() const;
     void Expand(HTREEITEM item) const;
+    // Selects the first root item of the inner tree and scrolls it into view.
+    void ShowFirstRoot() const;
 
 private:
     HWND m_hwnd = nullptr; // the control; its dialog owns it

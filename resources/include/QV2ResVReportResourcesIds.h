@@ -1,0 +1,14 @@
+#pragma once
+// Identifiers of the resources report's strings in the viewer's resource library. #defines only.
+
+#define IDS_OPTIONS_CALENDAR 40057            // check item of the calendar column
+#define IDS_RESOURCES_PAGE_CATEGORY 40204
+#define IDS_RESOURCES_PAGE_TITLE 40205
+#define IDS_RESOURCES_DEFAULT_TITLE 40206
+#define IDS_RESOURCES_COLUMN_NAME 40215
+#define IDS_RESOURCES_COLUMN_CALENDAR 40216
+#define IDS_RESOURCES_COLUMN_NOTE 40220
+#define IDS_RESOURCES_COLUMN_TEXT_COLOUR 40221
+#define IDS_RESOURCES_COLUMN_LABEL_COLOUR 40222
+#define IDS_RESOURCES_COLUMN_ROW_COLOUR 40223
+#define IDS_RESOURCES_COLUMN_BOLD 40224
