@@ -5,16 +5,12 @@
 
 #include "byresource/ListTasksByResourceReport.h"
 #include "filters/FiltersReport.h"
+#include "holidays/HolidaysReport.h"
 #include "tasklist/ListTasksDefaultReport.h"
 
 #include "QV2ResVReportIds.h"
 
 namespace {
-
-int QV2_CALL HolidaysOrientation()
-{
-    return GetReportOrientation(L"ReportsHolidays", 1);
-}
 
 int QV2_CALL ResourcesOrientation()
 {
@@ -31,8 +27,6 @@ int QV2_CALL ScheduleOrientation()
     return GetReportOrientation(L"ReportsScheduleStandard", 1);
 }
 
-const ReportDefinition kHolidays{IDS_REPORT_HOLIDAYS, L"ReportsHolidays", 4, false, nullptr, nullptr, nullptr,
-                                 &HolidaysOrientation, nullptr, nullptr};
 const ReportDefinition kResources{IDS_REPORT_RESOURCES, L"ReportsResources", 4, true, nullptr, nullptr, nullptr,
                                   &ResourcesOrientation, nullptr, nullptr};
 const ReportDefinition kCalendars{IDS_REPORT_CALENDARS, L"ReportsCalendars", 4, true, nullptr, nullptr, nullptr,
@@ -45,6 +39,7 @@ const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard"
 const std::vector<const ReportDefinition*>& ReportDefinitions()
 {
     static const std::vector<const ReportDefinition*> reports{
-        &kHolidays, &kResources, &FiltersReport(), &kCalendars, &TaskListReport(), &TasksByResourceReport(), &kSchedule};
+        &HolidaysReport(),  &kResources,              &FiltersReport(), &kCalendars,
+        &TaskListReport(), &TasksByResourceReport(), &kSchedule};
     return reports;
 }
