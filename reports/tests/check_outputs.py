@@ -98,7 +98,8 @@ def main(folder):
     expected_png = {"plan1.png": (3, 2), "plan2.png": (3, 3), "plan3.png": (3, 4), "single.png": (5, 5)}
     expected_html = ["filters.htm", "nofilters.htm", "tbr_grouped.htm", "tbr_single.htm", "tbr_none.htm",
                      "tbr_index.htm", "tbr_index1.htm", "tbr_index2.htm", "tbr_index3.htm", "tbr_index4.htm",
-                     "tasklist.htm", "tasklist_one.htm", "tasklist_none.htm", "holidays.htm", "noholidays.htm"]
+                     "tasklist.htm", "tasklist_one.htm", "tasklist_none.htm", "holidays.htm", "noholidays.htm",
+                     "calendars.htm", "calendars1.htm", "calendars2.htm", "calendars3.htm"]
     failures = 0
     for name, size in expected_png.items():
         try:

@@ -4,6 +4,7 @@
 #include "plugin/ReportRegistry.h"
 
 #include "byresource/ListTasksByResourceReport.h"
+#include "calendars/CalendarsReport.h"
 #include "filters/FiltersReport.h"
 #include "holidays/HolidaysReport.h"
 #include "tasklist/ListTasksDefaultReport.h"
@@ -17,11 +18,6 @@ int QV2_CALL ResourcesOrientation()
     return GetReportOrientation(L"ReportsResources", 1);
 }
 
-int QV2_CALL CalendarsOrientation()
-{
-    return GetReportOrientation(L"ReportsCalendars", 1);
-}
-
 int QV2_CALL ScheduleOrientation()
 {
     return GetReportOrientation(L"ReportsScheduleStandard", 1);
@@ -29,8 +25,6 @@ int QV2_CALL ScheduleOrientation()
 
 const ReportDefinition kResources{IDS_REPORT_RESOURCES, L"ReportsResources", 4, true, nullptr, nullptr, nullptr,
                                   &ResourcesOrientation, nullptr, nullptr};
-const ReportDefinition kCalendars{IDS_REPORT_CALENDARS, L"ReportsCalendars", 4, true, nullptr, nullptr, nullptr,
-                                  &CalendarsOrientation, nullptr, nullptr};
 const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, nullptr, nullptr, nullptr,
                                  &ScheduleOrientation, nullptr, nullptr};
 
@@ -39,7 +33,7 @@ const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard"
 const std::vector<const ReportDefinition*>& ReportDefinitions()
 {
     static const std::vector<const ReportDefinition*> reports{
-        &HolidaysReport(),  &kResources,              &FiltersReport(), &kCalendars,
+        &HolidaysReport(),  &kResources,              &FiltersReport(), &CalendarsReport(),
         &TaskListReport(), &TasksByResourceReport(), &kSchedule};
     return reports;
 }

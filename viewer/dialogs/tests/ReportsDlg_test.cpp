@@ -328,6 +328,8 @@ TEST_F(ReportsDlgTest, ReportPlugin_itsFiltersPageProposesItsTitle)
     ASSERT_TRUE(LoadPlugin(qvtest::BinFolder() + L"QV2R.dll"));
     Register();
     SetSetting(L"ReportsFiltersTitle", L"All filters");
+    // Other reports of the plug-in's "Lists" come before it: the filters report is chosen by name.
+    SetSetting(L"ReportsSelectedReport", L"Filters");
     saveDialogs.answer = L"C:\\out\\filters.txt";
     EXPECT_EQ(Run([&](CReportsDlg& dialog) {
                   EXPECT_EQ(Selected(dialog), L"Filters");

@@ -1,0 +1,23 @@
+#pragma once
+// CRCalendarsPrint: the calendars on printed pages, each from a new page: the calendar's name as
+// the caption line (marked continued on its later pages), its weekday table, the period heading
+// and its exceptions of the period.
+
+#include "calendars/CalendarsBase.h"
+#include "output/RPrintBase.h"
+
+class CRCalendarsPrint : public CRCalendarsBase, public CRPrintBaseEx {
+public:
+    CRCalendarsPrint();
+    int PrintBody(CRKPrintEngine2* engine) override;
+    // One line: the calendar being laid out.
+    int GetCaptionLines(std::vector<std::wstring>& labels, std::vector<std::wstring>& values) override;
+
+private:
+    int PrintCalendar(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar);
+    // The weekday table from `top`; the y below it.
+    int PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CCalendar& calendar, int top);
+    void PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar, int top, int startY);
+
+    const wqv2_data::CCalendar* m_calendar = nullptr; // not owned: the calendar of the captions
+};
