@@ -99,7 +99,8 @@ def main(folder):
     expected_html = ["filters.htm", "nofilters.htm", "tbr_grouped.htm", "tbr_single.htm", "tbr_none.htm",
                      "tbr_index.htm", "tbr_index1.htm", "tbr_index2.htm", "tbr_index3.htm", "tbr_index4.htm",
                      "tasklist.htm", "tasklist_one.htm", "tasklist_none.htm", "holidays.htm", "noholidays.htm",
-                     "calendars.htm", "calendars1.htm", "calendars2.htm", "calendars3.htm"]
+                     "calendars.htm", "calendars1.htm", "calendars2.htm", "calendars3.htm", "resources.htm",
+                     "noresources.htm"]
     failures = 0
     for name, size in expected_png.items():
         try:

@@ -7,24 +7,18 @@
 #include "calendars/CalendarsReport.h"
 #include "filters/FiltersReport.h"
 #include "holidays/HolidaysReport.h"
+#include "resources/ResourcesReport.h"
 #include "tasklist/ListTasksDefaultReport.h"
 
 #include "QV2ResVReportIds.h"
 
 namespace {
 
-int QV2_CALL ResourcesOrientation()
-{
-    return GetReportOrientation(L"ReportsResources", 1);
-}
-
 int QV2_CALL ScheduleOrientation()
 {
     return GetReportOrientation(L"ReportsScheduleStandard", 1);
 }
 
-const ReportDefinition kResources{IDS_REPORT_RESOURCES, L"ReportsResources", 4, true, nullptr, nullptr, nullptr,
-                                  &ResourcesOrientation, nullptr, nullptr};
 const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, nullptr, nullptr, nullptr,
                                  &ScheduleOrientation, nullptr, nullptr};
 
@@ -33,7 +27,7 @@ const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard"
 const std::vector<const ReportDefinition*>& ReportDefinitions()
 {
     static const std::vector<const ReportDefinition*> reports{
-        &HolidaysReport(),  &kResources,              &FiltersReport(), &CalendarsReport(),
+        &HolidaysReport(),  &ResourcesReport(),       &FiltersReport(), &CalendarsReport(),
         &TaskListReport(), &TasksByResourceReport(), &kSchedule};
     return reports;
 }
