@@ -203,9 +203,11 @@ TEST_F(CalendarsReportTest, Html_onePagePerCalendarBesideTheIndex)
               std::wstring::npos)
         << std::string(office.begin(), office.end());
     const std::wstring plant = rtest::ReadUtf16(folderPath + L"calendars1.htm");
-    EXPECT_NE(plant.find(L"<h3>Exceptions from 2026-01-01 to 2027-01-01</h3>\n<p>There is nothing in this period.</p>\n"),
+    EXPECT_NE(plant.find(L"<h3>Exceptions from 2026-01-01 to 2027-01-01</h3>\n"
+                         L"<p>There is nothing in this period.</p>\n"),
               std::wstring::npos);
-    EXPECT_NE(plant.find(L"<td align=left >Holidays:</td>\n  <td align=left >Like other days</td>"), std::wstring::npos);
+    EXPECT_NE(plant.find(L"<td align=left >Holidays:</td>\n  <td align=left >Like other days</td>"),
+              std::wstring::npos);
 }
 
 TEST_F(CalendarsReportTest, Html_withoutExceptionsNeitherPeriodNorTable)
@@ -261,7 +263,8 @@ TEST_F(CalendarsReportTest, Print_eachCalendarFromItsOwnPage)
     const petest::TextRec* holidays = plant.Find(L"Holidays:");
     const petest::TextRec* heading = plant.Find(L"Exceptions from 2026-01-01 to 2027-01-01");
     const petest::TextRec* none = plant.Find(L"There is nothing in this period.");
-    ASSERT_TRUE(caption && name && head && holidays && heading && none) << std::string(PageTexts(1).begin(), PageTexts(1).end());
+    const std::wstring texts = PageTexts(1);
+    ASSERT_TRUE(caption && name && head && holidays && heading && none) << std::string(texts.begin(), texts.end());
     EXPECT_EQ(caption->y, name->y);
     // Downward in order (y grows upward in the metafile).
     EXPECT_GT(caption->y, head->y);
@@ -272,7 +275,8 @@ TEST_F(CalendarsReportTest, Print_eachCalendarFromItsOwnPage)
     EXPECT_EQ(plant.Find(L"Office"), nullptr);
 
     const petest::PageRec office = Page(2);
-    for (const wchar_t* text : {L"Office", L"Monday:", L"Sunday:", L"Date", L"Thu", L"2026-01-01", L"Mon", L"2026-03-02",
+    for (const wchar_t* text : {L"Office", L"Monday:", L"Sunday:", L"Date", L"Thu", L"2026-01-01", L"Mon",
+                                L"2026-03-02",
                                 L"09:00-12:00, 13:00-15:00", L"2027-01-01", L"10:00-11:00", L"Page 2 of 3"})
         EXPECT_NE(office.Find(text), nullptr) << std::string(text, text + wcslen(text));
     EXPECT_EQ(office.Find(L"There is nothing in this period."), nullptr);

@@ -137,7 +137,8 @@ std::wstring ListPageTest::Outline() const
     for (HTREEITEM root = TreeView_GetRoot(tree); root; root = TreeView_GetNextSibling(tree, root)) {
         text += TreeText(tree, root) + L"(";
         for (HTREEITEM child = TreeView_GetChild(tree, root); child; child = TreeView_GetNextSibling(tree, child)) {
-            const bool checked = SendMessageW(options, RKCC2M_OPTIONSTREE_GETCHECK, 0, reinterpret_cast<LPARAM>(child)) == 1;
+            const bool checked =
+                SendMessageW(options, RKCC2M_OPTIONSTREE_GETCHECK, 0, reinterpret_cast<LPARAM>(child)) == 1;
             text += TreeText(tree, child) + (checked ? L"[x]" : L"[ ]");
         }
         text += L")";

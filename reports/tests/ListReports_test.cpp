@@ -57,7 +57,8 @@ TEST_F(ListReportsTest, Resources_theSampleProjectWithCalendarsAndCosts)
     host::SetSetting(L"ReportsResourcesColumnsCalendar", L"1");
     host::SetSetting(L"ReportsResourcesColumnsCosts", L"1");
     const std::wstring text = Exported(L"Resources");
-    EXPECT_EQ(text.substr(0, text.find(L"\r\n") + 2), L"Resource\tCalendar\tVariable costs\tCosts unit\tFixed costs\r\n");
+    EXPECT_EQ(text.substr(0, text.find(L"\r\n") + 2),
+              L"Resource\tCalendar\tVariable costs\tCosts unit\tFixed costs\r\n");
     EXPECT_NE(text.find(L"\r\nAnna Berger\tOffice hours\t58.50 EUR\tper working hour\t0.00 EUR\r\n"
                         L"Ben Keller\tPart time\t21.00 EUR\tper hour\t0.00 EUR\r\n"
                         L"CNC mill M2\tWorkshop shifts\t95.00 EUR\tper working hour\t12.50 EUR\r\n"),

@@ -63,7 +63,8 @@ protected:
         HWND tree = Tree();
         std::wstring text;
         for (HTREEITEM root = TreeView_GetRoot(tree); root; root = TreeView_GetNextSibling(tree, root)) {
-            const LRESULT radio = SendMessageW(Options(), RKCC2M_OPTIONSTREE_GETRADIO, 0, reinterpret_cast<LPARAM>(root));
+            const LRESULT radio =
+                SendMessageW(Options(), RKCC2M_OPTIONSTREE_GETRADIO, 0, reinterpret_cast<LPARAM>(root));
             text += Text(root) + L"(";
             int index = 0;
             for (HTREEITEM child = TreeView_GetChild(tree, root); child; child = TreeView_GetNextSibling(tree, child)) {

@@ -136,7 +136,8 @@ TEST_F(ResourcesReportTest, Html_tableOfTheChosenColumnsWithoutFormatAndUserFiel
                         L" </tr>\n"
                         L" <tr valign=top >\n"
                         L"  <td >Anna</td>\n  <td >Day shift</td>\n  <td align=right >58.50 EUR</td>\n"
-                        L"  <td >per working hour</td>\n  <td align=right >0.00 EUR</td>\n  <td >Planner<br>and lead</td>\n"
+                        L"  <td >per working hour</td>\n  <td align=right >0.00 EUR</td>\n"
+                        L"  <td >Planner<br>and lead</td>\n"
                         L" </tr>\n"),
               std::wstring::npos)
         << std::string(page.begin(), page.end());
@@ -188,7 +189,8 @@ TEST_F(ResourcesReportTest, Print_chosenColumnsAndTheFilterLine)
     EXPECT_GT(label->y, head->y);
     for (const wchar_t* text : {L"Day shift", L"58.50 EUR", L"per hour", L"12.50 EUR", L"Fixed costs"})
         EXPECT_NE(page.Find(text), nullptr) << std::string(text, text + wcslen(text));
-    EXPECT_NE(PageTexts(1).find(L"per working"), std::wstring::npos) << std::string(PageTexts(1).begin(), PageTexts(1).end());
+    const std::wstring texts = PageTexts(1);
+    EXPECT_NE(texts.find(L"per working"), std::wstring::npos) << std::string(texts.begin(), texts.end());
     EXPECT_EQ(page.Find(L"Van"), nullptr);
     EXPECT_EQ(page.Find(L"CC-1"), nullptr);
 }

@@ -85,5 +85,6 @@ int CRCalendarsBase::GetExceptions(wqv2_data::CCalendar& calendar,
 
 std::wstring CRCalendarsBase::PeriodText() const
 {
-    return msgfmt::Format(fw::LoadResString(IDS_CALENDARS_EXCEPTIONS_PERIOD), {GetDateText(DateStart), GetDateText(DateEnd)});
+    return msgfmt::Format(fw::LoadResString(IDS_CALENDARS_EXCEPTIONS_PERIOD),
+                          {GetDateText(DateStart), GetDateText(DateEnd)});
 }

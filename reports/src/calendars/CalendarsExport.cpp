@@ -17,8 +17,10 @@ int CRCalendarsExport::Export(const wchar_t* path)
     for (const wqv2_data::CCalendar* calendar : calendars) {
         NewRow();
         AddText(calendar->Name);
-        for (int weekday : weekdays)
-            AddText(WorkingTimeText(calendar->WeekdayWorkingTimes[weekday], calendar->WeekdayWorkingTimeCounts[weekday]));
+        for (int weekday : weekdays) {
+            AddText(
+                WorkingTimeText(calendar->WeekdayWorkingTimes[weekday], calendar->WeekdayWorkingTimeCounts[weekday]));
+        }
         AddText(HolidayRuleText(*calendar));
     }
     if (ListExceptions) {
