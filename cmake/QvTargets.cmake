@@ -37,14 +37,19 @@ endfunction()
 
 # One GoogleTest program, run by ctest through the cross-compiling emulator (Wine).
 # Tests start in the program folder, where the deliverables and their resources lie.
+# GUI: the program makes windows that take focus or uses the clipboard; such programs share one
+# display, focus and clipboard, so they take turns instead of running side by side.
 function(qv_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QV_TEST_DIR})
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${QV_BIN_DIR})
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+  if(T_GUI)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
   endif()
 endfunction()
 
