@@ -4,6 +4,8 @@
 
 #include "EngineFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 // UTF-16 text lines of a file without its mark.
@@ -171,6 +173,10 @@ TEST_F(FiltersReportTest, Print_sampleProjectTable)
                                 L"Anna Berger", L"Van FR-Q 204", L"meier", L"Page 1 of 1"})
         EXPECT_NE(page.Find(text), nullptr) << std::string(text, text + wcslen(text));
     EXPECT_EQ(page.Find(L"Workshop (continued)"), nullptr);
+    const bool thickRule = std::any_of(page.lines.begin(), page.lines.end(), [](const petest::LineRec& line) {
+        return line.from.y == line.to.y && line.from.x != line.to.x && line.penWidth == 5;
+    });
+    EXPECT_TRUE(thickRule); // the line under the head row survives the table-wide borders
 }
 
 TEST_F(FiltersReportTest, Print_continuedRowsNameTheirFilterOnTheNextPage)

@@ -51,7 +51,6 @@ int CRFiltersPrint::PrintBody(CRKPrintEngine2* engine)
     for (int column = 0; column < 6; ++column)
         names.Cell(column).SetText(fw::LoadResString(nameIds[column]));
     names.SetBorder(kRight, PenStandard);
-    names.SetBorder(kBottom, PenThick);
     head.SetFont(TableFontSize, true);
 
     print_table_helper::PrintTableSection body = table.Section(1);
@@ -87,6 +86,8 @@ int CRFiltersPrint::PrintBody(CRKPrintEngine2* engine)
     table.SetBorderAll(kLeft, PenStandard);
     table.SetBorderAll(kTop, PenStandard);
     table.SetBorderAll(kBottom, PenStandard);
+    // After the table-wide borders, which would otherwise replace the thick line under the head.
+    names.SetBorder(kBottom, PenThick);
     table.SetPaddingAll(kLeft, TableGridIndent);
     table.SetWordWrapAll(false);
     table.SetEllipsisAll(true);
