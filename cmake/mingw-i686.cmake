@@ -13,4 +13,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # ctest runs the test programs through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${_qv_top}/cmake/wine-run")
+set(QV_WINE_RUN "${_qv_top}/cmake/wine-run")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${QV_WINE_RUN})

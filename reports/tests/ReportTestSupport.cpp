@@ -1,5 +1,6 @@
 // Helpers of the report plug-in's tests.
 #include "ReportTestSupport.h"
+#include <algorithm>
 
 #include "wqv2_undo.h"
 
@@ -72,13 +73,23 @@ std::vector<std::wstring>& CaughtTexts()
     return texts;
 }
 
+// A box can be activated more than once before our posted IDOK closes it (seen under 64-bit
+// Wine), so each box window is counted once.
+std::vector<HWND>& CaughtBoxes()
+{
+    static std::vector<HWND> boxes;
+    return boxes;
+}
+
 LRESULT CALLBACK CatchBoxes(int code, WPARAM wp, LPARAM lp)
 {
     if (code == HCBT_ACTIVATE) {
         HWND box = reinterpret_cast<HWND>(wp);
         wchar_t className[32] = {};
         GetClassNameW(box, className, 32);
-        if (std::wstring(className) == L"#32770") {
+        auto& seen = CaughtBoxes();
+        if (std::wstring(className) == L"#32770" && std::find(seen.begin(), seen.end(), box) == seen.end()) {
+            seen.push_back(box);
             // The text of a message box is its static control 0xFFFF.
             wchar_t text[1024] = {};
             GetDlgItemTextW(box, 0xFFFF, text, 1024);
@@ -341,6 +352,7 @@ CA4PrinterCaps::~CA4PrinterCaps()
 CMessageBoxCatcher::CMessageBoxCatcher() : m_hook(SetWindowsHookExW(WH_CBT, &CatchBoxes, nullptr, GetCurrentThreadId()))
 {
     CaughtTexts().clear();
+    CaughtBoxes().clear();
 }
 
 CMessageBoxCatcher::~CMessageBoxCatcher()
