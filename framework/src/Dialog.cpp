@@ -2,6 +2,7 @@
 #include "fw/Dialog.h"
 
 #include "fw/App.h"
+#include "fw/DialogPlacement.h"
 #include "fw/Resources.h"
 
 namespace fw {
@@ -114,8 +115,18 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         return FALSE;
     INT_PTR result = FALSE;
     try {
-        // WM_INITDIALOG: TRUE asks the system to give the focus to the first control.
-        result = (msg == WM_INITDIALOG) ? (self->OnInit() ? TRUE : FALSE) : self->HandleMessage(msg, wp, lp);
+        if (msg == WM_INITDIALOG) {
+            RECT before{};
+            GetWindowRect(hwnd, &before);
+            // TRUE asks the system to give the focus to the first control.
+            result = self->OnInit() ? TRUE : FALSE;
+            // A dialog that placed itself in its initialisation keeps that place.
+            RECT after{};
+            if (self->m_hwnd && GetWindowRect(hwnd, &after) && after.left == before.left && after.top == before.top)
+                CenterDialog(hwnd);
+        } else {
+            result = self->HandleMessage(msg, wp, lp);
+        }
         if (msg == WM_INITDIALOG && self->m_modal && Hook()) {
             // A copy: the hook may run nested dialogs, or replace itself, while it runs.
             const ModalDialogHook hook = Hook();

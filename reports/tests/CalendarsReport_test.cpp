@@ -167,7 +167,7 @@ TEST_F(CalendarsReportTest, Html_onePagePerCalendarBesideTheIndex)
               folderPath + L"calendars1.htm\n" + folderPath + L"calendars2.htm\n" + folderPath + L"calendars3.htm\n" +
                   folderPath + L"calendars.htm");
     EXPECT_NE(index.find(L"<h2>Calendars &amp; times</h2>\n\n<table border=1 cellspacing=0 cellpadding=5 >\n\n"
-                         L" <tr >\n  <th align=left >Calendar</th>\n </tr>\n"
+                         L" <tr >\n  <th >Calendar</th>\n </tr>\n"
                          L" <tr >\n  <td ><a href=\"calendars1.htm\">Plant</a></td>\n </tr>\n"
                          L" <tr >\n  <td ><a href=\"calendars2.htm\">Office</a></td>\n </tr>\n"
                          L" <tr >\n  <td ><a href=\"calendars3.htm\">Night</a></td>\n </tr>\n"
@@ -227,7 +227,7 @@ TEST_F(CalendarsReportTest, Html_withoutCalendarsAnIndexWithItsHeaderRowOnly)
 {
     const std::wstring index = HtmlText(report, L"empty.htm");
     EXPECT_NE(index.find(L"<table border=1 cellspacing=0 cellpadding=5 >\n\n"
-                         L" <tr >\n  <th align=left >Calendar</th>\n </tr>\n\n</table>"),
+                         L" <tr >\n  <th >Calendar</th>\n </tr>\n\n</table>"),
               std::wstring::npos);
     EXPECT_FALSE(rtest::FileExists(folder.File(L"empty1.htm")));
 }

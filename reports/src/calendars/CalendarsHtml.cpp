@@ -12,6 +12,7 @@
 #include <utility>
 
 namespace {
+constexpr int kNotGiven = 0; // no align attribute: the style sheet decides
 constexpr int kLeft = 1;
 constexpr int kRight = 2;
 } // namespace
@@ -47,7 +48,7 @@ int CRCalendarsHtml::Html(const wchar_t* path)
     table.CellPadding = 5;
     HtmlTableRow& head = table.AddRow();
     head.Header = true;
-    head.AddCell(IDS_CALENDARS_INDEX_HEADING, kLeft, false);
+    head.AddCell(IDS_CALENDARS_INDEX_HEADING, kNotGiven, false);
     for (const auto& [calendar, pageName] : pages) {
         HtmlTableCell& cell = table.AddRow().AddCell();
         cell.Text = calendar->Name ? calendar->Name : L"";

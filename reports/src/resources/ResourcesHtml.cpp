@@ -9,7 +9,7 @@
 #include "fw/Resources.h"
 
 namespace {
-constexpr int kLeft = 1;
+constexpr int kNotGiven = 0; // no align attribute: the style sheet decides
 constexpr int kRight = 2;
 constexpr int kTop = 1;
 } // namespace
@@ -36,16 +36,16 @@ int CRResourcesHtml::Html(const wchar_t* path)
         table.CellPadding = 5;
         HtmlTableRow& head = table.AddRow();
         head.Header = true;
-        head.AddCell(IDS_RESOURCES_COLUMN_NAME, kLeft, false);
+        head.AddCell(IDS_RESOURCES_COLUMN_NAME, kNotGiven, false);
         if (Calendar)
-            head.AddCell(IDS_RESOURCES_COLUMN_CALENDAR, kLeft, false);
+            head.AddCell(IDS_RESOURCES_COLUMN_CALENDAR, kNotGiven, false);
         if (Costs) {
             head.AddCell(IDS_LIST_COLUMN_COSTS_VARIABLE, kRight, false);
-            head.AddCell(IDS_LIST_COLUMN_COSTS_UNIT, kLeft, false);
+            head.AddCell(IDS_LIST_COLUMN_COSTS_UNIT, kNotGiven, false);
             head.AddCell(IDS_LIST_COLUMN_COSTS_FIXED, kRight, false);
         }
         if (Notes)
-            head.AddCell(IDS_RESOURCES_COLUMN_NOTE, kLeft, false);
+            head.AddCell(IDS_RESOURCES_COLUMN_NOTE, kNotGiven, false);
         for (const wqv2_data::CResource* resource : resources) {
             HtmlTableRow& row = table.AddRow();
             row.VerticalAlignment = kTop;
