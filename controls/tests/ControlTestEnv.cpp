@@ -221,8 +221,12 @@ int CTestHost::Count(WORD code, int id) const
 LRESULT CALLBACK CTestHost::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     auto* self = reinterpret_cast<CTestHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && msg == WM_COMMAND && lp)
-        self->notifications.push_back({HIWORD(wp), LOWORD(wp), reinterpret_cast<HWND>(lp)});
+    if (self && msg == WM_COMMAND && lp) {
+        const Notification note{HIWORD(wp), LOWORD(wp), reinterpret_cast<HWND>(lp)};
+        self->notifications.push_back(note);
+        if (self->onNotify)
+            self->onNotify(note);
+    }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 

@@ -43,6 +43,8 @@ public:
     std::vector<Notification> notifications;
     int Count(WORD code, int id = -1) const;
     void Clear() { notifications.clear(); }
+    // Called for each recorded notification, as a dialog's handler would be.
+    std::function<void(const Notification&)> onNotify;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -3,6 +3,10 @@
 
 #include "RKComControls2.h"
 
+#include <algorithm>
+#include <cwchar>
+#include <string>
+
 using namespace testenv;
 
 namespace {
@@ -81,7 +85,81 @@ TEST_F(EditEngineTest, Commit_ofAnEmptyAllowEmptyEditWritesAndReportsNothing)
     host.Clear();
     SetFocus(host.FocusSink());
     EXPECT_EQ(TextOf(InnerEdit(strict)), L"0");
-    EXPECT_GE(host.Count(RKCC2N_CHANGED, 31), 1);
+    EXPECT_EQ(host.Count(RKCC2N_CHANGED, 31), 0); // reading gave 0 before as well: no change
+}
+
+// Every single value edit: a dialog's change handler may read the value and set it again. Reading
+// must neither rewrite the text nor report, a set reports once and only a real change, leaving
+// an untouched field reports nothing, and a handler that sets a new value cannot recurse.
+TEST_F(EditEngineTest, ChangeReports_onlyRealChangesAndAHandlerThatReadsOrSetsCannotRecurse)
+{
+    struct Kind {
+        const wchar_t* className;
+        UINT set;
+        UINT get;
+        bool isDouble;
+        double first;
+        double second;
+        const wchar_t* typed; // text that a commit would rewrite
+    };
+    const Kind kinds[] = {
+        {RKCC2_CLASS_DATEEDIT, RKCC2M_DATEEDIT_SETDATE, RKCC2M_DATEEDIT_GETDATE, false, kToday, kToday + 1, L"5/"},
+        {RKCC2_CLASS_TIMEEDIT, RKCC2M_TIMEEDIT_SETTIME, RKCC2M_TIMEEDIT_GETTIME, false, 600, 615, L"7"},
+        {RKCC2_CLASS_LONGEDIT, RKCC2M_LONGEDIT_SETVALUE, RKCC2M_LONGEDIT_GETVALUE, false, 5, 6, L"007"},
+        {RKCC2_CLASS_DOUBLEEDIT, RKCC2M_DOUBLEEDIT_SETVALUE, RKCC2M_DOUBLEEDIT_GETVALUE, true, 2.5, 3.5, L"2."},
+    };
+    int id = 40;
+    for (const Kind& k : kinds) {
+        SCOPED_TRACE(testing::Message() << "class " << std::string(k.className, k.className + wcslen(k.className)));
+        HWND edit = host.CreateControl(k.className, 0, id, {0, 30, 200, 54});
+        auto set = [&](double v) {
+            int whole = static_cast<int>(v);
+            SendMessageW(edit, k.set, 0, k.isDouble ? reinterpret_cast<LPARAM>(&v) : reinterpret_cast<LPARAM>(&whole));
+        };
+        auto get = [&] {
+            double v = 0;
+            int whole = 0;
+            SendMessageW(edit, k.get, 0, k.isDouble ? reinterpret_cast<LPARAM>(&v) : reinterpret_cast<LPARAM>(&whole));
+            return k.isDouble ? v : whole;
+        };
+        bool toggle = false; // the handler sets the other value instead of reading only
+        int depth = 0;
+        int deepest = 0;
+        host.onNotify = [&](const Notification& note) {
+            if (note.from != edit || note.code != RKCC2N_CHANGED)
+                return;
+            deepest = std::max(deepest, ++depth);
+            if (depth < 5) { // a recursion shows as a failure, not as a stack overflow
+                const double value = get();
+                if (toggle)
+                    set(value == k.first ? k.second : k.first);
+            }
+            --depth;
+        };
+        host.Clear();
+        set(k.first);
+        EXPECT_EQ(host.Count(RKCC2N_CHANGED, id), 1);
+        set(k.first);
+        EXPECT_EQ(host.Count(RKCC2N_CHANGED, id), 1); // the same value: no change
+        SetFocus(InnerEdit(edit));
+        SetFocus(host.FocusSink());
+        EXPECT_EQ(host.Count(RKCC2N_CHANGED, id), 1); // left untouched
+
+        SetFocus(InnerEdit(edit));
+        SetWindowTextW(InnerEdit(edit), L"");
+        Type(InnerEdit(edit), k.typed);
+        EXPECT_EQ(TextOf(InnerEdit(edit)), k.typed); // the handler's reads left the typing alone
+        SetFocus(host.FocusSink());
+
+        set(k.first);
+        host.Clear();
+        toggle = true;
+        set(k.second);
+        EXPECT_EQ(deepest, 1);
+        EXPECT_EQ(get(), k.first); // the handler's own set took effect
+        host.onNotify = nullptr;
+        ++id;
+    }
 }
 
 TEST_F(EditEngineTest, SingleEdit_leavesTabToTheDialog)

@@ -77,11 +77,13 @@ TEST_F(NumberEditTest, LongEdit_refusesMinusAndLettersAndRewritesTrailingJunk)
     HWND inner = InnerEdit(edit);
     Type(inner, L"-4x2");
     EXPECT_EQ(TextOf(inner), L"42");
+    SetFocus(inner);
     SetWindowTextW(inner, L"12abc");
     EXPECT_EQ(GetInt(edit, RKCC2M_LONGEDIT_GETRAWVALUE), 12);
-    EXPECT_EQ(TextOf(inner), L"12abc"); // the raw read does not commit
     EXPECT_EQ(GetInt(edit, RKCC2M_LONGEDIT_GETVALUE), 12);
-    EXPECT_EQ(TextOf(inner), L"12");
+    EXPECT_EQ(TextOf(inner), L"12abc"); // reading never rewrites the text
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(TextOf(inner), L"12"); // leaving the field does
 }
 
 TEST_F(NumberEditTest, LongEdit_stepsStartFromTheStartValueWhenEmpty)
@@ -139,8 +141,10 @@ TEST_F(NumberEditTest, DoubleEdit_commaLocaleReadsAPointAndWritesAComma)
     UseLocale(kGerman);
     HWND edit = Double();
     HWND inner = InnerEdit(edit);
+    SetFocus(inner);
     Type(inner, L"2.5");
     EXPECT_DOUBLE_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETVALUE), 2.5);
+    SetFocus(host.FocusSink()); // leaving the field writes the locale's form
     EXPECT_EQ(TextOf(inner), L"2,5");
     SetWindowTextW(inner, L"1.234.5");
     EXPECT_DOUBLE_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETVALUE), 1.234);

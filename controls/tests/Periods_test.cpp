@@ -53,9 +53,12 @@ TEST_F(PeriodTest, DatePeriod_aStartAfterTheEndPushesTheEnd)
     EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETRAWDATE, 1), D(2026, 3, 5));
     EXPECT_GE(host.Count(RKCC2N_CHANGED, 60), 1);
     EXPECT_EQ(host.notifications.front().from, period);
-    // An end before the start pulls the start back.
+    // An end before the start pulls the start back when the end is left; reading alone does not.
     Set(period, RKCC2M_DATEPERIOD_SETDATE, 1, D(2026, 2, 1));
     EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETDATE, 1), D(2026, 2, 1));
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETRAWDATE, 0), D(2026, 3, 5));
+    SetFocus(InnerEdit(period, 101));
+    SetFocus(host.FocusSink());
     EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETRAWDATE, 0), D(2026, 2, 1));
 }
 
@@ -98,7 +101,9 @@ TEST_F(PeriodTest, TimePeriod_independentKeepsBothAsTyped)
     EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 0), 18 * 60);
     EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 1), 9 * 60);
     SendMessageW(period, RKCC2M_TIMEPERIOD_SETINDEPENDENT, 0, 0);
-    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 0), 18 * 60); // committing the start pushes the end
+    SetFocus(InnerEdit(period, 100));
+    SetFocus(host.FocusSink()); // committing the start pushes the end
+    EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETTIME, 0), 18 * 60);
     EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETRAWTIME, 1), 18 * 60);
 }
 

@@ -31,8 +31,8 @@ void CDateEditWnd::ReadValue(TDate& value) const
 
 void CDateEditWnd::WriteValue(const TDate& value)
 {
+    // The edit's own change notification reports a new text.
     SetText(valuetext::WriteDate(value, Settings().dateFormat));
-    NotifyChanged();
 }
 
 void CDateEditWnd::Step(TDate& value, bool up) const
@@ -59,14 +59,15 @@ LRESULT CDateEditWnd::SetDateMsg(const int* date)
     return 1;
 }
 
-LRESULT CDateEditWnd::GetDateMsg(int* date, bool commit)
+LRESULT CDateEditWnd::GetDateMsg(int* date, bool committed)
 {
     if (!date)
         return -1;
-    if (commit)
-        Commit();
     TDate value;
-    ReadValue(value);
+    if (committed)
+        value = CommittedValue();
+    else
+        ReadValue(value);
     *date = static_cast<int>(static_cast<uint32_t>(value));
     return 1;
 }

@@ -23,7 +23,8 @@ public:
     // The message forms shared by the date edit and the date period (day numbers, 1 = empty or
     // no limit). Each answers 1, or -1 for a null pointer or a day number that is no date.
     LRESULT SetDateMsg(const int* date);
-    LRESULT GetDateMsg(int* date, bool commit);
+    // `committed`: the value a commit would leave (the text is never rewritten); else the raw text.
+    LRESULT GetDateMsg(int* date, bool committed);
     LRESULT SetLimitMsg(bool maximum, const int* date);
     LRESULT GetLimitMsg(bool maximum, int* date) const;
 

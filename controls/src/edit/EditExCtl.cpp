@@ -147,7 +147,8 @@ std::wstring CEditExCtl::GetText() const
 
 void CEditExCtl::SetText(const std::wstring& text)
 {
-    if (m_edit.Hwnd())
+    // The edit reports every WM_SETTEXT as a change, even of the same text.
+    if (m_edit.Hwnd() && text != GetText())
         SetWindowTextW(m_edit.Hwnd(), text.c_str());
 }
 
@@ -189,7 +190,11 @@ void CEditExCtl::DropDown()
 
 void CEditExCtl::NotifyChanged()
 {
+    if (m_notifying || m_holdReports > 0)
+        return;
+    m_notifying = true;
     NotifyParent(RKCC2N_CHANGED);
+    m_notifying = false;
 }
 
 bool CEditExCtl::WantsTabKey() const

@@ -38,6 +38,7 @@ public:
     bool CreateFrame(HWND outer, const RECT& rect, UINT frameId);
 
     std::wstring GetText() const;
+    // Sets the text only when it differs: an unchanged value rewrites nothing and reports nothing.
     void SetText(const std::wstring& text);
     bool IsTextEmpty() const;
     HWND EditHwnd() const { return m_edit.Hwnd(); }
@@ -62,12 +63,27 @@ public:
     virtual void StepDown() = 0;
     virtual void StepUp() = 0;
     virtual void Commit() = 0;
+    // Reports a change to the outer control, unless writes are held back or a report is under
+    // way (a handler that sets the value again must not recurse).
     virtual void NotifyChanged();
     virtual void OnTabKey();
     virtual bool WantsTabKey() const;
     virtual bool IsCharAllowed(wchar_t c) const;
 
 protected:
+    // Runs writes that may set the text more than once; the change is reported once at the end,
+    // when the text differs from before (`report` false: not at all, as for a commit).
+    template <class F>
+    void WriteAsOne(F&& write, bool report = true)
+    {
+        const std::wstring before = GetText();
+        ++m_holdReports;
+        write();
+        --m_holdReports;
+        if (report && GetText() != before)
+            NotifyChanged();
+    }
+
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // The typed layer answers RKCC2M_EDIT_GETVALUE and RKCC2M_EDIT_SETVALUE.
     virtual LRESULT OnValueMessage(UINT msg, LPARAM lp) = 0;
@@ -97,6 +113,8 @@ private:
     bool m_enabled = true;
     bool m_hasDropDown = false;
     bool m_allowEmpty = false;
+    bool m_notifying = false;
+    int m_holdReports = 0;
     RKCC2DropDownFn m_callback = nullptr;
     int m_userValue = 0;
     int m_outerId = 0;

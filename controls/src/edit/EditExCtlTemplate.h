@@ -37,6 +37,8 @@ public:
     void StepUp() override { StepBy(true); }
     void StepDown() override { StepBy(false); }
 
+    // Leaving the field: the text is made to show the value that reading it already gave, so
+    // the rewrite itself is no change to report (a partner pushed into order reports its own).
     void Commit() override
     {
         T value = m_emptyValue;
@@ -47,17 +49,36 @@ public:
             return;
         if (empty)
             value = m_emptyValue;
-        value = Limit(value);
-        WriteValue(value);
+        WriteAsOne([&] { WriteValue(Limit(value)); }, false);
+    }
+
+    // The value a commit would leave, read without touching the text: what GET messages answer,
+    // so that reading never rewrites what the user is typing nor reports a change.
+    T CommittedValue() const
+    {
+        T value = m_emptyValue;
+        ReadValue(value);
+        if (!IsTextEmpty()) {
+            ReplaceInvalid(value);
+            return Clamp(value);
+        }
+        return AllowsEmpty() ? value : Clamp(m_emptyValue);
+    }
+
+    // The limits alone; with crossed limits the maximum wins.
+    T Clamp(T value) const
+    {
+        if (m_hasMin && Less(value, m_min))
+            value = m_min;
+        if (m_hasMax && Less(m_max, value))
+            value = m_max;
+        return value;
     }
 
     // Applies the limits, then pushes the period's other end so that start <= end.
     T Limit(T value)
     {
-        if (m_hasMin && Less(value, m_min))
-            value = m_min;
-        if (m_hasMax && Less(m_max, value))
-            value = m_max; // with crossed limits the maximum wins
+        value = Clamp(value);
         if (m_independent)
             return value;
         if (m_startPartner && m_startPartner->Takes()) {
@@ -75,6 +96,16 @@ public:
                 m_endPartner->WriteValue(value);
         }
         return value;
+    }
+
+    // A SET message of the number edits: write, then commit (so the value is limited); one
+    // report when the text ends up different.
+    void SetValue(const T& value)
+    {
+        WriteAsOne([&] {
+            WriteValue(value);
+            Commit();
+        });
     }
 
     // After a limit changed: read (an empty text reads as the type's empty reading), limit, write.

@@ -51,16 +51,11 @@ LRESULT CRKLongEdit::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& hand
         return -1; // every other message of the block passes a pointer
     switch (msg) {
     case RKCC2M_LONGEDIT_SETVALUE:
-        f.WriteValue(*In<int>(lp));
-        f.Commit();
+        f.SetValue(*In<int>(lp));
         return 0;
-    case RKCC2M_LONGEDIT_GETVALUE: {
-        f.Commit();
-        long value = 0;
-        f.ReadValue(value);
-        *Out<int>(lp) = static_cast<int>(value);
+    case RKCC2M_LONGEDIT_GETVALUE:
+        *Out<int>(lp) = static_cast<int>(f.CommittedValue());
         return 1;
-    }
     case RKCC2M_LONGEDIT_SETMAX:
         f.SetMaximum(*In<int>(lp), *In<int>(lp) != INT_MAX);
         f.Relimit();
@@ -128,14 +123,11 @@ LRESULT CRKDoubleEdit::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& ha
         return -1;
     switch (msg) {
     case RKCC2M_DOUBLEEDIT_SETVALUE:
-        f.WriteValue(*In<double>(lp));
-        f.Commit();
+        f.SetValue(*In<double>(lp));
         return 0;
-    case RKCC2M_DOUBLEEDIT_GETVALUE: {
-        f.Commit();
-        f.ReadValue(*Out<double>(lp));
+    case RKCC2M_DOUBLEEDIT_GETVALUE:
+        *Out<double>(lp) = f.CommittedValue();
         return 0;
-    }
     case RKCC2M_DOUBLEEDIT_SETMAX:
         f.SetMaximum(*In<double>(lp), *In<double>(lp) != kNoMax);
         f.Relimit();

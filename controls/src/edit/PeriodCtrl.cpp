@@ -141,8 +141,12 @@ LRESULT CPeriodBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
         Invalidate();
         return 0;
     case WM_COMMAND:
-        if ((LOWORD(wp) == kFrameId || LOWORD(wp) == kEndFrameId) && HIWORD(wp) == RKCC2N_CHANGED)
+        // A handler that sets the other end reports no further change back into itself.
+        if ((LOWORD(wp) == kFrameId || LOWORD(wp) == kEndFrameId) && HIWORD(wp) == RKCC2N_CHANGED && !m_notifying) {
+            m_notifying = true;
             NotifyParent(RKCC2N_CHANGED);
+            m_notifying = false;
+        }
         return 0;
     default: {
         LRESULT result = 0;

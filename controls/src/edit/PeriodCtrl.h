@@ -49,6 +49,7 @@ private:
     std::array<int, 2> m_alignment{1, 1};
     std::array<int, 2> m_extraWidth{0, 0};
     bool m_horizontal = false;
+    bool m_notifying = false;
     CFontHandle m_font;
     std::array<RECT, 2> m_captionRects{};
 };

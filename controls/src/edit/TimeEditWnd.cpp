@@ -20,8 +20,8 @@ void CTimeEditWnd::ReadValue(TTime& value) const
 
 void CTimeEditWnd::WriteValue(const TTime& value)
 {
+    // The edit's own change notification reports a new text.
     SetText(valuetext::WriteTime(value, Settings().timeFormat));
-    NotifyChanged();
 }
 
 void CTimeEditWnd::Step(TTime& value, bool up) const
@@ -51,10 +51,12 @@ int CTimeEditWnd::GetRawTimeMinutes() const
     return value.empty || IsTextEmpty() ? -1 : value.minutes;
 }
 
-int CTimeEditWnd::GetTimeMinutes()
+int CTimeEditWnd::GetTimeMinutes() const
 {
-    Commit();
-    return GetRawTimeMinutes();
+    if (IsTextEmpty() && AllowsEmpty())
+        return -1;
+    const TTime value = CommittedValue();
+    return value.empty ? -1 : value.minutes;
 }
 
 void CTimeEditWnd::SetLimitMinutes(bool maximum, int minutes)

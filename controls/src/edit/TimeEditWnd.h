@@ -19,7 +19,7 @@ public:
 
     // Message forms: minutes, -1 = empty or no limit.
     void SetTimeMinutes(int minutes); // negative writes an empty text
-    int GetTimeMinutes();             // commits, then reads
+    int GetTimeMinutes() const; // the value a commit would leave, text untouched
     int GetRawTimeMinutes() const;
     void SetLimitMinutes(bool maximum, int minutes); // negative removes the limit; then re-limits
     int GetLimitMinutes(bool maximum) const;
