@@ -4,6 +4,7 @@
 #include "RKComControls2.h"
 
 #include <set>
+#include <utility>
 
 using namespace testenv;
 
@@ -67,6 +68,38 @@ protected:
         PictureComboItem item{text, 0, picture, RGB(255, 255, 255), separator};
         return SendMessageW(ctrl, RKCC2M_PICTURECOMBO_ADDITEM, 0, reinterpret_cast<LPARAM>(&item));
     }
+    static HBITMAP Solid(COLORREF color)
+    {
+        HDC screen = GetDC(nullptr);
+        HBITMAP made = CreateCompatibleBitmap(screen, 16, 12);
+        HDC dc = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(dc, made);
+        HBRUSH brush = CreateSolidBrush(color);
+        const RECT all{0, 0, 16, 12};
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return made;
+    }
+    // An item as the control draws it in the list: its background and the middle of its picture.
+    using Looks = std::pair<COLORREF, COLORREF>;
+    Looks Look(int index) const
+    {
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP surface = CreateCompatibleBitmap(screen, 200, 16);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, surface);
+        DRAWITEMSTRUCT item{ODT_COMBOBOX, 100, static_cast<UINT>(index), ODA_DRAWENTIRE, 0, combo, dc, {0, 0, 200, 16}, 0};
+        SendMessageW(ctrl, WM_DRAWITEM, 100, reinterpret_cast<LPARAM>(&item));
+        const Looks looks{GetPixel(dc, 195, 1), GetPixel(dc, 9, 8)};
+        SelectObject(dc, old);
+        DeleteObject(surface);
+        DeleteDC(dc);
+        return looks;
+    }
     HBITMAP bitmap = nullptr;
     HWND ctrl = nullptr;
     HWND combo = nullptr;
@@ -97,6 +130,30 @@ TEST_F(PictureComboTest, PicturesFirst_refuseTextOnlyItems)
     EXPECT_EQ(SendMessageW(ctrl, RKCC2M_PICTURECOMBO_SETITEMTEXTCOLOR, 5, RGB(200, 0, 0)), -1);
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     UpdateWindow(combo);
+}
+
+TEST_F(PictureComboTest, ItemColoursAndPictures_followTheirStringsThroughTheHostsOwnMessages)
+{
+    Make();
+    HBITMAP blue = Solid(RGB(0, 0, 255));
+    HBITMAP yellow = Solid(RGB(255, 255, 0));
+    PictureComboItem a{L"a", 0, blue, RGB(255, 0, 0), 0};
+    PictureComboItem b{L"b", 0, yellow, RGB(0, 160, 0), 1};
+    ASSERT_EQ(SendMessageW(ctrl, RKCC2M_PICTURECOMBO_ADDITEM, 0, reinterpret_cast<LPARAM>(&a)), 0);
+    ASSERT_EQ(SendMessageW(ctrl, RKCC2M_PICTURECOMBO_ADDITEM, 0, reinterpret_cast<LPARAM>(&b)), 1);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    ASSERT_EQ(SendMessageW(ctrl, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(L"host")), 0); // through the wrapper
+    EXPECT_EQ(Look(0), (Looks{window, window}));                      // no picture, plain
+    EXPECT_EQ(Look(1), (Looks{RGB(255, 0, 0), RGB(0, 0, 255)}));
+    EXPECT_EQ(Look(2), (Looks{RGB(0, 160, 0), RGB(255, 255, 0)}));
+    ASSERT_EQ(SendMessageW(combo, CB_DELETESTRING, 1, 0), 2); // on the inner combo box itself
+    EXPECT_EQ(Look(1), (Looks{RGB(0, 160, 0), RGB(255, 255, 0)}));
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"after the reset"));
+    EXPECT_EQ(Look(0).first, window); // nothing of the cleared items' colours
+    EXPECT_EQ(SendMessageW(ctrl, RKCC2M_PICTURECOMBO_SETITEMTEXTCOLOR, 1, RGB(1, 2, 3)), -1);
+    DeleteObject(blue);
+    DeleteObject(yellow);
 }
 
 TEST_F(PictureComboTest, GetCheck_onlyInButtonMode)

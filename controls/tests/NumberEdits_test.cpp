@@ -4,6 +4,8 @@
 #include "RKComControls2.h"
 
 #include <climits>
+#include <cmath>
+#include <limits>
 
 using namespace testenv;
 
@@ -163,6 +165,33 @@ TEST_F(NumberEditTest, DoubleEdit_defaultsAndNoLimits)
     EXPECT_EQ(TextOf(InnerEdit(edit)), L"0.6");
     SetDouble(edit, RKCC2M_DOUBLEEDIT_SETMIN, -1.7e308);
     EXPECT_DOUBLE_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETMIN), -1.7e308);
+}
+
+TEST_F(NumberEditTest, DoubleEdit_refusesInfinityAndNaN)
+{
+    HWND edit = Double();
+    HWND inner = InnerEdit(edit);
+    SetDouble(edit, RKCC2M_DOUBLEEDIT_SETVALUE, 2.5);
+    const double inf = std::numeric_limits<double>::infinity();
+    for (UINT msg : {RKCC2M_DOUBLEEDIT_SETVALUE, RKCC2M_DOUBLEEDIT_SETMAX, RKCC2M_DOUBLEEDIT_SETMIN,
+                     RKCC2M_DOUBLEEDIT_SETSTEP, RKCC2M_DOUBLEEDIT_SETSTARTVALUE}) {
+        for (double bad : {inf, -inf, std::numeric_limits<double>::quiet_NaN()})
+            EXPECT_EQ(SetDouble(edit, msg, bad), -1) << msg - WM_USER;
+    }
+    EXPECT_EQ(TextOf(inner), L"2.5");
+    EXPECT_DOUBLE_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETMAX), 1.7e308);
+    EXPECT_DOUBLE_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETMIN), -1.7e308);
+    EXPECT_DOUBLE_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETSTEP), 0.1);
+    EXPECT_DOUBLE_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETSTARTVALUE), 0.0);
+    for (const wchar_t* pasted : {L"inf", L"nan", L"-infinity", L"1e999"}) {
+        SetWindowTextW(inner, pasted);
+        EXPECT_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETVALUE), 0.0) << TextOf(inner);
+        EXPECT_EQ(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETRAWVALUE), 0.0) << TextOf(inner);
+    }
+    SetDouble(edit, RKCC2M_DOUBLEEDIT_SETSTEP, 1e308);
+    SetDouble(edit, RKCC2M_DOUBLEEDIT_SETVALUE, 1.7e308);
+    Key(inner, VK_UP); // past the largest double: the step is not taken
+    EXPECT_TRUE(std::isfinite(GetDouble(edit, RKCC2M_DOUBLEEDIT_GETRAWVALUE)));
 }
 
 TEST_F(NumberEditTest, DoubleEdit_allowEmptyOnlyForExactlyOne)

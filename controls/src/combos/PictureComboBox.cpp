@@ -8,6 +8,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstddef>
 #include <string>
 
 namespace rkcc {
@@ -23,12 +25,9 @@ CPictureComboBox::~CPictureComboBox()
         ImageList_Destroy(m_images);
 }
 
-void CPictureComboBox::Reset()
+void CPictureComboBox::ClearItems()
 {
-    SendMessageW(Hwnd(), CB_RESETCONTENT, 0, 0);
-    m_back.clear();
-    m_separator.clear();
-    textColors.clear();
+    m_items.clear();
     if (m_images) {
         ImageList_Destroy(m_images);
         m_images = nullptr;
@@ -36,10 +35,26 @@ void CPictureComboBox::Reset()
     pictures = true; // the next first item decides again
 }
 
+void CPictureComboBox::Reset()
+{
+    SendMessageW(Hwnd(), CB_RESETCONTENT, 0, 0); // clears the items as well
+}
+
+bool CPictureComboBox::SetItemTextColor(int index, COLORREF color)
+{
+    if (index < 0 || index >= Count())
+        return false;
+    m_items[static_cast<size_t>(index)].text = color;
+    return true;
+}
+
 LRESULT CPictureComboBox::AddItem(const PictureComboItem* item)
 {
     if (!item)
         return -1;
+    Item added;
+    added.back = item->backColor;
+    added.separator = item->separator != 0;
     if (item->bitmap) {
         BITMAP bm{};
         if (!GetObjectW(item->bitmap, sizeof(bm), &bm))
@@ -60,18 +75,15 @@ LRESULT CPictureComboBox::AddItem(const PictureComboItem* item)
             ImageList_Add(m_images, item->bitmap, nullptr);
         if (ImageList_GetImageCount(m_images) != before + 1)
             return -1;
+        added.image = before;
     } else {
         if (m_images && ImageList_GetImageCount(m_images) > 0)
             return 0; // a list with pictures takes no item without one
         pictures = false;
     }
-    m_back.push_back(item->backColor);
-    m_separator.push_back(item->separator ? 1 : 0);
+    m_adding = added;
     const LRESULT index = SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item->text ? item->text : L""));
-    if (index < 0) {
-        m_back.pop_back();
-        m_separator.pop_back();
-    }
+    m_adding = Item{};
     return index;
 }
 
@@ -82,13 +94,9 @@ void CPictureComboBox::Draw(const DRAWITEMSTRUCT& item) const
     const bool face = (item.itemState & ODS_COMBOBOXEDIT) != 0;
     const bool enabled = !(item.itemState & ODS_DISABLED);
     const bool valid = index >= 0 && index < Count();
-    COLORREF back = valid ? m_back[static_cast<size_t>(index)] : GetSysColor(COLOR_WINDOW);
-    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    if (valid) {
-        const auto found = textColors.find(index);
-        if (found != textColors.end())
-            text = found->second;
-    }
+    const Item shown = valid ? m_items[static_cast<size_t>(index)] : Item{};
+    COLORREF back = shown.back;
+    COLORREF text = shown.text == CLR_INVALID ? GetSysColor(COLOR_WINDOWTEXT) : shown.text;
     if ((!face && (item.itemState & ODS_SELECTED)) || (face && buttonMode && checked)) {
         back = GetSysColor(COLOR_HIGHLIGHT);
         text = GetSysColor(COLOR_HIGHLIGHTTEXT);
@@ -103,7 +111,8 @@ void CPictureComboBox::Draw(const DRAWITEMSTRUCT& item) const
     int x = item.rcItem.left + 2;
     if (pictures && m_images) {
         const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - m_imageSize.cy) / 2;
-        ImageList_Draw(m_images, index, dc, x, y, maskMode ? ILD_TRANSPARENT : ILD_NORMAL);
+        if (shown.image >= 0)
+            ImageList_Draw(m_images, shown.image, dc, x, y, maskMode ? ILD_TRANSPARENT : ILD_NORMAL);
         x = item.rcItem.left + m_imageSize.cx + 5;
     }
     const auto length = static_cast<int>(SendMessageW(Hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0));
@@ -117,7 +126,7 @@ void CPictureComboBox::Draw(const DRAWITEMSTRUCT& item) const
         DrawTextIn(dc, label, {x, item.rcItem.top, item.rcItem.right, item.rcItem.bottom},
                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
-    if (!face && m_separator[static_cast<size_t>(index)] && SendMessageW(Hwnd(), CB_GETDROPPEDSTATE, 0, 0))
+    if (!face && shown.separator && SendMessageW(Hwnd(), CB_GETDROPPEDSTATE, 0, 0))
         FillSolid(dc, {item.rcItem.left, item.rcItem.bottom - 1, item.rcItem.right, item.rcItem.bottom}, RGB(0, 0, 0));
     if ((item.itemState & ODS_FOCUS) && focusRect) {
         RECT focus = item.rcItem;
@@ -128,6 +137,29 @@ void CPictureComboBox::Draw(const DRAWITEMSTRUCT& item) const
 
 LRESULT CPictureComboBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
+    // Each item's record follows its string, whoever adds, inserts, deletes or clears it.
+    switch (msg) {
+    case CB_ADDSTRING:
+    case CB_INSERTSTRING: {
+        const LRESULT index = Default(msg, wp, lp);
+        if (index >= 0 && static_cast<size_t>(index) <= m_items.size())
+            m_items.insert(m_items.begin() + index, m_adding);
+        return index;
+    }
+    case CB_DELETESTRING: {
+        const LRESULT result = Default(msg, wp, lp);
+        if (result != CB_ERR && wp < m_items.size())
+            m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(wp));
+        return result;
+    }
+    case CB_RESETCONTENT: {
+        const LRESULT result = Default(msg, wp, lp);
+        ClearItems();
+        return result;
+    }
+    default:
+        break;
+    }
     if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
         if (!IsEnabled())
             return 0;
@@ -187,9 +219,8 @@ LRESULT CRKPictureComboBox::OnPictureMessage(UINT msg, WPARAM wp, LPARAM lp, boo
         c.maskColor = static_cast<COLORREF>(lp);
         return 1;
     case RKCC2M_PICTURECOMBO_SETITEMTEXTCOLOR:
-        if (static_cast<int>(wp) < 0 || static_cast<int>(wp) >= c.Count())
+        if (wp > static_cast<WPARAM>(INT_MAX) || !c.SetItemTextColor(static_cast<int>(wp), static_cast<COLORREF>(lp)))
             return -1;
-        c.textColors[static_cast<int>(wp)] = static_cast<COLORREF>(lp);
         InvalidateRect(combo, nullptr, FALSE);
         return 1;
     default:

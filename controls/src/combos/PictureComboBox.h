@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <map>
 #include <vector>
 
 struct PictureComboItem;
@@ -22,7 +21,9 @@ public:
     LRESULT AddItem(const PictureComboItem* item);
     void Reset();
     void Draw(const DRAWITEMSTRUCT& item) const;
-    int Count() const { return static_cast<int>(m_back.size()); }
+    int Count() const { return static_cast<int>(m_items.size()); }
+    // False for an index outside the list.
+    bool SetItemTextColor(int index, COLORREF color);
 
     bool pictures = true;
     bool focusRect = true;
@@ -31,16 +32,25 @@ public:
     bool dropOnFace = true;
     bool maskMode = false;
     COLORREF maskColor = RGB(255, 0, 255);
-    std::map<int, COLORREF> textColors;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // What the control keeps of each item, in the list's order: the host may also insert,
+    // delete and clear strings with the combo box's own messages.
+    struct Item {
+        COLORREF back = GetSysColor(COLOR_WINDOW);
+        COLORREF text = CLR_INVALID; // the window text colour
+        bool separator = false;
+        int image = -1; // in the image list; -1 none
+    };
+    void ClearItems();
+
     HIMAGELIST m_images = nullptr; // owned
     SIZE m_imageSize{};
-    std::vector<COLORREF> m_back;
-    std::vector<char> m_separator;
+    std::vector<Item> m_items;
+    Item m_adding; // the record of the item being added by AddItem
 };
 
 class CRKPictureComboBox : public CCtlWnd {

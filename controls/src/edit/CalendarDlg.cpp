@@ -137,6 +137,15 @@ INT_PTR CALLBACK CCalendarDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
                 EndDialog(hwnd, IDCANCEL);
                 return TRUE;
             }
+            // The dialog manager turns Enter into IDOK before the calendar sees the key: hand
+            // it on, so that Enter takes the highlighted date as it does in the calendar.
+            if (LOWORD(wp) == IDOK) {
+                if (self->m_calendar)
+                    SendMessageW(self->m_calendar, WM_KEYDOWN, VK_RETURN, 0);
+                else
+                    EndDialog(hwnd, IDCANCEL);
+                return TRUE;
+            }
         }
         return FALSE;
     } catch (...) {

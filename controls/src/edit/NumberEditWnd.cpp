@@ -4,6 +4,7 @@
 #include "edit/ValueText.h"
 
 #include <climits>
+#include <cmath>
 
 namespace rkcc {
 
@@ -56,7 +57,9 @@ void CDoubleEditWnd::WriteValue(const double& value)
 
 void CDoubleEditWnd::Step(double& value, bool up) const
 {
-    value = up ? value + m_step : value - m_step;
+    const double next = up ? value + m_step : value - m_step;
+    if (std::isfinite(next))
+        value = next;
 }
 
 bool CDoubleEditWnd::IsCharAllowed(wchar_t c) const

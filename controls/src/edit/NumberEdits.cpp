@@ -2,6 +2,7 @@
 #include "edit/NumberEdits.h"
 
 #include <climits>
+#include <cmath>
 
 namespace rkcc {
 
@@ -121,6 +122,18 @@ LRESULT CRKDoubleEdit::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& ha
     }
     if (!lp)
         return -1;
+    switch (msg) {
+    case RKCC2M_DOUBLEEDIT_SETVALUE:
+    case RKCC2M_DOUBLEEDIT_SETMAX:
+    case RKCC2M_DOUBLEEDIT_SETMIN:
+    case RKCC2M_DOUBLEEDIT_SETSTEP:
+    case RKCC2M_DOUBLEEDIT_SETSTARTVALUE:
+        if (!std::isfinite(*In<double>(lp)))
+            return -1; // infinity and NaN would defeat the limits and every comparison
+        break;
+    default:
+        break;
+    }
     switch (msg) {
     case RKCC2M_DOUBLEEDIT_SETVALUE:
         f.SetValue(*In<double>(lp));

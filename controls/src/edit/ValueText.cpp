@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <charconv>
+#include <cmath>
 #include <climits>
 
 namespace rkcc::valuetext {
@@ -146,7 +147,9 @@ double ReadDouble(const std::wstring& text, wchar_t separator)
         else if (c == L'.' || c == L',')
             c = L'#';
     }
-    return ctext::ParseDouble(s);
+    // "inf", "nan" and overflowing exponents are no number this edit can hold.
+    const double value = ctext::ParseDouble(s);
+    return std::isfinite(value) ? value : 0.0;
 }
 
 std::wstring WriteDouble(double value, wchar_t separator)

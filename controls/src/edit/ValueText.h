@@ -38,7 +38,7 @@ long StepLong(long value, long step, bool up); // clamped to the 32-bit range
 wchar_t DecimalSeparator(); // first character of the locale's separator, '.' when it has none
 bool IsDoubleChar(wchar_t c, wchar_t separator);
 // The first '.' or ',' that is not the separator is read as the separator; the number ends at
-// any other character. No number gives 0.
+// any other character. No number, or one that is not finite, gives 0.
 double ReadDouble(const std::wstring& text, wchar_t separator);
 // Ten significant digits ("%.10g") with the separator as decimal point.
 std::wstring WriteDouble(double value, wchar_t separator);
