@@ -54,12 +54,13 @@ TEST(AssignGridModel, ScrollIntoView_andScrollRequests)
     EXPECT_TRUE(m.OnVScroll(SB_PAGEDOWN, 0));
     EXPECT_EQ(m.scroll, 80);
     EXPECT_TRUE(m.OnVScroll(SB_BOTTOM, 0));
-    EXPECT_EQ(m.scroll, m.ScrollMax());
+    EXPECT_EQ(m.scroll, 120); // 200 of rows less a page of 80: the last row at the bottom
+    EXPECT_EQ(m.FirstVisible(), 6);
     EXPECT_FALSE(m.OnVScroll(SB_LINEDOWN, 0));
     EXPECT_TRUE(m.OnVScroll(SB_THUMBTRACK, 45));
     EXPECT_EQ(m.scroll, 45);
     EXPECT_TRUE(m.OnVScroll(SB_THUMBTRACK, 5000));
-    EXPECT_EQ(m.scroll, m.ScrollMax());
+    EXPECT_EQ(m.scroll, 120);
 }
 
 class AssignGridTest : public ControlTest {
@@ -188,6 +189,27 @@ TEST_F(AssignGridTest, Keys_moveTheCurrentRowAndTheScrollBarFollows)
     Key(grid, VK_UP);
     EXPECT_EQ(SendMessageW(grid, RKCC2M_ASSIGNGRID_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(SendMessageW(grid, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTCHARS);
+}
+
+TEST_F(AssignGridTest, ScrollingDown_stopsWithTheLastRowAtTheBottom)
+{
+    Make();
+    for (int i = 0; i < 20; ++i)
+        AddRow((L"row" + std::to_wstring(i)).c_str());
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    for (WPARAM request : {SB_BOTTOM, SB_PAGEDOWN, SB_LINEDOWN}) {
+        for (int i = 0; i < 3; ++i)
+            SendMessageW(grid, WM_VSCROLL, request, 0);
+        GetScrollInfo(grid, SB_VERT, &si);
+        const int bottom = si.nMax - static_cast<int>(si.nPage) + 1;
+        EXPECT_EQ(si.nPos, bottom);
+        // Nothing hidden below the thumb's end: one line up moves the rows at once.
+        SendMessageW(grid, WM_VSCROLL, SB_LINEUP, 0);
+        GetScrollInfo(grid, SB_VERT, &si);
+        EXPECT_LT(si.nPos, bottom) << request;
+    }
 }
 
 TEST_F(AssignGridTest, WithoutChoices_nothingOpensTheEditor)

@@ -4,6 +4,8 @@
 #include "RKComControls2.h"
 #include "calendar/CalendarLayout.h"
 
+#include <utility>
+
 using namespace testenv;
 
 namespace {
@@ -58,6 +60,24 @@ TEST_F(CalendarTest, Messages_refuseBadIndexesAndValues)
     for (UINT msg : {RKCC2M_CALENDAR_GETSELECTION, RKCC2M_CALENDAR_GETVISIBLERANGE, RKCC2M_CALENDAR_GETIDEALSIZE,
                      RKCC2M_CALENDAR_SETDAYCALLBACK, RKCC2M_CALENDAR_SETHEADERCALLBACK})
         EXPECT_EQ(SendMessageW(cal, msg, 0, 0), -1) << msg - WM_USER;
+}
+
+TEST_F(CalendarTest, NegativeSizeOptions_countAsZero)
+{
+    HWND cal = Make();
+    SendMessageW(cal, RKCC2M_CALENDAR_SETMONTHSACROSS, 2, 0);
+    SendMessageW(cal, RKCC2M_CALENDAR_SETMONTHSDOWN, 2, 0);
+    auto idealWith = [cal](int value) {
+        for (WPARAM i = 0; i < 5; ++i)
+            EXPECT_EQ(SendMessageW(cal, RKCC2M_CALENDAR_SETINT, i, value), 1);
+        int size[2] = {-1, -1};
+        SendMessageW(cal, RKCC2M_CALENDAR_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(size));
+        return std::make_pair(size[0], size[1]);
+    };
+    const auto zero = idealWith(0);
+    EXPECT_EQ(idealWith(-400), zero); // gaps that would make the months overlap
+    for (WPARAM i = 0; i < 5; ++i)
+        EXPECT_EQ(SendMessageW(cal, RKCC2M_CALENDAR_GETINT, i, 0), 0) << i;
 }
 
 TEST_F(CalendarTest, Buttons_zeroSetsAllButCannotBeAsked)

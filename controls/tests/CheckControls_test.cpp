@@ -211,6 +211,20 @@ TEST_F(CheckTreeTest, FirstChecked_skipsTheSubtreeOfAnUnmarkedItemWithASibling)
     EXPECT_EQ(SendMessageW(ctrl, RKCC2M_CHECKTREE_GETNEXTCHECKED, 0, 0), 0);
 }
 
+TEST_F(CheckTreeTest, Search_looksUnderHeadingsWithoutACheckBox)
+{
+    HWND ctrl = Make();
+    HTREEITEM heading = Insert(ctrl, TVI_ROOT, L"heading", 0);
+    HTREEITEM x = Insert(ctrl, heading, L"x", 2);
+    HTREEITEM second = Insert(ctrl, TVI_ROOT, L"second heading", 0);
+    HTREEITEM sub = Insert(ctrl, second, L"sub-heading", 0);
+    HTREEITEM w = Insert(ctrl, sub, L"w", 4);
+    EXPECT_EQ(SendMessageW(ctrl, RKCC2M_CHECKTREE_GETFIRSTCHECKED, 0, 0), reinterpret_cast<LRESULT>(x));
+    EXPECT_EQ(SendMessageW(ctrl, RKCC2M_CHECKTREE_GETNEXTCHECKED, 0, reinterpret_cast<LPARAM>(x)),
+              reinterpret_cast<LRESULT>(w));
+    EXPECT_EQ(SendMessageW(ctrl, RKCC2M_CHECKTREE_GETNEXTCHECKED, 0, reinterpret_cast<LPARAM>(w)), 0);
+}
+
 TEST_F(CheckTreeTest, UserToggles_withTheStateIconOrSpaceAndTheDialogHearsNothing)
 {
     HWND ctrl = Make();
@@ -447,6 +461,33 @@ TEST_F(OptionsTreeTest, RadioGroups_allOffAnswerMinusOneAndInactiveItemsIgnoreCl
     EXPECT_EQ(SendMessageW(ctrl, RKCC2M_OPTIONSTREE_SETRADIO, 0, reinterpret_cast<LPARAM>(group)), 1);
     EXPECT_EQ(Image(r0), 3);
     EXPECT_EQ(Image(r1), 6); // still a radio, switched off
+}
+
+TEST_F(OptionsTreeTest, ChoosingARadio_leavesTheCheckItemsOfItsGroupAlone)
+{
+    HWND ctrl = Make();
+    HTREEITEM group = reinterpret_cast<HTREEITEM>(
+        SendMessageW(ctrl, RKCC2M_OPTIONSTREE_ADDROOT, 8, reinterpret_cast<LPARAM>(L"Group")));
+    HTREEITEM r0 = Add(ctrl, RKCC2M_OPTIONSTREE_ADDRADIO, group, L"r0", FALSE);
+    HTREEITEM on = Add(ctrl, RKCC2M_OPTIONSTREE_ADDCHECK, group, L"on", TRUE);
+    HTREEITEM off = Add(ctrl, RKCC2M_OPTIONSTREE_ADDCHECK, group, L"off", FALSE);
+    HTREEITEM fixed = Add(ctrl, RKCC2M_OPTIONSTREE_ADDCHECK, group, L"fixed", FALSE);
+    HTREEITEM r1 = Add(ctrl, RKCC2M_OPTIONSTREE_ADDRADIO, group, L"r1", FALSE);
+    SetImage(fixed, 5); // a check item the user cannot change, on
+    SetImage(r1, 7);    // an inactive radio, on
+    TreeView_Expand(tree, group, TVE_EXPAND);
+    ClickLabel(r0);
+    EXPECT_EQ(Image(r0), 3);
+    EXPECT_EQ(Image(on), 1);
+    EXPECT_EQ(Image(off), 0);
+    EXPECT_EQ(Image(fixed), 5);
+    EXPECT_EQ(Image(r1), 6); // the other radio goes off and stays inactive
+    SendMessageW(ctrl, RKCC2M_OPTIONSTREE_SETRADIO, 4, reinterpret_cast<LPARAM>(group));
+    EXPECT_EQ(Image(r1), 3);
+    EXPECT_EQ(Image(r0), 2);
+    EXPECT_EQ(SendMessageW(ctrl, RKCC2M_OPTIONSTREE_GETCHECK, 0, reinterpret_cast<LPARAM>(on)), 1);
+    EXPECT_EQ(Image(off), 0);
+    EXPECT_EQ(Image(fixed), 5);
 }
 
 } // namespace

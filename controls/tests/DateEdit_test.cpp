@@ -236,6 +236,9 @@ TEST_F(DateEditTest, CalendarDialog_staysInsideTheWorkArea)
     EXPECT_EQ(r.left, 0);
     r = rkcc::CCalendarDlg::KeepInside({10, -400, 210, -200}, wa);
     EXPECT_EQ(r.top, 0);
+    r = rkcc::CCalendarDlg::KeepInside({10, 500, 210, 1500}, wa); // taller than the screen
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.bottom - r.top, 1000);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "RKComControls2.h"
 #include "base/Fonts.h"
+#include "edit/PeriodCtrl.h"
 
 #include "TDate.h"
 
@@ -179,6 +180,22 @@ TEST_F(PeriodTest, OneRow_withEmptyCaptionsKeepsTwoBaseUnitsBetweenTheEdits)
     EXPECT_EQ(end.left - start.right, 2 * units.cx);
     EXPECT_EQ(end.right, 300);
     EXPECT_EQ(start.top, (60 - units.cy * 12 / 8) / 2);
+}
+
+TEST_F(PeriodTest, OneRow_captionsWiderThanTheControlLeaveNoNegativeWidths)
+{
+    const SIZE units{6, 13};
+    for (int width : {300, 100, 40, 0}) {
+        for (int caption : {0, 80, 500}) {
+            const rkcc::PeriodLayout l = rkcc::ComputePeriodLayout(width, 30, units, caption, caption, true);
+            for (const RECT& r : {l.start, l.end, l.captions[0], l.captions[1]}) {
+                EXPECT_LE(r.left, r.right) << width << " " << caption;
+                EXPECT_GE(r.left, 0);
+                EXPECT_LE(r.right, width) << width << " " << caption;
+            }
+            EXPECT_LE(l.start.right, l.end.left);
+        }
+    }
 }
 
 TEST_F(PeriodTest, Tab_movesFromStartToEndThenToTheNextControl)

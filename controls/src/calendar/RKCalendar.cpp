@@ -5,6 +5,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 
 namespace rkcc {
 
@@ -206,8 +207,8 @@ bool CRKCalendar::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
     case RKCC2M_CALENDAR_SETINT:
         if (wp >= kCalSizeCount)
             result = -1;
-        else
-            o.size[wp] = static_cast<int>(lp);
+        else // a negative size or gap would make blocks overlap and cells vanish
+            o.size[wp] = std::max(0, static_cast<int>(lp));
         return true;
     case RKCC2M_CALENDAR_GETINT:
         result = wp < kCalSizeCount ? o.size[wp] : -1;

@@ -143,7 +143,8 @@ HTREEITEM CCheckTreeCtrl::FindChecked(HTREEITEM from) const
         const int s = GetState(item);
         if (s == 2 || s == 4)
             return item;
-        if (s == 3) {
+        // A mark and a heading without a box (state 0) may both have checked items below.
+        if (s == 3 || s == 0) {
             item = PreorderNext(item);
         } else {
             HTREEITEM next = Next(item);

@@ -83,19 +83,26 @@ HTREEITEM COptionsTree::Add(HTREEITEM parent, const wchar_t* text, int image)
     return TreeView_InsertItem(Hwnd(), &ins);
 }
 
+void COptionsTree::SwitchOff(HTREEITEM sibling)
+{
+    // Radios go off and keep whether they react; check items in the group keep their image.
+    const int image = GetImage(sibling);
+    if (image == 2 || image == 3)
+        SetImage(sibling, 2);
+    else if (image == 6 || image == 7)
+        SetImage(sibling, 6);
+}
+
 void COptionsTree::SelectRadio(HTREEITEM item)
 {
     HTREEITEM parent = TreeView_GetParent(Hwnd(), item);
     HTREEITEM first = parent ? TreeView_GetChild(Hwnd(), parent) : TreeView_GetRoot(Hwnd());
     CNoRedraw noRedraw(Hwnd());
     for (HTREEITEM c = first; c; c = TreeView_GetNextSibling(Hwnd(), c)) {
-        const int image = GetImage(c);
         if (c == item)
             SetImage(c, 3);
-        else if (image == 2 || image == 3)
-            SetImage(c, 2);
         else
-            SetImage(c, 6);
+            SwitchOff(c);
     }
 }
 
@@ -104,13 +111,10 @@ void COptionsTree::SelectRadioAt(HTREEITEM group, int index)
     CNoRedraw noRedraw(Hwnd());
     int i = 0;
     for (HTREEITEM c = TreeView_GetChild(Hwnd(), group); c; c = TreeView_GetNextSibling(Hwnd(), c), ++i) {
-        const int image = GetImage(c);
         if (i == index)
             SetImage(c, 3);
-        else if (image == 2 || image == 3)
-            SetImage(c, 2);
         else
-            SetImage(c, 6); // an inactive radio stays a radio
+            SwitchOff(c);
     }
 }
 

@@ -28,6 +28,8 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    void SwitchOff(HTREEITEM sibling);
+
     HIMAGELIST m_images = nullptr; // owned
 };
 

@@ -24,7 +24,7 @@ RECT CCalendarDlg::KeepInside(RECT r, const RECT& wa)
         move(wa.left - r.left, 0);
     if (r.bottom > wa.bottom)
         move(0, wa.bottom - r.bottom);
-    if (r.bottom < wa.top)
+    if (r.top < wa.top) // taller than the work area: its top (the caption row) stays on screen
         move(0, wa.top - r.top);
     return r;
 }

@@ -12,7 +12,7 @@ PeriodLayout ComputePeriodLayout(int width, int height, SIZE units, int w0, int 
     PeriodLayout l;
     const int h = units.cy * 12 / 8;
     if (!horizontal) {
-        const int left = std::max(w0, w1);
+        const int left = std::clamp(std::max(w0, w1), 0, std::max(0, width));
         l.start = {left, 0, width, h};
         l.end = {left, height - h, width, height};
         l.captions[0] = {0, 0, left, h};
@@ -20,11 +20,14 @@ PeriodLayout ComputePeriodLayout(int width, int height, SIZE units, int w0, int 
         return l;
     }
     w1 = std::max(w1, static_cast<int>(2 * units.cx));
-    const int e = (width - w0 - w1) / 2;
+    // Captions wider than the control leave the edits no room, never a negative width.
+    w0 = std::clamp(w0, 0, std::max(0, width));
+    w1 = std::clamp(w1, 0, std::max(0, width - w0));
+    const int e = std::max(0, (width - w0 - w1) / 2);
     const int y = std::max(0, (height - h) / 2);
     l.start = {w0, y, w0 + e, y + h};
     l.captions[1] = {w0 + e, 0, w0 + e + w1, height};
-    l.end = {w0 + e + w1, y, width, y + h};
+    l.end = {w0 + e + w1, y, std::max(width, w0 + e + w1), y + h};
     l.captions[0] = {0, 0, w0, height};
     return l;
 }

@@ -13,6 +13,11 @@ int CAssignGridModel::ScrollMax() const
     return clientHeight - rowHeight < all ? all - 1 : 0;
 }
 
+int CAssignGridModel::MaxPosition() const
+{
+    return std::max(0, rowHeight * RowCount() - std::max(0, Page()));
+}
+
 int CAssignGridModel::FirstVisible() const
 {
     if (rows.empty() || rowHeight <= 0)
@@ -38,12 +43,12 @@ int CAssignGridModel::RowAt(int y) const
 
 void CAssignGridModel::ClampScroll()
 {
-    scroll = std::clamp(scroll, 0, ScrollMax());
+    scroll = std::clamp(scroll, 0, MaxPosition());
 }
 
 void CAssignGridModel::ScrollLines(int lines)
 {
-    scroll = std::clamp(scroll + lines * rowHeight, 0, ScrollMax());
+    scroll = std::clamp(scroll + lines * rowHeight, 0, MaxPosition());
 }
 
 void CAssignGridModel::ScrollIntoView(int row)
@@ -56,14 +61,14 @@ void CAssignGridModel::ScrollIntoView(int row)
     const int first = FirstVisible();
     if (row < first)
         ScrollLines(row - first);
-    if (RowTop(row) + rowHeight > clientHeight && scroll < ScrollMax())
+    if (RowTop(row) + rowHeight > clientHeight && scroll < MaxPosition())
         ScrollLines(1);
 }
 
 bool CAssignGridModel::OnVScroll(int code, int trackPosition)
 {
     const int before = scroll;
-    const int max = ScrollMax();
+    const int max = MaxPosition();
     switch (code) {
     case SB_LINEUP:
         if (scroll > 0 && FirstVisible() > 0)

@@ -41,8 +41,10 @@ public:
     bool ValidRow(long long row) const { return row >= 0 && row < RowCount(); }
     bool ValidChoice(long long choice) const { return choice >= -1 && choice < ChoiceCount(); }
 
-    int ScrollMax() const;
+    int ScrollMax() const; // the scroll bar's range
     int Page() const { return clientHeight - rowHeight; }
+    // The furthest position: the last row at the bottom, as the scroll bar's thumb ends there.
+    int MaxPosition() const;
     int FirstVisible() const;
     int LastVisible() const;
     int RowAt(int y) const; // -1 on the header and below the last row
