@@ -63,6 +63,24 @@ TEST_F(PeriodTest, DatePeriod_aStartAfterTheEndPushesTheEnd)
     EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETRAWDATE, 0), D(2026, 2, 1));
 }
 
+TEST_F(PeriodTest, DatePeriod_readWhileOneEndIsTyped_givesTheOrderThatLeavingItWillGive)
+{
+    HWND period = DatePeriod();
+    Set(period, RKCC2M_DATEPERIOD_SETDATE, 0, D(2026, 1, 1));
+    Set(period, RKCC2M_DATEPERIOD_SETDATE, 1, D(2026, 1, 31));
+    SetFocus(InnerEdit(period, 100));
+    SetWindowTextW(InnerEdit(period, 100), L"3/5/2026"); // as typed; a dialog closed with Enter reads now
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETDATE, 0), D(2026, 3, 5));
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETDATE, 1), D(2026, 3, 5));
+    EXPECT_EQ(TextOf(InnerEdit(period, 101)), L"1/31/2026"); // reading wrote nothing
+    SetFocus(InnerEdit(period, 101));
+    EXPECT_EQ(TextOf(InnerEdit(period, 101)), L"3/5/2026");
+    SetWindowTextW(InnerEdit(period, 101), L"2/1/2026");
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETDATE, 0), D(2026, 2, 1)); // the end pulls the start back
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(Get(period, RKCC2M_DATEPERIOD_GETRAWDATE, 0), D(2026, 2, 1));
+}
+
 TEST_F(PeriodTest, DatePeriod_perSideLimitsAndFlags)
 {
     HWND period = DatePeriod();

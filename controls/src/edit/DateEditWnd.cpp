@@ -65,7 +65,7 @@ LRESULT CDateEditWnd::GetDateMsg(int* date, bool committed)
         return -1;
     TDate value;
     if (committed)
-        value = CommittedValue();
+        value = ValueToReport();
     else
         ReadValue(value);
     *date = static_cast<int>(static_cast<uint32_t>(value));

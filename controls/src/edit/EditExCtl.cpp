@@ -148,8 +148,12 @@ std::wstring CEditExCtl::GetText() const
 void CEditExCtl::SetText(const std::wstring& text)
 {
     // The edit reports every WM_SETTEXT as a change, even of the same text.
-    if (m_edit.Hwnd() && text != GetText())
+    m_typed = false;
+    if (m_edit.Hwnd() && text != GetText()) {
+        m_writing = true;
         SetWindowTextW(m_edit.Hwnd(), text.c_str());
+        m_writing = false;
+    }
 }
 
 bool CEditExCtl::IsTextEmpty() const
@@ -320,8 +324,11 @@ LRESULT CEditExCtl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
         OnShow(wp != FALSE);
         return Default(msg, wp, lp);
     case WM_COMMAND:
-        if (LOWORD(wp) == kInnerEditId && HIWORD(wp) == EN_CHANGE)
+        if (LOWORD(wp) == kInnerEditId && HIWORD(wp) == EN_CHANGE) {
+            if (!m_writing)
+                m_typed = true;
             SendMessageW(Hwnd(), RKCC2M_EDIT_CHANGED, 0, 0);
+        }
         return 0;
     case RKCC2M_EDIT_GETVALUE:
     case RKCC2M_EDIT_SETVALUE:

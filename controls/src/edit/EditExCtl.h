@@ -41,6 +41,9 @@ public:
     // Sets the text only when it differs: an unchanged value rewrites nothing and reports nothing.
     void SetText(const std::wstring& text);
     bool IsTextEmpty() const;
+    // The user (or anyone but this frame) changed the text since the frame last wrote or
+    // committed it: the value waits for its commit.
+    bool IsTyped() const { return m_typed; }
     HWND EditHwnd() const { return m_edit.Hwnd(); }
     bool EditHasFocus() const { return m_edit.Hwnd() && ::GetFocus() == m_edit.Hwnd(); }
     // Focuses the frame (and so the edit) unless the edit has the focus already.
@@ -84,6 +87,8 @@ protected:
             NotifyChanged();
     }
 
+    void ClearTyped() { m_typed = false; }
+
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // The typed layer answers RKCC2M_EDIT_GETVALUE and RKCC2M_EDIT_SETVALUE.
     virtual LRESULT OnValueMessage(UINT msg, LPARAM lp) = 0;
@@ -115,6 +120,8 @@ private:
     bool m_allowEmpty = false;
     bool m_notifying = false;
     int m_holdReports = 0;
+    bool m_writing = false;
+    bool m_typed = false;
     RKCC2DropDownFn m_callback = nullptr;
     int m_userValue = 0;
     int m_outerId = 0;

@@ -41,6 +41,7 @@ public:
     // the rewrite itself is no change to report (a partner pushed into order reports its own).
     void Commit() override
     {
+        ClearTyped();
         T value = m_emptyValue;
         ReadValue(value);
         ReplaceInvalid(value);
@@ -63,6 +64,25 @@ public:
             return Clamp(value);
         }
         return AllowsEmpty() ? value : Clamp(m_emptyValue);
+    }
+
+    // What a GET message answers: the committed value, and in a period the push that the other
+    // end's pending commit will give it (so a dialog closed with Enter while the user is still
+    // in one end reads an ordered period).
+    T ValueToReport() const
+    {
+        T value = CommittedValue();
+        const CEditExCtlTemplate* other = m_startPartner == this ? m_endPartner : m_startPartner;
+        if (!other || m_independent || !other->IsTyped() || !other->Takes() || !Takes())
+            return value;
+        const T pending = other->CommittedValue();
+        if (other == m_startPartner) {
+            if (KeepsOrder(pending, value) && Less(value, pending))
+                value = pending;
+        } else if (KeepsOrder(value, pending) && Less(pending, value)) {
+            value = pending;
+        }
+        return value;
     }
 
     // The limits alone; with crossed limits the maximum wins.

@@ -55,7 +55,7 @@ LRESULT CRKLongEdit::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& hand
         f.SetValue(*In<int>(lp));
         return 0;
     case RKCC2M_LONGEDIT_GETVALUE:
-        *Out<int>(lp) = static_cast<int>(f.CommittedValue());
+        *Out<int>(lp) = static_cast<int>(f.ValueToReport());
         return 1;
     case RKCC2M_LONGEDIT_SETMAX:
         f.SetMaximum(*In<int>(lp), *In<int>(lp) != INT_MAX);
@@ -139,7 +139,7 @@ LRESULT CRKDoubleEdit::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& ha
         f.SetValue(*In<double>(lp));
         return 0;
     case RKCC2M_DOUBLEEDIT_GETVALUE:
-        *Out<double>(lp) = f.CommittedValue();
+        *Out<double>(lp) = f.ValueToReport();
         return 0;
     case RKCC2M_DOUBLEEDIT_SETMAX:
         f.SetMaximum(*In<double>(lp), *In<double>(lp) != kNoMax);

@@ -55,7 +55,7 @@ int CTimeEditWnd::GetTimeMinutes() const
 {
     if (IsTextEmpty() && AllowsEmpty())
         return -1;
-    const TTime value = CommittedValue();
+    const TTime value = ValueToReport();
     return value.empty ? -1 : value.minutes;
 }
 
