@@ -162,6 +162,20 @@ TEST_F(EditEngineTest, ChangeReports_onlyRealChangesAndAHandlerThatReadsOrSetsCa
     }
 }
 
+TEST_F(EditEngineTest, AHandlerThatDestroysTheControl_endsTheChangeCleanly)
+{
+    for (const wchar_t* className : {RKCC2_CLASS_LONGEDIT, RKCC2_CLASS_DATEPERIOD}) {
+        HWND edit = host.CreateControl(className, 0, 32, {0, 30, 300, 90});
+        host.onNotify = [edit](const Notification& note) {
+            if (note.from == edit && IsWindow(edit))
+                DestroyWindow(edit);
+        };
+        Type(InnerEdit(edit), L"7");
+        EXPECT_FALSE(IsWindow(edit));
+        host.onNotify = nullptr;
+    }
+}
+
 TEST_F(EditEngineTest, SingleEdit_leavesTabToTheDialog)
 {
     HWND edit = Make();

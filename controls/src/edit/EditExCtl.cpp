@@ -197,8 +197,10 @@ void CEditExCtl::NotifyChanged()
     if (m_notifying || m_holdReports > 0)
         return;
     m_notifying = true;
+    HWND frame = Hwnd();
     NotifyParent(RKCC2N_CHANGED);
-    m_notifying = false;
+    if (IsWindow(frame)) // a handler may have destroyed the control, and this object with it
+        m_notifying = false;
 }
 
 bool CEditExCtl::WantsTabKey() const

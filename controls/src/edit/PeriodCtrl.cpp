@@ -147,8 +147,10 @@ LRESULT CPeriodBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
         // A handler that sets the other end reports no further change back into itself.
         if ((LOWORD(wp) == kFrameId || LOWORD(wp) == kEndFrameId) && HIWORD(wp) == RKCC2N_CHANGED && !m_notifying) {
             m_notifying = true;
+            HWND self = Hwnd();
             NotifyParent(RKCC2N_CHANGED);
-            m_notifying = false;
+            if (IsWindow(self)) // a handler may have destroyed the period, and this object with it
+                m_notifying = false;
         }
         return 0;
     default: {
