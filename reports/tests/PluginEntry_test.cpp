@@ -73,6 +73,7 @@ TEST_F(PluginEntryTest, OnRegister_sevenRecordsInOrder)
     // two task lists.
     for (size_t i = 0; i < 6; ++i)
         EXPECT_TRUE(reports[i].Print && reports[i].Export && reports[i].Html && reports[i].CreatePage) << i;
+    EXPECT_TRUE(reports[6].Export && reports[6].CreatePage);
     const ReportRegistration& filters = reports[2];
     EXPECT_EQ(filters.SetFilter(nullptr), 0);
 
@@ -83,34 +84,50 @@ TEST_F(PluginEntryTest, OnRegister_sevenRecordsInOrder)
 TEST_F(PluginEntryTest, OnLoadAndSaveSettings_eachReportsKeysInItsSection)
 {
     // Calls are "action|section|key|file"; each report's keys come together, in registration
-    // order, and begin with the three keys every report has.
-    auto check = [](const std::wstring& action, const std::wstring& file) {
+    // order. The list reports begin with the three keys every report has; the schedule chart
+    // has an order of its own, and reads its printer keys in another order than it writes them.
+    const std::vector<std::wstring> scheduleLoad{L"Title", L"TitleEmpty", L"Period", L"ResourcesSkipEmpty",
+                                                 L"PrinterScaleWidth", L"PrinterScaleHeight", L"PrinterOrientation",
+                                                 L"PrinterNameColumnWidth", L"PrinterFullPage", L"HtmlNameColumnWidth"};
+    const std::vector<std::wstring> scheduleSave{L"Title", L"TitleEmpty", L"Period", L"ResourcesSkipEmpty",
+                                                 L"PrinterOrientation", L"PrinterScaleWidth", L"PrinterScaleHeight",
+                                                 L"PrinterNameColumnWidth", L"PrinterFullPage", L"HtmlNameColumnWidth"};
+    auto check = [](const std::wstring& action, const std::wstring& file, const std::vector<std::wstring>& schedule) {
         const std::vector<std::wstring>& calls = host::SettingFileCalls();
         std::vector<std::wstring> sections;
-        for (size_t i = 0; i < calls.size(); ++i) {
-            const size_t bar = calls[i].find(L'|', action.size() + 1);
-            ASSERT_EQ(calls[i].substr(0, action.size() + 1), action + L"|");
-            ASSERT_EQ(calls[i].substr(calls[i].size() - file.size() - 1), L"|" + file);
-            const std::wstring section = calls[i].substr(action.size() + 1, bar - action.size() - 1);
-            if (!sections.empty() && sections.back() == section)
-                continue;
-            sections.push_back(section);
-            ASSERT_LE(i + 3, calls.size());
-            for (const wchar_t* key : {L"Title", L"TitleEmpty", L"PrinterOrientation"})
-                EXPECT_EQ(calls[i++], action + L"|" + section + L"|" + section + key + L"|" + file);
-            --i;
+        std::vector<std::vector<std::wstring>> keys;
+        for (const std::wstring& call : calls) {
+            const size_t bar = call.find(L'|', action.size() + 1);
+            ASSERT_EQ(call.substr(0, action.size() + 1), action + L"|");
+            ASSERT_EQ(call.substr(call.size() - file.size() - 1), L"|" + file);
+            const std::wstring section = call.substr(action.size() + 1, bar - action.size() - 1);
+            const std::wstring key = call.substr(bar + 1, call.size() - file.size() - 2 - bar);
+            if (sections.empty() || sections.back() != section) {
+                sections.push_back(section);
+                keys.emplace_back();
+            }
+            ASSERT_EQ(key.substr(0, section.size()), section);
+            keys.back().push_back(key.substr(section.size()));
         }
         EXPECT_EQ(sections, (std::vector<std::wstring>{L"ReportsHolidays", L"ReportsResources", L"ReportsFilters",
                                                        L"ReportsCalendars", L"ReportsListTasksDefault",
                                                        L"ReportsListTasksByResources", L"ReportsScheduleStandard"}));
+        ASSERT_EQ(keys.size(), 7u);
+        for (size_t i = 0; i < 6; ++i) {
+            ASSERT_GE(keys[i].size(), 3u);
+            EXPECT_EQ(std::vector<std::wstring>(keys[i].begin(), keys[i].begin() + 3),
+                      (std::vector<std::wstring>{L"Title", L"TitleEmpty", L"PrinterOrientation"}))
+                << sections[i];
+        }
+        EXPECT_EQ(keys[6], schedule);
     };
     ASSERT_EQ(Plugin().onLoadSettings(L"C:\\s.ini"), 1);
     const size_t loaded = host::SettingFileCalls().size();
-    check(L"load", L"C:\\s.ini");
+    check(L"load", L"C:\\s.ini", scheduleLoad);
     host::SettingFileCalls().clear();
     ASSERT_EQ(Plugin().onSaveSettings(nullptr, true), 1);
     EXPECT_EQ(host::SettingFileCalls().size(), loaded);
-    check(L"save", L"(null)");
+    check(L"save", L"(null)", scheduleSave);
 }
 
 TEST_F(PluginEntryTest, OnStart_aLaterRootNeverReplacesTheFirst)

@@ -42,16 +42,23 @@ TEST_F(ReportResourcesTest, Strings_everyIdentifierHasText)
                     40222u, 40223u, 40224u, 40240u, 40241u, 40242u, 40243u, 40244u, 40250u, 40251u, 40252u, 40253u,
                     40254u, 40255u, 40256u, 40260u, 40261u, 40276u, 40280u, 40427u, 40428u, 40429u, 40450u})
         EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
+    // The schedule chart: its page, units, options, chart font and time-bar captions.
+    for (UINT id : {40071u, 40072u, 40073u, 40074u, 40604u, 40605u, 40606u, 40620u, 40621u, 21100u, 14000u, 14001u,
+                    14002u, 14003u})
+        EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
 }
 
 TEST_F(ReportResourcesTest, Formats_placeholdersForTheArgumentsGiven)
 {
     const std::pair<UINT, size_t> textFormats[] = {{40020, 2}, {10200, 1}, {38001, 2}, {38002, 4}, {13026, 2},
-                                                   {40086, 1}, {40256, 1}, {40261, 2}};
+                                                   {40086, 1}, {40256, 1}, {40261, 2}, {14001, 2}, {14002, 2}};
     for (const auto& [id, count] : textFormats)
         EXPECT_EQ(Count(fw::LoadResString(id), L"%s"), count) << id;
     EXPECT_EQ(Count(fw::LoadResString(1220), L"%d"), 3u);
     EXPECT_EQ(Count(fw::LoadResString(1225), L"%d"), 1u);
+    EXPECT_EQ(Count(fw::LoadResString(14000), L"%d"), 1u);
+    EXPECT_EQ(Count(fw::LoadResString(14002), L"%d"), 1u);
+    EXPECT_EQ(fw::LoadResString(14003).find(L'%'), std::wstring::npos);
     // The costs formats build a format: one %d now, then a real number (and the currency).
     EXPECT_EQ(Count(fw::LoadResString(1240), L"%d"), 1u);
     EXPECT_EQ(Count(fw::LoadResString(1240), L"%%s"), 1u);
@@ -61,13 +68,22 @@ TEST_F(ReportResourcesTest, Formats_placeholdersForTheArgumentsGiven)
 TEST_F(ReportResourcesTest, PagesMenuAndPictures)
 {
     const HINSTANCE module = fw::ResourceModule();
-    for (UINT id : {IDD_REPORT_PAGE_PERIOD, IDD_REPORT_PAGE_LIST})
+    for (UINT id : {IDD_REPORT_PAGE_PERIOD, IDD_REPORT_PAGE_LIST, IDD_REPORT_PAGE_SCHEDULE})
         EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr) << id;
     // The period page carries the line of text the calendars page fills.
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     HWND page = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_REPORT_PAGE_PERIOD), parent, &NoDialogProc, 0);
     ASSERT_NE(page, nullptr);
     for (int control : {IDC_REPORT_TITLE, IDC_REPORT_PERIOD_BUTTON, IDC_REPORT_PAGE_HINT})
+        EXPECT_NE(GetDlgItem(page, control), nullptr) << control;
+    DestroyWindow(page);
+    // The schedule page: period radios and dates, the printer and HTML size groups, the tree.
+    page = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_REPORT_PAGE_SCHEDULE), parent, &NoDialogProc, 0);
+    ASSERT_NE(page, nullptr);
+    for (int control : {IDC_REPORT_TITLE, IDC_SCHEDULE_PERIOD_VIEW, IDC_SCHEDULE_PERIOD_CURRENT,
+                        IDC_SCHEDULE_PERIOD_FIXED, IDC_SCHEDULE_SCALE_LABEL, IDC_SCHEDULE_WIDTH_UNIT,
+                        IDC_SCHEDULE_HEIGHT_UNIT, IDC_SCHEDULE_NAME_WIDTH_LABEL, IDC_SCHEDULE_NAME_WIDTH_UNIT,
+                        IDC_SCHEDULE_HTML_NAME_WIDTH_LABEL, IDC_SCHEDULE_HTML_NAME_WIDTH_UNIT})
         EXPECT_NE(GetDlgItem(page, control), nullptr) << control;
     DestroyWindow(page);
     DestroyWindow(parent);

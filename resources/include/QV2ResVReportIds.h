@@ -101,3 +101,4 @@
 #include "QV2ResVReportHolidaysIds.h"
 #include "QV2ResVReportCalendarsIds.h"
 #include "QV2ResVReportResourcesIds.h"
+#include "QV2ResVReportScheduleIds.h"

@@ -13,14 +13,24 @@
 
 namespace {
 
-std::vector<std::wstring> KeysOf(const ReportDefinition& report)
+void AppendKeys(std::vector<std::wstring>& keys, const wchar_t* const* list)
 {
-    const std::wstring prefix = report.prefix;
-    std::vector<std::wstring> keys{prefix + L"Title", prefix + L"TitleEmpty", prefix + L"PrinterOrientation"};
-    if (report.moreKeys) {
-        for (const wchar_t* const* key = report.moreKeys; *key; ++key)
+    if (list) {
+        for (const wchar_t* const* key = list; *key; ++key)
             keys.emplace_back(*key);
     }
+}
+
+std::vector<std::wstring> KeysOf(const ReportDefinition& report, bool saving)
+{
+    std::vector<std::wstring> keys;
+    if (const wchar_t* const* own = saving ? report.saveKeys : report.loadKeys) {
+        AppendKeys(keys, own);
+        return keys;
+    }
+    const std::wstring prefix = report.prefix;
+    keys = {prefix + L"Title", prefix + L"TitleEmpty", prefix + L"PrinterOrientation"};
+    AppendKeys(keys, report.moreKeys);
     return keys;
 }
 
@@ -59,7 +69,7 @@ void LoadReportSettings(const wchar_t* iniFile)
     if (!gQV2API.LoadSetting)
         return;
     for (const ReportDefinition* report : ReportDefinitions()) {
-        for (const std::wstring& key : KeysOf(*report))
+        for (const std::wstring& key : KeysOf(*report, false))
             gQV2API.LoadSetting(report->prefix, key.c_str(), iniFile);
     }
 }
@@ -69,7 +79,7 @@ void SaveReportSettings(const wchar_t* iniFile)
     if (!gQV2API.SaveSetting)
         return;
     for (const ReportDefinition* report : ReportDefinitions()) {
-        for (const std::wstring& key : KeysOf(*report))
+        for (const std::wstring& key : KeysOf(*report, true))
             gQV2API.SaveSetting(report->prefix, key.c_str(), iniFile);
     }
 }

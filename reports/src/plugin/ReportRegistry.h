@@ -21,6 +21,11 @@ struct ReportDefinition {
     // Keys copied to and from the settings file besides <prefix>Title, <prefix>TitleEmpty and
     // <prefix>PrinterOrientation: full names, ending with null; the list may be null.
     const wchar_t* const* moreKeys;
+    // A report whose keys do not begin with those three, or whose settings file is read in
+    // another order than it is written, lists every key itself: full names, ending with null.
+    // When set, these replace the three keys and `moreKeys` for loading and for saving.
+    const wchar_t* const* loadKeys = nullptr;
+    const wchar_t* const* saveKeys = nullptr;
 };
 
 // The seven reports in registration order; the definitions live as long as the process.
