@@ -141,9 +141,6 @@ void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, con
         }
         MergeColorIntervals(intervals, merged);
         for (const ColorInterval& band : merged) {
-            // White is no colour: the chart background shows through.
-            if (band.colour == kNoColor)
-                continue;
             const RECT rect{band.x1, static_cast<LONG>(y0), band.x2, static_cast<LONG>(y1)};
             dc.FillRect(rect, chartRect, band.colour);
         }
