@@ -8,6 +8,8 @@
 #include "ScheduleFormatDlg.h"
 #include "Settings.h"
 
+#include <vector>
+
 namespace {
 
 class TimeBarDlgTest : public dlgtest::ProjectDialogTest {
@@ -82,6 +84,38 @@ TEST_F(TimeBarDlgTest, Weekdays_followTheFirstDayOfTheWeek)
     EXPECT_EQ(first, L"Su");
     EXPECT_FALSE(dialog.visibleWeekdays[6]);
     EXPECT_TRUE(dialog.visibleWeekdays[0]);
+}
+
+TEST_F(TimeBarDlgTest, Periods_fromAndToRowsOfBothPeriodsEachHaveTheirOwnRoom)
+{
+    CTimeBarDlg dialog;
+    std::vector<RECT> rows;
+    Answer<CTimeBarDlg>([&](CTimeBarDlg& shown) {
+        for (int id : {IDC_TIMEBAR_DATES, IDC_TIMEBAR_TIMES}) {
+            HWND period = shown.Item(id);
+            RECT outer{};
+            GetWindowRect(period, &outer);
+            // The From and To edits of a period control (its children 100 and 101).
+            for (int side : {100, 101}) {
+                RECT row{};
+                GetWindowRect(GetDlgItem(period, side), &row);
+                RECT inside{};
+                IntersectRect(&inside, &row, &outer);
+                EXPECT_FALSE(IsRectEmpty(&row)) << id << " " << side;
+                EXPECT_TRUE(EqualRect(&inside, &row)) << id << " " << side << ": cut off by the control's edge";
+                rows.push_back(row);
+            }
+        }
+        return IDCANCEL;
+    });
+    dialog.RunModal(nullptr);
+    ASSERT_EQ(rows.size(), 4u);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        for (size_t j = i + 1; j < rows.size(); ++j) {
+            RECT common{};
+            EXPECT_FALSE(IntersectRect(&common, &rows[i], &rows[j])) << "rows " << i << " and " << j << " overlap";
+        }
+    }
 }
 
 TEST_F(TimeBarDlgTest, Ok_withoutAnyWeekdayIsRefused)
