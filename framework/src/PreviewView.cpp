@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace fw {
 
@@ -18,25 +19,64 @@ constexpr int kMargin = 12;     // grey border around the page, in pixels
 constexpr int kShadow = 4;
 constexpr int kLineStep = 24;   // pixels per scroll line
 
-// The whole sheet of the printer in the hundredths of a millimetre of a metafile frame,
-// relative to the printable area's corner (the device's origin).
-RECT PaperFrame(HDC printer, SIZE& inchesTimes1000)
+// The printer's sheet in its device pixels, and the unprintable border at its left and top.
+struct Sheet {
+    SIZE size{1, 1};
+    POINT offset{0, 0};
+    SIZE dpi{1, 1};
+};
+
+Sheet PrinterSheet(HDC printer)
 {
-    const int dpiX = std::max(GetDeviceCaps(printer, LOGPIXELSX), 1);
-    const int dpiY = std::max(GetDeviceCaps(printer, LOGPIXELSY), 1);
-    int width = GetDeviceCaps(printer, PHYSICALWIDTH);
-    int height = GetDeviceCaps(printer, PHYSICALHEIGHT);
-    int offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
-    int offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
+    Sheet sheet;
+    sheet.dpi = SIZE{std::max(GetDeviceCaps(printer, LOGPIXELSX), 1), std::max(GetDeviceCaps(printer, LOGPIXELSY), 1)};
+    sheet.size = SIZE{GetDeviceCaps(printer, PHYSICALWIDTH), GetDeviceCaps(printer, PHYSICALHEIGHT)};
+    sheet.offset = POINT{GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY)};
     // Not a printer (a display or metafile DC stands in): its drawing surface is the sheet.
-    if (width <= 0 || height <= 0) {
-        width = std::max(GetDeviceCaps(printer, HORZRES), 1);
-        height = std::max(GetDeviceCaps(printer, VERTRES), 1);
-        offsetX = offsetY = 0;
+    if (sheet.size.cx <= 0 || sheet.size.cy <= 0) {
+        sheet.size = SIZE{std::max(GetDeviceCaps(printer, HORZRES), 1), std::max(GetDeviceCaps(printer, VERTRES), 1)};
+        sheet.offset = POINT{0, 0};
     }
-    inchesTimes1000 = SIZE{MulDiv(width, 1000, dpiX), MulDiv(height, 1000, dpiY)};
-    return RECT{-MulDiv(offsetX, 2540, dpiX), -MulDiv(offsetY, 2540, dpiY), MulDiv(width - offsetX, 2540, dpiX),
-                MulDiv(height - offsetY, 2540, dpiY)};
+    return sheet;
+}
+
+// Gives `dc` the mapping the target gave the printer, scaled so that the printer's sheet covers
+// `sheetRect`: whatever the target draws lands where it lands on paper, at the sheet's scale.
+// The target measures on the printer, so the layout is the printed one at every zoom.
+void MapPrinterSheetTo(HDC dc, HDC printer, const RECT& sheetRect)
+{
+    const Sheet sheet = PrinterSheet(printer);
+    const int width = std::max<int>(sheetRect.right - sheetRect.left, 1);
+    const int height = std::max<int>(sheetRect.bottom - sheetRect.top, 1);
+    POINT windowOrigin{};
+    SIZE windowExtent{};
+    POINT viewportOrigin{};
+    SIZE viewportExtent{};
+    GetWindowOrgEx(printer, &windowOrigin);
+    GetWindowExtEx(printer, &windowExtent);
+    GetViewportOrgEx(printer, &viewportOrigin);
+    GetViewportExtEx(printer, &viewportExtent);
+    // On paper: device = (logical - window origin) * viewport extent / window extent + viewport
+    // origin, with the sheet's corner at -offset. On the screen each device pixel of the printer
+    // becomes width / sheet width pixels. 64-bit products: a fine printer's extents times the
+    // sheet's size would overflow 32 bits.
+    auto scaled = [](LONG a, LONG b) { return static_cast<long long>(a) * b; };
+    long long wx = scaled(windowExtent.cx, sheet.size.cx);
+    long long wy = scaled(windowExtent.cy, sheet.size.cy);
+    long long vx = scaled(viewportExtent.cx, width);
+    long long vy = scaled(viewportExtent.cy, height);
+    while (std::max({std::llabs(wx), std::llabs(wy), std::llabs(vx), std::llabs(vy)}) > 0x3FFFFFFF) {
+        wx /= 2;
+        wy /= 2;
+        vx /= 2;
+        vy /= 2;
+    }
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowOrgEx(dc, windowOrigin.x, windowOrigin.y, nullptr);
+    SetWindowExtEx(dc, static_cast<int>(wx), static_cast<int>(wy), nullptr);
+    SetViewportExtEx(dc, static_cast<int>(vx), static_cast<int>(vy), nullptr);
+    SetViewportOrgEx(dc, sheetRect.left + MulDiv(viewportOrigin.x + sheet.offset.x, width, sheet.size.cx),
+                     sheetRect.top + MulDiv(viewportOrigin.y + sheet.offset.y, height, sheet.size.cy), nullptr);
 }
 
 } // namespace
@@ -264,9 +304,12 @@ SIZE CPreviewView::PageSizeOnScreen() const
 {
     RECT client{};
     GetClientRect(Hwnd(), &client);
+    // The sheet's size in thousandths of an inch.
     SIZE inches{1000, 1000};
-    if (m_info.printerDc)
-        PaperFrame(m_info.printerDc, inches);
+    if (m_info.printerDc) {
+        const Sheet sheet = PrinterSheet(m_info.printerDc);
+        inches = SIZE{MulDiv(sheet.size.cx, 1000, sheet.dpi.cx), MulDiv(sheet.size.cy, 1000, sheet.dpi.cy)};
+    }
     const int availableX = std::max<int>(client.right - 2 * kMargin, 1);
     const int availableY = std::max<int>(client.bottom - 2 * kMargin, 1);
     if (m_zoom >= 2) {
@@ -409,22 +452,18 @@ void CPreviewView::RenderPage(HDC dc, const RECT& pageRect)
     HDC printer = m_info.printerDc;
     if (!printer || !m_target)
         return;
-    SIZE inches{};
-    RECT frame = PaperFrame(printer, inches);
-    // Recorded in the printer's own units, so the page lays out exactly as it will print.
-    HDC record = CreateEnhMetaFileW(printer, nullptr, &frame, nullptr);
-    if (!record)
-        return;
-    const CPrintDC pdc{record, printer};
+    // Drawn straight into `dc`, the printer measuring. (A metafile recorded against the printer's
+    // DC and played into the sheet is not enough: Wine records it in the screen's units, which
+    // put the page into the top-left third of the sheet.)
+    const int saved = SaveDC(dc);
+    const CPrintDC pdc{dc, printer};
     m_info.continuePrinting = true;
     m_target->OnPrepareDC(pdc, m_info);
-    if (m_info.continuePrinting)
+    if (m_info.continuePrinting) {
+        MapPrinterSheetTo(dc, printer, pageRect);
         m_target->OnPrint(pdc, m_info);
-    HENHMETAFILE picture = CloseEnhMetaFile(record);
-    if (picture) {
-        PlayEnhMetaFile(dc, picture, &pageRect);
-        DeleteEnhMetaFile(picture);
     }
+    RestoreDC(dc, saved);
 }
 
 void CPreviewView::Paint(HDC dc)

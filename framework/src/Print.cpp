@@ -31,9 +31,9 @@ bool DoPreparePrinting(CPrintInfo& info)
     HGLOBAL devMode = nullptr;
     HGLOBAL devNames = nullptr;
     const bool haveDefaults = app && app->GetPrinterDeviceDefaults(devMode, devNames);
-    if (info.preview || info.direct) {
-        if (!haveDefaults)
-            return false;
+    // Without a printer the preview and direct printing show the print dialog too: it tells the
+    // user that no printer is installed, as printing does.
+    if ((info.preview || info.direct) && haveDefaults) {
         info.printerDc = Printer().CreatePrinterDC(devMode, devNames);
         return info.printerDc != nullptr;
     }

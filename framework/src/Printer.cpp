@@ -11,8 +11,9 @@ public:
     {
         PRINTDLGW pd{};
         pd.lStructSize = sizeof(pd);
-        pd.Flags = PD_RETURNDEFAULT;
-        // PD_RETURNDEFAULT shows nothing; it fails when no printer is installed.
+        // Asked without a dialog; it fails when no printer is installed. PD_NOWARNING keeps that
+        // silent: the print dialog says so when the user prints.
+        pd.Flags = PD_RETURNDEFAULT | PD_NOWARNING;
         if (!PrintDlgW(&pd))
             return false;
         devMode = pd.hDevMode;

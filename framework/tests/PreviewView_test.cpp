@@ -120,10 +120,13 @@ TEST_F(PreviewTest, Start_replacesTheViewAndBeginsPrinting)
     EXPECT_EQ(printer.dialogs, 0);
 }
 
-TEST_F(PreviewTest, Start_withoutAPrinterLeavesTheFrameAlone)
+TEST_F(PreviewTest, Start_withoutAPrinterSaysSoAndLeavesTheFrameAlone)
 {
     printer.hasPrinter = false;
+    printer.acceptDialog = false; // the dialog can only say that no printer is installed
     EXPECT_FALSE(Start());
+    // The print dialog is what tells the user that no printer is installed.
+    EXPECT_EQ(printer.dialogs, 1);
     EXPECT_EQ(frame->Preview(), nullptr);
     EXPECT_EQ(frame->ActiveView(), &frame->view);
     EXPECT_EQ(target.begins, 0);

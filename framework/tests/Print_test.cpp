@@ -132,10 +132,12 @@ TEST(PrintLoop, DoPreparePrinting_directWithoutPrinterFails)
     CTestApp app;
     fwtest::CRecordingPrinter none;
     none.hasPrinter = false;
+    none.acceptDialog = false; // the dialog can only say that no printer is installed
     fw::CPrintInfo info;
     info.direct = true;
     EXPECT_FALSE(fw::DoPreparePrinting(info));
     EXPECT_EQ(info.printerDc, nullptr);
+    EXPECT_EQ(none.dialogs, 1); // it says that no printer is installed
 }
 
 TEST(PrintLoop, DoPreparePrinting_dialogFlagsAndTheApplicationsSettings)

@@ -8,7 +8,32 @@
 #include "CGDISet.h"
 #include "TextLayout.h"
 
+#include <vector>
+
 namespace rkpe {
+
+namespace {
+
+// Draws one line with each character advanced by what the attribute DC measured for it. The
+// layout was measured there; left to itself, the output device would space the glyphs by its own
+// metrics (a printer driver at its resolution, the screen in a preview), so a right-aligned or
+// centred line would end elsewhere than measured and lose its last glyph to the clip.
+void DrawMeasuredLine(const CDC& dc, GdiTextMeasurer& measurer, int x, int y, const RECT* clip,
+    const std::wstring& line)
+{
+    std::vector<int> prefix;
+    measurer.PrefixExtents(line, prefix);
+    std::vector<INT> advances(prefix.size());
+    int previous = 0;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        advances[i] = prefix[i] - previous;
+        previous = prefix[i];
+    }
+    ExtTextOutW(dc.output, x, y, clip ? ETO_CLIPPED : 0, clip, line.data(), static_cast<UINT>(line.size()),
+        advances.data());
+}
+
+} // namespace
 
 DText::DText(CGDISet* cache, std::wstring text, const FontDesc& font, COLORREF colour, int x, int y)
     : DObjectOf(cache), m_boxed(false), m_text(std::move(text)), m_font(font), m_colour(colour), m_x(x), m_y(y)
@@ -52,7 +77,7 @@ void DText::DrawSimple(const CDC& dc) const
     int y = m_y;
     for (const std::wstring& line : SplitPieces(clean, L'\n')) {
         if (!line.empty())
-            TextOutW(dc.output, m_x, y, line.data(), static_cast<int>(line.size()));
+            DrawMeasuredLine(dc, measurer, m_x, y, nullptr, line);
         y -= lineHeight;
     }
 }
@@ -94,8 +119,7 @@ void DrawTextInBox(const CDC& dc, CGDISet& cache, const std::wstring& text, cons
     for (const PlacedLine& line : PlaceTextBox(lines, spec, measurer)) {
         if (line.text.empty())
             continue;
-        ExtTextOutW(dc.output, line.x, line.y, ETO_CLIPPED, &line.clip, line.text.data(),
-            static_cast<UINT>(line.text.size()), nullptr);
+        DrawMeasuredLine(dc, measurer, line.x, line.y, &line.clip, line.text);
     }
 }
 
@@ -122,13 +146,14 @@ void DTextClipped::Draw(const CDC& dc) const
 {
     if (m_text.empty())
         return;
-    ScopedSelect font(dc, m_cache->GetFont(m_font, dc));
+    HFONT gdiFont = m_cache->GetFont(m_font, dc);
+    ScopedSelect font(dc, gdiFont);
     ScopedTextState state(dc.output, m_colour);
     SIZE size{};
     GetTextExtentPoint32W(dc.attrib, m_text.data(), static_cast<int>(m_text.size()), &size);
     const POINT at = PlaceClippedLine(m_textRect, m_alignment, m_clampLeft, size.cx, size.cy);
-    ExtTextOutW(dc.output, at.x, at.y, ETO_CLIPPED, &m_clipRect, m_text.data(),
-        static_cast<UINT>(m_text.size()), nullptr);
+    GdiTextMeasurer measurer(dc.attrib, gdiFont, dc.metrics);
+    DrawMeasuredLine(dc, measurer, at.x, at.y, &m_clipRect, m_text);
 }
 
 void DTextClipped::Offset(int dx, int dy)

@@ -213,12 +213,15 @@ TEST_F(FramePrintTest, Preview_theFramesCloseEndsThePreviewOnly)
     EXPECT_TRUE(qvtest::LogLinesOf(L"QV2R:OnPrepareExit").empty());
 }
 
-TEST_F(FramePrintTest, Preview_withoutAPrinterSaysItCannotStart)
+TEST_F(FramePrintTest, Preview_withoutAPrinterSaysWhyItCannotStart)
 {
     printer.hasPrinter = false;
+    printer.acceptDialog = false; // the dialog can only say that no printer is installed
     ASSERT_TRUE(StartWithReport(L"/s ReportsOutputPrinter=0"));
     RunSelectedReport(Frame());
     EXPECT_EQ(Frame().Preview(), nullptr);
+    // The print dialog says that no printer is installed, as it does for printing.
+    EXPECT_EQ(printer.dialogs, 1);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, L"The print preview could not be started.");
 }

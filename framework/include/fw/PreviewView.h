@@ -2,9 +2,10 @@
 // CPreviewView: the print preview. It takes the place of a frame's view and tool bar with a page
 // window and a bar of buttons (a child dialog from a template), prepares the job without a
 // dialog, and draws the current page through the same print operations as the print loop: each
-// repaint records the page into a metafile whose reference is the printer's DC and plays it
-// scaled into the window. The preview owns itself: Start hands it to its window, which deletes
-// it when destroyed (Close, or the frame going away).
+// repaint draws the page into the window with the printer's DC as the attribute DC (so it is laid
+// out as printed) and the printer's mapping scaled to the sheet on the screen. The preview owns
+// itself: Start hands it to its window, which deletes it when destroyed (Close, or the frame
+// going away).
 //
 // Bar commands: 58112 close, 58114 next page, 58115 previous page, 58116 print (closes the
 // preview and sends the print command to the frame), 58117 zoom in, 58118 zoom out.

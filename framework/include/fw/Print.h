@@ -59,9 +59,9 @@ public:
 void DefaultPrepareDC(CPrintInfo& info);
 
 // The framework's preparation: for a preview or direct printing a DC from the application's
-// printer settings, without a dialog; otherwise the print dialog, whose settings become the
-// application's and whose page range goes into `info`. false when cancelled or without a
-// printer.
+// printer settings, without a dialog; otherwise (and when there is no printer, so the dialog
+// says so) the print dialog, whose settings become the application's and whose page range goes
+// into `info`. false when cancelled or without a printer.
 bool DoPreparePrinting(CPrintInfo& info);
 
 // The print set-up dialog (the printer and its settings only: no page range, no print to
