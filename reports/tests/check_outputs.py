@@ -4,7 +4,10 @@ PNG decodes (chunk CRCs, zlib stream, row filters) to the pattern the test drew,
 page is UTF-16 with a byte-order mark whose elements open and close in order."""
 import html.parser
 import os
+import glob
+import shutil
 import struct
+import subprocess
 import sys
 import zlib
 
@@ -100,7 +103,7 @@ def main(folder):
                      "tbr_index.htm", "tbr_index1.htm", "tbr_index2.htm", "tbr_index3.htm", "tbr_index4.htm",
                      "tasklist.htm", "tasklist_one.htm", "tasklist_none.htm", "holidays.htm", "noholidays.htm",
                      "calendars.htm", "calendars1.htm", "calendars2.htm", "calendars3.htm", "resources.htm",
-                     "noresources.htm"]
+                     "noresources.htm", "schedule.htm"]
     failures = 0
     for name, size in expected_png.items():
         try:
@@ -109,6 +112,18 @@ def main(folder):
         except (AssertionError, OSError, zlib.error, TypeError) as error:
             failures += 1
             print("FAIL %s: %s" % (name, error))
+    # The schedule chart's tiles, read by the PNG checker users have at hand.
+    charts = sorted(glob.glob(os.path.join(folder, "schedule*.png")))
+    if not charts:
+        failures += 1
+        print("FAIL schedule*.png: none written")
+    elif shutil.which("pngcheck"):
+        run = subprocess.run(["pngcheck", "-q"] + charts, capture_output=True, text=True)
+        if run.returncode != 0:
+            failures += 1
+            print("FAIL pngcheck: " + (run.stdout + run.stderr).strip())
+        else:
+            print("ok   pngcheck of %d chart tiles" % len(charts))
     for name in expected_html:
         try:
             check_html(os.path.join(folder, name))

@@ -192,6 +192,7 @@ int CRHtmlBase::AddImage(std::wstring& document, const void* pixels, const BITMA
         document += L"<tr>\n<td>";
     }
     const std::wstring picturePath = parts.folder + name;
+    LastPicturePath = picturePath;
     const bool written = WritePng(picturePath, header, pixels);
     if (written)
         CreatedFiles.push_back(picturePath);

@@ -48,8 +48,9 @@ public:
                                  std::wstring& numberedPath);
     // The picture surface; see PngWriter.h.
     static HBITMAP CreateImageBitmap(HDC dc, int width, int height, BITMAPINFOHEADER& header, void*& pixels);
-    // Writes picture index + 1 of PictureCount as a PNG beside the page and appends its
-    // reference (also when the PNG could not be written); 0 when written, else 1.
+    // Writes picture index + 1 of PictureCount as a PNG beside the page (its path kept in
+    // LastPicturePath) and appends its reference (also when the PNG could not be written); 0
+    // when written, else 1.
     int AddImage(std::wstring& document, const void* pixels, const BITMAPINFOHEADER& header, const std::wstring& pagePath,
                  int index);
     bool WritePng(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels);
@@ -65,6 +66,7 @@ public:
     int LargestPicture = 4000000;         // ReportsHtmlImageSizeMax, pixels per picture
     std::vector<std::wstring> CreatedFiles;
     int PictureCount = 0;                 // set by the report before its first AddImage
+    std::wstring LastPicturePath;         // the file the last AddImage wrote or tried to write
     std::wstring BeginText = L"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"; // ReportsHtmlBegin
     std::wstring StyleSheet;              // ReportsHtmlCSS, else the built-in style sheet
     std::wstring HeadAddition;            // ReportsHtmlHeaderAdd

@@ -6,12 +6,32 @@
 #include "plugin/CallbackGuard.h"
 #include "schedule/SchedulePeriod.h"
 #include "schedule/ScheduleStandardDlg.h"
+#include "schedule/ScheduleStandardHtml.h"
+#include "schedule/ScheduleStandardPrint.h"
 
 #include "QV2ResVReportIds.h"
 
 #include <memory>
 
 namespace {
+
+int QV2_CALL Print(CRKPrintEngine2* engine, HDC dc, HDC attributeDc)
+{
+    if (!engine)
+        return 1;
+    return RunGuarded([&] {
+        CRScheduleStandardPrint report;
+        return CRPrintBase::PrintReport(engine, dc, attributeDc, report);
+    });
+}
+
+int QV2_CALL Html(const wchar_t* path)
+{
+    return RunGuarded([&] {
+        CRScheduleStandardHtml report;
+        return report.Html(path);
+    });
+}
 
 // The chart's export is the tasks-by-resource list of the chart's period: its own settings
 // choose the resources and whether values are cut to the period; everything that would not
@@ -83,7 +103,7 @@ const wchar_t* const kSaveKeys[] = {L"ReportsScheduleStandardTitle",
                                     L"ReportsScheduleStandardHtmlNameColumnWidth",
                                     nullptr};
 
-const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, nullptr, &Export, nullptr,
+const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, &Print, &Export, &Html,
                                  &Orientation, &CreatePage, nullptr, kLoadKeys, kSaveKeys};
 
 } // namespace

@@ -1,0 +1,118 @@
+// Schedule chart: HTML page with PNG pictures.
+#include "schedule/ScheduleStandardHtml.h"
+
+#include "chart/BitmapChartSurface.h"
+#include "chart/ChartPages.h"
+#include "common/ReportMessages.h"
+#include "common/ReportSettings.h"
+
+#include "QV2ResVReportIds.h"
+#include "fw/Gdi.h"
+#include "fw/Resources.h"
+
+#include <algorithm>
+
+namespace {
+
+// A memory device context compatible with the screen, deleted on exit.
+class CMemoryDC {
+public:
+    CMemoryDC() : m_dc(CreateCompatibleDC(nullptr)) {}
+    ~CMemoryDC()
+    {
+        if (m_dc)
+            DeleteDC(m_dc);
+    }
+    CMemoryDC(const CMemoryDC&) = delete;
+    CMemoryDC& operator=(const CMemoryDC&) = delete;
+    HDC Get() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
+} // namespace
+
+CRScheduleStandardHtml::CRScheduleStandardHtml()
+    : Report(ReadHtmlOutputSettings()), FontFace(fw::LoadResString(IDS_SCHEDULE_FONT_FACE))
+{
+    ReadTextSetting(L"ReportsScheduleStandardTitle", Title);
+    ReadTextSetting(L"ViewFontSchedule", FontFace);
+    ColumnsMax = GetIntSetting(L"ReportsScheduleStandardHtmlColumnsMax", ColumnsMax);
+}
+
+int CRScheduleStandardHtml::Html(const wchar_t* path)
+{
+    if (!path || !*path)
+        return 1;
+    std::wstring document;
+    if (const int result = BeginHtml(document, L""))
+        return result;
+    if (Report.ShowsFilterCaption())
+        AddFilterSubtitle(document);
+
+    CMemoryDC dc;
+    if (!dc.Get())
+        return 1;
+    CBitmapChartSurface surface(dc.Get(), FontFace);
+    CScheduleChart& chart = Report.Chart;
+    chart.Layout(surface, Report.Output.sizes);
+
+    // As many columns as a picture of the size limit holds beside the label column.
+    const int timeBarHeight = chart.GetTimeBarHeight();
+    const int lineHeight = std::max({timeBarHeight, chart.GetRowHeight(), 1});
+    const int fit = (LargestPicture / lineHeight - chart.GetNameColumnWidth()) / std::max(1, chart.GetColumnWidth());
+    if (fit <= 0)
+        return 2;
+    int columns = std::min(chart.GetColumnCount(), fit);
+    if (ColumnsMax > 0)
+        columns = std::min(columns, ColumnsMax);
+    chart.CutColumns(columns);
+    ImageWidth = std::max(1, chart.GetPieceWidth(chart.GetColumnCount()));
+
+    chart.BuildRows(Report.SkipEmpty);
+    const std::vector<PictureTile> tiles =
+        ComputePictureTiles(LargestPicture, ImageWidth, timeBarHeight, chart.GetRowHeight(), chart.GetRowCount());
+    PictureCount = static_cast<int>(tiles.size());
+    for (size_t k = 0; k < tiles.size(); ++k) {
+        if (const int result = AddTile(dc.Get(), surface, document, path, static_cast<int>(k), tiles[k].firstRow,
+                                       tiles[k].rowCount))
+            return result;
+    }
+    if (const int result = EndHtml(document))
+        return result;
+    return WriteHtmlFile(path, document);
+}
+
+int CRScheduleStandardHtml::AddTile(HDC dc, CDrawBase& surface, std::wstring& document, const std::wstring& path,
+                                    int index, int firstRow, int rowCount)
+{
+    CScheduleChart& chart = Report.Chart;
+    ChartPiece piece;
+    piece.firstColumn = 0;
+    piece.columnCount = chart.GetColumnCount();
+    piece.firstRow = firstRow;
+    piece.rowCount = rowCount;
+    piece.top = 0;
+    piece.withTimeBar = index == 0;
+    piece.frame = ChartPiece::kPictureFrame;
+    const int height = std::max(1, rowCount * chart.GetRowHeight() + (piece.withTimeBar ? chart.GetTimeBarHeight() : 0));
+    BITMAPINFOHEADER header{};
+    void* pixels = nullptr;
+    fw::CGdiObject<HBITMAP> bitmap(CreateImageBitmap(dc, ImageWidth, height, header, pixels));
+    if (!bitmap.Get())
+        return 1;
+    {
+        fw::CSelectObject selected(dc, bitmap.Get());
+        PatBlt(dc, 0, 0, ImageWidth, height, WHITENESS);
+        SetBkMode(dc, TRANSPARENT);
+        chart.DrawPiece(surface, piece);
+        // The pixels are read directly: everything queued for the bitmap must be drawn first.
+        GdiFlush();
+    }
+    if (AddImage(document, pixels, header, path, index) != 0) {
+        ShowFileError(LastPicturePath);
+        return 1;
+    }
+    return 0;
+}

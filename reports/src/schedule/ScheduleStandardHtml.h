@@ -1,0 +1,30 @@
+#pragma once
+// CRScheduleStandardHtml: the schedule chart as an HTML page whose body is a column of PNG
+// pictures: the chart drawn in pixels on memory bitmaps, cut into tiles of whole rows (the
+// first with the time bar) so that no picture holds more pixels than ReportsHtmlImageSizeMax;
+// columns that do not fit are cut off the end of the period.
+
+#include "output/RHtmlBase.h"
+#include "schedule/ScheduleStandardBase.h"
+
+class CDrawBase;
+
+class CRScheduleStandardHtml : public CRHtmlBaseEx {
+public:
+    CRScheduleStandardHtml();
+
+    // 0 written; 1 for a file or picture that cannot be made or written (the picture's with
+    // message 10200); 2 when not even one column fits the picture size limit (nothing written).
+    int Html(const wchar_t* path) override;
+
+    CRScheduleStandardBase Report;
+    std::wstring FontFace;   // ViewFontSchedule, else string 21100
+    int ColumnsMax = 1000;   // ReportsScheduleStandardHtmlColumnsMax; 0 or less: no limit
+    int ImageWidth = 1;      // pixels, computed by Html
+
+private:
+    // Draws rows [firstRow, firstRow + rowCount) (under the time bar on tile 0) on a new bitmap
+    // and adds it to the page; 0, or 1 when it cannot be made or written.
+    int AddTile(HDC dc, CDrawBase& surface, std::wstring& document, const std::wstring& path, int index, int firstRow,
+                int rowCount);
+};
