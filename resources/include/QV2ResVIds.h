@@ -48,7 +48,6 @@
 #define IDS_MSG_DATE_OUT_OF_RANGE 12450 // no placeholder
 #define IDS_ABOUT_FORMAT 12555          // %s product name, %s version
 #define IDS_MSG_DELETE_FILTER 13285
-#define IDS_MSG_DIALOG_NOT_AVAILABLE 19990 // no placeholder: a dialog this build does not have yet
 #define IDS_MSG_REPORT_FAILED 20150     // no placeholder
 #define IDS_MSG_REPORT_UNKNOWN 20151
 #define IDS_APP_TITLE 57344
@@ -137,3 +136,6 @@
 
 // ---- Dialogs on project data (filters, time bar, schedule format, calendars, holidays, ...)
 #include "QV2ResVDialog2Ids.h"
+
+// ---- Calendar and information dialogs
+#include "QV2ResVDialog3Ids.h"

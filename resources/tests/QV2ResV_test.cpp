@@ -44,7 +44,7 @@ TEST_F(ResourceLibraryTest, Strings_everyIdentifierHasText)
     ASSERT_NE(gModule, nullptr);
     for (UINT id : {150u, 151u, 170u, 171u, 172u, 173u, 175u, 180u, 181u, 185u, 186u, 207u, 208u, 230u, 232u, 900u,
                     903u, 904u, 905u, 906u, 907u, 908u, 909u, 910u, 911u, 912u, 913u, 914u, 915u, 1100u, 1101u, 12010u,
-                    12350u, 12351u, 12357u, 12358u, 12450u, 12555u, 13285u, 19990u, 20150u, 20151u, 57344u, 57345u,
+                    12350u, 12351u, 12357u, 12358u, 12450u, 12555u, 13285u, 20150u, 20151u, 57344u, 57345u,
                     57348u, 61705u})
         EXPECT_FALSE(Text(id).empty()) << id;
 }
@@ -55,7 +55,7 @@ TEST_F(ResourceLibraryTest, Strings_formatsHoldOnePlaceholder)
                     13285u, 20151u})
         EXPECT_EQ(Count(Text(id), L"%s"), 1u) << id;
     EXPECT_EQ(Count(Text(12555), L"%s"), 2u);
-    for (UINT id : {903u, 909u, 12450u, 19990u, 20150u, 61705u})
+    for (UINT id : {903u, 909u, 12450u, 20150u, 61705u})
         EXPECT_EQ(Count(Text(id), L"%"), 0u) << id;
 }
 
@@ -154,6 +154,35 @@ TEST_F(ResourceLibraryTest, MainMenu_holdsTheCommandsTheFrameRemoves)
     EXPECT_NE(GetMenuState(GetSubMenu(menu, 2), IDM_TOOLS_ADMINISTRATION, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_NE(GetMenuState(GetSubMenu(menu, 0), IDM_FILE_RECENT_FIRST, MF_BYCOMMAND), static_cast<UINT>(-1));
     DestroyMenu(menu);
+}
+
+// ---- Calendar, holidays and information dialogs
+TEST_F(ResourceLibraryTest, CalendarHolidaysAndInformation_templatesAndStrings)
+{
+    for (UINT id : {IDD_CALENDAR, IDD_HOLIDAYS, IDD_INFO, IDD_CALENDARS, IDD_DATE_SELECTOR})
+        EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr) << id;
+    for (UINT id = 12100; id <= 12107; ++id)
+        EXPECT_FALSE(Text(id).empty()) << id;
+    for (UINT id = 12140; id <= 12148; ++id)
+        EXPECT_FALSE(Text(id).empty()) << id;
+    for (UINT id = 12210; id <= 12216; ++id)
+        EXPECT_FALSE(Text(id).empty()) << id;
+    for (UINT id : {12115u, 12116u, 12125u, 12126u, 12170u, 12172u, 12173u, 12174u, 12190u, 12795u, 12796u, 13021u,
+                    13022u, 13023u})
+        EXPECT_FALSE(Text(id).empty()) << id;
+    EXPECT_EQ(Count(Text(13020), L"%s"), 1u);
+    EXPECT_EQ(Count(Text(13024), L"%s"), 2u);
+    EXPECT_EQ(Count(Text(13025), L"%s"), 3u);
+    EXPECT_EQ(Count(Text(12143), L"%s"), 2u);
+    EXPECT_EQ(Count(Text(12145), L"%s"), 5u);
+    EXPECT_EQ(Count(Text(12190), L"%d"), 1u);
+    EXPECT_EQ(Count(Text(12190), L"%s"), 1u);
+    EXPECT_EQ(Count(Text(12213), L"%s"), 1u);
+    EXPECT_EQ(Count(Text(12214), L"%s"), 3u);
+    EXPECT_EQ(Count(Text(12215), L"%s"), 1u);
+    // The information file's head and page titles end their lines.
+    EXPECT_EQ(Text(12214).substr(Text(12214).size() - 2), L"\r\n");
+    EXPECT_EQ(Text(12215).substr(Text(12215).size() - 2), L"\r\n");
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "MainApp.h"
 #include "MainFrame.h"
 #include "FilterDlg.h"
-#include "PendingDialogs.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"

@@ -1,15 +1,16 @@
 // Dialog runners of the main frame.
 #include "FrameDialogs.h"
 
+#include "CalendarDlg.h"
 #include "CalendarsDlg.h"
 #include "CurrentFilter.h"
 #include "DateSelectorDlg.h"
 #include "FiltersDlg.h"
 #include "FreezeDlg.h"
+#include "HolidaysDlg.h"
 #include "HostApi.h"
 #include "MainApp.h"
 #include "MainFrame.h"
-#include "PendingDialogs.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
@@ -74,20 +75,18 @@ bool ChangeProjectSettings(const std::function<void(wqv2_data::CProjectSettings&
     return gData->Commit() == wqv2_data::kOk;
 }
 
-bool ShowCalendarDlg(wqv2_data::CCalendar* calendar)
+bool ShowCalendarDlg(wqv2_data::CCalendar* calendar, HWND owner)
 {
     if (!calendar)
         return false;
     CCalendarDlg dialog(calendar);
     dialog.name = calendar->Name ? calendar->Name : L"";
-    for (int list = 0; list < 8; ++list) {
-        const int pairs = calendar->WeekdayWorkingTimes[list] ? calendar->WeekdayWorkingTimeCounts[list] : 0;
-        for (int i = 0; i < 2 * pairs; ++i)
-            dialog.workingTimes[list].push_back(calendar->WeekdayWorkingTimes[list][i] % 1440);
-    }
+    for (int list = 0; list < 8; ++list)
+        SetWorkingTimePeriods(dialog.workingTimes[list], calendar->WeekdayWorkingTimes[list],
+                              calendar->WeekdayWorkingTimeCounts[list]);
     dialog.holidayRule = calendar->HolidayRule;
-    dialog.RunModal(MainWindow());
-    return true;
+    // -1: the dialog could not be made, so nothing was shown.
+    return dialog.RunModal(owner ? owner : MainWindow()) != -1;
 }
 
 void ShowCalendarsDlg()

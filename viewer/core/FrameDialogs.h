@@ -17,8 +17,9 @@ int SendViewMessage(UINT message, WPARAM wp, LPARAM lp);
 // commits; false, with nothing applied, when the begin or the mark fails.
 bool ChangeProjectSettings(const std::function<void(wqv2_data::CProjectSettings& settings)>& change);
 
-// The calendar dialog for one calendar (host command "ShowCalendar"); false for null.
-bool ShowCalendarDlg(wqv2_data::CCalendar* calendar);
+// The calendar dialog for one calendar (host command "ShowCalendar"), owned by `owner` or else
+// the main window; true when it was shown, false for null or when it could not be made.
+bool ShowCalendarDlg(wqv2_data::CCalendar* calendar, HWND owner = nullptr);
 void ShowCalendarsDlg();
 void ShowHolidaysDlg();
 // The filters dialog; afterwards a current filter that is gone is replaced.

@@ -6,7 +6,6 @@
 #include "FilterMenu.h"
 #include "FrameDialogs.h"
 #include "OptionsDlg.h"
-#include "PendingDialogs.h"
 #include "ScalePresets.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"

@@ -328,3 +328,23 @@ void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFi
     if (gSettings)
         gSettings->SaveSettingToProfile(section, iniFile, key);
 }
+
+uint32_t GetColourSetting(std::wstring_view key, uint32_t fallback)
+{
+    return gSettings ? gSettings->GetColourSetting(key, fallback) : fallback;
+}
+
+std::wstring GetDateText(TDate date)
+{
+    if (gSettings)
+        return gSettings->GetDateText(date);
+    wchar_t buffer[128];
+    date.Format(buffer, 128, DATE_SHORTDATE, nullptr);
+    return buffer;
+}
+
+int GetFirstDayOfWeek()
+{
+    const int stored = GetIntSetting(L"ViewFirstDayOfWeek", 0);
+    return ((stored % 7) + 7) % 7;
+}

@@ -74,3 +74,10 @@ void SetBoolSetting(std::wstring_view key, bool value);
 std::vector<std::wstring> GetSettingList(std::wstring_view key, std::wstring_view separators);
 void LoadSettingFromProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
 void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
+uint32_t GetColourSetting(std::wstring_view key, uint32_t fallback);
+// The date in user-interface form (CSettings::GetDateText); the locale's short date without a
+// store.
+std::wstring GetDateText(TDate date);
+// `ViewFirstDayOfWeek` (0 Monday, default 0) brought into 0 to 6, so any stored number can
+// index the weekdays.
+int GetFirstDayOfWeek();

@@ -1,7 +1,7 @@
 // The About box.
 #include "AboutDlg.h"
 
-#include "PendingDialogs.h"
+#include "InfoDlg.h"
 #include "QV2ResVIds.h"
 #include "SafeFormat.h"
 #include "fw/Resources.h"

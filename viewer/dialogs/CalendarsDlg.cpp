@@ -43,7 +43,7 @@ void CCalendarsDlg::OpenSelected()
         return;
     const LRESULT data = SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(selected), 0);
     if (data != LB_ERR)
-        ShowCalendarDlg(reinterpret_cast<wqv2_data::CCalendar*>(data));
+        ShowCalendarDlg(reinterpret_cast<wqv2_data::CCalendar*>(data), Hwnd());
 }
 
 bool CCalendarsDlg::OnCommand(UINT id, UINT code, HWND control)

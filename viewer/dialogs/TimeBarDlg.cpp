@@ -16,8 +16,7 @@ CTimeBarDlg::CTimeBarDlg() : fw::CDialog(IDD_TIMEBAR)
 
 int CTimeBarDlg::WeekdayAt(int position)
 {
-    const int first = GetIntSetting(L"ViewFirstDayOfWeek", 0);
-    return (((position + first) % 7) + 7) % 7;
+    return (((position % 7) + 7 + GetFirstDayOfWeek()) % 7);
 }
 
 bool CTimeBarDlg::OnInit()

@@ -1,11 +1,10 @@
 #pragma once
 // The fixture of the viewer-core tests that work on a project without a main window: a fake
 // data root, the resource library for texts and menus, one stand-in plug-in ("Watcher") that
-// logs what it is told, recorded message boxes, and dialogs answered by the test: pending ones
-// through their runner, real ones (hidden) from the modal-dialog hook.
+// logs what it is told, recorded message boxes, and dialogs answered by the test (hidden) from the
+// modal-dialog hook.
 
 #include "FakeData.h"
-#include "PendingDialogs.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "TestSupport.h"
@@ -40,7 +39,6 @@ protected:
 
     void TearDown() override
     {
-        SetPendingDialogRunner({});
         fw::SetModalDialogHook({});
         gPlugins->FreeAll();
         fw::SetResourceModule(nullptr);
@@ -48,15 +46,6 @@ protected:
             FreeLibrary(m_resources);
         gData = nullptr;
         gCurrentFilter = nullptr;
-    }
-
-    // Pending dialogs are answered by `answer`; each one's class name is recorded.
-    void AnswerDialogs(std::function<INT_PTR(CPendingDialog& dialog)> answer)
-    {
-        SetPendingDialogRunner([this, answer](CPendingDialog& dialog, HWND) {
-            dialogs.push_back(dialog.Name());
-            return answer(dialog);
-        });
     }
 
     // Real modal dialogs of class `Dialog` are answered by `answer`, which runs once the dialog

@@ -168,12 +168,4 @@ TEST_F(FrameDialogsTest, Setting_storedAndThePluginsTold)
               (std::vector<std::wstring>{L"Watcher:OnSettingsChanged 0"}));
 }
 
-TEST_F(FrameDialogsTest, PendingDialog_withoutARunnerSaysSoAndCancels)
-{
-    CHolidaysDlg dialog;
-    EXPECT_EQ(dialog.RunModal(nullptr), IDCANCEL);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, L"This dialog is not available in this version yet.");
-}
-
 } // namespace

@@ -2,8 +2,7 @@
 // The fixture of the main-frame tests: the viewer started in a temporary program folder with
 // the resource library, the real print engine, stand-ins for the other libraries and two
 // stand-in plug-ins (QV2BoardView with a board window, QV2R), its frame kept hidden; message
-// boxes, popup menus, the printer, the pending dialogs and the real modal dialogs (cancelled at
-// once) are recorded.
+// boxes, popup menus, the printer and the real modal dialogs (cancelled at once) are recorded.
 
 #include "MainApp.h"
 #include "MainFrame.h"
@@ -12,8 +11,8 @@
 #include "FilterDlg.h"
 #include "FiltersDlg.h"
 #include "FreezeDlg.h"
+#include "HolidaysDlg.h"
 #include "OptionsDlg.h"
-#include "PendingDialogs.h"
 #include "ReportsDlg.h"
 #include "ScheduleFormatDlg.h"
 #include "SettingDlg.h"
@@ -49,10 +48,6 @@ protected:
         ASSERT_TRUE(program.Copy(StubFolder() + L"stub_data.dll", L"QV2D.dll"));
         ASSERT_TRUE(program.Copy(StubFolder() + L"stub_plugin.dll", L"QV2R.dll"));
         ASSERT_TRUE(program.Copy(StubFolder() + L"stub_plugin.dll", L"QV2BoardView.dll"));
-        SetPendingDialogRunner([this](CPendingDialog& dialog, HWND) {
-            dialogs.push_back(dialog.Name());
-            return answerDialog ? answerDialog(dialog) : IDCANCEL;
-        });
         // The real dialogs are recorded by their class and cancelled before they would show.
         fw::SetModalDialogHook([this](fw::CDialog& dialog) {
             dialogs.push_back(NameOf(dialog));
@@ -78,6 +73,8 @@ protected:
             return L"CFilterDlg";
         if (dynamic_cast<CFreezeDlg*>(&dialog))
             return L"CFreezeDlg";
+        if (dynamic_cast<CHolidaysDlg*>(&dialog))
+            return L"CHolidaysDlg";
         if (dynamic_cast<CTimeBarDlg*>(&dialog))
             return L"CTimeBarDlg";
         if (dynamic_cast<CSettingDlg*>(&dialog))
@@ -100,7 +97,6 @@ protected:
             App().ExitInstance();
         }
         m_exited = true;
-        SetPendingDialogRunner({});
         fw::SetModalDialogHook({});
         objects.reset();
         SetCurrentDirectoryW(m_previousFolder.c_str());
@@ -147,7 +143,6 @@ protected:
     fwtest::CRecordingPrinter printer;
     std::unique_ptr<CProcessObjects> objects = std::make_unique<CProcessObjects>();
     std::vector<std::wstring> dialogs;
-    std::function<INT_PTR(CPendingDialog&)> answerDialog;
 
 private:
     std::wstring m_previousFolder;

@@ -28,9 +28,11 @@ std::vector<wqv2_data::CCalendar*> CRCalendarsBase::GetCalendars()
 
 int CRCalendarsBase::WeekdayOfColumn(int column)
 {
-    // A first day outside 0 to 6 is taken modulo 7 rather than giving no weekday.
-    const int weekday = (column + GetIntSetting(L"ViewFirstDayOfWeek", 0)) % 7;
-    return weekday < 0 ? weekday + 7 : weekday;
+    // A first day outside 0 to 6 is taken modulo 7 (before the column is added, so that no
+    // stored number can overflow) rather than giving no weekday.
+    const int stored = GetIntSetting(L"ViewFirstDayOfWeek", 0);
+    const int first = ((stored % 7) + 7) % 7;
+    return (((column % 7) + 7 + first) % 7);
 }
 
 std::wstring CRCalendarsBase::WeekdayName(int weekday)

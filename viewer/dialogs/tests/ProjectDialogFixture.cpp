@@ -5,6 +5,8 @@
 #include "fw/Resources.h"
 #include "wqv2_undo.h"
 
+#include <commctrl.h>
+
 namespace dlgtest {
 namespace {
 
@@ -109,6 +111,35 @@ void ProjectDialogTest::SetText(HWND dialog, int id, const std::wstring& text)
 void ProjectDialogTest::Press(HWND dialog, int id, UINT code)
 {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool ProjectDialogTest::OpenSample()
+{
+    const std::wstring path = qvtest::TestProgramFolder() + L"samples\\sample.wqv";
+    const int status = root->Open(path.c_str(), true);
+    return status == wqv2_data::kOk || status == wqv2_data::kErrReadOnly;
+}
+
+std::vector<std::vector<std::wstring>> ProjectDialogTest::ListRows(HWND list)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::vector<std::wstring>> result;
+    for (int row = 0; row < rows; ++row) {
+        std::vector<std::wstring> cells;
+        for (int column = 1; column < columns; ++column) {
+            wchar_t buffer[512] = {};
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = buffer;
+            item.cchTextMax = 512;
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+            cells.emplace_back(buffer);
+        }
+        result.push_back(cells);
+    }
+    return result;
 }
 
 wqv2_data::CResource* ProjectDialogTest::AddResource(const wchar_t* name, int position)

@@ -43,6 +43,11 @@ protected:
     static void SetText(HWND dialog, int id, const std::wstring& text);
     static void Press(HWND dialog, int id, UINT code = BN_CLICKED);
 
+    // Opens the sample project (copied beside the tests) read-only; false when it cannot.
+    bool OpenSample();
+    // The rows of a list view, each its cells from column 1 on.
+    static std::vector<std::vector<std::wstring>> ListRows(HWND list);
+
     // One unnamed committed transaction each; null when refused.
     wqv2_data::CResource* AddResource(const wchar_t* name, int position);
     wqv2_data::CFilter* AddFilter(const wchar_t* name);

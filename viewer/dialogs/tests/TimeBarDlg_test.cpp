@@ -21,10 +21,13 @@ protected:
         SetSetting(L"ViewFirstDayOfWeek", L"");
         CScheduleFormatDlg::ForgetWeekday();
         settings = root->ProjectSettings;
-        // The project settings outlive closing the project: each test starts from days.
+        // The project settings outlive closing the project: each test starts from days, every
+        // weekday shown.
         ChangeProjectSettings([](wqv2_data::CProjectSettings& s) {
             s.Scale[0] = 3;
             s.Scale[1] = 1;
+            for (bool& visible : s.VisibleWeekdays)
+                visible = true;
         });
         base = Commits();
     }

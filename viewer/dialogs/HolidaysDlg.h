@@ -1,0 +1,35 @@
+#pragma once
+// CHolidaysDlg: the project's public holidays of one year (modal). The year comes from a
+// whole-number edit; the list refills whenever the typed year changes. Changes nothing in the
+// project; `DlgHolidaysYearLast` is its only trace.
+
+#include "ListCtrlEx.h"
+#include "RK2Controls.h"
+#include "fw/Dialog.h"
+
+class CHolidaysDlg : public fw::CDialog {
+public:
+    CHolidaysDlg();
+
+    // A typed year as the list uses it: up to 99 means 1900 and more; 0 when the result lies
+    // outside 1 to 9999.
+    static int EffectiveYear(int typed);
+
+    int year;             // the year shown
+    int listedYear = -1;  // the year whose holidays the list holds, -1 before the first fill
+
+protected:
+    bool OnInit() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void InsertColumns();
+    void Fill(int typed);
+    void YearChanged();
+    void SwitchToOwnerDrawing();
+
+    CRK2LongEditCtrl m_year;
+    CListCtrlEx m_list;
+    bool m_ready = false; // columns exist: the edit's changes may refill
+};

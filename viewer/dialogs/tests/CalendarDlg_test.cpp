@@ -1,0 +1,213 @@
+#include "CalendarDlg.h"
+
+#include "CalendarsDlg.h"
+#include "DateTimeEnv.h"
+#include "FrameDialogs.h"
+#include "HostApi.h"
+#include "ProjectDialogFixture.h"
+#include "QV2ResVIds.h"
+#include "SafeFormat.h"
+#include "Settings.h"
+#include "fw/Resources.h"
+
+namespace {
+
+constexpr COLORREF kWorking = RGB(10, 20, 30);
+constexpr COLORREF kDayOff = RGB(40, 50, 60);
+constexpr COLORREF kWorkingException = RGB(70, 80, 90);
+constexpr COLORREF kDayOffException = RGB(100, 110, 120);
+constexpr COLORREF kFrame = RGB(130, 140, 150);
+constexpr COLORREF kUntouched = RGB(1, 2, 3);
+
+class CalendarDlgTest : public dlgtest::ProjectDialogTest {
+protected:
+    void SetUp() override
+    {
+        ProjectDialogTest::SetUp();
+        ASSERT_TRUE(OpenSample());
+        CCalendarDlg::ForgetRememberedDate();
+        SetSetting(L"DlgCalendarColorWorkingDay", L"10 20 30");
+        SetSetting(L"DlgCalendarColorDayOff", L"40 50 60");
+        SetSetting(L"DlgCalendarColorWorkingDayException", L"70 80 90");
+        SetSetting(L"DlgCalendarColorDayOffException", L"100 110 120");
+        SetSetting(L"DlgCalendarColorHolidayFrame", L"130 140 150");
+        for (const wchar_t* key : {L"ViewFirstDayOfWeek", L"DlgCalendarDateInit", L"DlgCalendarDateRemember",
+                                   L"DlgCalendarDateSyncWithView"})
+            SetSetting(key, L"");
+    }
+    void TearDown() override
+    {
+        CCalendarDlg::ForgetRememberedDate();
+        ProjectDialogTest::TearDown();
+    }
+
+    wqv2_data::CCalendar* Calendar(const wchar_t* name)
+    {
+        for (int i = 0; i < root->Calendars->GetCount(); ++i) {
+            wqv2_data::CCalendar* calendar = root->Calendars->GetAt(i);
+            if (std::wstring(calendar->Name) == name)
+                return calendar;
+        }
+        return nullptr;
+    }
+
+    struct Cell {
+        COLORREF back;
+        bool framed;
+        bool operator==(const Cell&) const = default;
+    };
+    static Cell Colour(const CCalendarDlg& dialog, unsigned month, unsigned day, bool otherMonth = false)
+    {
+        CalendarDayInfo info{};
+        info.day = TDate::FromYMD(month, 2026, day);
+        info.otherMonth = otherMonth ? 1 : 0;
+        info.backColor = kUntouched;
+        dialog.ColourDay(info);
+        return {info.backColor, info.frame != 0 && info.frameColor == kFrame};
+    }
+
+    // Selects a day in the month calendar as a click would.
+    static void Select(CCalendarDlg& dialog, unsigned month, unsigned day)
+    {
+        SendMessageW(dialog.Item(IDC_CALENDAR_MONTH), RKCC2M_CALENDAR_SETDATE, 0, TDate::FromYMD(month, 2026, day));
+        Press(dialog.Hwnd(), IDC_CALENDAR_MONTH, RKCC2N_CAL_DATECHANGED);
+    }
+
+    static std::wstring DayText(const wchar_t* format, unsigned month, unsigned day, const wchar_t* holiday = nullptr)
+    {
+        const TDate date(TDate::FromYMD(month, 2026, day));
+        const std::wstring weekday = GetLocaleDayName(date.GetWeekday(), true);
+        if (!holiday)
+            return msgfmt::Format(format, {weekday, GetDateText(date)});
+        return msgfmt::Format(format, {weekday, GetDateText(date), holiday});
+    }
+};
+
+TEST_F(CalendarDlgTest, Days_colouredByExceptionHolidayRuleAndWeekday)
+{
+    // Office hours: Monday to Friday, holidays are days off; a free 20 March and short days on
+    // 24 and 31 December by exception.
+    wqv2_data::CCalendar* office = Calendar(L"Office hours");
+    ASSERT_NE(office, nullptr);
+    std::vector<Cell> ruleDayOff, ruleIgnored;
+    std::wstring newYearText, newYearTimes, ignoredTimes;
+    Answer<CCalendarDlg>([&](CCalendarDlg& dialog) {
+        ruleDayOff = {Colour(dialog, 3, 19), Colour(dialog, 3, 21), Colour(dialog, 3, 20), Colour(dialog, 12, 24),
+                      Colour(dialog, 1, 1), Colour(dialog, 1, 1, true)};
+        Select(dialog, 1, 1);
+        newYearText = Text(dialog.Hwnd(), IDC_CALENDAR_DAY_TEXT);
+        newYearTimes = Text(dialog.Hwnd(), IDC_CALENDAR_DAY_TIMES);
+        // Holidays ignored: taken up with the next selected day.
+        SendMessageW(dialog.Item(IDC_CALENDAR_HOLIDAY_RULE), CB_SETCURSEL, 1, 0);
+        Select(dialog, 1, 1);
+        ignoredTimes = Text(dialog.Hwnd(), IDC_CALENDAR_DAY_TIMES);
+        ruleIgnored = {Colour(dialog, 1, 1), Colour(dialog, 3, 20)};
+        return IDCANCEL;
+    });
+    EXPECT_TRUE(ShowCalendarDlg(office));
+
+    EXPECT_EQ(ruleDayOff, (std::vector<Cell>{{kWorking, false}, {kDayOff, false}, {kDayOffException, false},
+                                             {kWorkingException, false}, {kDayOff, true}, {kUntouched, true}}));
+    EXPECT_EQ(newYearText, DayText(fw::LoadResString(IDS_CALENDAR_DAY_HOLIDAY).c_str(), 1, 1, L"New Year's Day"));
+    EXPECT_EQ(newYearTimes, FormatWorkingTimes({}));
+    WorkingTimePeriods thursday;
+    SetWorkingTimePeriods(thursday, office->WeekdayWorkingTimes[3], office->WeekdayWorkingTimeCounts[3]);
+    EXPECT_EQ(ignoredTimes, FormatWorkingTimes(thursday));
+    EXPECT_EQ(ruleIgnored, (std::vector<Cell>{{kWorking, true}, {kDayOffException, false}}));
+    EXPECT_EQ(CCalendarDlg::RememberedDate(), TDate(TDate::FromYMD(1, 2026, 1)));
+}
+
+TEST_F(CalendarDlgTest, Texts_weekdaysFromTheNormalisedFirstDayAndTheHolidayListLast)
+{
+    // Workshop shifts: holidays follow the holiday list (06:00 to 12:00); -1 stands for Sunday.
+    SetSetting(L"ViewFirstDayOfWeek", L"-1");
+    wqv2_data::CCalendar* shifts = Calendar(L"Workshop shifts");
+    ASSERT_NE(shifts, nullptr);
+    std::vector<std::wstring> captions, times;
+    std::wstring holidayTimes;
+    Answer<CCalendarDlg>([&](CCalendarDlg& dialog) {
+        for (int i = 0; i < 7; ++i) {
+            captions.push_back(Text(dialog.Hwnd(), IDC_CALENDAR_WEEKDAY_FIRST + i));
+            times.push_back(Text(dialog.Hwnd(), IDC_CALENDAR_TIMES_FIRST + i));
+        }
+        times.push_back(Text(dialog.Hwnd(), IDC_CALENDAR_TIMES_HOLIDAYS));
+        Select(dialog, 1, 1);
+        holidayTimes = Text(dialog.Hwnd(), IDC_CALENDAR_DAY_TIMES);
+        return IDCANCEL;
+    });
+    EXPECT_TRUE(ShowCalendarDlg(shifts));
+
+    const std::wstring captionFormat = fw::LoadResString(IDS_CALENDAR_WEEKDAY_CAPTION);
+    ASSERT_EQ(captions.size(), 7u);
+    EXPECT_EQ(captions[0], msgfmt::Format(captionFormat, {GetDayName(6)}));
+    EXPECT_EQ(captions[1], msgfmt::Format(captionFormat, {GetDayName(0)}));
+    WorkingTimePeriods lists[8];
+    for (int list = 0; list < 8; ++list)
+        SetWorkingTimePeriods(lists[list], shifts->WeekdayWorkingTimes[list], shifts->WeekdayWorkingTimeCounts[list]);
+    EXPECT_EQ(times[0], FormatWorkingTimes(lists[6]));
+    EXPECT_EQ(times[6], FormatWorkingTimes(lists[5]));
+    EXPECT_EQ(times[7], FormatWorkingTimes(lists[7]));
+    EXPECT_EQ(holidayTimes, FormatWorkingTimes(lists[7]));
+}
+
+TEST_F(CalendarDlgTest, Open_fromTheListOwnedByItAndAtTheRememberedDatePastUnreadableInitText)
+{
+    SetSetting(L"DlgCalendarDateRemember", L"1");
+    HWND listWindow = nullptr;
+    HWND owner = nullptr;
+    TDate shown(TDate::kEmpty);
+    Answer<CCalendarsDlg>([&](CCalendarsDlg& dialog) {
+        listWindow = dialog.Hwnd();
+        Press(dialog.Hwnd(), IDC_CALENDARS_LIST, LBN_DBLCLK);
+        return IDCANCEL;
+    });
+    Answer<CCalendarDlg>([&](CCalendarDlg& dialog) {
+        owner = GetWindow(dialog.Hwnd(), GW_OWNER);
+        shown = TDate(static_cast<uint32_t>(SendMessageW(dialog.Item(IDC_CALENDAR_MONTH), RKCC2M_CALENDAR_GETDATE, 0, 0)));
+        Select(dialog, 3, 14);
+        return IDCANCEL;
+    });
+    ShowCalendarsDlg();
+    EXPECT_NE(listWindow, nullptr);
+    EXPECT_EQ(owner, listWindow);
+    EXPECT_EQ(shown, TDate());
+
+    // Text that is no date does not stand for today: the remembered day is used.
+    SetSetting(L"DlgCalendarDateInit", L"not a date");
+    EXPECT_TRUE(ShowCalendarDlg(Calendar(L"Part time")));
+    EXPECT_EQ(shown, TDate(TDate::FromYMD(3, 2026, 14)));
+    SetSetting(L"DlgCalendarDateInit", GetDateText(TDate(TDate::FromYMD(7, 2026, 4))));
+    EXPECT_EQ(QV2A_Command(L"ShowCalendar", Calendar(L"Part time")), 1);
+    EXPECT_EQ(shown, TDate(TDate::FromYMD(7, 2026, 4)));
+}
+
+TEST_F(CalendarDlgTest, HostCommand_answersWhetherTheDialogWasShown)
+{
+    int runs = 0;
+    Answer<CCalendarDlg>([&](CCalendarDlg&) {
+        ++runs;
+        return IDCANCEL;
+    });
+    EXPECT_EQ(QV2A_Command(L"ShowCalendar", Calendar(L"Part time")), 1);
+    EXPECT_EQ(QV2A_Command(L"ShowCalendar", nullptr), 0);
+    // Without its template the dialog cannot be made: nothing was shown.
+    HINSTANCE resources = fw::ResourceModule();
+    fw::SetResourceModule(nullptr);
+    EXPECT_EQ(QV2A_Command(L"ShowCalendar", Calendar(L"Part time")), 0);
+    fw::SetResourceModule(resources);
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(CalendarDlgTest, FitDayText_cutsTheHolidayNameOrKeepsTheWholeText)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const std::wstring format = L"%s %s %s";
+    SIZE size{};
+    GetTextExtentPoint32W(dc, L"Mo 1.1. Hol...", 14, &size);
+    EXPECT_EQ(CCalendarDlg::FitDayText(dc, size.cx, format, L"Mo", L"1.1.", L"Holiday"), L"Mo 1.1. Hol...");
+    EXPECT_EQ(CCalendarDlg::FitDayText(dc, 1, format, L"Mo", L"1.1.", L"Holiday"), L"Mo 1.1. Holiday");
+    EXPECT_EQ(CCalendarDlg::FitDayText(dc, 10000, format, L"Mo", L"1.1.", L"Holiday"), L"Mo 1.1. Holiday");
+    DeleteDC(dc);
+}
+
+} // namespace
