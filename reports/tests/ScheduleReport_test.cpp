@@ -118,8 +118,8 @@ private:
 
 class ScheduleReportTest : public ListReportTest {
 protected:
-    // Alpha (first by position) has three overlapping tasks on 2 March, so three rows; Beta one
-    // task; a task of Alpha's in April.
+    // Alpha (first by position) has three overlapping tasks on 2 March, so three rows, and one
+    // in April; Beta one task in March and one on 31 May.
     void BuildProject()
     {
         alpha = rtest::AddResource(L"Alpha", 1);
@@ -130,6 +130,7 @@ protected:
         ASSERT_NE(rtest::AddTask(alpha, L"Third", Day(3, 2), 600, Day(3, 2), 840), nullptr);
         ASSERT_NE(rtest::AddTask(alpha, L"Later", Day(4, 14), 600, Day(4, 14), 840), nullptr);
         ASSERT_NE(rtest::AddTask(beta, L"Beta work", Day(3, 3), 480, Day(3, 3), 720), nullptr);
+        ASSERT_NE(rtest::AddTask(beta, L"Month end", Day(5, 31), 720, Day(5, 31), 840), nullptr);
     }
 
     const ReportDefinition& report = ScheduleReport();
@@ -143,8 +144,10 @@ TEST_F(ScheduleReportTest, Export_tasksByResourceOfTheChartPeriodWithoutItsOptio
     // The list's own options are switched off for the chart, whatever they are.
     for (const wchar_t* key : {L"ColumnsNotes", L"ColumnsDuration", L"SumTotal", L"ResourcesSkipEmpty"})
         host::SetSetting(std::wstring(L"ReportsListTasksByResources") + key, L"1");
-    // No period setting: this month (the pinned clock says May 2026), to 1 June 00:00.
+    // No period setting: this month (the pinned clock says May 2026), to 1 June 00:00, so
+    // with its last day.
     std::wstring text = ExportText(report);
+    EXPECT_NE(text.find(L"Month end"), std::wstring::npos);
     EXPECT_EQ(text.find(L"Later"), std::wstring::npos);
     EXPECT_EQ(text.find(L"First"), std::wstring::npos);
     Set(L"Period", L"2");
