@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include <cstddef>
+#include <unordered_set>
+
 class CObjectBase;
+class CTextWriter;
 class CXmlParser;
 class CXmlElement;
 
@@ -32,6 +36,9 @@ public:
     // Writes the collection element into `parent`, with one item element per item in container
     // order, each filled by the item's own WriteXml (the set and vector templates walk them).
     virtual void WriteXml(CXmlParser* /*parser*/, CXmlElement* /*parent*/) {}
+    // The same collection element written straight to `out` at `depth` tabs: each item is built
+    // in `scratch` on its own and written before the next, so no whole document tree is held.
+    virtual void WriteXml(CXmlParser& /*scratch*/, CTextWriter& /*out*/, size_t /*depth*/) {}
     // Reads the collection element found in `parent` (none: nothing to read, 0): for each child
     // named XmlItemName, a new item reads itself (ReadXml) and is added (AddItem). An ID that is
     // not positive, or INT_MAX, gives 8; an ID met twice in the collection gives 2. The first
@@ -52,8 +59,37 @@ protected:
     // The collection element, and one item element filled by the item (for WriteXml).
     CXmlElement* BeginXmlCollection(CXmlParser* parser, CXmlElement* parent) const;
     void WriteXmlItem(CXmlParser* parser, CXmlElement* collection, CObjectBase* item) const;
+    // The streamed form: the collection's start tag (the whole element when `empty`), each
+    // item, the end tag.
+    void OpenXmlCollection(CTextWriter& out, size_t depth, bool empty) const;
+    void StreamXmlItem(CXmlParser& scratch, CTextWriter& out, size_t depth, CObjectBase* item) const;
+    void CloseXmlCollection(CTextWriter& out, size_t depth) const;
+    template <class Items>
+    void StreamXmlCollection(CXmlParser& scratch, CTextWriter& out, size_t depth, const Items& items) const
+    {
+        OpenXmlCollection(out, depth, items.empty());
+        if (items.empty())
+            return;
+        for (auto* item : items)
+            StreamXmlItem(scratch, out, depth + 1, item);
+        CloseXmlCollection(out, depth);
+    }
 
 private:
     int m_kind;
     int m_nextId = 1; // never wraps: at INT_MAX no further ID is handed out
+};
+
+// Reads the items of one collection element one by one, as CContBase::ReadXml does for a whole
+// one: the document reader hands each item element over as soon as it is complete.
+class CXmlCollectionReader {
+public:
+    explicit CXmlCollectionReader(CContBase& container) : m_container(container) {}
+
+    // A new item reads `element` and is added: 0, or the status that ends the reading.
+    int Item(CXmlParser* parser, CXmlElement* element);
+
+private:
+    CContBase& m_container;
+    std::unordered_set<int> m_seen; // IDs of this collection so far
 };

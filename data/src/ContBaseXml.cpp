@@ -5,12 +5,12 @@
 #include "CsvParser.h"
 #include "LegacyProject.h"
 #include "ObjectBase.h"
+#include "TextStream.h"
 #include "XmlParser.h"
 
 #include "wqv2_data.h"
 
 #include <climits>
-#include <unordered_set>
 
 namespace {
 
@@ -36,38 +36,69 @@ void CContBase::WriteXmlItem(CXmlParser* parser, CXmlElement* collection, CObjec
     item->WriteXml(parser, element);
 }
 
+void CContBase::OpenXmlCollection(CTextWriter& out, size_t depth, bool empty) const
+{
+    out.AppendTabs(depth);
+    out.Append(L'<');
+    out.Append(XmlCollectionName());
+    out.Append(empty ? L"/>\r\n" : L">\r\n");
+}
+
+void CContBase::StreamXmlItem(CXmlParser& scratch, CTextWriter& out, size_t depth, CObjectBase* item) const
+{
+    scratch.NewDocument(XmlItemName());
+    item->WriteXml(&scratch, scratch.Root());
+    CXmlParser::WriteElement(scratch.Root(), depth, out);
+}
+
+void CContBase::CloseXmlCollection(CTextWriter& out, size_t depth) const
+{
+    out.AppendTabs(depth);
+    out.Append(L"</");
+    out.Append(XmlCollectionName());
+    out.Append(L">\r\n");
+}
+
 int CContBase::ReadXml(CXmlParser* parser, CXmlElement* parent)
 {
     CXmlElement* collection = parser->FindChildElement(parent, XmlCollectionName());
     if (!collection)
         return 0;
     const std::wstring_view itemName = XmlItemName();
-    std::unordered_set<int> seen;
+    CXmlCollectionReader reader(*this);
     for (CXmlElement* element = parser->FirstChildElement(collection); element;
          element = parser->NextChildElement(collection)) {
         if (element->Name() != itemName)
             continue;
-        CObjectBase* item = CreateNewItem();
-        int status = item->ReadXml(parser, element);
-        const bool fresh = status == 0 && item->GetId() == 0 && item->TakesNextFreeId();
-        if (status == 0 && !fresh) {
-            // The file names every item; 0 would take a fresh number and INT_MAX leaves none
-            // for the next item. Two items of one collection under one ID cannot both exist.
-            const int id = item->GetId();
-            if (id <= 0 || id == INT_MAX)
-                status = wqv2_data::kErrFormat;
-            else if (!seen.insert(id).second)
-                status = wqv2_data::kErrInvalid;
-        }
+        const int status = reader.Item(parser, element);
         if (status != 0)
-            return Refuse(item, status);
-        status = AddItem(item);
-        if (status != 0)
-            return Refuse(item, status);
-        // A later item may not reuse the number a fresh one was just given.
-        if (fresh && !seen.insert(item->GetId()).second)
-            return wqv2_data::kErrInvalid;
+            return status;
     }
+    return 0;
+}
+
+int CXmlCollectionReader::Item(CXmlParser* parser, CXmlElement* element)
+{
+    CObjectBase* item = m_container.CreateNewItem();
+    int status = item->ReadXml(parser, element);
+    const bool fresh = status == 0 && item->GetId() == 0 && item->TakesNextFreeId();
+    if (status == 0 && !fresh) {
+        // The file names every item; 0 would take a fresh number and INT_MAX leaves none
+        // for the next item. Two items of one collection under one ID cannot both exist.
+        const int id = item->GetId();
+        if (id <= 0 || id == INT_MAX)
+            status = wqv2_data::kErrFormat;
+        else if (!m_seen.insert(id).second)
+            status = wqv2_data::kErrInvalid;
+    }
+    if (status != 0)
+        return Refuse(item, status);
+    status = m_container.AddItem(item);
+    if (status != 0)
+        return Refuse(item, status);
+    // A later item may not reuse the number a fresh one was just given.
+    if (fresh && !m_seen.insert(item->GetId()).second)
+        return wqv2_data::kErrInvalid;
     return 0;
 }
 

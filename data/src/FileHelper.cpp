@@ -7,9 +7,12 @@
 #include "LegacyProject.h"
 #include "Library.h"
 #include "ProjectLimits.h"
+#include "ProjectReader.h"
 #include "TextDecode.h"
 #include "Transaction.h"
+#include "TextStream.h"
 #include "ZipHelper.h"
+#include "ZipWriter.h"
 
 #include "wqv2_data.h"
 #include "wqv2_undo.h"
@@ -25,6 +28,8 @@ unsigned int gReloadFlags = 0;
 
 // Recognition looks at no more than this much of the file's start.
 constexpr size_t kHeadBytes = 1024;
+// A bare document is read in parts of this size.
+constexpr size_t kReadBlock = 1024 * 1024;
 
 // Makes the reload flags visible to the readers for the time of one reload.
 class ReloadFlagsScope {
@@ -112,59 +117,80 @@ int CFileHelper::Reread()
 
 int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
 {
-    std::wstring text;
-    int status = 0;
+    uint64_t size = 0;
+    if (!fileio::Rewind(handle) || !fileio::Size(handle, size))
+        return kErrIo;
+    std::vector<unsigned char> head;
     try {
-        status = ReadText(handle, text, loaded);
+        if (!fileio::ReadAll(handle, std::min<uint64_t>(size, kHeadBytes), head))
+            return kErrIo;
+    } catch (...) {
+        return kErrIo;
+    }
+    if (head.size() <= 3)
+        return kErrFormat;
+
+    if (IsZipStart(head)) {
+        loaded.zipped = true;
+        loaded.legacy = false;
+        if (!CZipHelper::HasProjectEntry(head.data(), head.size()))
+            return kErrFormat;
+        return Load(loaded, [&] { return StreamDocument(handle, size, true, loaded.versions); });
+    }
+    loaded.zipped = false;
+    const std::wstring headText = textcode::Decode(head.data(), head.size());
+    if (headText.find(L"<?xml") != std::wstring::npos && headText.find(L"Win-Quorvia") != std::wstring::npos) {
+        loaded.legacy = false;
+        return Load(loaded, [&] { return StreamDocument(handle, size, false, loaded.versions); });
+    }
+    // The older format is read whole: a file too large for it is refused unread.
+    if (size > kMaxProjectBytes)
+        return kErrIo;
+    if (legacy::IsLegacyProject(headText) != 0)
+        return kErrFormat;
+    loaded.legacy = true;
+    std::wstring text;
+    try {
+        std::vector<unsigned char> bytes;
+        if (!fileio::Rewind(handle) || !fileio::ReadAll(handle, size, bytes))
+            return kErrIo;
+        text = textcode::Decode(bytes.data(), bytes.size());
     } catch (...) {
         // No memory for the file's bytes or text: the caller still owns and closes the handle.
         return kErrIo;
     }
-    if (status != 0)
-        return status;
-    return LoadText(text, loaded);
+    return Load(loaded, [&] { return legacy::ImportLegacyProject(*m_root, text); });
 }
 
-int CFileHelper::ReadText(void* handle, std::wstring& text, Loaded& loaded)
+int CFileHelper::StreamDocument(void* handle, uint64_t size, bool zipped, FileVersionInfo& versions)
 {
-    uint64_t size = 0;
-    if (!fileio::Rewind(handle) || !fileio::Size(handle, size))
-        return kErrIo;
-    if (size > kMaxProjectBytes)
-        return kErrIo;
-    std::vector<unsigned char> bytes;
-    if (!fileio::ReadAll(handle, size, bytes))
-        return kErrIo;
-    if (bytes.size() <= 3)
-        return kErrFormat;
-    const size_t head = std::min(bytes.size(), kHeadBytes);
-
-    if (IsZipStart(bytes)) {
-        loaded.zipped = true;
-        loaded.legacy = false;
-        if (!CZipHelper::HasProjectEntry(bytes.data(), head))
-            return kErrFormat;
-        CZipHelper zip;
-        if (!zip.Unpack(bytes.data(), bytes.size()))
-            return kErrIo;
-        std::vector<unsigned char>().swap(bytes); // the archive is not needed any more
-        text = textcode::Decode(zip.Unpacked().data(), zip.Unpacked().size());
-        return 0;
+    CProjectReader reader(*m_root, versions);
+    textcode::CStreamDecoder decoder;
+    std::wstring part;
+    const auto deliver = [&](const unsigned char* bytes, size_t length) {
+        part.clear();
+        decoder.Put(bytes, length, part);
+        reader.Feed(part);
+    };
+    if (!fileio::Rewind(handle))
+        return reader.Finish(kErrIo);
+    fileio::CFileSource source(handle, size);
+    bool read = true;
+    if (zipped) {
+        read = CZipHelper::StreamEntry(source, size, deliver);
+    } else {
+        std::vector<unsigned char> block(kReadBlock);
+        size_t got = 0;
+        while ((read = source.Read(block.data(), block.size(), got)) && got > 0)
+            deliver(block.data(), got);
     }
-
-    loaded.zipped = false;
-    const std::wstring headText = textcode::Decode(bytes.data(), head);
-    if (headText.find(L"<?xml") != std::wstring::npos && headText.find(L"Win-Quorvia") != std::wstring::npos)
-        loaded.legacy = false;
-    else if (legacy::IsLegacyProject(headText) == 0)
-        loaded.legacy = true;
-    else
-        return kErrFormat;
-    text = textcode::Decode(bytes.data(), bytes.size());
-    return 0;
+    part.clear();
+    decoder.End(part);
+    reader.Feed(part);
+    return reader.Finish(read ? 0 : kErrIo);
 }
 
-int CFileHelper::LoadText(const std::wstring& text, Loaded& loaded)
+int CFileHelper::Load(Loaded& loaded, const std::function<int()>& read)
 {
     int status = m_root->BeginTransaction(L"");
     if (status != 0)
@@ -173,8 +199,7 @@ int CFileHelper::LoadText(const std::wstring& text, Loaded& loaded)
     t->AddChangeBits(kChangeLoaded);
     bool oldProjectDropped = false;
     try {
-        status = loaded.legacy ? legacy::ImportLegacyProject(*m_root, text)
-                               : projectdoc::ReadDocument(*m_root, text, loaded.versions);
+        status = read();
         // Validated before the old project is dropped: a file whose items fail their test
         // must not cost the project that was open.
         if (status == 0)
@@ -202,16 +227,25 @@ int CFileHelper::LoadText(const std::wstring& text, Loaded& loaded)
     }
 }
 
-bool CFileHelper::BuildBytes(bool zipped, std::vector<unsigned char>& bytes)
+bool CFileHelper::WriteContent(void* handle, bool zipped)
 {
-    bytes = textcode::EncodeUtf16LeWithBom(projectdoc::WriteDocument(*m_root));
-    if (!zipped)
-        return true;
-    CZipHelper zip;
-    if (!zip.Pack(bytes.data(), bytes.size()))
+    try {
+        fileio::CFileSink file(handle);
+        if (!zipped) {
+            CTextWriter out(file);
+            out.Append(L'\xFEFF');
+            projectdoc::WriteDocument(*m_root, out);
+            return out.Flush() && file.Flush();
+        }
+        CZipWriter zip(file);
+        CTextWriter out(zip);
+        out.Append(L'\xFEFF');
+        projectdoc::WriteDocument(*m_root, out);
+        return out.Flush() && zip.Finish() && file.Flush();
+    } catch (...) {
+        // Out of memory while making the document: the spool is dropped, no file is touched.
         return false;
-    bytes = zip.Archive();
-    return true;
+    }
 }
 
 int CFileHelper::Save(const wchar_t* path, bool zipped)
@@ -226,16 +260,21 @@ int CFileHelper::Save(const wchar_t* path, bool zipped)
     if (inPlace && m_readOnly)
         return kErrReadOnly;
 
-    // Every byte exists before the first one is written: a failure up to here touches no file.
-    std::vector<unsigned char> bytes;
-    if (!BuildBytes(zipped, bytes))
+    // Every byte is in the spool before the first one goes to the target: a failure up to here
+    // touches no file.
+    fileio::Spool spool;
+    if (!fileio::CreateSpool(inPlace ? m_path : target, spool))
         return kErrIo;
+    if (!WriteContent(spool.handle, zipped)) {
+        fileio::DiscardSpool(spool);
+        return kErrIo;
+    }
 
     if (inPlace) {
-        if (!fileio::OverwriteInPlace(m_handle, bytes))
+        if (!fileio::CopySpoolInto(m_handle, spool))
             return kErrIo;
     } else {
-        void* handle = fileio::WriteNewFile(target, bytes);
+        void* handle = fileio::PlaceSpool(target, spool);
         if (!handle)
             return kErrIo;
         const FileVersionInfo versions = m_versions; // still what the project was read with

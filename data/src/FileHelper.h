@@ -7,6 +7,8 @@
 
 #include "ProjectDocument.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,12 +55,15 @@ private:
 
     // Reads the file behind `handle` from its start and loads it into the project.
     int ReadAndLoad(void* handle, Loaded& loaded);
-    int ReadText(void* handle, std::wstring& text, Loaded& loaded);
-    int LoadText(const std::wstring& text, Loaded& loaded);
+    // Reads the document (packed when `zipped`) in parts straight into the load.
+    int StreamDocument(void* handle, uint64_t size, bool zipped, FileVersionInfo& versions);
+    // Runs `read` in the load transaction; commits what it read, or rolls it back.
+    int Load(Loaded& loaded, const std::function<int()>& read);
     // Open of the file already open, and Reload: the same handle read again.
     int Reread();
-    // U+FEFF and the document as UTF-16 LE bytes, packed when `zipped`; false when packing fails.
-    bool BuildBytes(bool zipped, std::vector<unsigned char>& bytes);
+    // U+FEFF and the document as UTF-16 LE bytes, packed when `zipped`, written into `handle`
+    // as they are made; false when anything fails.
+    bool WriteContent(void* handle, bool zipped);
 
     CDataInt* m_root;         // not owned; the root owns this helper
     void* m_handle = nullptr; // the open file (a HANDLE), null when none is open

@@ -6,9 +6,11 @@
 #include "FiltersInt.h"
 #include "HolidaysInt.h"
 #include "ModuleResources.h"
+#include "ProjectReader.h"
 #include "ProjectSettingsInt.h"
 #include "QV2DRes.h"
 #include "ResourcesInt.h"
+#include "TextStream.h"
 #include "XmlParser.h"
 
 #include "ClassicText.h"
@@ -23,9 +25,8 @@ const wchar_t* const kRootName = L"Win-Quorvia";
 
 bool IsWhiteSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f'; }
 
-void AddFileInfo(CXmlParser& parser, CXmlElement* root)
+void AddFileInfo(CXmlParser& parser, CXmlElement* info)
 {
-    CXmlElement* info = parser.AddChildElement(root, L"FileInfo", L"");
     parser.AddChildElement(info, L"Application", module::VersionText(module::Program(), L"ProductName"));
     parser.AddChildElement(info, L"AppVersion", module::VersionText(module::Program(), L"ProductVersion"));
     parser.AddChildElement(info, L"DllVersion", module::VersionText(module::Own(), L"ProductVersion"));
@@ -51,47 +52,6 @@ std::wstring PluginText(const CDataInt& root)
     return joined;
 }
 
-int ReadFileInfo(CXmlParser& parser, CXmlElement* info, FileVersionInfo& versions)
-{
-    static const wchar_t* const kNames[FileVersionInfo::kTextCount] = {L"AppVersion", L"DllVersion", L"DllRequiredVersion",
-                                                                       L"DllRequiredVersionFull"};
-    bool present[FileVersionInfo::kTextCount] = {};
-    for (int i = 0; i < FileVersionInfo::kTextCount; ++i) {
-        if (const CXmlElement* element = parser.FindChildElement(info, kNames[i])) {
-            present[i] = true;
-            versions.texts[i] = parser.GetElementText(element);
-        }
-    }
-    const double own = OwnVersionNumber();
-    if (present[FileVersionInfo::kDllRequiredVersion] &&
-        VersionNumber(versions.texts[FileVersionInfo::kDllRequiredVersion]) > own)
-        return kErrNewerVersion;
-    if (present[FileVersionInfo::kDllRequiredVersionFull]) {
-        versions.requiredFullVersion = VersionNumber(versions.texts[FileVersionInfo::kDllRequiredVersionFull]);
-        versions.fullVersionOk = !(own < versions.requiredFullVersion);
-    }
-    return 0;
-}
-
-int RunPluginReaders(const CDataInt& root, const std::wstring& text)
-{
-    // Copied: a reader must not register readers, but if one does the walk stays valid.
-    const std::vector<XmlReader> readers = root.XmlReaders();
-    for (XmlReader reader : readers) {
-        if (!reader)
-            continue;
-        int status = kErrFormat;
-        try {
-            status = reader(text.c_str());
-        } catch (...) {
-            status = kErrFormat;
-        }
-        if (status != 0)
-            return status;
-    }
-    return 0;
-}
-
 } // namespace
 
 double VersionNumber(std::wstring_view text)
@@ -112,53 +72,44 @@ double VersionNumber(std::wstring_view text)
 
 double OwnVersionNumber() { return VersionNumber(module::VersionText(module::Own(), L"ProductVersion")); }
 
+void WriteDocument(CDataInt& root, CTextWriter& out)
+{
+    // The frame is written by hand; every part inside it is built as a small tree and written
+    // before the next one is made.
+    CXmlParser scratch;
+    out.Append(CXmlParser::kProlog);
+    out.Append(L"<Win-Quorvia>\r\n");
+    scratch.NewDocument(L"FileInfo");
+    AddFileInfo(scratch, scratch.Root());
+    CXmlParser::WriteElement(scratch.Root(), 1, out);
+    out.Append(L"\t<Data>\r\n");
+    // Settings first, then holidays, resources, filters and calendars.
+    scratch.NewDocument(L"Data");
+    root.SettingsInt()->WriteXml(&scratch, scratch.Root());
+    for (const CXmlElement* part : scratch.Root()->Children())
+        CXmlParser::WriteElement(part, 2, out);
+    for (CContBase* container : root.Containers())
+        container->WriteXml(scratch, out, 2);
+    out.Append(L"\t</Data>\r\n");
+    // The plug-ins' elements go immediately before the root's end tag.
+    out.Append(PluginText(root));
+    out.Append(L"</Win-Quorvia>\r\n");
+}
+
 std::wstring WriteDocument(CDataInt& root)
 {
-    CXmlParser parser;
-    parser.NewDocument(kRootName);
-    AddFileInfo(parser, parser.Root());
-    CXmlElement* data = parser.AddChildElement(parser.Root(), L"Data", L"");
-    // Settings first, then holidays, resources, filters and calendars.
-    root.SettingsInt()->WriteXml(&parser, data);
-    for (CContBase* container : root.Containers())
-        container->WriteXml(&parser, data);
-    std::wstring text = parser.Serialize();
-
-    const std::wstring plugins = PluginText(root);
-    if (!plugins.empty()) {
-        // Immediately before the root's end tag, the last "<" of the document.
-        const size_t at = text.rfind(L'<');
-        text.insert(at == std::wstring::npos ? text.size() : at, plugins);
-    }
-    return text;
+    CStringSink sink;
+    CTextWriter out(sink);
+    WriteDocument(root, out);
+    out.Flush();
+    return std::move(sink.Text());
 }
 
 int ReadDocument(CDataInt& root, const std::wstring& text, FileVersionInfo& versions)
 {
-    CXmlParser parser;
-    if (parser.Parse(text) != 0)
-        return kErrFormat;
-    CXmlElement* info = parser.FindChildElement(parser.Root(), L"FileInfo");
-    if (!info)
-        return kErrFormat;
-    int status = ReadFileInfo(parser, info, versions);
-    if (status != 0)
-        return status;
-    CXmlElement* data = parser.FindChildElement(parser.Root(), L"Data");
-    if (!data)
-        return kErrFormat;
-    status = root.SettingsInt()->ReadXml(&parser, data);
-    if (status != 0)
-        return status;
-    // Calendars before resources: resources name their calendar by ID, and filters name the
-    // resources they exclude.
-    CContBase* const sections[] = {root.HolidaysInt(), root.CalendarsInt(), root.ResourcesInt(), root.FiltersInt()};
-    for (CContBase* section : sections) {
-        status = section->ReadXml(&parser, data);
-        if (status != 0)
-            return status;
-    }
-    return RunPluginReaders(root, text);
+    CProjectReader reader(root, versions);
+    reader.Feed(text);
+    return reader.Finish(0);
 }
 
 } // namespace projectdoc

@@ -8,6 +8,7 @@
 #include <string_view>
 
 class CDataInt;
+class CTextWriter;
 
 // What a project file says about the versions that wrote it and that it needs. Read into a
 // temporary and kept only when the whole load succeeds.
@@ -26,7 +27,10 @@ double VersionNumber(std::wstring_view text);
 // This library's number, from the ProductVersion of its own version block.
 double OwnVersionNumber();
 
-// The whole document text (without the byte-order mark), plug-in writers' texts included.
+// The whole document (without the byte-order mark), plug-in writers' texts included, written
+// to `out` as it is made.
+void WriteDocument(CDataInt& root, CTextWriter& out);
+// The same as one string.
 std::wstring WriteDocument(CDataInt& root);
 // Reads `text` into the root's open load transaction: 8 for a missing "FileInfo" or "Data" (or
 // nesting beyond the parser's limit), 12 when the file requires a newer library, else the

@@ -4,6 +4,6 @@
 
 #include <cstdint>
 
-// The largest project file, and the largest document unpacked from a ZIP container. Real
-// projects stay far below; a 32-bit process could not hold much more as decoded text anyway.
+// The largest file in the older sectioned text format, which is read whole. (Project documents
+// are read in parts; what bounds them is what one element may hold, CXmlStreamReader.)
 constexpr uint64_t kMaxProjectBytes = 512ull * 1024 * 1024;

@@ -44,6 +44,12 @@ public:
     void WriteXml(CXmlParser* parser, CXmlElement* element) override;
     int ReadXml(CXmlParser* parser, CXmlElement* element) override;
     bool IsValid(bool adding) override;
+    // A document may name a resource's calendar before the calendars are read. While links are
+    // held, a calendar ID that finds no calendar yet is kept, and linked when the calendars are
+    // in (ResolveCalendarLinks); Drop forgets them (the resources may be gone).
+    static void HoldCalendarLinks(bool hold);
+    static void ResolveCalendarLinks();
+    static void DropCalendarLinks();
     int AddToOwner() override;
     void CopyWithId(const CObjectBase* other) override;
     int GetId() const override { return ID; }

@@ -10,6 +10,9 @@
 #include "XmlParser.h"
 #include "XmlValues.h"
 
+#include <utility>
+#include <vector>
+
 using namespace wqv2_data;
 
 namespace {
@@ -25,7 +28,27 @@ CCalendar* FindLoadedCalendar(int id)
     return nullptr;
 }
 
+// Resources read before the calendars, with the calendar ID each names.
+bool gHoldLinks = false;
+std::vector<std::pair<CResourceInt*, int>> gLinks;
+
 } // namespace
+
+void CResourceInt::HoldCalendarLinks(bool hold)
+{
+    gHoldLinks = hold;
+    gLinks.clear();
+}
+
+void CResourceInt::ResolveCalendarLinks()
+{
+    for (const auto& [resource, id] : gLinks)
+        resource->Calendar = FindLoadedCalendar(id);
+    gLinks.clear();
+    gHoldLinks = false;
+}
+
+void CResourceInt::DropCalendarLinks() { gLinks.clear(); }
 
 void CResourceInt::WriteXml(CXmlParser* parser, CXmlElement* element)
 {
@@ -51,8 +74,11 @@ int CResourceInt::ReadXml(CXmlParser* parser, CXmlElement* element)
     if (!element || !xmlv::ReadWholeInt(parser, element, L"ID", ID))
         return kErrFormat;
     int calendarId = -1;
-    if (xmlv::ReadWholeInt(parser, element, L"CalendarID", calendarId) && calendarId >= 0)
+    if (xmlv::ReadWholeInt(parser, element, L"CalendarID", calendarId) && calendarId >= 0) {
         Calendar = FindLoadedCalendar(calendarId);
+        if (!Calendar && gHoldLinks)
+            gLinks.emplace_back(this, calendarId);
+    }
     int position = 0;
     std::wstring text;
     if (xmlv::ReadText(parser, element, L"Position", text) && xmlv::ParseWholeInt(text, position))

@@ -55,6 +55,10 @@ public:
         for (Item* item : m_items)
             WriteXmlItem(parser, collection, item);
     }
+    void WriteXml(CXmlParser& scratch, CTextWriter& out, size_t depth) override
+    {
+        StreamXmlCollection(scratch, out, depth, m_items);
+    }
 
 private:
     template <class P>

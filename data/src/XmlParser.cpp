@@ -1,6 +1,8 @@
 // The project document's tree: reading, writing, escaping and the child walk.
 #include "XmlParser.h"
 
+#include "TextStream.h"
+
 
 namespace {
 
@@ -24,21 +26,17 @@ bool EndsWith(std::wstring_view s, std::wstring_view suffix)
     return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }
 
-enum class TagKind { Ignored, Start, End, Empty };
-
 // `tag` runs from its "<" to its ">" inclusive.
-TagKind Classify(std::wstring_view tag)
+XmlTagKind Classify(std::wstring_view tag)
 {
     if (StartsWith(tag, L"<!") || StartsWith(tag, L"<?"))
-        return TagKind::Ignored;
+        return XmlTagKind::Ignored;
     if (StartsWith(tag, L"</"))
-        return TagKind::End;
+        return XmlTagKind::End;
     if (EndsWith(tag, L"/>"))
-        return TagKind::Empty;
-    return TagKind::Start;
+        return XmlTagKind::Empty;
+    return XmlTagKind::Start;
 }
-
-void AppendTabs(std::wstring& out, size_t depth) { out.append(depth, L'\t'); }
 
 } // namespace
 
@@ -81,6 +79,47 @@ void CXmlParser::NewDocument(std::wstring_view rootName)
     m_root.m_attributes.clear();
     m_root.m_text.clear();
     m_current = &m_root;
+}
+
+CXmlElement* CXmlParser::StartRawDocument(std::wstring_view name, std::wstring_view attributes)
+{
+    ResetTree();
+    m_root.m_name.assign(name);
+    m_root.m_attributes.assign(attributes);
+    m_root.m_text.clear();
+    m_current = &m_root;
+    return &m_root;
+}
+
+CXmlElement* CXmlParser::AddRawChild(CXmlElement* parent, std::wstring_view name, std::wstring_view attributes)
+{
+    CXmlElement* element = NewElement();
+    element->m_name.assign(name);
+    element->m_attributes.assign(attributes);
+    element->m_parent = parent;
+    parent->m_children.push_back(element);
+    return element;
+}
+
+XmlTagKind CXmlParser::ReadTag(std::wstring_view tag, std::wstring_view& name, std::wstring_view& attributes)
+{
+    const XmlTagKind kind = Classify(tag);
+    name = attributes = std::wstring_view();
+    if (kind == XmlTagKind::Ignored)
+        return kind;
+    std::wstring_view content = tag.substr(1, tag.size() - 2); // without "<" and ">"
+    if (kind == XmlTagKind::End)
+        content.remove_prefix(1);
+    else if (kind == XmlTagKind::Empty)
+        content.remove_suffix(1);
+    content = Trim(content);
+    if (kind == XmlTagKind::End)
+        return kind;
+    const size_t blank = content.find(L' ');
+    name = content.substr(0, blank);
+    if (blank != std::wstring_view::npos)
+        attributes = Trim(content.substr(blank + 1));
+    return kind;
 }
 
 int CXmlParser::Parse(std::wstring_view text)
@@ -128,22 +167,12 @@ int CXmlParser::Parse(std::wstring_view text)
         i = stop + 1;
         inTag = false;
 
-        const TagKind kind = Classify(tag);
-        if (kind == TagKind::Ignored)
+        std::wstring_view name;
+        std::wstring_view attributes;
+        const XmlTagKind kind = ReadTag(tag, name, attributes);
+        if (kind == XmlTagKind::Ignored)
             continue;
-        std::wstring_view content(tag);
-        content = content.substr(1, content.size() - 2); // without "<" and ">"
-        if (kind == TagKind::End)
-            content.remove_prefix(1);
-        else if (kind == TagKind::Empty)
-            content.remove_suffix(1);
-        content = Trim(content);
-
-        if (kind == TagKind::Start || kind == TagKind::Empty) {
-            const size_t blank = content.find(L' ');
-            const std::wstring_view name = content.substr(0, blank);
-            const std::wstring_view attributes =
-                blank == std::wstring_view::npos ? std::wstring_view() : Trim(content.substr(blank + 1));
+        if (kind == XmlTagKind::Start || kind == XmlTagKind::Empty) {
             if (!rootNamed) {
                 rootNamed = true;
                 m_root.m_name.assign(name);
@@ -163,7 +192,7 @@ int CXmlParser::Parse(std::wstring_view text)
                 ++depth;
             }
         }
-        if ((kind == TagKind::End || kind == TagKind::Empty) && m_current->m_parent) {
+        if ((kind == XmlTagKind::End || kind == XmlTagKind::Empty) && m_current->m_parent) {
             // End tags are not matched against their start tags.
             m_current = m_current->m_parent;
             --depth;
@@ -175,33 +204,42 @@ int CXmlParser::Parse(std::wstring_view text)
 
 std::wstring CXmlParser::Serialize() const
 {
-    std::wstring out = m_prolog;
+    CStringSink sink;
+    CTextWriter out(sink);
+    out.Append(m_prolog);
+    WriteElement(&m_root, 0, out);
+    out.Flush();
+    return std::move(sink.Text());
+}
+
+void CXmlParser::WriteElement(const CXmlElement* element, size_t baseDepth, CTextWriter& out)
+{
     // Opens an element; false when it was written whole as an empty-element tag.
     const auto open = [&out](const CXmlElement* e, size_t depth) {
-        AppendTabs(out, depth);
-        out += L'<';
-        out += e->m_name;
+        out.AppendTabs(depth);
+        out.Append(L'<');
+        out.Append(e->m_name);
         if (!e->m_attributes.empty()) {
-            out += L' ';
-            out += e->m_attributes;
+            out.Append(L' ');
+            out.Append(e->m_attributes);
         }
         if (e->m_children.empty() && e->m_text.empty()) {
-            out += L"/>\r\n";
+            out.Append(L"/>\r\n");
             return false;
         }
-        out += L'>';
+        out.Append(L'>');
         if (e->m_text.empty())
-            out += L"\r\n";
+            out.Append(L"\r\n");
         else
-            out += e->m_text;
+            out.Append(e->m_text);
         return true;
     };
     const auto close = [&out](const CXmlElement* e, size_t depth) {
         if (e->m_text.empty())
-            AppendTabs(out, depth);
-        out += L"</";
-        out += e->m_name;
-        out += L">\r\n";
+            out.AppendTabs(depth);
+        out.Append(L"</");
+        out.Append(e->m_name);
+        out.Append(L">\r\n");
     };
 
     struct Frame {
@@ -209,21 +247,20 @@ std::wstring CXmlParser::Serialize() const
         size_t next; // index of the next child to write
     };
     std::vector<Frame> stack;
-    if (open(&m_root, 0))
-        stack.push_back({&m_root, 0});
+    if (open(element, baseDepth))
+        stack.push_back({element, 0});
     while (!stack.empty()) {
         Frame& top = stack.back();
         if (top.next < top.element->m_children.size()) {
             const CXmlElement* child = top.element->m_children[top.next++];
-            if (open(child, stack.size()))
+            if (open(child, baseDepth + stack.size()))
                 stack.push_back({child, 0});
             continue;
         }
         const CXmlElement* done = top.element;
         stack.pop_back();
-        close(done, stack.size());
+        close(done, baseDepth + stack.size());
     }
-    return out;
 }
 
 CXmlElement* CXmlParser::AddChildElement(CXmlElement* parent, std::wstring_view name, const wchar_t* text)

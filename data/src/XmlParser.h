@@ -6,6 +6,10 @@
 
 #include "XmlElement.h"
 
+class CTextWriter;
+
+enum class XmlTagKind { Ignored, Start, End, Empty };
+
 #include <memory_resource>
 
 #include <string>
@@ -33,6 +37,8 @@ public:
     int Parse(std::wstring_view text);
     // The prolog, then the root and everything below it, one tab per level, CR LF line ends.
     std::wstring Serialize() const;
+    // `element` and everything below it as Serialize writes them, `element` at `depth` tabs.
+    static void WriteElement(const CXmlElement* element, size_t depth, CTextWriter& out);
 
     // A new last child of `parent` named `name` (trimmed of blanks, CR, LF and tabs), with `text`
     // escaped as its character data (null counts as ""); null for a null parent.
@@ -47,6 +53,17 @@ public:
     CXmlElement* NextChildElement(CXmlElement* parent);
     // The element's character data with &amp; &lt; &gt; replaced in one pass.
     std::wstring GetElementText(const CXmlElement* element) const;
+
+    // A tag from its "<" to its ">": comments, declarations and processing instructions are
+    // ignored; a start or empty-element tag gives its name (up to the first blank) and its
+    // attribute text (the rest, trimmed).
+    static XmlTagKind ReadTag(std::wstring_view tag, std::wstring_view& name, std::wstring_view& attributes);
+    // Building a tree as the reader does, for the document reader that reads in parts: names
+    // and attribute texts as they stand in the tags, texts still escaped.
+    CXmlElement* StartRawDocument(std::wstring_view name, std::wstring_view attributes);
+    CXmlElement* AddRawChild(CXmlElement* parent, std::wstring_view name, std::wstring_view attributes);
+    static void SetRawText(CXmlElement* element, std::wstring_view text) { element->m_text.assign(text); }
+    static void ClearText(CXmlElement* element) { element->m_text.clear(); }
 
     static std::wstring Escape(std::wstring_view text);
     static std::wstring Unescape(std::wstring_view text);

@@ -1,8 +1,9 @@
 // The one-entry project ZIP container.
 #include "ZipHelper.h"
 
-#include "ProjectLimits.h"
+#include "TextStream.h"
 #include "ZipRecords.h"
+#include "ZipWriter.h"
 
 #include <windows.h>
 #include <zlib.h>
@@ -62,26 +63,81 @@ bool SameNameIgnoringCase(const unsigned char* name, size_t length)
     return true;
 }
 
-// Fills `out` with exactly `size` inflated bytes of the raw deflate stream `in`.
-bool Inflate(const unsigned char* in, uint32_t inLength, uint32_t size, std::vector<unsigned char>& out)
+// Reads exactly `length` bytes.
+bool ReadExactly(CByteSource& source, unsigned char* out, size_t length)
 {
-    // One spare byte: zlib needs a valid output pointer even for an empty entry.
-    out.assign(static_cast<size_t>(size) + 1, 0);
+    while (length > 0) {
+        size_t got = 0;
+        if (!source.Read(out, length, got) || got == 0)
+            return false;
+        out += got;
+        length -= got;
+    }
+    return true;
+}
+
+constexpr size_t kBlock = 1024 * 1024;
+
+// The stored data: `size` bytes copied.
+bool CopyStored(CByteSource& source, uint32_t size, uLong& crc, const CZipHelper::EntrySink& sink)
+{
+    std::vector<unsigned char> block(kBlock);
+    uint32_t left = size;
+    while (left > 0) {
+        const size_t part = left < block.size() ? left : block.size();
+        if (!ReadExactly(source, block.data(), part))
+            return false;
+        crc = crc32(crc, block.data(), static_cast<uInt>(part));
+        sink(block.data(), part);
+        left -= static_cast<uint32_t>(part);
+    }
+    return true;
+}
+
+// Inflates the raw deflate stream in the next `inLength` bytes; it must end within them and
+// give at most `size` bytes (as one inflate call with a buffer of `size` would).
+bool InflateStream(CByteSource& source, uint32_t inLength, uint32_t size, uLong& crc, const CZipHelper::EntrySink& sink)
+{
+    std::vector<unsigned char> in(kBlock);
+    std::vector<unsigned char> out(kBlock);
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
         return false;
-    stream.next_in = const_cast<Bytef*>(in);
-    stream.avail_in = inLength;
-    stream.next_out = out.data();
-    stream.avail_out = size;
-    const int result = inflate(&stream, Z_FINISH);
-    const uLong produced = stream.total_out;
+    uint32_t inLeft = inLength;
+    uint32_t outLeft = size;
+    bool ended = false;
+    bool failed = false;
+    while (!ended && !failed) {
+        if (stream.avail_in == 0 && inLeft > 0) {
+            const size_t part = inLeft < in.size() ? inLeft : in.size();
+            if (!ReadExactly(source, in.data(), part)) {
+                failed = true;
+                break;
+            }
+            stream.next_in = in.data();
+            stream.avail_in = static_cast<uInt>(part);
+            inLeft -= static_cast<uint32_t>(part);
+        }
+        // With nothing left of `size`, one byte more shows whether the stream wants to go on.
+        const size_t room = outLeft == 0 ? 1 : (outLeft < out.size() ? outLeft : out.size());
+        stream.next_out = out.data();
+        stream.avail_out = static_cast<uInt>(room);
+        const int result = inflate(&stream, Z_NO_FLUSH);
+        const size_t produced = room - stream.avail_out;
+        if (produced > outLeft || (result != Z_OK && result != Z_STREAM_END) ||
+            (result == Z_OK && produced == 0 && stream.avail_in == 0 && inLeft == 0)) {
+            failed = true; // damage, more than `size`, or the input ended first
+            break;
+        }
+        if (produced > 0) {
+            crc = crc32(crc, out.data(), static_cast<uInt>(produced));
+            sink(out.data(), produced);
+            outLeft -= static_cast<uint32_t>(produced);
+        }
+        ended = result == Z_STREAM_END;
+    }
     inflateEnd(&stream);
-    // Anything short of the stream's end is damage, whatever was produced so far.
-    if (result != Z_STREAM_END)
-        return false;
-    out.resize(produced);
-    return true;
+    return ended && !failed;
 }
 
 } // namespace
@@ -105,6 +161,8 @@ void CZipHelper::ToDos(const UtcTime& t, uint16_t& dosDate, uint16_t& dosTime)
     dosTime = static_cast<uint16_t>(((c.hour & 0x1F) << 11) | ((c.minute & 0x3F) << 5) | ((c.second / 2) & 0x1F));
 }
 
+void CZipHelper::StampNow(uint16_t& dosDate, uint16_t& dosTime) { ToDos(gClock ? gClock() : SystemUtc(), dosDate, dosTime); }
+
 bool CZipHelper::Pack(const unsigned char* bytes, size_t length)
 {
     m_archive.clear();
@@ -115,66 +173,11 @@ bool CZipHelper::Pack(const unsigned char* bytes, size_t length)
         if (length > 0xFFFFFFFFu)
             return false;
     }
-    const uint32_t size = static_cast<uint32_t>(length);
-    const unsigned char empty = 0;
-    const unsigned char* input = bytes ? bytes : &empty;
-
-    z_stream stream{};
-    if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    CMemorySink sink;
+    CZipWriter writer(sink);
+    if (!writer.Write(bytes, length) || !writer.Finish())
         return false;
-    const uLong bound = deflateBound(&stream, size);
-    const size_t headerBytes = CLocalFileHeader::kSize + kEntryNameLength;
-    const size_t trailerBytes = CCentralDirectoryFileHeader::kSize + kEntryNameLength + CEndOfCentralDirectoryRecord::kSize;
-    std::vector<unsigned char> archive;
-    try {
-        archive.resize(headerBytes + bound + trailerBytes);
-    } catch (...) {
-        deflateEnd(&stream);
-        throw;
-    }
-    stream.next_in = const_cast<Bytef*>(input);
-    stream.avail_in = size;
-    stream.next_out = archive.data() + headerBytes;
-    stream.avail_out = static_cast<uInt>(bound);
-    const int result = deflate(&stream, Z_FINISH);
-    const uLong compressed = stream.total_out;
-    if (deflateEnd(&stream) != Z_OK || result != Z_STREAM_END)
-        return false;
-
-    uint16_t dosDate = 0;
-    uint16_t dosTime = 0;
-    ToDos(gClock ? gClock() : SystemUtc(), dosDate, dosTime);
-
-    CLocalFileHeader local;
-    local.time = dosTime;
-    local.date = dosDate;
-    local.crc32 = static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0), input, size));
-    local.compressedSize = static_cast<uint32_t>(compressed);
-    local.uncompressedSize = size;
-    local.nameLength = static_cast<uint16_t>(kEntryNameLength);
-
-    std::vector<unsigned char> head;
-    local.Write(head);
-    head.insert(head.end(), kEntryName, kEntryName + kEntryNameLength);
-    std::memcpy(archive.data(), head.data(), head.size());
-    archive.resize(headerBytes + compressed);
-
-    CCentralDirectoryFileHeader central;
-    central.time = dosTime;
-    central.date = dosDate;
-    central.crc32 = local.crc32;
-    central.compressedSize = local.compressedSize;
-    central.uncompressedSize = size;
-    central.nameLength = local.nameLength;
-    central.Write(archive);
-    archive.insert(archive.end(), kEntryName, kEntryName + kEntryNameLength);
-
-    CEndOfCentralDirectoryRecord end;
-    end.directorySize = static_cast<uint32_t>(CCentralDirectoryFileHeader::kSize + kEntryNameLength);
-    end.directoryOffset = static_cast<uint32_t>(headerBytes + compressed);
-    end.Write(archive);
-
-    m_archive.swap(archive);
+    m_archive.swap(sink.Bytes());
     return true;
 }
 
@@ -190,15 +193,18 @@ bool CZipHelper::HasProjectEntry(const unsigned char* head, size_t length)
     return SameNameIgnoringCase(head + offset + CLocalFileHeader::kSize, header.nameLength);
 }
 
-bool CZipHelper::Unpack(const unsigned char* bytes, size_t length)
+bool CZipHelper::StreamEntry(CByteSource& source, uint64_t length, const EntrySink& sink)
 {
-    m_unpacked.clear();
-    CLocalFileHeader header;
-    uint64_t offset = 0;
-    if (!FindLocalHeader(bytes, length, header, offset))
+    unsigned char fixed[CLocalFileHeader::kSize];
+    if (length < CLocalFileHeader::kSize || !ReadExactly(source, fixed, sizeof(fixed)))
         return false;
+    static const unsigned char kMagic[4] = {0x50, 0x4B, 0x03, 0x04};
+    if (std::memcmp(fixed, kMagic, 4) != 0)
+        return false;
+    CLocalFileHeader header;
+    header.Read(fixed);
     // Every bound by subtraction from what is there, never by adding untrusted sizes.
-    uint64_t rest = static_cast<uint64_t>(length) - offset - CLocalFileHeader::kSize;
+    uint64_t rest = length - CLocalFileHeader::kSize;
     if (header.nameLength > rest)
         return false;
     rest -= header.nameLength;
@@ -207,27 +213,59 @@ bool CZipHelper::Unpack(const unsigned char* bytes, size_t length)
     rest -= header.extraLength;
     if (header.compressedSize > rest)
         return false;
-    const unsigned char* data =
-        bytes + offset + CLocalFileHeader::kSize + header.nameLength + header.extraLength;
-    if (header.uncompressedSize > kMaxProjectBytes)
+    std::vector<unsigned char> skipped(static_cast<size_t>(header.nameLength) + header.extraLength);
+    if (!ReadExactly(source, skipped.data(), skipped.size()))
         return false;
 
-    std::vector<unsigned char> out;
+    uLong crc = crc32(0L, Z_NULL, 0);
     if (header.method == 0) {
-        if (header.uncompressedSize != header.compressedSize)
+        if (header.uncompressedSize != header.compressedSize || !CopyStored(source, header.compressedSize, crc, sink))
             return false;
-        out.assign(data, data + header.compressedSize);
     } else if (header.method == 8) {
         if (static_cast<uint64_t>(header.uncompressedSize) > static_cast<uint64_t>(header.compressedSize) * kMaxInflateRatio + 64)
             return false;
-        if (!Inflate(data, header.compressedSize, header.uncompressedSize, out))
+        if (!InflateStream(source, header.compressedSize, header.uncompressedSize, crc, sink))
             return false;
     } else {
         return false;
     }
-    const unsigned char none = 0;
-    const uLong crc = crc32(crc32(0L, Z_NULL, 0), out.empty() ? &none : out.data(), static_cast<uInt>(out.size()));
-    if (static_cast<uint32_t>(crc) != header.crc32)
+    return static_cast<uint32_t>(crc) == header.crc32;
+}
+
+namespace {
+
+class CMemorySource : public CByteSource {
+public:
+    CMemorySource(const unsigned char* bytes, size_t length) : m_bytes(bytes), m_left(length) {}
+    bool Read(unsigned char* buffer, size_t capacity, size_t& got) override
+    {
+        got = capacity < m_left ? capacity : m_left;
+        std::memcpy(buffer, m_bytes, got);
+        m_bytes += got;
+        m_left -= got;
+        return true;
+    }
+
+private:
+    const unsigned char* m_bytes;
+    size_t m_left;
+};
+
+} // namespace
+
+bool CZipHelper::Unpack(const unsigned char* bytes, size_t length)
+{
+    m_unpacked.clear();
+    CLocalFileHeader header;
+    uint64_t offset = 0;
+    if (!FindLocalHeader(bytes, length, header, offset))
+        return false;
+    CMemorySource source(bytes + offset, length - static_cast<size_t>(offset));
+    std::vector<unsigned char> out;
+    const bool unpacked = StreamEntry(source, length - offset, [&out](const unsigned char* part, size_t n) {
+        out.insert(out.end(), part, part + n);
+    });
+    if (!unpacked)
         return false;
     m_unpacked.swap(out);
     return true;

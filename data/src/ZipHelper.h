@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
+
+class CByteSource;
 
 class CZipHelper {
 public:
@@ -27,10 +30,12 @@ public:
     // DOS date and time of `t`; years outside 1980 to 2107 are clamped to the first or last
     // moment DOS time can hold.
     static void ToDos(const UtcTime& t, uint16_t& dosDate, uint16_t& dosTime);
+    // The DOS date and time of the clock's reading now.
+    static void StampNow(uint16_t& dosDate, uint16_t& dosTime);
 
-    // Builds the archive of `length` bytes (local header, name, deflate data, central
-    // directory header, name, end record). False when deflate fails or the input is too long
-    // for the format.
+    // Builds the archive of `length` bytes in memory (local header, name, deflate data, central
+    // directory header, name, end record), as CZipWriter writes it to a file. False when
+    // deflate fails or the input is too long for the format.
     bool Pack(const unsigned char* bytes, size_t length);
     // The recognition test on the start of a file: the first local header names the entry
     // "win-qvia.wqv" (any case).
@@ -38,6 +43,13 @@ public:
     // Extracts the first entry: sizes must fit the bytes there are, the method be 0 or 8, the
     // size plausible, inflate reach its stream end and the CRC-32 match.
     bool Unpack(const unsigned char* bytes, size_t length);
+
+    // The entry's bytes in parts, as they are inflated.
+    using EntrySink = std::function<void(const unsigned char* bytes, size_t length)>;
+    // Unpack as a stream, for an archive whose local header is the first byte of `source`
+    // (`length` bytes in all): the same checks, the CRC-32 at the end. False on any failure;
+    // what was handed to `sink` by then is worthless.
+    static bool StreamEntry(CByteSource& source, uint64_t length, const EntrySink& sink);
 
     const std::vector<unsigned char>& Archive() const { return m_archive; }
     std::vector<unsigned char>& Unpacked() { return m_unpacked; }
