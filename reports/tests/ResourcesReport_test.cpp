@@ -243,6 +243,14 @@ TEST_F(ResourcesPageTest, Load_landscapeOnThePageWhileTheRecordSaysPortrait)
     SendMessageW(page, WM_PAGE_APPLY, 0, 0);
     EXPECT_EQ(host::GetSetting(L"ReportsResourcesPrinterOrientation"), L"2");
     EXPECT_EQ(ResourcesReport().orientation(), 2);
+    // An orientation that is neither portrait nor landscape gives the page's own and is never
+    // written back.
+    for (const wchar_t* bad : {L"7", L"0", L"-1"}) {
+        host::SetSetting(L"ReportsResourcesPrinterOrientation", bad);
+        SendMessageW(page, WM_PAGE_LOAD, 0, 0);
+        SendMessageW(page, WM_PAGE_APPLY, 0, 0);
+        EXPECT_EQ(host::GetSetting(L"ReportsResourcesPrinterOrientation"), L"2") << bad;
+    }
 }
 
 TEST_F(ResourcesPageTest, OutputKind_formatAndUserFieldsForTheExportOnlyHiddenOnesKeepTheirValues)

@@ -4,6 +4,7 @@
 // windres and the compiler read it alike.
 
 #include "QV2ResVDialogIds.h"
+#include "QV2ResVPagesIds.h"
 
 // ---- Strings: start-up, libraries, files
 #define IDS_TASK_CLIPBOARD_FORMAT 150   // name of the private clipboard format of task records

@@ -185,4 +185,19 @@ TEST_F(ResourceLibraryTest, CalendarHolidaysAndInformation_templatesAndStrings)
     EXPECT_EQ(Text(12215).substr(Text(12215).size() - 2), L"\r\n");
 }
 
+// ---- The viewer's own option pages and the sort dialog
+TEST_F(ResourceLibraryTest, OwnPages_stringsTemplatesAndTheSortIcon)
+{
+    for (UINT id : {129u, 5100u, 5101u, 10500u, 12400u, 12401u, 14100u, 14101u, 14102u, 14150u, 14151u, 14152u,
+                    14156u, 14160u})
+        EXPECT_FALSE(Text(id).empty()) << id;
+    EXPECT_EQ(Count(Text(14160), L"%"), 0u);
+    for (UINT id : {153u, 30783u, 30812u, 30813u, 30814u})
+        EXPECT_NE(FindResourceW(gModule, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG)), nullptr) << id;
+    HICON icon = static_cast<HICON>(LoadImageW(gModule, MAKEINTRESOURCEW(168), IMAGE_ICON, 32, 32, 0));
+    EXPECT_NE(icon, nullptr);
+    if (icon)
+        DestroyIcon(icon);
+}
+
 } // namespace

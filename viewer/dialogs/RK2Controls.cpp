@@ -129,6 +129,21 @@ double CRK2DoubleEditCtrl::GetValue() const
     return value;
 }
 
+void CRK2DoubleEditCtrl::SetMin(double value) const
+{
+    Send(RKCC2M_DOUBLEEDIT_SETMIN, 0, reinterpret_cast<LPARAM>(&value));
+}
+
+void CRK2DoubleEditCtrl::SetStep(double value) const
+{
+    Send(RKCC2M_DOUBLEEDIT_SETSTEP, 0, reinterpret_cast<LPARAM>(&value));
+}
+
+void CRK2DoubleEditCtrl::SetStartValue(double value) const
+{
+    Send(RKCC2M_DOUBLEEDIT_SETSTARTVALUE, 0, reinterpret_cast<LPARAM>(&value));
+}
+
 namespace {
 
 bool SetPeriodLabel(const CRK2Ctrl& control, UINT msg, int side, const std::wstring& text, int a, int b)
@@ -156,8 +171,9 @@ void DdxFontCombo(HWND dialog, int id, std::wstring& face, bool save)
     if (!inner)
         return;
     if (!save) {
-        // CB_SELECTSTRING keeps the selection when no item begins with the text.
-        SendMessageW(inner, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str()));
+        const LRESULT found =
+            SendMessageW(inner, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str()));
+        SendMessageW(inner, CB_SETCURSEL, static_cast<WPARAM>(found >= 0 ? found : -1), 0);
         return;
     }
     const LRESULT selected = SendMessageW(inner, CB_GETCURSEL, 0, 0);
@@ -205,15 +221,31 @@ void DdxDatePeriod(HWND dialog, int id, int side, TDate& date, bool save)
         date = TDate(static_cast<uint32_t>(day));
 }
 
-void DdxLongEdit(HWND dialog, int id, int& value, bool save)
+namespace {
+
+// A number edit's value through its get and set messages, which take a pointer to the value.
+template <class T>
+void DdxNumberEdit(HWND dialog, int id, T& value, bool save, UINT getMsg, UINT setMsg)
 {
     HWND control = GetDlgItem(dialog, id);
     if (!control)
         return;
-    int exchanged = value;
-    SendMessageW(control, save ? RKCC2M_LONGEDIT_GETVALUE : RKCC2M_LONGEDIT_SETVALUE, 0, reinterpret_cast<LPARAM>(&exchanged));
+    T exchanged = value;
+    SendMessageW(control, save ? getMsg : setMsg, 0, reinterpret_cast<LPARAM>(&exchanged));
     if (save)
         value = exchanged;
+}
+
+} // namespace
+
+void DdxLongEdit(HWND dialog, int id, int& value, bool save)
+{
+    DdxNumberEdit(dialog, id, value, save, RKCC2M_LONGEDIT_GETVALUE, RKCC2M_LONGEDIT_SETVALUE);
+}
+
+void DdxDoubleEdit(HWND dialog, int id, double& value, bool save)
+{
+    DdxNumberEdit(dialog, id, value, save, RKCC2M_DOUBLEEDIT_GETVALUE, RKCC2M_DOUBLEEDIT_SETVALUE);
 }
 
 void DdxColorPicker(HWND dialog, int id, COLORREF& colour, bool save)

@@ -99,6 +99,10 @@ class CRK2DoubleEditCtrl : public CRK2Ctrl {
 public:
     void SetValue(double value) const;
     double GetValue() const;
+    void SetMin(double value) const;
+    void SetStep(double value) const;
+    // The value that steps and commits of an empty text start from.
+    void SetStartValue(double value) const;
 };
 
 // Side 0 is the start, side 1 the end of a period.
@@ -114,12 +118,14 @@ public:
 };
 
 // Exchange helpers: save = control to value, load = value to control.
-// The face name of the inner combo's selection (unchanged when none); load selects the first
-// item that begins with the text and leaves the selection alone when none does.
+// The face name of the inner combo's selection (unchanged when none); load selects the item of
+// that very name (letter case aside) and leaves no selection when none has it, so a face that
+// is not installed is never shown as another one.
 void DdxFontCombo(HWND dialog, int id, std::wstring& face, bool save);
 // One side of a time period: an empty time travels as -1.
 void DdxTimePeriod(HWND dialog, int id, int side, TTime& time, bool save);
 // One side of a date period as a day number.
 void DdxDatePeriod(HWND dialog, int id, int side, TDate& date, bool save);
 void DdxLongEdit(HWND dialog, int id, int& value, bool save);
+void DdxDoubleEdit(HWND dialog, int id, double& value, bool save);
 void DdxColorPicker(HWND dialog, int id, COLORREF& colour, bool save);

@@ -1,29 +1,25 @@
-// The printer and export option pages.
+// The create-page callbacks of the printer and export option pages.
 #include "ReportOptionPages.h"
 
 #include "QV2ResVIds.h"
+#include "ReportOptionsExportDlg.h"
+#include "ReportOptionsPrinterDlg.h"
 #include "WideCopy.h"
-#include "fw/Dialog.h"
 #include "fw/Resources.h"
 
 #include <memory>
 
 namespace {
 
-// One report option page: a child dialog from a template of the resource library.
-class COptionPageDlg : public fw::CDialog {
-public:
-    explicit COptionPageDlg(UINT templateId) : fw::CDialog(templateId) {}
-};
-
-int CreatePage(std::unique_ptr<COptionPageDlg>& page, UINT templateId, UINT titleId, HWND parent, PageRecord* out)
+template <class Page>
+int CreatePage(std::unique_ptr<Page>& page, UINT titleId, HWND parent, PageRecord* out)
 {
     if (!out)
         return 0;
     *out = PageRecord{};
     if (!page)
-        page = std::make_unique<COptionPageDlg>(templateId);
-    // The window of an earlier opening died with its dialog; a new one is made each time.
+        page = std::make_unique<Page>();
+    // The window of an earlier opening normally died with its dialog; one still there goes first.
     if (page->Hwnd() && IsWindow(page->Hwnd()))
         DestroyWindow(page->Hwnd());
     if (!page->CreateModeless(parent))
@@ -33,15 +29,15 @@ int CreatePage(std::unique_ptr<COptionPageDlg>& page, UINT templateId, UINT titl
     return 1;
 }
 
-std::unique_ptr<COptionPageDlg> gPrinterPage; // lives until the program ends
-std::unique_ptr<COptionPageDlg> gExportPage;
+std::unique_ptr<CReportOptionsPrinterDlg> gPrinterPage; // lives until the program ends
+std::unique_ptr<CReportOptionsExportDlg> gExportPage;
 
 } // namespace
 
 extern "C" int QV2_CALL CreatePrinterOptionsPage(HWND parent, int, int, PageRecord* out)
 {
     try {
-        return CreatePage(gPrinterPage, IDD_PAGE_PRINTER, IDS_PAGE_PRINTER_TITLE, parent, out);
+        return CreatePage(gPrinterPage, IDS_PAGE_PRINTER_TITLE, parent, out);
     } catch (...) {
         return 0;
     }
@@ -50,7 +46,7 @@ extern "C" int QV2_CALL CreatePrinterOptionsPage(HWND parent, int, int, PageReco
 extern "C" int QV2_CALL CreateExportOptionsPage(HWND parent, int, int, PageRecord* out)
 {
     try {
-        return CreatePage(gExportPage, IDD_PAGE_EXPORT, IDS_PAGE_EXPORT_TITLE, parent, out);
+        return CreatePage(gExportPage, IDS_PAGE_EXPORT_TITLE, parent, out);
     } catch (...) {
         return 0;
     }

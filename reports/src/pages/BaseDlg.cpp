@@ -197,7 +197,11 @@ int CBaseDlg::LoadPageSettings(const wchar_t* prefix)
     ReadTextSetting((key + L"Title").c_str(), Title);
     if (GetBoolSetting((key + L"TitleEmpty").c_str(), false))
         Title.clear();
-    OrientationIndex = GetIntSetting((key + L"PrinterOrientation").c_str(), OrientationIndex + 1) - 1;
+    // Only portrait (1) and landscape (2) are orientations; anything else keeps the default,
+    // so an apply never writes a bad value back.
+    const int orientation = GetIntSetting((key + L"PrinterOrientation").c_str(), OrientationIndex + 1);
+    if (orientation == 1 || orientation == 2)
+        OrientationIndex = orientation - 1;
     LoadOwnSettings();
     LoadControls();
     FillOptions();
@@ -210,7 +214,7 @@ int CBaseDlg::ApplyPageSettings(const wchar_t* prefix)
     StoreControls();
     SetSettingText((key + L"Title").c_str(), Title.c_str());
     SetBoolSetting((key + L"TitleEmpty").c_str(), Title.empty());
-    SetIntSetting((key + L"PrinterOrientation").c_str(), OrientationIndex + 1);
+    SetIntSetting((key + L"PrinterOrientation").c_str(), OrientationIndex == 1 ? 2 : 1);
     ApplyOwnSettings();
     return 1;
 }

@@ -206,6 +206,9 @@ TEST_F(OptionsDlgTest, Init_pagesThatFailAreLeftOutAndNoPagesIsFine)
 
 TEST_F(OptionsDlgTest, ReportOptions_showTheViewersOwnPages)
 {
+    // The printer page holds controls of the controls library.
+    static HMODULE controls = LoadLibraryW((qvtest::BinFolder() + L"RKComControls2.dll").c_str());
+    ASSERT_NE(controls, nullptr);
     RegisterBuiltInReportOptionPages();
     std::vector<std::wstring> texts;
     std::wstring caption;

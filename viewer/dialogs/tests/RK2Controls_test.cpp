@@ -105,7 +105,7 @@ TEST_F(RK2ControlsTest, CheckList_countsCheckedItems)
     EXPECT_EQ(list.GetCheckedCount(), 1);
 }
 
-TEST_F(RK2ControlsTest, FontCombo_loadSelectsByPrefixAndAnUnknownNameKeepsTheSelection)
+TEST_F(RK2ControlsTest, FontCombo_loadSelectsTheExactFaceOnlyAndOtherwiseNothing)
 {
     ASSERT_NE(Make(RKCC2_CLASS_FONTCOMBOBOX, 1026, 200, 200), nullptr);
     CRK2FontComboBoxCtrl fonts;
@@ -121,17 +121,23 @@ TEST_F(RK2ControlsTest, FontCombo_loadSelectsByPrefixAndAnUnknownNameKeepsTheSel
 
     wchar_t face[LF_FACESIZE] = {};
     SendMessageW(inner, CB_GETLBTEXT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(face));
-    std::wstring prefix(face);
-    DdxFontCombo(parent, 1026, prefix, false);
+    std::wstring upper(face);
+    CharUpperW(upper.data());
+    DdxFontCombo(parent, 1026, upper, false);
     std::wstring read;
     DdxFontCombo(parent, 1026, read, true);
-    EXPECT_EQ(read.substr(0, prefix.size()), prefix);
-    const LRESULT selected = SendMessageW(inner, CB_GETCURSEL, 0, 0);
-    EXPECT_GE(selected, 0);
+    EXPECT_EQ(read, face); // letter case aside, the very face
 
-    std::wstring unknown = L"\x01No such face";
-    DdxFontCombo(parent, 1026, unknown, false);
-    EXPECT_EQ(SendMessageW(inner, CB_GETCURSEL, 0, 0), selected);
+    // A face that only begins like an installed one is not that one: no selection, and saving
+    // keeps the name the dialog holds.
+    std::wstring prefix = std::wstring(face).substr(0, wcslen(face) - 1);
+    DdxFontCombo(parent, 1026, prefix, false);
+    EXPECT_EQ(SendMessageW(inner, CB_GETCURSEL, 0, 0), CB_ERR);
+    std::wstring kept = L"\x01No such face";
+    DdxFontCombo(parent, 1026, kept, false);
+    EXPECT_EQ(SendMessageW(inner, CB_GETCURSEL, 0, 0), CB_ERR);
+    DdxFontCombo(parent, 1026, kept, true);
+    EXPECT_EQ(kept, L"\x01No such face");
 }
 
 } // namespace
