@@ -17,6 +17,18 @@ std::vector<ViewSettingsPageRecord>& PageList()
     return pages;
 }
 
+// The open dialog, and whether it is starting: pages are taken only then.
+HWND gOpenDialog = nullptr;
+bool gStarting = false;
+
+// A page window that the dialog does not take is destroyed when it sits on the dialog, so no
+// orphan is left over the dialog's controls (its owner may destroy it too).
+void DropPage(HWND page)
+{
+    if (gOpenDialog && IsWindow(page) && GetParent(page) == gOpenDialog)
+        DestroyWindow(page);
+}
+
 constexpr const wchar_t* kCategoryKey = L"DlgViewSettingsSelectionCategory";
 constexpr const wchar_t* kItemKey = L"DlgViewSettingsSelectionItem";
 constexpr const wchar_t* kRememberKey = L"DlgViewSettingsSelectionRemember";
@@ -32,14 +44,22 @@ int QV2_CALL CViewSettingsDlg::AddPage(ViewSettingsPageRecord* record)
     try {
         if (!record || !record->Page)
             return 0;
+        if (!gStarting) {
+            DropPage(record->Page);
+            return 0;
+        }
         ViewSettingsPageRecord copy = *record;
         wstr::ForceTerminated(copy.Name);
         wstr::ForceTerminated(copy.Category);
         wstr::ForceTerminated(copy.Item);
-        if (!copy.Category[0] || !copy.Item[0])
+        if (!copy.Category[0] || !copy.Item[0]) {
+            DropPage(copy.Page);
             return 0;
-        if (IsNameExcluded(L"ExcludeViewSettingsDlg", copy.Name))
+        }
+        if (IsNameExcluded(L"ExcludeViewSettingsDlg", copy.Name)) {
+            DropPage(copy.Page);
             return 2;
+        }
         PageList().push_back(copy);
         return 1;
     } catch (...) {
@@ -62,9 +82,17 @@ bool CViewSettingsDlg::OnInit()
 {
     CParentDialog::OnInit();
     PageList().clear();
-    AddBuiltInViewSettingsPages(Hwnd());
-    if (gPlugins)
-        gPlugins->BroadcastOnSettingsDialogInit(Hwnd(), PageWidthDu(), PageHeightDu(), &CViewSettingsDlg::AddPage);
+    {
+        // Pages come only now; an add-page call kept for later is answered 0.
+        struct CStarting {
+            CStarting() { gStarting = true; }
+            ~CStarting() { gStarting = false; }
+        } starting;
+        gOpenDialog = Hwnd();
+        AddBuiltInViewSettingsPages(Hwnd());
+        if (gPlugins)
+            gPlugins->BroadcastOnSettingsDialogInit(Hwnd(), PageWidthDu(), PageHeightDu(), &CViewSettingsDlg::AddPage);
+    }
     FillTree();
     SetFocus(Tree());
     return false;
@@ -156,6 +184,7 @@ INT_PTR CViewSettingsDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 
 void CViewSettingsDlg::DestroyPages()
 {
+    gOpenDialog = nullptr;
     ForgetCurrentPage();
     const std::vector<ViewSettingsPageRecord> pages = std::move(PageList());
     PageList().clear();

@@ -14,9 +14,11 @@ class CViewSettingsDlg : public CParentDialog {
 public:
     CViewSettingsDlg();
 
-    // The add-page callback: 0 for a null record, a null page or an empty category or item
-    // (nothing kept); 2 when "ExcludeViewSettingsDlg" lists the name (nothing kept); else the
-    // record is copied and the answer is 1. A caller whose page was not kept destroys it.
+    // The add-page callback, taking pages only while the dialog starts (0 at any other time):
+    // 0 for a null record, a null page or an empty category or item (nothing kept); 2 when
+    // "ExcludeViewSettingsDlg" lists the name (nothing kept); else the record is copied and the
+    // answer is 1. A page not kept is destroyed when it is a child of the dialog; its caller may
+    // destroy it too.
     static int QV2_CALL AddPage(ViewSettingsPageRecord* record);
     // The pages added since the dialog opened, in the order they came.
     static const std::vector<ViewSettingsPageRecord>& Pages();

@@ -11,6 +11,14 @@ using dlgtest::DialogFixture;
 
 class ViewSettingsDlgTest : public DialogFixture {
 protected:
+    // The viewer's own pages have their own tests: here the dialog shows the stand-in's only.
+    void SetUp() override
+    {
+        DialogFixture::SetUp();
+        SetSetting(L"ExcludeViewSettingsDlg", kBuiltInPages);
+    }
+    static constexpr const wchar_t* kBuiltInPages = L"Files\tGridColumns";
+
     // The plug-in's pages "Name|Category|Item;...".
     void Pages(const std::wstring& specs) { SetSetting(L"StubPages.ViewPages", specs); }
 
@@ -39,33 +47,30 @@ protected:
     static std::wstring Selected(HWND tree) { return treeitem::Text(tree, TreeView_GetSelection(tree)); }
 };
 
-TEST_F(ViewSettingsDlgTest, AddPage_keepsCompleteRecordsOnly)
+TEST_F(ViewSettingsDlgTest, AddPage_keepsCompleteRecordsOnlyWhileTheDialogStarts)
 {
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ViewSettingsPageRecord record{};
     wcscpy(record.Name, L"Grid");
     wcscpy(record.Category, L"View");
     wcscpy(record.Item, L"Columns");
-    EXPECT_EQ(CViewSettingsDlg::AddPage(nullptr), 0);
-    EXPECT_EQ(CViewSettingsDlg::AddPage(&record), 0); // no page window
     record.Page = window;
-    record.Item[0] = L'\0';
+    EXPECT_EQ(CViewSettingsDlg::AddPage(nullptr), 0);
+    // No dialog is starting: refused, and a window that is no page of it is left alone.
     EXPECT_EQ(CViewSettingsDlg::AddPage(&record), 0);
-    wcscpy(record.Item, L"Columns");
-    record.Category[0] = L'\0';
-    EXPECT_EQ(CViewSettingsDlg::AddPage(&record), 0);
-    wcscpy(record.Category, L"View");
-    SetSetting(L"ExcludeViewSettingsDlg", L"Files\tGrid");
-    EXPECT_EQ(CViewSettingsDlg::AddPage(&record), 2);
-    SetSetting(L"ExcludeViewSettingsDlg", L"grid");
-    const size_t before = CViewSettingsDlg::Pages().size();
-    // A field filled to its end is cut, not read past.
-    for (wchar_t& c : record.Item)
-        c = L'x';
-    EXPECT_EQ(CViewSettingsDlg::AddPage(&record), 1);
-    ASSERT_EQ(CViewSettingsDlg::Pages().size(), before + 1);
-    EXPECT_EQ(std::wstring(CViewSettingsDlg::Pages().back().Item).size(), 255u);
+    EXPECT_TRUE(IsWindow(window));
     DestroyWindow(window);
+
+    // A field filled to its end is cut, not read past.
+    Pages(L"P1|View|;P2||Start;P3|View|*");
+    Run([&](CViewSettingsDlg&) {
+        ASSERT_EQ(CViewSettingsDlg::Pages().size(), 1u);
+        EXPECT_EQ(std::wstring(CViewSettingsDlg::Pages().back().Item).size(), 255u);
+    });
+    // A page not taken is destroyed by the dialog at once, before its plug-in hears the answer.
+    for (const wchar_t* refused : {L"P1", L"P2"})
+        EXPECT_EQ(PageLog(refused), (std::vector<std::wstring>{L"created 260 170", L"destroyed", L"added 0"}));
+    EXPECT_EQ(PageLog(L"P3")[1], L"added 1");
 }
 
 TEST_F(ViewSettingsDlgTest, Tree_groupsByCategoryAndChoosesTheFirstPage)
@@ -172,15 +177,15 @@ TEST_F(ViewSettingsDlgTest, Ok_aRefusingPageIsShownAndNothingApplied)
 TEST_F(ViewSettingsDlgTest, Init_excludedAndFailedPagesAreLeftOut)
 {
     Pages(L"P1|Grid|Columns;P2|Files|Start;P3|Files|Broken");
-    SetSetting(L"ExcludeViewSettingsDlg", L"P1");
+    SetSetting(L"ExcludeViewSettingsDlg", std::wstring(kBuiltInPages) + L"\tP1");
     SetSetting(L"StubPage.P3.NullPage", L"1");
     Run([&](CViewSettingsDlg& dialog) {
         EXPECT_EQ(Outline(Tree(dialog)), (std::vector<std::wstring>{L"Files: Start"}));
     });
-    // The plug-in destroyed the page the dialog would not take.
+    // The dialog destroyed the page it would not take.
     const std::vector<std::wstring> refused = PageLog(L"P1");
     EXPECT_EQ(std::vector<std::wstring>(refused.begin() + 1, refused.end()),
-              (std::vector<std::wstring>{L"added 2", L"destroyed"}));
+              (std::vector<std::wstring>{L"destroyed", L"added 2"}));
     EXPECT_EQ(PageLog(L"P3")[1], L"added 0");
 }
 

@@ -281,6 +281,9 @@ STUB_EXPORT int QV2_CALL QV2Plugin_OnSettingsDialogInit(HWND dialog, int width, 
         Copy(record.Name, 256, entry[0]);
         Copy(record.Category, 256, entry[1]);
         Copy(record.Item, 256, entry[2]);
+        // An item "*" fills the whole field without an ending zero.
+        if (entry[2] == L"*")
+            std::fill(std::begin(record.Item), std::end(record.Item), L'x');
         record.Page = window;
         const int answer = add(&record);
         stub::Log(entry[0] + L" added " + std::to_wstring(answer));
