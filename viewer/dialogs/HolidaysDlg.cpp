@@ -10,29 +10,6 @@
 
 #include <vector>
 
-namespace {
-
-void InsertColumn(HWND list, int index, const std::wstring& heading, int format, int width)
-{
-    LVCOLUMNW column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = format;
-    column.cx = width;
-    column.pszText = const_cast<wchar_t*>(heading.c_str());
-    column.iSubItem = index;
-    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
-}
-
-void SetCell(HWND list, int row, int column, const std::wstring& text)
-{
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-} // namespace
-
 CHolidaysDlg::CHolidaysDlg() : fw::CDialog(IDD_HOLIDAYS), year(static_cast<int>(TDate().GetYear()))
 {
 }
@@ -64,11 +41,10 @@ bool CHolidaysDlg::OnInit()
 
 void CHolidaysDlg::InsertColumns()
 {
-    HWND list = m_list.Hwnd();
-    InsertColumn(list, 0, L"", LVCFMT_LEFT, 0);
-    InsertColumn(list, 1, L"", LVCFMT_LEFT, 100);
-    InsertColumn(list, 2, fw::LoadResString(IDS_HOLIDAYS_DATE), LVCFMT_RIGHT, 100);
-    InsertColumn(list, 3, fw::LoadResString(IDS_HOLIDAYS_NAME), LVCFMT_LEFT, 100);
+    m_list.InsertColumn(0, L"", LVCFMT_LEFT, 0);
+    m_list.InsertColumn(1, L"", LVCFMT_LEFT, 100);
+    m_list.InsertColumn(2, fw::LoadResString(IDS_HOLIDAYS_DATE), LVCFMT_RIGHT, 100);
+    m_list.InsertColumn(3, fw::LoadResString(IDS_HOLIDAYS_NAME), LVCFMT_LEFT, 100);
 }
 
 void CHolidaysDlg::SwitchToOwnerDrawing()
@@ -100,26 +76,12 @@ void CHolidaysDlg::Fill(int typed)
         std::vector<wqv2_data::CHoliday*> found(count > 0 ? static_cast<size_t>(count) : 0);
         const int fetched = count > 0 ? holidays->GetInRange(found.data(), first, last) : 0;
         found.resize(fetched > 0 && fetched <= count ? static_cast<size_t>(fetched) : 0);
-        for (wqv2_data::CHoliday* holiday : found) {
-            LVITEMW item{};
-            item.mask = LVIF_TEXT | LVIF_PARAM;
-            item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-            item.pszText = const_cast<wchar_t*>(L"");
-            item.lParam = reinterpret_cast<LPARAM>(holiday);
-            const int row = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-            if (row < 0)
-                continue;
-            SetCell(list, row, 1, GetLocaleDayName(holiday->Date.GetWeekday(), true).substr(0, 20));
-            SetCell(list, row, 2, GetDateText(holiday->Date));
-            SetCell(list, row, 3, holiday->Name ? holiday->Name : L"");
-        }
+        for (wqv2_data::CHoliday* holiday : found)
+            m_list.AppendRow({GetLocaleDayName(holiday->Date.GetWeekday(), true).substr(0, 20),
+                              GetDateText(holiday->Date), holiday->Name ? holiday->Name : L""},
+                             reinterpret_cast<LPARAM>(holiday));
     }
-    if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0) {
-        LVITEMW state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
-    }
+    m_list.SelectFirstRow();
     m_list.AutoSizeColumns();
     if (!GetFocus())
         SetFocus(list);

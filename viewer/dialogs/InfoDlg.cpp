@@ -17,17 +17,6 @@ namespace {
 const int kListIds[CInfoDlg::kPages] = {IDC_INFO_FOLDERS, IDC_INFO_SYSTEM, IDC_INFO_MODULES};
 const UINT kPageTitles[CInfoDlg::kPages] = {IDS_INFO_PAGE_FOLDERS, IDS_INFO_PAGE_SYSTEM, IDS_INFO_PAGE_MODULES};
 
-void InsertColumn(HWND list, int index, const std::wstring& heading, int format, int width)
-{
-    LVCOLUMNW column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = format;
-    column.cx = width;
-    column.pszText = const_cast<wchar_t*>(heading.c_str());
-    column.iSubItem = index;
-    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
-}
-
 int ColumnCount(HWND list)
 {
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
@@ -86,33 +75,16 @@ void CInfoDlg::FillPage(int page, const std::vector<UINT>& headings, int rightAl
     HWND list = Item(kListIds[page]);
     if (!list || !m_lists[page].Attach(list))
         return;
-    InsertColumn(list, 0, L"", LVCFMT_LEFT, 0);
+    CListCtrlEx& shown = m_lists[page];
+    shown.InsertColumn(0, L"", LVCFMT_LEFT, 0);
     for (size_t i = 0; i < headings.size(); ++i) {
         const int column = static_cast<int>(i) + 1;
-        InsertColumn(list, column, fw::LoadResString(headings[i]), column == rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT, 100);
+        shown.InsertColumn(column, fw::LoadResString(headings[i]), column == rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT, 100);
     }
-    for (const std::vector<std::wstring>& cells : rows) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-        item.pszText = const_cast<wchar_t*>(L"");
-        const int row = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-        if (row < 0)
-            continue;
-        for (size_t i = 0; i < cells.size() && i < headings.size(); ++i) {
-            LVITEMW cell{};
-            cell.iSubItem = static_cast<int>(i) + 1;
-            cell.pszText = const_cast<wchar_t*>(cells[i].c_str());
-            SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-        }
-    }
+    for (const std::vector<std::wstring>& cells : rows)
+        shown.AppendRow(cells);
     SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) | LVS_OWNERDRAWFIXED);
-    if (!rows.empty()) {
-        LVITEMW state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
-    }
+    shown.SelectFirstRow();
     m_lists[page].AutoSizeColumns();
 }
 

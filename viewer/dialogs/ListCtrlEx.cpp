@@ -73,6 +73,44 @@ bool CListCtrlEx::Create(const CreateArgs& args)
     return true;
 }
 
+void CListCtrlEx::InsertColumn(int index, const std::wstring& heading, int format, int width)
+{
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<wchar_t*>(heading.c_str());
+    column.iSubItem = index;
+    SendMessageW(Hwnd(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+int CListCtrlEx::AppendRow(const std::vector<std::wstring>& cells, LPARAM data)
+{
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = static_cast<int>(SendMessageW(Hwnd(), LVM_GETITEMCOUNT, 0, 0));
+    item.pszText = const_cast<wchar_t*>(L"");
+    item.lParam = data;
+    const int row = static_cast<int>(SendMessageW(Hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    for (size_t i = 0; row >= 0 && i < cells.size(); ++i) {
+        LVITEMW cell{};
+        cell.iSubItem = static_cast<int>(i) + 1;
+        cell.pszText = const_cast<wchar_t*>(cells[i].c_str());
+        SendMessageW(Hwnd(), LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    }
+    return row;
+}
+
+void CListCtrlEx::SelectFirstRow()
+{
+    if (SendMessageW(Hwnd(), LVM_GETITEMCOUNT, 0, 0) <= 0)
+        return;
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(Hwnd(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+}
+
 bool CListCtrlEx::IsReportView() const
 {
     return (GetWindowLongW(Hwnd(), GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;

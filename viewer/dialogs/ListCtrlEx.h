@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 class CListCtrlEx : public fw::CSubclassedWindow {
 public:
@@ -37,6 +38,13 @@ public:
     // Fits columns 1 to the second-to-last to their contents plus two blanks each side and the
     // last one to the header; column 0 keeps its width.
     void AutoSizeColumns();
+    // Inserts column `index` with its heading, alignment (LVCFMT_) and width in pixels.
+    void InsertColumn(int index, const std::wstring& heading, int format, int width);
+    // Appends a row: column 0 empty, then `cells` from column 1 on, with `data` as item data;
+    // the row's index, or -1.
+    int AppendRow(const std::vector<std::wstring>& cells, LPARAM data = 0);
+    // Selects and focuses the first row, when there is one.
+    void SelectFirstRow();
     // Invalidates the focused and (unless the list shows its selection always) the selected
     // rows, then repaints them at once.
     void RepaintSelectedItems();
