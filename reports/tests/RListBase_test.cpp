@@ -3,6 +3,7 @@
 #include "CoreTestEnv.h"
 
 #include "base/RListBase.h"
+#include "plugin/PluginState.h"
 
 namespace {
 
@@ -49,6 +50,16 @@ protected:
         task->CostsCalculate = true;
         task->CostsVariable = perHour;
         ASSERT_EQ(root->Commit(), 0);
+    }
+
+    bool SetFixedCosts(wqv2_data::CTask* task, double costs)
+    {
+        wqv2_data::CData* root = rtest::CData::Root();
+        if (root->BeginTransaction(L"") != 0 || task->MarkModified() != 0)
+            return false;
+        task->CostsCalculate = true;
+        task->CostsFixed = costs;
+        return root->Commit() == 0;
     }
 
     wqv2_data::CResource* a = nullptr;
@@ -112,6 +123,38 @@ TEST_F(RListBaseTest, Rebuild_followsTheReportFilter)
     ASSERT_NE(filter, nullptr);
     UseReportFilter(filter);
     EXPECT_EQ(Sorted(1, 2), (std::vector<std::wstring>{L"gamma", L"daily@3", L"daily@4", L"daily@5"}));
+
+    // Deleted after the host passed it: the next run lists as without a filter, never through
+    // the dead pointer.
+    wqv2_data::CData* root = rtest::CData::Root();
+    ASSERT_EQ(root->BeginTransaction(L""), 0);
+    ASSERT_EQ(filter->MarkDeleted(), 0);
+    ASSERT_EQ(root->Commit(), 0);
+    EXPECT_EQ(GetReportFilter(), nullptr);
+    EXPECT_EQ(Sorted(1, 2).size(), 6u);
+}
+
+TEST_F(RListBaseTest, Rebuild_costsThatShowAlikeKeepTheTieBreakOrder)
+{
+    // Apart by less than the old tolerance pairwise, but not end to end: no strict order, which
+    // std::sort may scramble or run past. All three show 0.00.
+    ASSERT_EQ(SetFixedCosts(alpha, 0.0000012), true);
+    ASSERT_EQ(SetFixedCosts(beta, 0.0000006), true);
+    ASSERT_EQ(SetFixedCosts(gamma, 0.0), true);
+    const std::vector<std::wstring> byPosition = Sorted(1, 2);
+    EXPECT_EQ(Sorted(6, 0), byPosition);
+    host::SetSetting(L"ViewFormatCostsDecimalDigits", L"7");
+    EXPECT_EQ(Sorted(6, 0), (std::vector<std::wstring>{L"gamma", L"daily@3", L"daily@4", L"daily@5", L"beta", L"Alpha"}));
+}
+
+TEST_F(RListBaseTest, FormatEnd_datesOnlyAnEndAtMidnightIsTheDayBeforeButNotBeforeTheStart)
+{
+    wqv2_data::CTask* overnight = rtest::AddTask(a, L"overnight", Day(3, 2), 600, Day(3, 3), 0);
+    wqv2_data::CTask* mark = rtest::AddTask(a, L"mark", Day(3, 3), 0, Day(3, 3), 0);
+    ASSERT_TRUE(overnight && mark);
+    EXPECT_EQ(CRListBase::FormatEnd({static_cast<int32_t>(Day(3, 2)), overnight}, true, 0), L"2026-03-02");
+    EXPECT_EQ(CRListBase::FormatEnd({static_cast<int32_t>(Day(3, 3)), mark}, true, 0), L"2026-03-03");
+    EXPECT_EQ(CRListBase::FormatStart({static_cast<int32_t>(Day(3, 3)), mark}, true, 0), L"2026-03-03");
 }
 
 TEST_F(RListBaseTest, CollectOccurrences_sortedByDayStartLaterEndAndName)

@@ -65,6 +65,11 @@ TEST_F(ValueFormatTest, FormatCosts_builtFormatOrTheUsersFormat)
     EXPECT_EQ(FormatCosts(1234.567), L"1234.57 EUR");
     host::SetSetting(L"ViewFormatCostsDecimalDigits", L"0");
     EXPECT_EQ(FormatCosts(1234.567), L"1235 EUR");
+    // Digit counts out of range are brought into 0 to 9 before they become a format.
+    host::SetSetting(L"ViewFormatCostsDecimalDigits", L"-3");
+    EXPECT_EQ(FormatCosts(1234.567), L"1235 EUR");
+    host::SetSetting(L"ViewFormatCostsDecimalDigits", L"40");
+    EXPECT_EQ(FormatCosts(0.5), L"0.500000000 EUR");
     host::SetSetting(L"ViewFormatCosts", L"%.1f (%s)");
     EXPECT_EQ(FormatCosts(1234.567), L"1234.6 (EUR)");
     host::SetSetting(L"ViewFormatCosts", L"");

@@ -40,11 +40,23 @@ wqv2_data::CFilter* ResetCurrentFilter()
     return gCurrentFilter;
 }
 
+void PassFilterToReports()
+{
+    if (!gPlugins)
+        return;
+    wqv2_data::CFilter* filter = GetActiveCurrentFilter();
+    for (const ReportRegistration& report : gPlugins->Reports()) {
+        if (report.SetFilter)
+            report.SetFilter(filter);
+    }
+}
+
 int SetCurrentFilterAndNotify(wqv2_data::CFilter* filter, bool active)
 {
     gCurrentFilter = filter;
     SetBoolSetting(L"FilterActive", active);
     RefreshListedTasks(true);
+    PassFilterToReports();
     if (gPlugins)
         gPlugins->BroadcastOnFilterChanged(active);
     return 1;

@@ -13,7 +13,11 @@ wqv2_data::CFilter* GetActiveCurrentFilter();
 // Makes the first filter by name other than the old current one current (null when none) and
 // switches "FilterActive" off; nothing is broadcast. Returns the new current filter.
 wqv2_data::CFilter* ResetCurrentFilter();
-// current := filter, "FilterActive" := active, the selection is emptied, plug-ins are told.
+// Hands the filter that applies now (or none) to every registered report, so that no report
+// keeps a filter that the viewer dropped, or that a delete, close or reload freed.
+void PassFilterToReports();
+// current := filter, "FilterActive" := active, the selection is emptied, plug-ins and reports
+// are told.
 int SetCurrentFilterAndNotify(wqv2_data::CFilter* filter, bool active);
 
 // The filter named by "OnStartupFilter" becomes current and active once, at the first

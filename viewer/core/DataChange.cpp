@@ -21,6 +21,9 @@ void OnProjectDataChanged(unsigned bits)
         if ((bits & wqv2_data::kChangeLoaded) ||
             ((bits & wqv2_data::ChangeBit(wqv2_data::kKindFilter)) && !GetValidCurrentFilter()))
             ResetCurrentFilter();
+        // A close, reload or deleted filter frees what the reports were given.
+        if (bits & (wqv2_data::kChangeLoaded | wqv2_data::ChangeBit(wqv2_data::kKindFilter)))
+            PassFilterToReports();
         if (CMainFrame* frame = gApp ? gApp->Frame() : nullptr) {
             frame->UpdateTitle();
             frame->UpdateCommandStates();

@@ -69,6 +69,7 @@ void Activate()
 {
     SetBoolSetting(L"FilterActive", true);
     RefreshListedTasks(true);
+    PassFilterToReports();
     if (gPlugins)
         gPlugins->BroadcastOnFilterChanged(true);
 }
@@ -100,6 +101,7 @@ void OnFilterOnOff()
     }
     SetBoolSetting(L"FilterActive", !active);
     RefreshListedTasks(true);
+    PassFilterToReports();
     if (gPlugins)
         gPlugins->BroadcastOnFilterChanged(!active);
 }

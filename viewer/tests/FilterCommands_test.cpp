@@ -204,6 +204,29 @@ TEST_F(FilterCommandsTest, Delete_withTheViewersChangeListenerTheFirstRemainingS
     EXPECT_FALSE(GetBoolSetting(L"FilterActive", true));
 }
 
+wqv2_data::CFilter* gPassedFilter = nullptr;
+int QV2_CALL RecordPassedFilter(wqv2_data::CFilter* filter)
+{
+    gPassedFilter = filter;
+    return 0;
+}
+
+TEST_F(FilterCommandsTest, Delete_reportsAreToldTheFilterIsGone)
+{
+    // A report remembered for File > Print must not keep the deleted filter.
+    ReportRegistration report{};
+    report.SetFilter = &RecordPassedFilter;
+    ASSERT_EQ(gPlugins->AddReport(report), 1);
+    data.AddChangeListener(&OnProjectDataChanged);
+    wqv2_data::CFilter* alpha = data.filters.Add(L"Alpha");
+    data.filters.Add(L"Bravo");
+    SetCurrentFilterAndNotify(alpha, true);
+    EXPECT_EQ(gPassedFilter, alpha);
+    messages.answer = IDYES;
+    ASSERT_TRUE(DeleteFilterWithConfirm(alpha));
+    EXPECT_EQ(gPassedFilter, nullptr);
+}
+
 TEST_F(FilterCommandsTest, Delete_noOrAFailedCommitKeepsTheCurrentFilter)
 {
     wqv2_data::CFilter* alpha = data.filters.Add(L"Alpha");

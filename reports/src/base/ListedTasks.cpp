@@ -3,10 +3,10 @@
 
 #include "common/LocaleText.h"
 #include "common/SortedLists.h"
+#include "common/ValueFormat.h"
 #include "plugin/PluginState.h"
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -63,7 +63,8 @@ public:
         case 5:
             return GetOccurrenceWorkingTime(o);
         case 6:
-            return GetOccurrenceCosts(o);
+            // Costs that show alike sort alike: a tolerance would not give a strict order.
+            return CostsAsShown(GetOccurrenceCosts(o));
         default:
             return 0.0;
         }
@@ -99,10 +100,8 @@ private:
             if (l.hasCalendar != r.hasCalendar)
                 return l.hasCalendar ? 1 : -1;
             return Sign(static_cast<long long>(l.number) - static_cast<long long>(r.number));
-        case 6: {
-            const double d = l.number - r.number;
-            return std::fabs(d) < 0.000001 ? 0 : (d < 0 ? -1 : 1);
-        }
+        case 6:
+            return l.number < r.number ? -1 : (r.number < l.number ? 1 : 0);
         case 7:
             return CompareLocaleNoCase(l.occurrence.task->Note, r.occurrence.task->Note);
         default:
@@ -225,7 +224,7 @@ int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, in
             wqv2_data::CResource* resource = o.task->GetResource();
             entries.push_back({o, span, resource, order.NumberOf(o), resource && resource->Calendar});
         }
-        std::sort(entries.begin(), entries.end(), order);
+        std::stable_sort(entries.begin(), entries.end(), order);
         for (size_t i = 0; i < entries.size(); ++i)
             found[i] = entries[i].occurrence;
     }

@@ -114,8 +114,10 @@ std::wstring CRListBase::FormatEnd(const TaskOccurrence& occurrence, bool dateOn
 {
     const OccurrenceSpan span = GetDaySpan(occurrence);
     if (dateOnly) {
+        // An end at 00:00 belongs to the day before, but never before the start: a task of no
+        // length at midnight ends on its own day.
         TDate last = span.endDay;
-        if (span.endMinute == 0)
+        if (span.endMinute == 0 && static_cast<uint32_t>(last) > static_cast<uint32_t>(span.startDay))
             --last;
         return FormatDate(last, weekdayMode, L"%s");
     }

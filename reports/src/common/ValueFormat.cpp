@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cwchar>
 
 std::wstring GetDateText(TDate date)
@@ -89,11 +90,24 @@ std::wstring FormatCosts(double value)
         currency = root->ProjectSettings->Currency;
     std::wstring format = GetSettingText(L"ViewFormatCosts");
     if (format.empty()) {
-        const int digits = GetIntSetting(L"ViewFormatCostsDecimalDigits", 2);
+        const int digits = GetCostsDecimalDigits();
         format = msgfmt::Format(fw::LoadResString(currency.empty() ? IDS_COSTS_FORMAT_PLAIN : IDS_COSTS_FORMAT_CURRENCY),
                                 {digits});
     }
     return msgfmt::Format(format, {value, currency});
+}
+
+int GetCostsDecimalDigits()
+{
+    return std::clamp(GetIntSetting(L"ViewFormatCostsDecimalDigits", 2), 0, 9);
+}
+
+double CostsAsShown(double value)
+{
+    const wchar_t* picture = GetSettingText(L"ViewFormatCosts");
+    if ((picture && *picture) || !std::isfinite(value))
+        return value;
+    return std::nearbyint(value * std::pow(10.0, GetCostsDecimalDigits()));
 }
 
 std::wstring FormatUdfValue(const wchar_t* typeName, const wchar_t* value)

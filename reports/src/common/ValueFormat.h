@@ -21,6 +21,11 @@ std::wstring FormatDuration(int minutes, int type, bool shortForm);
 // The value with the project currency: `ViewFormatCosts`, or string 1240/1241 built with
 // `ViewFormatCostsDecimalDigits` (default 2); the format gets (value, currency).
 std::wstring FormatCosts(double value);
+// `ViewFormatCostsDecimalDigits` (default 2) kept within 0 to 9, so no setting makes a bad format.
+int GetCostsDecimalDigits();
+// The value as the costs column shows it, for comparing: scaled by the shown decimals and
+// rounded; the value as it stands when `ViewFormatCosts` gives the picture.
+double CostsAsShown(double value);
 // The display text of a user-defined field value of the type named (case matters).
 std::wstring FormatUdfValue(const wchar_t* typeName, const wchar_t* value);
 // The report filter's name; string 9520 without a report filter.

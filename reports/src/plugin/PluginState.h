@@ -11,7 +11,8 @@ void KeepDataRoot(wqv2_data::CData* root);
 // Forgets the kept root; the plug-in's tests use it to start over with a fresh project.
 void ForgetDataRoot();
 
-// The filter of the coming report run, or null for none. Not owned.
+// The filter of the coming report run, or null for none; null too once the project's filter
+// list no longer holds the filter passed. Not owned.
 wqv2_data::CFilter* GetReportFilter();
 // The SetFilter callback that every report but the holidays report registers; answers 0.
 int QV2_CALL SetReportFilter(wqv2_data::CFilter* filter);
