@@ -210,6 +210,16 @@ TEST_F(CalendarsReportTest, Html_onePagePerCalendarBesideTheIndex)
               std::wstring::npos);
 }
 
+TEST_F(CalendarsReportTest, Html_anIndexNamedWithUrlCharactersLinksItsPages)
+{
+    // "#" would start a fragment and "%" an escape; the Linux-side check follows every link.
+    BuildProject();
+    const std::wstring index = HtmlText(report, L"Q#1 %.htm", true);
+    EXPECT_NE(index.find(L"<a href=\"Q%231%20%251.htm\">Plant</a>"), std::wstring::npos)
+        << std::string(index.begin(), index.end());
+    EXPECT_TRUE(rtest::FileExists(rtest::OutputFolder() + L"Q#1 %1.htm"));
+}
+
 TEST_F(CalendarsReportTest, Html_withoutExceptionsNeitherPeriodNorTable)
 {
     BuildProject();
@@ -239,7 +249,7 @@ TEST_F(CalendarsReportTest, Html_aPageThatCannotBeWrittenEndsTheRunWithoutIndex)
     ASSERT_TRUE(CreateDirectoryW(folder.File(L"cal2.htm").c_str(), nullptr));
     const std::wstring path = folder.File(L"cal.htm");
     rtest::CMessageBoxCatcher boxes;
-    EXPECT_EQ(report.html(path.c_str()), 1);
+    EXPECT_EQ(report.html(path.c_str()), kReportFailedShown);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0], L"The file " + folder.File(L"cal2.htm") + L" cannot be written.");
     EXPECT_TRUE(rtest::FileExists(folder.File(L"cal1.htm")));
@@ -301,6 +311,38 @@ TEST_F(CalendarsReportTest, Print_aLongCalendarContinuesItsCaptionAndTheNextStar
     EXPECT_NE(Page(pages).Find(L"Night"), nullptr);
     EXPECT_EQ(Page(pages).Find(L"Night (continued)"), nullptr);
     EXPECT_EQ(Page(pages).Find(L"Office (continued)"), nullptr);
+}
+
+TEST_F(CalendarsReportTest, Print_headingAndNothingLineStayAboveTheFooter)
+{
+    // A calendar without exceptions: weekday table, period heading, "nothing" line. The bottom
+    // margin moves the footer up through all three; no body text may reach into it.
+    ASSERT_NE(rtest::AddCalendar(L"Plant", {360, 840}), nullptr);
+    host::SetSetting(L"ReportsPrinterFooterInfoLeft", L"footer");
+    host::SetSetting(L"ReportsPrinterFooterInfoRight", L"footer");
+    for (int margin = 1200; margin <= 2400; margin += 40) {
+        host::SetSetting(L"ReportsPrinterMarginsBottom", std::to_wstring(margin));
+        ASSERT_EQ(Print(report), 0);
+        for (int page = 1; page <= engine->GetPageCount(); ++page) {
+            const petest::PageRec drawn = Page(page);
+            const petest::TextRec* footer = drawn.Find(L"footer");
+            ASSERT_NE(footer, nullptr);
+            // The footer's rule is the lowest line above its text (y grows upward).
+            int rule = INT_MAX;
+            for (const petest::LineRec& line : drawn.lines) {
+                if (line.from.y == line.to.y && line.from.y > footer->y)
+                    rule = std::min(rule, static_cast<int>(line.from.y));
+            }
+            ASSERT_NE(rule, INT_MAX);
+            for (const petest::TextRec& text : drawn.texts) {
+                if (text.text == L"footer")
+                    continue;
+                EXPECT_GE(text.y - std::abs(text.font.lfHeight), rule)
+                    << "margin " << margin << ", page " << page << ": "
+                    << std::string(text.text.begin(), text.text.end());
+            }
+        }
+    }
 }
 
 TEST_F(CalendarsReportTest, Print_withoutCalendarsNothingLaidOutAndNoEngineAnswers1)

@@ -95,8 +95,8 @@ TEST_F(FiltersReportTest, Export_unwritablePathIsReportedOnce)
     const std::wstring path = folder.File(L"missing\\filters.txt");
     {
         rtest::CMessageBoxCatcher boxes;
-        EXPECT_EQ(record->Export(path.c_str()), 1);
-        EXPECT_EQ(record->Html(path.c_str()), 1);
+        EXPECT_EQ(record->Export(path.c_str()), kReportFailedShown);
+        EXPECT_EQ(record->Html(path.c_str()), kReportFailedShown);
         EXPECT_EQ(record->Export(L""), 1);
         EXPECT_EQ(record->Html(nullptr), 1);
         ASSERT_EQ(boxes.Texts().size(), 2u);

@@ -61,8 +61,8 @@ TEST_F(HolidaysReportTest, Outputs_anUnwritablePathAnswers1AndSaysSoOnce)
     AddYearEdges();
     const std::wstring path = folder.File(L"missing\\h.txt");
     rtest::CMessageBoxCatcher boxes;
-    EXPECT_EQ(report.exportFile(path.c_str()), 1);
-    EXPECT_EQ(report.html(path.c_str()), 1);
+    EXPECT_EQ(report.exportFile(path.c_str()), kReportFailedShown);
+    EXPECT_EQ(report.html(path.c_str()), kReportFailedShown);
     ASSERT_EQ(boxes.Texts().size(), 2u);
     EXPECT_EQ(boxes.Texts()[1], L"The file " + path + L" cannot be written.");
 }

@@ -85,7 +85,9 @@ TEST_F(HtmlTableTest, Cell_fontInsideTheLink)
     cell.Text = L"doc";
     cell.TextColor = RGB(0, 0, 255);
     cell.Link = L"http://x/?a=1&b=2";
-    EXPECT_EQ(cell.GetHtml(false), L"  <td ><a href=\"http://x/?a=1&b=2\"><font color=\"#0000ff\">doc</font></a></td>\n");
+    // A URL keeps its parts; the attribute escapes the ampersand.
+    EXPECT_EQ(cell.GetHtml(false),
+              L"  <td ><a href=\"http://x/?a=1&amp;b=2\"><font color=\"#0000ff\">doc</font></a></td>\n");
 }
 
 TEST_F(HtmlTableTest, Row_cellClassReplacesTheCellsOwn)

@@ -82,7 +82,7 @@ TEST_F(RExportBaseTest, CleanCell_lineBreaksAndDelimiterBySettings)
         host::SetSetting(L"ReportsExportNewlineReplacementEmpty", L"");
         host::SetSetting(L"ReportsExportNewlineReplace", L"0");
         CTableExport table;
-        EXPECT_EQ(table.CleanCell(L"a\r\nb"), L"a\nb");
+        EXPECT_EQ(table.CleanCell(L"a\r\nb"), L"\"a\nb\"");
     }
     {
         host::SetSetting(L"ReportsExportNewlineReplace", L"");
@@ -130,7 +130,7 @@ TEST_F(RExportBaseTest, Write_badPathsReportOnceAndWriteNothing)
 
     rtest::CTempFolder folder;
     const std::wstring path = folder.File(L"missing\\folder\\out.txt");
-    EXPECT_EQ(table.Export(path.c_str()), 1);
+    EXPECT_EQ(table.Export(path.c_str()), kReportFailedShown);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0], L"The file " + path + L" cannot be written.");
     EXPECT_EQ(messages.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));

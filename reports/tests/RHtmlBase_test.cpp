@@ -155,7 +155,11 @@ TEST_F(RHtmlBaseTest, WriteHtmlFile_unicodeOrCodePageAndTheCreatedFiles)
     }
     const std::wstring unicode = rtest::ReadUtf16(folder.File(L"u.htm"));
     EXPECT_NE(unicode.find(L"<title>T\u00E9</title>"), std::wstring::npos);
-    EXPECT_NE(rtest::ReadBytes(folder.File(L"a.htm")).find("<title>T\xE9</title>"), std::string::npos);
+    const std::string ansi = rtest::ReadBytes(folder.File(L"a.htm"));
+    EXPECT_NE(ansi.find("<title>T\xE9</title>"), std::string::npos);
+    // The meta line names the code page the page is written in.
+    EXPECT_NE(ansi.find("content=\"text/html; charset=windows-1252\">"), std::string::npos);
+    EXPECT_EQ(ansi.find("UTF-16"), std::string::npos);
     // The object made last went first and wrote its list; the first one replaced it.
     EXPECT_EQ(host::GetSetting(L"ReportsHtmlCreatedFiles"), folder.File(L"u.htm") + L"\nsecond");
 }
@@ -168,7 +172,7 @@ TEST_F(RHtmlBaseTest, WriteHtmlFile_badPaths)
     EXPECT_TRUE(messages.texts.empty());
     rtest::CTempFolder folder;
     const std::wstring path = folder.File(L"no\\such\\page.htm");
-    EXPECT_EQ(page.Html(path.c_str()), 1);
+    EXPECT_EQ(page.Html(path.c_str()), kReportFailedShown);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0], L"The file " + path + L" cannot be written.");
     EXPECT_TRUE(page.CreatedFiles.empty());

@@ -104,8 +104,8 @@ TEST_F(ResourcesReportTest, Export_unwritablePathAnswers1AndEmptyProjectTheHeade
     const std::wstring path = folder.File(L"missing\\r.txt");
     {
         rtest::CMessageBoxCatcher boxes;
-        EXPECT_EQ(report.exportFile(path.c_str()), 1);
-        EXPECT_EQ(report.html(path.c_str()), 1);
+        EXPECT_EQ(report.exportFile(path.c_str()), kReportFailedShown);
+        EXPECT_EQ(report.html(path.c_str()), kReportFailedShown);
         EXPECT_EQ(boxes.Texts().size(), 2u);
     }
     EXPECT_EQ(ExportText(report), L"Resource\r\n\r\n");

@@ -114,6 +114,20 @@ TEST_F(TaskListTest, Export_oneOccurrenceStillGetsItsSumRowAndNoValueColumnNone)
                         L"Total\t\t\t\t\t\t\t\t\t\t130.00 EUR\r\n");
 }
 
+TEST_F(TaskListTest, Export_cellsWithTheSeparatorOrALineBreakAreQuoted)
+{
+    // Left for the Linux-side check, which reads the file with Python's csv module.
+    ASSERT_TRUE(listtest::EditTask(project.plan, [](wqv2_data::CTask& task) { task.SetName(L"a\tb \"c\""); }));
+    Set(L"ColumnsNotes", L"1");
+    Set(L"DateEnd", L"20260303");
+    host::SetSetting(L"ReportsExportNewlineReplace", L"0");
+    const std::wstring path = rtest::OutputFolder() + L"tasklist_quoted.txt";
+    ASSERT_EQ(record->Export(path.c_str()), 0);
+    EXPECT_EQ(rtest::ReadUtf16(path), L"Task\tResource\tStart date\tStart time\tEnd date\tEnd time\tNotes\r\n"
+                                      L"\"a\tb \"\"c\"\"\"\tAnna\t2026-03-02\t09:00\t2026-03-02\t11:00\t\"First\nsecond\"\r\n"
+                                      L"Early\tBen\t2026-02-28\t10:00\t2026-03-01\t10:00\t\r\n");
+}
+
 TEST_F(TaskListTest, Export_filterEmptyProjectAndUnwritablePath)
 {
     record->SetFilter(rtest::AddFilter(L"Ben only", {project.anna, project.crane}));
@@ -130,9 +144,9 @@ TEST_F(TaskListTest, Export_filterEmptyProjectAndUnwritablePath)
 
     rtest::CMessageBoxCatcher boxes;
     const std::wstring path = folder.File(L"missing\\list.txt");
-    EXPECT_EQ(record->Export(path.c_str()), 1);
+    EXPECT_EQ(record->Export(path.c_str()), kReportFailedShown);
     EXPECT_EQ(record->Export(nullptr), 1);
-    EXPECT_EQ(record->Html(path.c_str()), 1);
+    EXPECT_EQ(record->Html(path.c_str()), kReportFailedShown);
     EXPECT_EQ(record->Html(L""), 1);
     EXPECT_EQ(boxes.Texts().size(), 2u);
 }
@@ -254,6 +268,9 @@ TEST_F(TaskListTest, Registration_orientationAndSettingsFileKeys)
     EXPECT_EQ(record->Orientation(), 2);
     Set(L"PrinterOrientation", L"1");
     EXPECT_EQ(record->Orientation(), 1);
+    // The host writes the answer into the printer's settings: nothing but 1 or 2.
+    Set(L"PrinterOrientation", L"-3");
+    EXPECT_EQ(record->Orientation(), 2);
 
     host::SettingFileCalls().clear();
     Plugin().onLoadSettings(L"lists.ini");

@@ -178,7 +178,7 @@ TEST_F(TasksByResourceTest, Export_badInputAnswersWithoutACrash)
 
     rtest::CMessageBoxCatcher boxes;
     const std::wstring path = folder.File(L"missing\\tbr.txt");
-    EXPECT_EQ(record->Export(path.c_str()), 1);
+    EXPECT_EQ(record->Export(path.c_str()), kReportFailedShown);
     EXPECT_EQ(record->Export(L""), 1);
     EXPECT_EQ(record->Export(nullptr), 1);
     ASSERT_EQ(boxes.Texts().size(), 1u);
@@ -355,7 +355,7 @@ TEST_F(TasksByResourceTest, Html_emptyListsAndFailures)
     Set(L"DateStart", L"20260301");
     Set(L"DateEnd", L"20260401");
     const std::wstring path = folder.File(L"missing\\tbr.htm");
-    EXPECT_EQ(record->Html(path.c_str()), 1);
+    EXPECT_EQ(record->Html(path.c_str()), kReportFailedShown);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0], L"The file " + folder.File(L"missing\\tbr1.htm") + L" cannot be written.");
 }

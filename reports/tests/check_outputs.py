@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
 """Checks, on the Linux side, the files the report tests left in build/tests/reports_out: every
 PNG decodes (chunk CRCs, zlib stream, row filters) to the pattern the test drew, and every HTML
-page is UTF-16 with a byte-order mark whose elements open and close in order."""
+page is UTF-16 with a byte-order mark whose elements open and close in order and whose links and
+pictures name files beside it."""
+import csv
 import html.parser
+import io
 import os
 import glob
 import shutil
 import struct
 import subprocess
 import sys
+import urllib.parse
 import zlib
 
 VOID = {"br", "hr", "img", "meta", "link", "input", "col", "area", "base", "param"}
@@ -74,8 +78,12 @@ class Balance(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
         self.stack = []
+        self.targets = []
 
     def handle_starttag(self, tag, attrs):
+        for name, value in attrs:
+            if (tag, name) in (("a", "href"), ("img", "src")):
+                self.targets.append(value)
         if tag in CLOSED:
             self.stack.append(tag)
         elif tag not in VOID:
@@ -95,6 +103,20 @@ def check_html(path):
     parser.feed(text)
     parser.close()
     assert not parser.stack, "left open: " + ", ".join(parser.stack)
+    for target in parser.targets:
+        # A browser reads the attribute as a URL relative to the page.
+        name = urllib.parse.unquote(urllib.parse.urlsplit(target).path)
+        assert os.path.isfile(os.path.join(os.path.dirname(path), name)), "link to a missing file: " + target
+
+
+def check_quoted_export(path):
+    """The task list exported with a task named a<TAB>b "c" and a note of two lines."""
+    data = open(path, "rb").read()
+    assert data[:2] == b"\xff\xfe", "byte-order mark"
+    rows = list(csv.reader(io.StringIO(data[2:].decode("utf-16-le"), newline=""), delimiter="\t"))
+    assert len(rows) == 3 and all(len(row) == 7 for row in rows), "rows of seven cells: %r" % rows
+    assert rows[1][0] == 'a\tb "c"', "name cell %r" % rows[1][0]
+    assert rows[1][1] == "Anna" and rows[1][6] == "First\nsecond", "row %r" % rows[1]
 
 
 def main(folder):
@@ -103,7 +125,7 @@ def main(folder):
                      "tbr_index.htm", "tbr_index1.htm", "tbr_index2.htm", "tbr_index3.htm", "tbr_index4.htm",
                      "tasklist.htm", "tasklist_one.htm", "tasklist_none.htm", "holidays.htm", "noholidays.htm",
                      "calendars.htm", "calendars1.htm", "calendars2.htm", "calendars3.htm", "resources.htm",
-                     "noresources.htm", "schedule.htm"]
+                     "noresources.htm", "schedule.htm", "Q#1 %.htm"]
     failures = 0
     for name, size in expected_png.items():
         try:
@@ -131,6 +153,12 @@ def main(folder):
         except (AssertionError, OSError, UnicodeDecodeError) as error:
             failures += 1
             print("FAIL %s: %s" % (name, error))
+    try:
+        check_quoted_export(os.path.join(folder, "tasklist_quoted.txt"))
+        print("ok   tasklist_quoted.txt")
+    except (AssertionError, OSError, UnicodeDecodeError, csv.Error) as error:
+        failures += 1
+        print("FAIL tasklist_quoted.txt: %s" % error)
     return 1 if failures else 0
 
 

@@ -67,19 +67,21 @@ bool RunSelectedReport(CMainFrame& frame)
         gPlugins->BroadcastOnEndReport();
         return false;
     }
-    bool produced = true;
+    int result = 0;
     if (output == 0) {
         StartReportPrint(frame, !GetBoolSetting(L"ReportsOutputPrinter", true), index);
     } else if (output == 1 && report.Export) {
         fw::CWaitCursor wait;
-        produced = report.Export(GetSetting(L"ReportsExportFilename").c_str()) == 0;
+        result = report.Export(GetSetting(L"ReportsExportFilename").c_str());
     } else if (output == 2 && report.Html) {
         fw::CWaitCursor wait;
-        produced = report.Html(GetSetting(L"ReportsHtmlFilename").c_str()) == 0;
+        result = report.Html(GetSetting(L"ReportsHtmlFilename").c_str());
     } else {
-        produced = false;
+        result = 1;
     }
-    if (!produced && showErrors)
+    const bool produced = result == 0;
+    // A plug-in that has shown its own message for the failure gets no second one.
+    if (!produced && result != kReportFailedShown && showErrors)
         fw::ShowMessageId(frame.Hwnd(), IDS_MSG_REPORT_FAILED, MB_OK | MB_ICONSTOP);
     gPlugins->BroadcastOnEndReport();
     return produced;

@@ -60,6 +60,9 @@ struct ReportPageRecord {
 typedef int(QV2_CALL* ReportPrintFn)(CRKPrintEngine2* engine, HDC dc, HDC attributeDc);
 // 0 = written.
 typedef int(QV2_CALL* ReportFileFn)(const wchar_t* path);
+// An output callback's answer for a failure that the plug-in has shown the user already: the
+// host adds no message of its own, so one failure gives one message.
+constexpr int kReportFailedShown = 2;
 // 1 portrait, 2 landscape; the host reads the low 16 bits.
 typedef int(QV2_CALL* ReportOrientationFn)();
 typedef int(QV2_CALL* ReportSetFilterFn)(wqv2_data::CFilter* filter);

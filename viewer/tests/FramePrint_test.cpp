@@ -92,6 +92,14 @@ TEST_F(FramePrintTest, Orientation_landscapeStaysTheApplicationsSetting)
     EXPECT_EQ(devMode->dmOrientation, DMORIENT_LANDSCAPE);
     EXPECT_TRUE(devMode->dmFields & DM_ORIENTATION);
     GlobalUnlock(mode);
+
+    // An answer that is no orientation never reaches the printer's settings.
+    SetSetting(L"StubOrientation.QV2R", L"7");
+    ASSERT_TRUE(RunSelectedReport(Frame()));
+    EXPECT_EQ(printer.dialogOrientation, DMORIENT_LANDSCAPE);
+    devMode = static_cast<DEVMODEW*>(GlobalLock(mode));
+    EXPECT_EQ(devMode->dmOrientation, DMORIENT_LANDSCAPE);
+    GlobalUnlock(mode);
 }
 
 TEST_F(FramePrintTest, Print_aReportThatBuildsNothingStartsNoDocument)
@@ -135,6 +143,10 @@ TEST_F(FramePrintTest, Run_unknownReportRefusedBeginAndTheOtherOutputs)
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[1].text, L"The report could not be produced.");
     EXPECT_EQ(messages.messages[1].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    // A failure the plug-in has shown already: no second message.
+    SetSetting(L"StubExportResult.QV2R", L"2");
+    EXPECT_FALSE(RunSelectedReport(Frame()));
+    EXPECT_EQ(messages.messages.size(), 2u);
     SetSetting(L"ReportsOutput", L"2");
     EXPECT_FALSE(RunSelectedReport(Frame()));
     EXPECT_EQ(messages.messages.size(), 3u);

@@ -3,6 +3,7 @@
 
 #include "common/ReportSettings.h"
 
+#include "QV2PluginInterface.h"
 #include "QV2ResVReportIds.h"
 #include "SafeFormat.h"
 #include "fw/MessageBox.h"
@@ -10,11 +11,12 @@
 
 #include <windows.h>
 
-void ShowFileError(const std::wstring& path)
+int ShowFileError(const std::wstring& path)
 {
     if (!GetBoolSetting(L"ReportsErrorMessage", true))
-        return;
+        return 1;
     // Owned by whatever window is active (the viewer's reports dialog or main window).
     fw::ShowMessage(GetActiveWindow(), msgfmt::Format(fw::LoadResString(IDS_MSG_REPORT_FILE_FAILED), {path}),
                     MB_OK | MB_ICONERROR);
+    return kReportFailedShown;
 }

@@ -1,9 +1,10 @@
 #pragma once
-// Messages of the report outputs to the user. Each failure is reported once: by this box and by
-// the result 1 of the output callback.
+// Messages of the report outputs to the user. Each failure is shown once: by this box, whose
+// result kReportFailedShown keeps the host from adding its own, or else by the host.
 
 #include <string>
 
 // String 10200 with the path, error icon, when the setting `ReportsErrorMessage` (default true)
 // is set.
-void ShowFileError(const std::wstring& path);
+// The output callback's result: kReportFailedShown when the box was shown, else 1.
+int ShowFileError(const std::wstring& path);

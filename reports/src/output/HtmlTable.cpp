@@ -94,7 +94,7 @@ std::wstring HtmlTableCell::GetHtml(bool header) const
     if (TextColor != 0)
         content = msgfmt::Format(L"<font color=%s>%s</font>", {CRHtmlBase::HtmlColor(TextColor), content});
     if (!Link.empty())
-        content = msgfmt::Format(L"<a href=\"%s\">%s</a>", {Link, content});
+        content = msgfmt::Format(L"<a href=\"%s\">%s</a>", {CRHtmlBase::UrlAttribute(Link), content});
     html += content;
     html += header ? L"</th>\n" : L"</td>\n";
     return html;

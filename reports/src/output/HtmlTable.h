@@ -14,7 +14,7 @@ struct HtmlTableCell {
     int16_t WidthPercent = -1;   // -1 = not given
     int HorizontalAlignment = 0; // 0 not given, 1 left, 2 right, 3 center, 4 justify
     std::wstring Class;
-    std::wstring Link;           // target of a hyperlink around the content; empty = none
+    std::wstring Link;           // file path a hyperlink around the content leads to; empty = none
     COLORREF TextColor = 0;      // 0 = not given (black cannot be given)
     COLORREF Background = 0xFFFFFF; // white = not given
     int16_t ColumnSpan = 1;

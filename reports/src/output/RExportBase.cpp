@@ -79,19 +79,33 @@ void CRExportBase::AddTime(const TTime& time)
 
 std::wstring CRExportBase::CleanCell(const std::wstring& cell) const
 {
-    std::wstring text;
-    text.reserve(cell.size() + 2 * Delimiter.size());
-    text += Delimiter;
+    std::wstring content;
+    content.reserve(cell.size());
     for (wchar_t c : cell) {
         if (c == L'\r')
             continue;
         if (c == L'\n' && NewlineReplace)
-            text += NewlineReplacement;
+            content += NewlineReplacement;
         else
-            text += c;
+            content += c;
     }
-    text += Delimiter;
-    return text;
+    std::wstring text = Delimiter + content + Delimiter;
+    // A reader would split the cell at its separator or its line break: such a cell goes in
+    // double quotes, the quotes inside doubled. Every other cell stays as it is.
+    const bool split = content.find(L'\n') != std::wstring::npos ||
+                       (!Separator.empty() && content.find(Separator) != std::wstring::npos);
+    if (!split)
+        return text;
+    if (Delimiter == L"\"")
+        text = content;
+    std::wstring quoted = L"\"";
+    for (wchar_t c : text) {
+        if (c == L'"')
+            quoted += L'"';
+        quoted += c;
+    }
+    quoted += L'"';
+    return quoted;
 }
 
 int CRExportBase::Write(const wchar_t* path)
@@ -99,10 +113,8 @@ int CRExportBase::Write(const wchar_t* path)
     if (!path || !*path)
         return 1;
     unicode_helper::CTextFile file;
-    if (!file.Open(path)) {
-        ShowFileError(path);
-        return 1;
-    }
+    if (!file.Open(path))
+        return ShowFileError(path);
     file.Unicode = EncodingUnicode;
     file.CodePage = static_cast<unsigned>(CodePage);
     for (const ExportRow& row : *this) {
@@ -116,8 +128,7 @@ int CRExportBase::Write(const wchar_t* path)
         if (!file.WriteString(line.c_str())) {
             // A full disk or a text the code page cannot take: reported like a file not made.
             file.Close();
-            ShowFileError(path);
-            return 1;
+            return ShowFileError(path);
         }
     }
     file.Close();

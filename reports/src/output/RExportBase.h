@@ -43,7 +43,8 @@ public:
     // for an empty path (nothing touched) or a file that cannot be made or written (message
     // 10200 when `ReportsErrorMessage` is set).
     int Write(const wchar_t* path);
-    // A cell as written: CR removed, LF replaced (with NewlineReplace), wrapped in Delimiter.
+    // A cell as written: CR removed, LF replaced (with NewlineReplace), wrapped in Delimiter; a
+    // cell that still holds a line break or the separator in double quotes, inner ones doubled.
     std::wstring CleanCell(const std::wstring& cell) const;
 
     std::wstring ChartFieldSeparator = L"/"; // ReportsExportChartFieldSeparator

@@ -12,6 +12,9 @@
 #include "SafeFormat.h"
 #include "fw/Resources.h"
 
+#include <algorithm>
+#include <cwctype>
+
 namespace {
 
 const wchar_t kStyleSheet[] =
@@ -44,6 +47,32 @@ PathParts SplitPath(const std::wstring& path)
     return parts;
 }
 
+// The name browsers know a Windows code page by.
+std::wstring CharsetName(unsigned codePage)
+{
+    if (codePage == CP_ACP)
+        codePage = GetACP();
+    else if (codePage == CP_OEMCP)
+        codePage = GetOEMCP();
+    if ((codePage >= 1250 && codePage <= 1258) || codePage == 874)
+        return L"windows-" + ctext::IntText(static_cast<int>(codePage));
+    if (codePage >= 28591 && codePage <= 28599)
+        return L"iso-8859-" + ctext::IntText(static_cast<int>(codePage - 28590));
+    static const struct {
+        unsigned codePage;
+        const wchar_t* name;
+    } kNames[] = {{65001, L"utf-8"},     {20127, L"us-ascii"},   {28603, L"iso-8859-13"}, {28605, L"iso-8859-15"},
+                  {932, L"shift_jis"},   {936, L"gbk"},          {54936, L"gb18030"},     {949, L"euc-kr"},
+                  {950, L"big5"},        {20932, L"euc-jp"},     {50220, L"iso-2022-jp"}, {866, L"ibm866"},
+                  {20866, L"koi8-r"},    {21866, L"koi8-u"},     {10000, L"macintosh"},   {437, L"ibm437"},
+                  {850, L"ibm850"}};
+    for (const auto& known : kNames) {
+        if (known.codePage == codePage)
+            return known.name;
+    }
+    return L"cp" + ctext::IntText(static_cast<int>(codePage));
+}
+
 } // namespace
 
 CRHtmlBase::CRHtmlBase() : StyleSheet(kStyleSheet), FooterFormat(fw::LoadResString(IDS_HTML_FOOTER_FORMAT))
@@ -55,7 +84,6 @@ CRHtmlBase::CRHtmlBase() : StyleSheet(kStyleSheet), FooterFormat(fw::LoadResStri
     ReadTextSetting(L"ReportsHtmlBegin", BeginText);
     HeadAddition = GetSettingText(L"ReportsHtmlHeaderAdd");
     ReadTextSetting(L"ReportsHtmlCSS", StyleSheet);
-    ReadTextSetting(L"ReportsHtmlMeta", MetaText);
     BodyAddition = GetSettingText(L"ReportsHtmlBeginAdd");
     EndAddition = GetSettingText(L"ReportsHtmlEndAdd");
     FooterShown = GetBoolSetting(L"ReportsHtmlFooterShow", FooterShown);
@@ -63,6 +91,11 @@ CRHtmlBase::CRHtmlBase() : StyleSheet(kStyleSheet), FooterFormat(fw::LoadResStri
     SaveCreatedFiles = GetBoolSetting(L"ReportsHtmlCreatedFilesSave", SaveCreatedFiles);
     EncodingUnicode = GetBoolSetting(L"ReportsHtmlEncodingUnicode", EncodingUnicode);
     CodePage = GetIntSetting(L"ReportsHtmlEncodingCodepage", CodePage);
+    // Browsers decode by the meta line: it names the encoding the page is written in.
+    if (!EncodingUnicode)
+        MetaText = msgfmt::Format(L"<meta http-equiv=\"content-type\" content=\"text/html; charset=%s\">",
+                                  {CharsetName(static_cast<unsigned>(CodePage))});
+    ReadTextSetting(L"ReportsHtmlMeta", MetaText);
 }
 
 CRHtmlBase::~CRHtmlBase()
@@ -155,10 +188,8 @@ int CRHtmlBase::WriteHtmlFile(const wchar_t* path, const std::wstring& document)
         written = file.WriteString(document.c_str());
         file.Close();
     }
-    if (!written) {
-        ShowFileError(path);
-        return 1;
-    }
+    if (!written)
+        return ShowFileError(path);
     CreatedFiles.emplace_back(path);
     return 0;
 }
@@ -198,7 +229,7 @@ int CRHtmlBase::AddImage(std::wstring& document, const void* pixels, const BITMA
         CreatedFiles.push_back(picturePath);
     const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
     document += msgfmt::Format(L"<img src=\"%s\" alt=\"\" width=\"%d\" height=\"%d\">",
-                               {EscapeHtml(name, false, false), static_cast<int>(header.biWidth), height});
+                               {UrlAttribute(name), static_cast<int>(header.biWidth), height});
     if (PictureCount == 1) {
         document += L"</p>\n";
     } else {
@@ -247,6 +278,45 @@ std::wstring CRHtmlBase::EscapeHtml(const std::wstring& text, bool blanks, bool 
         }
     }
     return out;
+}
+
+std::wstring CRHtmlBase::UrlAttribute(const std::wstring& path)
+{
+    // UTF-8 bytes. A file path has everything but the unreserved characters and the folder
+    // separator percent-encoded, so "#", "?", "%" and ":" stay part of the file name; a URL with
+    // its scheme keeps its parts and loses only what no URL may hold.
+    size_t colon = 0;
+    while (colon < path.size() && (iswalnum(path[colon]) || path[colon] == L'+' || path[colon] == L'-' ||
+                                   path[colon] == L'.'))
+        ++colon;
+    const bool hasScheme = colon >= 2 && colon < path.size() && path[colon] == L':' && iswalpha(path[0]);
+    std::string bytes;
+    if (!path.empty()) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0,
+                                             nullptr, nullptr);
+        bytes.assign(static_cast<size_t>(std::max(size, 0)), '\0');
+        if (size > 0)
+            WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), bytes.data(), size, nullptr,
+                                nullptr);
+    }
+    static const wchar_t kHex[] = L"0123456789ABCDEF";
+    std::wstring url;
+    for (const char byte : bytes) {
+        const unsigned char c = static_cast<unsigned char>(byte);
+        const bool kept = hasScheme ? c > ' ' && c < 0x7F && c != '"' && c != '<' && c != '>' && c != '\\'
+                              : (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                                    c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+        if (kept) {
+            url += static_cast<wchar_t>(c);
+        } else if (c == '\\') {
+            url += L'/';
+        } else {
+            url += L'%';
+            url += kHex[c >> 4];
+            url += kHex[c & 15];
+        }
+    }
+    return EscapeHtml(url, false, false);
 }
 
 std::wstring CRHtmlBase::HtmlColor(COLORREF colour)

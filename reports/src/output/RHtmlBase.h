@@ -58,6 +58,9 @@ public:
     // "&", "<" and ">" as entities; blanks as "&#160;" with `blanks`; CR removed and LF as
     // "<br>" with `lineBreaks`. Quote marks stay.
     static std::wstring EscapeHtml(const std::wstring& text, bool blanks, bool lineBreaks);
+    // A file path as the value of an href or src attribute: a URL path (UTF-8, percent-encoded,
+    // "/" between folders), HTML-escaped.
+    static std::wstring UrlAttribute(const std::wstring& path);
     // "\"#rrggbb\"" in lower-case hexadecimal digits, quote marks included.
     static std::wstring HtmlColor(COLORREF colour);
 
