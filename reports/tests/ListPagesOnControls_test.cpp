@@ -136,12 +136,12 @@ TEST_F(ListPagesOnControlsTest, TasksByResource_loadSwitchOutputAndApply)
     EXPECT_EQ(Shown(0), rtest::Day(3, 1));
     EXPECT_EQ(Shown(1), rtest::Day(3, 31));
     EXPECT_EQ(Outline(), L"Columns: Duration- Working time- Costs+ Format- User-defined fields- Notes-; "
-                         L"Sums: Values only within the period- Sum per resource- Total-");
+                         L"Sums: Values only within the period+ Sum per resource- Total-");
     Check(L"Format", true);
     Output(2);
     EXPECT_EQ(Outline(), L"Resources: One page per resource- Leave out resources without tasks-; "
                          L"Columns: Duration- Working time- Costs+ Notes-; "
-                         L"Sums: Values only within the period- Sum per resource- Total-");
+                         L"Sums: Values only within the period+ Sum per resource- Total-");
     Check(L"Leave out resources without tasks", true);
     SetDlgItemTextW(page, kTitleEdit, L"By resource");
     EXPECT_EQ(SendMessageW(page, WM_PAGE_APPLY, 0, 0), 1);

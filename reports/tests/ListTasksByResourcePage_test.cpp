@@ -5,6 +5,7 @@
 #include "ControlDoubles.h"
 #include "ListPageProbe.h"
 #include "byresource/ListTasksByResourceReport.h"
+#include "pages/ControlMessages.h"
 
 #include "QV2ResVReportIds.h"
 
@@ -70,10 +71,13 @@ TEST_F(TasksByResourcePageTest, Load_withoutSettingsTheDefaults)
     EXPECT_EQ(CListPageProbe(page).Title(), L"Tasks by resource");
     EXPECT_EQ(Shown(0), rtest::Day(1, 1));
     EXPECT_EQ(Shown(1), rtest::Day(12, 31));
-    // Limit-to-period starts unchecked here, although the report limits without a setting.
+    // Limit-to-period starts checked, as the report limits without a setting, and a first apply
+    // keeps it so.
     EXPECT_EQ(Outline(), L"Resources: One page per resource-, Leave out resources without tasks-; "
                          L"Columns: Duration-, Working time-, Costs-, Notes-; "
-                         L"Sums: Values only within the period-, Sum per resource-, Total-");
+                         L"Sums: Values only within the period+, Sum per resource-, Total-");
+    EXPECT_EQ(SendMessageW(page, WM_PAGE_APPLY, 0, 0), 1);
+    EXPECT_EQ(Setting(L"LimitPeriod"), L"1");
     // Orientation group first (printer output), then the groups expanded with their picture.
     HWND tree = Tree();
     HTREEITEM first = TreeView_GetRoot(tree);
@@ -102,6 +106,22 @@ TEST_F(TasksByResourcePageTest, LoadApply_periodEndingAtMidnightShowsItsLastDay)
     EXPECT_EQ(Setting(L"DateEnd"), L"20260401");
     EXPECT_EQ(Setting(L"TimeEnd"), L"0");
     EXPECT_EQ(Setting(L"TimeStart"), L"480"); // never written by the page
+}
+
+TEST_F(TasksByResourcePageTest, LoadApply_theLastDayNeverBeforeTheFirst)
+{
+    // An empty stored period shows its first day as the last, not the day before.
+    host::SetSetting(kPrefix + L"DateStart", L"20260310");
+    host::SetSetting(kPrefix + L"DateEnd", L"20260310");
+    ASSERT_NE(Open(0), nullptr);
+    EXPECT_EQ(Shown(0), rtest::Day(3, 10));
+    EXPECT_EQ(Shown(1), rtest::Day(3, 10));
+    // A last day chosen before the first is stored as the first.
+    const int before = static_cast<int>(static_cast<uint32_t>(rtest::Day(3, 5)));
+    SendDlgItemMessageW(page, IDC_REPORT_PERIOD, RKCC2M_DATEPERIOD_SETDATE, 1, reinterpret_cast<LPARAM>(&before));
+    SendMessageW(page, WM_PAGE_APPLY, 0, 0);
+    EXPECT_EQ(Setting(L"DateStart"), L"20260310");
+    EXPECT_EQ(Setting(L"DateEnd"), L"20260311");
 }
 
 TEST_F(TasksByResourcePageTest, LoadApply_periodEndingInTheDayGrowsToTheWholeDay)
@@ -160,7 +180,7 @@ TEST_F(TasksByResourcePageTest, OutputChanged_exportOnlyOptionsKeepTheirValuesWh
     EXPECT_EQ(SendMessageW(page, WM_PAGE_OUTPUT_CHANGED, 0, 0), 1);
     EXPECT_EQ(Outline(), L"Resources: One page per resource-, Leave out resources without tasks-; "
                          L"Columns: Duration+, Working time-, Costs-, Notes-; "
-                         L"Sums: Values only within the period-, Sum per resource-, Total-");
+                         L"Sums: Values only within the period+, Sum per resource-, Total-");
     Check(L"One page per resource", true);
     SendMessageW(page, WM_PAGE_APPLY, 0, 0);
     EXPECT_EQ(Setting(L"ColumnsFormat"), L"1");
@@ -169,7 +189,7 @@ TEST_F(TasksByResourcePageTest, OutputChanged_exportOnlyOptionsKeepTheirValuesWh
     host.kind = 1;
     SendMessageW(page, WM_PAGE_OUTPUT_CHANGED, 0, 0);
     EXPECT_EQ(Outline(), L"Columns: Duration+, Working time-, Costs-, Format+, User-defined fields+, Notes-; "
-                         L"Sums: Values only within the period-, Sum per resource-, Total-");
+                         L"Sums: Values only within the period+, Sum per resource-, Total-");
 }
 
 } // namespace

@@ -134,6 +134,19 @@ TEST_F(PagesTest, Apply_clearedTitleSurvivesTheNextLoad)
     DestroyWindow(page);
 }
 
+TEST_F(PagesTest, Load_anOrientationNeitherPortraitNorLandscapeShowsAndStoresTheDefault)
+{
+    host::SetSetting(L"ReportsFiltersPrinterOrientation", L"0");
+    ReportPageRecord record;
+    HWND page = CreateFiltersPage(record);
+    ASSERT_NE(page, nullptr);
+    Send(page, WM_PAGE_LOAD);
+    EXPECT_EQ(Group(page), L"Orientation: Portrait, Landscape*");
+    Send(page, WM_PAGE_APPLY);
+    EXPECT_EQ(host::GetSetting(L"ReportsFiltersPrinterOrientation"), L"2");
+    DestroyWindow(page);
+}
+
 TEST_F(PagesTest, OutputKind_groupOnlyForThePrinterWithTheLastOrientation)
 {
     ReportPageRecord record;

@@ -151,6 +151,13 @@ TEST_F(RPrintBaseTest, PrintReport_theFirstFailureEndsTheRun)
     EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), refused), 3);
     EXPECT_EQ(refused.bodyCalls, 0);
     EXPECT_EQ(CRPrintBase::PrintReport(nullptr, dc.Get(), dc.Get(), refused), 1);
+
+    // Margins that leave no body end the run before the report lays anything out.
+    host::SetSetting(L"ReportsPrinterMarginsTop", L"1500");
+    host::SetSetting(L"ReportsPrinterMarginsBottom", L"1500");
+    CPrinted squeezed;
+    EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), squeezed), 1);
+    EXPECT_EQ(squeezed.bodyCalls, 0);
 }
 
 TEST_F(RPrintBaseTest, Captions_heightAndLinesOnEveryPage)

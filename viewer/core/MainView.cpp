@@ -68,7 +68,9 @@ bool CMainView::OnPreparePrinting(fw::CPrintInfo& info)
     const int orientation = report && report->Orientation ? static_cast<int>(LOWORD(report->Orientation())) : 1;
     HGLOBAL devMode = nullptr;
     HGLOBAL devNames = nullptr;
-    if (orientation != 0 && gApp && gApp->GetPrinterDeviceDefaults(devMode, devNames)) {
+    // 0 leaves the printer as it is; so does any value a driver would not know.
+    const bool known = orientation == DMORIENT_PORTRAIT || orientation == DMORIENT_LANDSCAPE;
+    if (known && gApp && gApp->GetPrinterDeviceDefaults(devMode, devNames)) {
         // The application's settings: later jobs keep this orientation too.
         if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode))) {
             mode->dmOrientation = static_cast<short>(orientation);

@@ -12,9 +12,8 @@ CRListTasksByResourceDlg::CRListTasksByResourceDlg()
                        {L"ReportsListTasksByResourcesColumnsFormat", false},
                        {L"ReportsListTasksByResourcesColumnsUDF", false},
                        {L"ReportsListTasksByResourcesColumnsNotes", false},
-                       // Unchecked on a page that finds no setting, although a report run without
-                       // the setting limits its values to the period.
-                       {L"ReportsListTasksByResourcesLimitPeriod", false},
+                       // As the report without a setting: the first apply must not switch it off.
+                       {L"ReportsListTasksByResourcesLimitPeriod", true},
                        {L"ReportsListTasksByResourcesSumTotal", false},
                        {L"ReportsListTasksByResourcesSumResource", false},
                        {L"ReportsListTasksByResourcesResourcesSingle", false},

@@ -54,7 +54,7 @@ int CRCalendarsPrint::PrintCalendar(CRKPrintEngine2* engine, wqv2_data::CCalenda
     int width = 0;
     int height = 0;
     engine->MeasureText(&width, &height, period.c_str());
-    const int headingY = below + height;
+    const int headingY = LineTop(engine, below + height, height, top);
     engine->DrawText(period.c_str(), 0, headingY);
     // Every calendar's exceptions are printed; the export's and the pages' switch does not apply.
     PrintExceptions(engine, calendar, top, headingY + height * 3 / 2);
@@ -64,6 +64,18 @@ int CRCalendarsPrint::PrintCalendar(CRKPrintEngine2* engine, wqv2_data::CCalenda
     GetCaptionLines(labels, values);
     DrawCaptions(FontSizeStandard, engine, firstPage, engine->CurrentPage, labels, values, true, false);
     return 0;
+}
+
+int CRCalendarsPrint::LineTop(CRKPrintEngine2* engine, int y, int height, int top) const
+{
+    // As a table row does: a line that would reach below the body starts the next page.
+    if (y + height <= BodyBottom)
+        return y;
+    if (engine->CurrentPage < engine->GetPageCount())
+        ++engine->CurrentPage;
+    else
+        engine->AddPage();
+    return top;
 }
 
 int CRCalendarsPrint::PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CCalendar& calendar, int top)
@@ -101,7 +113,11 @@ void CRCalendarsPrint::PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCale
     std::vector<wqv2_data::CCalendarException*> exceptions;
     if (GetExceptions(calendar, exceptions) == 0) {
         engine->SetFont(FontSizeStandard, false, 3, 0, false, false);
-        engine->DrawText(fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD).c_str(), 0, startY);
+        const std::wstring nothing = fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD);
+        int width = 0;
+        int height = 0;
+        engine->MeasureText(&width, &height, nothing.c_str());
+        engine->DrawText(nothing.c_str(), 0, LineTop(engine, startY, height, top));
         return;
     }
     const int indent = 5 * TableGridIndent;

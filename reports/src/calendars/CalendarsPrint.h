@@ -18,6 +18,9 @@ private:
     // The weekday table from `top`; the y below it.
     int PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CCalendar& calendar, int top);
     void PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar, int top, int startY);
+    // Where a line of text `height` high goes: at `y`, or at `top` of the next page when it would
+    // reach below the body.
+    int LineTop(CRKPrintEngine2* engine, int y, int height, int top) const;
 
     const wqv2_data::CCalendar* m_calendar = nullptr; // not owned: the calendar of the captions
 };

@@ -143,6 +143,9 @@ int CRPrintBase::SetupPage(CRKPrintEngine2* engine)
         BodyBottom -= FooterTopLine + FooterIndent[1] + FooterIndent[3] + FooterBottomLine + FooterSpace + tallest(texts);
     }
     engine->SetFont(FontSizeStandard, false, 3, kBlack, false, false);
+    // Margins larger than the paper leave no body: nothing sensible can be laid out.
+    if (PrintableWidth <= 0 || BodyBottom <= BodyTop)
+        return 1;
     return 0;
 }
 

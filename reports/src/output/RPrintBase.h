@@ -18,7 +18,8 @@ public:
     // The defaults below, then the settings.
     CRPrintBase();
 
-    // Fixes font face, margins, printable size and the body area; 0 or an error code.
+    // Fixes font face, margins, printable size and the body area; 0, or 1 when no body of any
+    // width and height is left.
     virtual int SetupPage(CRKPrintEngine2* engine);
     // The report's body; 0 or an error code. Nothing here.
     virtual int PrintBody(CRKPrintEngine2* engine);

@@ -106,6 +106,17 @@ void CListOptionsDlg::LoadControls()
     }
 }
 
+namespace {
+
+// A period never ends before it starts: an empty stored period, or a last day chosen before the
+// first, shows and stores the first day as the last.
+TDate LastDayFrom(TDate first, TDate last)
+{
+    return static_cast<uint32_t>(last) < static_cast<uint32_t>(first) ? first : last;
+}
+
+} // namespace
+
 void CListOptionsDlg::LoadOwnSettings()
 {
     PeriodStart = GetDateSetting((m_prefix + L"DateStart").c_str(), PeriodStart);
@@ -116,7 +127,7 @@ void CListOptionsDlg::LoadOwnSettings()
     // The settings hold the exclusive end; a period ending at 00:00 shows its day before.
     if (EndTime == 0)
         --end;
-    PeriodEnd = end;
+    PeriodEnd = LastDayFrom(PeriodStart, end);
     for (OptionState& option : m_options)
         option.value = GetBoolSetting(option.key.key, option.value);
 }
@@ -124,6 +135,7 @@ void CListOptionsDlg::LoadOwnSettings()
 void CListOptionsDlg::ApplyOwnSettings()
 {
     SetDateSetting((m_prefix + L"DateStart").c_str(), PeriodStart);
+    PeriodEnd = LastDayFrom(PeriodStart, PeriodEnd);
     TDate end = PeriodEnd;
     ++end;
     SetDateSetting((m_prefix + L"DateEnd").c_str(), end);

@@ -86,5 +86,7 @@ void SaveReportSettings(const wchar_t* iniFile)
 
 int GetReportOrientation(const wchar_t* prefix, int fallback)
 {
-    return GetIntSetting((std::wstring(prefix) + L"PrinterOrientation").c_str(), fallback);
+    const int orientation = GetIntSetting((std::wstring(prefix) + L"PrinterOrientation").c_str(), fallback);
+    // The host writes the answer into the printer's settings: only portrait or landscape.
+    return orientation == 1 || orientation == 2 ? orientation : fallback;
 }

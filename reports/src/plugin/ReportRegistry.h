@@ -39,5 +39,6 @@ int RegisterReports();
 void LoadReportSettings(const wchar_t* iniFile);
 void SaveReportSettings(const wchar_t* iniFile);
 
-// The printer orientation of a report: <prefix>PrinterOrientation with the report's default.
+// The printer orientation of a report: <prefix>PrinterOrientation when it is 1 (portrait) or 2
+// (landscape), else the report's default.
 int GetReportOrientation(const wchar_t* prefix, int fallback);
