@@ -1,6 +1,8 @@
 // The library's own module, strings and version block.
 #include "ModuleResources.h"
 
+#include "VersionInfo.h"
+
 #include <windows.h>
 
 #include <cwchar>
@@ -33,42 +35,10 @@ std::wstring LoadText(unsigned int id)
 
 std::wstring VersionText(void* moduleHandle, const wchar_t* key)
 {
-    std::wstring file(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(static_cast<HMODULE>(moduleHandle), file.data(), static_cast<DWORD>(file.size()));
-        if (n == 0)
-            return {};
-        if (n < file.size()) {
-            file.resize(n);
-            break;
-        }
-        file.resize(file.size() * 2);
-    }
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
-    if (size == 0)
+    const std::wstring file = GetModulePath(moduleHandle);
+    if (file.empty())
         return {};
-    std::vector<unsigned char> block(size);
-    if (!GetFileVersionInfoW(file.c_str(), 0, size, block.data()))
-        return {};
-    struct Translation {
-        WORD language;
-        WORD codePage;
-    };
-    Translation* pairs = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&pairs), &length) ||
-        length < sizeof(Translation))
-        return {};
-    wchar_t pair[16];
-    std::swprintf(pair, 16, L"%04hX%04hX", pairs->language, pairs->codePage);
-    if (!key || !*key)
-        return pair;
-    const std::wstring path = std::wstring(L"\\StringFileInfo\\") + pair + L"\\" + key;
-    wchar_t* value = nullptr;
-    if (!VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
-        return {};
-    return value;
+    return GetVersionString(file, key ? key : L"");
 }
 
 } // namespace module

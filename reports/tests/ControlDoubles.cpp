@@ -71,11 +71,11 @@ LRESULT CALLBACK OptionsTreeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case RKCC2M_OPTIONSTREE_ADDROOT:
         return reinterpret_cast<LRESULT>(Insert(tree, nullptr, reinterpret_cast<const wchar_t*>(lp), static_cast<int>(wp)));
     case RKCC2M_OPTIONSTREE_ADDCHECK: {
-        const auto* record = reinterpret_cast<const OptionsTreeItemRecord*>(lp);
+        const auto* record = reinterpret_cast<const OptionsTreeItem*>(lp);
         return reinterpret_cast<LRESULT>(Insert(tree, record->parent, record->text, record->flag ? 1 : 0));
     }
     case RKCC2M_OPTIONSTREE_ADDRADIO: {
-        const auto* record = reinterpret_cast<const OptionsTreeItemRecord*>(lp);
+        const auto* record = reinterpret_cast<const OptionsTreeItem*>(lp);
         HTREEITEM item = Insert(tree, record->parent, record->text, 2);
         if (record->flag) {
             for (HTREEITEM child = TreeView_GetChild(tree, record->parent); child;

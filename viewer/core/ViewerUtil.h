@@ -1,6 +1,8 @@
 #pragma once
-// Small helpers that the viewer's modules share: paths and files, version blocks, and names with
-// a bracketed sort key.
+// Small helpers that the viewer's modules share: paths and files, version blocks (VersionInfo.h),
+// and names with a bracketed sort key.
+
+#include "VersionInfo.h"
 
 #include <windows.h>
 
@@ -22,18 +24,12 @@ std::wstring ResolveAgainst(const std::wstring& base, const std::wstring& path);
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 // The user's documents folder; empty when the shell cannot give it.
 std::wstring GetDocumentsFolder();
-std::wstring GetModulePath(HMODULE module);
 std::wstring GetCurrentFolder();
 
 bool IsExistingFile(const std::wstring& path);   // exists and is not a folder
 bool IsExistingFolder(const std::wstring& path); // exists and is a folder
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
-
-// A value of a module file's version block: with a key, the value under the first language and
-// code page of its translation table; with an empty key, that language and code page as eight
-// hexadecimal digits. Empty when the file has no version block or no such value.
-std::wstring GetVersionString(const std::wstring& modulePath, const std::wstring& key);
 
 // Names with a sort key in brackets, as in "[02]Alpha": mode 0 gives the key and the rest
 // ("02Alpha"), mode 1 the rest ("Alpha"), any other mode the whole name. Only the first "]"

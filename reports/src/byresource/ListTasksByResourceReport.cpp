@@ -1,5 +1,4 @@
-// Tasks by resource: the registered callbacks. No exception leaves a callback: a run that fails
-// inside answers 1 (not done).
+// Tasks by resource: the registered callbacks.
 #include "byresource/ListTasksByResourceReport.h"
 
 #include "byresource/ListTasksByResourceDlg.h"
@@ -7,64 +6,15 @@
 #include "byresource/ListTasksByResourceHtml.h"
 #include "byresource/ListTasksByResourcePrint.h"
 
+#include "plugin/ReportCallbacks.h"
+
 #include "QV2ResVReportIds.h"
 
-#include <memory>
-
 namespace {
-
-template <class Body>
-int Guarded(Body body)
-{
-    try {
-        return body();
-    } catch (...) {
-        return 1;
-    }
-}
-
-int QV2_CALL Print(CRKPrintEngine2* engine, HDC dc, HDC attributeDc)
-{
-    if (!engine)
-        return 1;
-    return Guarded([&] {
-        CRListTasksByResourcePrint report;
-        return CRPrintBase::PrintReport(engine, dc, attributeDc, report);
-    });
-}
-
-int QV2_CALL Export(const wchar_t* path)
-{
-    return Guarded([&] {
-        CRListTasksByResourceExport report;
-        return report.ExportTable(path);
-    });
-}
-
-int QV2_CALL Html(const wchar_t* path)
-{
-    return Guarded([&] {
-        CRListTasksByResourceHtml report;
-        return report.WriteHtml(path);
-    });
-}
 
 int QV2_CALL Orientation()
 {
     return GetReportOrientation(L"ReportsListTasksByResources", 2);
-}
-
-int QV2_CALL CreatePage(HWND parent, int, int, ReportPageRecord* out)
-{
-    try {
-        // One page object for the plug-in's life; its window is made anew on every call.
-        static std::unique_ptr<CRListTasksByResourceDlg> page;
-        if (!page)
-            page = std::make_unique<CRListTasksByResourceDlg>();
-        return CreateReportPage(*page, parent, out, IDS_BY_RESOURCE_PAGE_CATEGORY, IDS_BY_RESOURCE_PAGE_TITLE);
-    } catch (...) {
-        return 0;
-    }
 }
 
 // Copied to and from the settings file after Title, TitleEmpty and PrinterOrientation. The
@@ -82,8 +32,17 @@ const wchar_t* const kMoreKeys[] = {L"ReportsListTasksByResourcesColumnsDuration
                                     L"ReportsListTasksByResourcesResourcesSkipEmpty",
                                     nullptr};
 
-const ReportDefinition kTasksByResource{IDS_REPORT_TASKS_BY_RESOURCE, L"ReportsListTasksByResources", 3, true, &Print,
-                                        &Export, &Html, &Orientation, &CreatePage, kMoreKeys};
+using Export = CRListTasksByResourceExport;
+using Html = CRListTasksByResourceHtml;
+using Page = CRListTasksByResourceDlg;
+
+const ReportDefinition kTasksByResource{IDS_REPORT_TASKS_BY_RESOURCE, L"ReportsListTasksByResources", 3, true,
+                                        &PrintCallback<CRListTasksByResourcePrint>,
+                                        &FileCallback<Export, &Export::ExportTable>,
+                                        &FileCallback<Html, &Html::WriteHtml>,
+                                        &Orientation,
+                                        &PageCallback<Page, IDS_BY_RESOURCE_PAGE_CATEGORY, IDS_BY_RESOURCE_PAGE_TITLE>,
+                                        kMoreKeys};
 
 } // namespace
 

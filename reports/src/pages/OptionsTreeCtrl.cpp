@@ -24,7 +24,7 @@ HTREEITEM CRK2OptionsTreeCtrl::AddCheck(HTREEITEM parent, bool checked, const wc
 {
     if (!m_hwnd)
         return nullptr;
-    OptionsTreeItemRecord record{text, parent, checked ? TRUE : FALSE};
+    OptionsTreeItem record{text, parent, checked ? TRUE : FALSE};
     return reinterpret_cast<HTREEITEM>(
         SendMessageW(m_hwnd, RKCC2M_OPTIONSTREE_ADDCHECK, 0, reinterpret_cast<LPARAM>(&record)));
 }
@@ -33,7 +33,7 @@ HTREEITEM CRK2OptionsTreeCtrl::AddRadio(HTREEITEM parent, bool selected, const w
 {
     if (!m_hwnd)
         return nullptr;
-    OptionsTreeItemRecord record{text, parent, selected ? TRUE : FALSE};
+    OptionsTreeItem record{text, parent, selected ? TRUE : FALSE};
     return reinterpret_cast<HTREEITEM>(
         SendMessageW(m_hwnd, RKCC2M_OPTIONSTREE_ADDRADIO, 0, reinterpret_cast<LPARAM>(&record)));
 }

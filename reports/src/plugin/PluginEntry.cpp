@@ -3,9 +3,9 @@
 #include "plugin/PluginState.h"
 #include "plugin/ReportRegistry.h"
 #include "plugin/ReportsApp.h"
-#include "plugin/VersionInfo.h"
 
 #include "QV2ResVReportIds.h"
+#include "VersionInfo.h"
 #include "WideCopy.h"
 #include "fw/Resources.h"
 
