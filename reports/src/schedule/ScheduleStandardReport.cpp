@@ -1,9 +1,9 @@
 // Schedule chart: the registered callbacks. No exception leaves a callback: a run that fails
-// inside answers 1 (not done).
+// inside answers 1 (not done); the export runs inside the same catch-all as the others.
 #include "schedule/ScheduleStandardReport.h"
 
 #include "byresource/ListTasksByResourceExport.h"
-#include "plugin/CallbackGuard.h"
+#include "plugin/ReportCallbacks.h"
 #include "schedule/SchedulePeriod.h"
 #include "schedule/ScheduleStandardDlg.h"
 #include "schedule/ScheduleStandardHtml.h"
@@ -11,27 +11,7 @@
 
 #include "QV2ResVReportIds.h"
 
-#include <memory>
-
 namespace {
-
-int QV2_CALL Print(CRKPrintEngine2* engine, HDC dc, HDC attributeDc)
-{
-    if (!engine)
-        return 1;
-    return RunGuarded([&] {
-        CRScheduleStandardPrint report;
-        return CRPrintBase::PrintReport(engine, dc, attributeDc, report);
-    });
-}
-
-int QV2_CALL Html(const wchar_t* path)
-{
-    return RunGuarded([&] {
-        CRScheduleStandardHtml report;
-        return report.Html(path);
-    });
-}
 
 // The chart's export is the tasks-by-resource list of the chart's period: its own settings
 // choose the resources and whether values are cut to the period; everything that would not
@@ -66,19 +46,6 @@ int QV2_CALL Orientation()
     return GetReportOrientation(L"ReportsScheduleStandard", 1);
 }
 
-int QV2_CALL CreatePage(HWND parent, int, int, ReportPageRecord* out)
-{
-    try {
-        // One page object for the plug-in's life; its window is made anew on every call.
-        static std::unique_ptr<CRScheduleStandardDlg> page;
-        if (!page)
-            page = std::make_unique<CRScheduleStandardDlg>();
-        return CreateReportPage(*page, parent, out, IDS_SCHEDULE_PAGE_CATEGORY, IDS_SCHEDULE_PAGE_TITLE);
-    } catch (...) {
-        return 0;
-    }
-}
-
 // The settings file is read and written in two orders: the printer keys differ.
 const wchar_t* const kLoadKeys[] = {L"ReportsScheduleStandardTitle",
                                     L"ReportsScheduleStandardTitleEmpty",
@@ -103,8 +70,13 @@ const wchar_t* const kSaveKeys[] = {L"ReportsScheduleStandardTitle",
                                     L"ReportsScheduleStandardHtmlNameColumnWidth",
                                     nullptr};
 
-const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true, &Print, &Export, &Html,
-                                 &Orientation, &CreatePage, nullptr, kLoadKeys, kSaveKeys};
+const ReportDefinition kSchedule{IDS_REPORT_SCHEDULE, L"ReportsScheduleStandard", 1, true,
+                                 &PrintCallback<CRScheduleStandardPrint>,
+                                 &Export,
+                                 &FileCallback<CRScheduleStandardHtml, &CRScheduleStandardHtml::Html>,
+                                 &Orientation,
+                                 &PageCallback<CRScheduleStandardDlg, IDS_SCHEDULE_PAGE_CATEGORY, IDS_SCHEDULE_PAGE_TITLE>,
+                                 nullptr, kLoadKeys, kSaveKeys};
 
 } // namespace
 
