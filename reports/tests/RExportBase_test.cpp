@@ -3,6 +3,7 @@
 #include "CoreTestEnv.h"
 
 #include "output/RExportBase.h"
+#include "output/TextFile.h"
 
 #include "fw/MessageBox.h"
 
@@ -159,6 +160,70 @@ TEST_F(RExportBaseTest, UdfCells_namesInOrderAndValuesByType)
     table.AddUdfValueCell(L"raw", nullptr);
     EXPECT_EQ(table[0], (ExportRow{L"Order", L"Due"}));
     EXPECT_EQ(table[1], (ExportRow{L"42", L"2026-03-01", L"", L"raw"}));
+}
+
+// The buffered file: many small writes and one larger than the buffer give the bytes of the
+// texts in order; a code-page text converted in pieces keeps a surrogate pair that meets the
+// end of a piece whole.
+TEST_F(RExportBaseTest, TextFile_bytesThroughTheBufferInOrder)
+{
+    rtest::CTempFolder folder;
+    std::wstring all;
+    {
+        unicode_helper::CTextFile file;
+        ASSERT_TRUE(file.Open(folder.File(L"utf16.txt")));
+        for (int i = 0; i < 20000; ++i) {
+            const std::wstring line = L"row " + std::to_wstring(i) + L"\r\n";
+            ASSERT_TRUE(file.Write(line));
+            all += line;
+        }
+        const std::wstring large(unicode_helper::CTextFile::kBufferBytes, L'\u00E9');
+        ASSERT_TRUE(file.WriteString(large.c_str()));
+        all += large;
+        ASSERT_TRUE(file.Write(L"end"));
+        all += L"end";
+        EXPECT_TRUE(file.Close());
+    }
+    EXPECT_EQ(rtest::ReadBytes(folder.File(L"utf16.txt")), Utf16Bytes(all));
+
+    unicode_helper::CTextFile file;
+    file.Unicode = false;
+    file.CodePage = CP_UTF8;
+    ASSERT_TRUE(file.Open(folder.File(L"utf8.txt")));
+    // Each piece is a quarter of the buffer in units: the pair straddles the first boundary.
+    const size_t piece = unicode_helper::CTextFile::kBufferBytes / 4;
+    std::wstring text(piece - 1, L'a');
+    text += L"\xD83D\xDE00";
+    text += std::wstring(piece * 2, L'b');
+    ASSERT_TRUE(file.Write(text));
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(rtest::ReadBytes(folder.File(L"utf8.txt")),
+              std::string(piece - 1, 'a') + "\xF0\x9F\x98\x80" + std::string(piece * 2, 'b'));
+}
+
+// A file whose writes fail: the failure is told by the write that meets it or by Close, and
+// never turns into success afterwards.
+TEST_F(RExportBaseTest, TextFile_failedWriteIsToldByWriteOrClose)
+{
+    const std::wstring name = L"\\\\.\\pipe\\qv2r-textfile-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE server = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 4096, 0,
+                                     nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    unicode_helper::CTextFile file;
+    const bool opened = file.Open(name);
+    CloseHandle(server); // nobody reads: every write to the pipe fails
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(file.Write(L"small")); // still in the buffer
+    EXPECT_FALSE(file.Close());
+
+    server = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(file.Open(name));
+    CloseHandle(server);
+    EXPECT_FALSE(file.Write(std::wstring(unicode_helper::CTextFile::kBufferBytes, L'x')));
+    EXPECT_FALSE(file.Write(L"more"));
+    EXPECT_FALSE(file.Close());
+    EXPECT_TRUE(file.Close()); // nothing open any more
 }
 
 } // namespace

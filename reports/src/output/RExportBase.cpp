@@ -131,7 +131,9 @@ int CRExportBase::Write(const wchar_t* path)
             return ShowFileError(path);
         }
     }
-    file.Close();
+    // The file buffers: the last bytes reach it only on closing.
+    if (!file.Close())
+        return ShowFileError(path);
     return 0;
 }
 

@@ -186,7 +186,8 @@ int CRHtmlBase::WriteHtmlFile(const wchar_t* path, const std::wstring& document)
         file.Unicode = EncodingUnicode;
         file.CodePage = static_cast<unsigned>(CodePage);
         written = file.WriteString(document.c_str());
-        file.Close();
+        // The file buffers: the last bytes reach it only on closing.
+        written = file.Close() && written;
     }
     if (!written)
         return ShowFileError(path);
