@@ -52,6 +52,7 @@ void CRListTasksByResourceBase::CollectRows()
 {
     ResourceRows.clear();
     TasksByResource.clear();
+    ValuesByResource.clear();
     SumsByResource.clear();
     GetSortedResources(GetReportFilter(), ResourceRows, GetDataRoot());
     ResourceRows.push_back(nullptr);
@@ -69,6 +70,7 @@ void CRListTasksByResourceBase::CollectRows()
         if (!AnyValueColumn())
             continue;
         const OccurrenceValues values = GetOccurrenceValues(occurrence);
+        ValuesByResource[resource].push_back(values);
         for (wqv2_data::CResource* key : {resource, static_cast<wqv2_data::CResource*>(nullptr)}) {
             ResourceSums& sums = SumsByResource[key];
             if (ColumnsDuration)
@@ -93,6 +95,13 @@ const std::vector<TaskOccurrence>& CRListTasksByResourceBase::TasksOf(wqv2_data:
     static const std::vector<TaskOccurrence> none;
     const auto found = resource ? TasksByResource.find(resource) : TasksByResource.end();
     return found == TasksByResource.end() ? none : found->second;
+}
+
+const std::vector<OccurrenceValues>& CRListTasksByResourceBase::ValuesOf(wqv2_data::CResource* resource) const
+{
+    static const std::vector<OccurrenceValues> none;
+    const auto found = resource ? ValuesByResource.find(resource) : ValuesByResource.end();
+    return found == ValuesByResource.end() ? none : found->second;
 }
 
 ResourceSums CRListTasksByResourceBase::SumsOf(wqv2_data::CResource* resource) const

@@ -30,6 +30,9 @@ public:
 
     // The listed occurrences of a resource: empty for the total entry and a resource without any.
     const std::vector<TaskOccurrence>& TasksOf(wqv2_data::CResource* resource) const;
+    // The values of the resource's occurrences (as TasksOf), worked out once by CollectRows;
+    // empty without a value column.
+    const std::vector<OccurrenceValues>& ValuesOf(wqv2_data::CResource* resource) const;
     // The sums of a resource, or of all resources for null.
     ResourceSums SumsOf(wqv2_data::CResource* resource) const;
     bool AnyValueColumn() const { return ColumnsDuration || ColumnsWorkingTime || ColumnsCosts; }
@@ -51,6 +54,7 @@ public:
 
     std::vector<wqv2_data::CResource*> ResourceRows; // report order; one null entry stands for the total
     std::map<wqv2_data::CResource*, std::vector<TaskOccurrence>> TasksByResource; // listing order
+    std::map<wqv2_data::CResource*, std::vector<OccurrenceValues>> ValuesByResource; // as TasksByResource
     std::map<wqv2_data::CResource*, ResourceSums> SumsByResource;                // key null: all resources
     bool ColumnsDuration = false;
     bool ColumnsWorkingTime = false;

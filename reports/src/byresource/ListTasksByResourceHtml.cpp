@@ -3,6 +3,7 @@
 
 #include "common/ReportSettings.h"
 #include "output/HtmlTable.h"
+#include "output/HtmlWriter.h"
 #include "plugin/PluginState.h"
 
 #include "QV2ResVReportIds.h"
@@ -73,38 +74,36 @@ int CRListTasksByResourceHtml::WriteHtml(const wchar_t* path)
 int CRListTasksByResourceHtml::WritePage(const std::wstring& path, const std::vector<wqv2_data::CResource*>& entries,
                                          bool subPage)
 {
-    std::wstring document;
-    if (const int result = BeginHtml(document, ExtraStyles()))
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path.c_str()))
         return result;
-    document += GetHeadingBlock();
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, ExtraStyles()))
+        return result;
+    out += GetHeadingBlock();
     if (subPage && !entries.empty()) {
         wqv2_data::CResource* entry = entries.front();
         AddSubtitle(entry ? msgfmt::Format(fw::LoadResString(IDS_LIST_RESOURCE_HEADING), {NameOf(entry)})
                           : fw::LoadResString(IDS_LIST_TOTAL),
-                    document);
+                    out);
     }
     if (entries.empty()) {
-        AddParagraph(document, fw::LoadResString(IDS_REPORT_NO_FILTERS));
+        AddParagraph(out, fw::LoadResString(IDS_REPORT_NO_FILTERS));
     } else if (entries.size() == 1 && entries.front() && TasksOf(entries.front()).empty()) {
-        AddParagraph(document, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
+        AddParagraph(out, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
     } else {
-        CHtmlTableHelper table;
-        table.Border = 0;
-        table.CellSpacing = 0;
-        table.CellPadding = 5;
-        AddTable(table, entries);
-        document += table.GetHtml();
+        WriteTable(page, entries);
         if (ShowsLimitNote())
-            AddParagraph(document, fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE));
+            AddParagraph(out, fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE));
     }
-    if (const int result = EndHtml(document))
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(path.c_str(), document);
+    return FinishPage(page, path.c_str());
 }
 
-void CRListTasksByResourceHtml::AddTable(CHtmlTableHelper& table,
-                                         const std::vector<wqv2_data::CResource*>& entries)
+void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<wqv2_data::CResource*>& entries)
 {
+    std::wstring& out = page.Text();
     const bool grouped = entries.size() >= 2;
     const std::vector<Column> columns = TableColumns(grouped);
     const auto n = static_cast<int16_t>(columns.size());
@@ -113,16 +112,22 @@ void CRListTasksByResourceHtml::AddTable(CHtmlTableHelper& table,
         cell.ColumnSpan = span;
         return cell;
     };
+    CHtmlTableHelper table;
+    table.Border = 0;
+    table.CellSpacing = 0;
+    table.CellPadding = 5;
+    table.AppendStart(out);
 
     if (grouped) {
-        HtmlTableRow& row = table.AddRow();
+        HtmlTableRow row;
         row.Class = L"qvlheader";
         row.Header = true;
         HtmlTableCell& cell = spanning(row, n);
         cell.HorizontalAlignment = kLeft;
         cell.TextId = IDS_LIST_COLUMN_RESOURCE;
+        row.AppendHtml(out);
     }
-    HtmlTableRow& heads = table.AddRow();
+    HtmlTableRow heads;
     heads.VerticalAlignment = kTop;
     heads.Header = true;
     for (Column column : columns) {
@@ -132,42 +137,70 @@ void CRListTasksByResourceHtml::AddTable(CHtmlTableHelper& table,
         if (column == kStart || column == kEnd)
             cell.HorizontalAlignment = kRight;
     }
-    spanning(table.AddRow(), n).SetRule(2, false);
+    heads.AppendHtml(out);
+    HtmlTableRow headRule;
+    spanning(headRule, n).SetRule(2, false);
+    headRule.AppendHtml(out);
+    page.Commit();
 
+    // The rows that repeat are laid out once: the task rows' start and cells, the resource rule
+    // and the rule above a sum.
+    HtmlTableRow topRow;
+    topRow.VerticalAlignment = kTop;
+    std::wstring taskRowStart;
+    topRow.AppendStart(taskRowStart);
+    std::vector<CHtmlCellMarkup> cells;
+    for (Column column : columns) {
+        HtmlTableCell cell;
+        cell.Class = L"qvlentries";
+        if (column != kIndent && column != kTask && column != kNotes)
+            cell.HorizontalAlignment = kRight;
+        cells.emplace_back(cell, false);
+    }
+    HtmlTableRow resourceRule;
+    spanning(resourceRule, n).SetRule(1, false);
+    const std::wstring resourceRuleHtml = resourceRule.GetHtml();
+    HtmlTableRow sumRule;
+    if (grouped)
+        sumRule.AddCell().Class = L"qvlsum";
+    HtmlTableCell& sumRuleCell = spanning(sumRule, static_cast<int16_t>(grouped ? n - 1 : n));
+    sumRuleCell.Class = L"qvlsum";
+    sumRuleCell.SetRule(1, false);
+    const std::wstring sumRuleHtml = sumRule.GetHtml();
+    HtmlTableRow emptyRow;
+    HtmlTableCell& blank = emptyRow.AddCell();
+    blank.Text = L" ";
+    blank.BlanksNonBreaking = true;
+    const std::wstring emptyRowHtml = emptyRow.GetHtml();
+
+    const OccurrenceValues noValues;
     for (wqv2_data::CResource* entry : entries) {
         const std::vector<TaskOccurrence>& tasks = TasksOf(entry);
+        const std::vector<OccurrenceValues>& values = ValuesOf(entry);
         if (grouped) {
-            HtmlTableRow& resourceRow = table.AddRow();
+            HtmlTableRow resourceRow;
             resourceRow.VerticalAlignment = kTop;
             HtmlTableCell& cell = spanning(resourceRow, n);
             cell.HorizontalAlignment = kLeft;
             cell.Class = L"qvlsubtitle";
             cell.Text = ResourceRowText(entry);
-            spanning(table.AddRow(), n).SetRule(1, false);
+            resourceRow.AppendHtml(out);
+            out += resourceRuleHtml;
+            page.Commit();
         }
-        for (const TaskOccurrence& occurrence : tasks) {
-            const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
-            HtmlTableRow& row = table.AddRow();
-            row.VerticalAlignment = kTop;
-            for (Column column : columns) {
-                HtmlTableCell& cell = row.AddCell();
-                cell.Class = L"qvlentries";
-                cell.Text = CellText(column, occurrence, values);
-                if (column != kIndent && column != kTask && column != kNotes)
-                    cell.HorizontalAlignment = kRight;
-            }
+        for (size_t t = 0; t < tasks.size(); ++t) {
+            const OccurrenceValues& shown = t < values.size() ? values[t] : noValues;
+            out += taskRowStart;
+            for (size_t i = 0; i < columns.size(); ++i)
+                cells[i].Append(out, CellText(columns[i], tasks[t], shown));
+            HtmlTableRow::AppendEnd(out);
+            page.Commit();
         }
         if (HasSumRow(entry)) {
-            if (!tasks.empty()) {
-                HtmlTableRow& rule = table.AddRow();
-                if (grouped)
-                    rule.AddCell().Class = L"qvlsum";
-                HtmlTableCell& cell = spanning(rule, static_cast<int16_t>(grouped ? n - 1 : n));
-                cell.Class = L"qvlsum";
-                cell.SetRule(1, false);
-            }
+            if (!tasks.empty())
+                out += sumRuleHtml;
             const ResourceSums sums = SumsOf(entry);
-            HtmlTableRow& row = table.AddRow();
+            HtmlTableRow row;
             row.VerticalAlignment = kTop;
             HtmlTableCell& label = spanning(row, grouped ? 4 : 3);
             label.Class = L"qvlsum";
@@ -183,37 +216,49 @@ void CRListTasksByResourceHtml::AddTable(CHtmlTableHelper& table,
                     row.AddCell().Class = L"qvlsum";
                 }
             }
+            row.AppendHtml(out);
         }
         if (grouped && !tasks.empty())
-            table.AddEmptyRow();
+            out += emptyRowHtml;
+        page.Commit();
     }
+    CHtmlTableHelper::AppendEnd(out);
+    page.Commit();
 }
 
 int CRListTasksByResourceHtml::WriteIndexPage(const std::wstring& path)
 {
-    std::wstring document;
-    if (const int result = BeginHtml(document, L""))
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path.c_str()))
         return result;
-    document += GetHeadingBlock();
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, L""))
+        return result;
+    out += GetHeadingBlock();
     CHtmlTableHelper table;
     table.Border = 1;
     table.CellSpacing = 0;
     table.CellPadding = 5;
-    HtmlTableRow& head = table.AddRow();
+    table.AppendStart(out);
+    HtmlTableRow head;
     head.Header = true;
     head.AddCell(IDS_LIST_INDEX_HEADER, 0, false);
+    head.AppendHtml(out);
+    page.Commit();
     for (size_t i = 0; i < ResourceRows.size(); ++i) {
         wqv2_data::CResource* entry = ResourceRows[i];
         std::wstring fileName;
         std::wstring numberedName;
         std::wstring numberedPath;
         NumberedFileName(static_cast<int>(i) + 1, path, fileName, numberedName, numberedPath);
-        HtmlTableCell& cell = entry ? table.AddRow().AddCell(NameOf(entry), 0, false)
-                                    : table.AddRow().AddCell(IDS_LIST_INDEX_TOTAL, 0, true);
+        HtmlTableRow row;
+        HtmlTableCell& cell = entry ? row.AddCell(NameOf(entry), 0, false) : row.AddCell(IDS_LIST_INDEX_TOTAL, 0, true);
         cell.Link = numberedName;
+        row.AppendHtml(out);
+        page.Commit();
     }
-    document += table.GetHtml();
-    if (const int result = EndHtml(document))
+    CHtmlTableHelper::AppendEnd(out);
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(path.c_str(), document);
+    return FinishPage(page, path.c_str());
 }

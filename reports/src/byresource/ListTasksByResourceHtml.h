@@ -5,7 +5,7 @@
 #include "byresource/ListTasksByResourceBase.h"
 #include "output/RHtmlBase.h"
 
-class CHtmlTableHelper;
+class CHtmlWriter;
 
 class CRListTasksByResourceHtml : public CRListTasksByResourceBase, public CRHtmlBaseEx {
 public:
@@ -20,6 +20,7 @@ public:
 private:
     int WritePage(const std::wstring& path, const std::vector<wqv2_data::CResource*>& entries, bool subPage);
     int WriteIndexPage(const std::wstring& path);
-    void AddTable(CHtmlTableHelper& table, const std::vector<wqv2_data::CResource*>& entries);
+    // The table of the entries, row by row.
+    void WriteTable(CHtmlWriter& page, const std::vector<wqv2_data::CResource*>& entries);
     std::wstring ExtraStyles() const;
 };

@@ -4,6 +4,7 @@
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
 #include "output/HtmlTable.h"
+#include "output/HtmlWriter.h"
 
 #include "QV2ResVReportIds.h"
 #include "SafeFormat.h"
@@ -38,48 +39,61 @@ int CRCalendarsHtml::Html(const wchar_t* path)
         pages.emplace_back(calendar, pageName);
     }
 
-    std::wstring document;
-    if (const int result = BeginHtml(document, L""))
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path))
         return result;
-    document += GetHeadingBlock();
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, L""))
+        return result;
+    out += GetHeadingBlock();
     CHtmlTableHelper table;
     table.Border = 1;
     table.CellSpacing = 0;
     table.CellPadding = 5;
-    HtmlTableRow& head = table.AddRow();
+    table.AppendStart(out);
+    HtmlTableRow head;
     head.Header = true;
     head.AddCell(IDS_CALENDARS_INDEX_HEADING, kNotGiven, false);
+    head.AppendHtml(out);
+    page.Commit();
     for (const auto& [calendar, pageName] : pages) {
-        HtmlTableCell& cell = table.AddRow().AddCell();
+        HtmlTableRow row;
+        HtmlTableCell& cell = row.AddCell();
         cell.Text = calendar->Name ? calendar->Name : L"";
         cell.Link = pageName;
+        row.AppendHtml(out);
+        page.Commit();
     }
-    document += table.GetHtml();
-    if (const int result = EndHtml(document))
+    CHtmlTableHelper::AppendEnd(out);
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(path, document);
+    return FinishPage(page, path);
 }
 
 int CRCalendarsHtml::CalendarPage(wqv2_data::CCalendar& calendar, const std::wstring& pagePath)
 {
-    std::wstring document;
-    if (const int result = BeginHtml(document, L""))
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, pagePath.c_str()))
+        return result;
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, L""))
         return result;
     const std::wstring name = calendar.Name ? calendar.Name : L"";
-    AddSubtitle(msgfmt::Format(fw::LoadResString(IDS_CALENDARS_PAGE_HEADING), {name}), document);
-    AddSubtitle(fw::LoadResString(IDS_CALENDARS_WORKING_TIMES), document);
-    document += WeekdayTable(calendar);
+    AddSubtitle(msgfmt::Format(fw::LoadResString(IDS_CALENDARS_PAGE_HEADING), {name}), out);
+    AddSubtitle(fw::LoadResString(IDS_CALENDARS_WORKING_TIMES), out);
+    out += WeekdayTable(calendar);
+    page.Commit();
     if (ListExceptions) {
-        AddSubtitle(PeriodText(), document);
+        AddSubtitle(PeriodText(), out);
         std::vector<wqv2_data::CCalendarException*> exceptions;
         if (GetExceptions(calendar, exceptions) == 0)
-            AddParagraph(document, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
+            AddParagraph(out, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
         else
-            document += ExceptionsTable(exceptions);
+            WriteExceptionsTable(page, exceptions);
     }
-    if (const int result = EndHtml(document))
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(pagePath.c_str(), document);
+    return FinishPage(page, pagePath.c_str());
 }
 
 std::wstring CRCalendarsHtml::WeekdayTable(const wqv2_data::CCalendar& calendar) const
@@ -101,23 +115,33 @@ std::wstring CRCalendarsHtml::WeekdayTable(const wqv2_data::CCalendar& calendar)
     return table.GetHtml();
 }
 
-std::wstring CRCalendarsHtml::ExceptionsTable(const std::vector<wqv2_data::CCalendarException*>& exceptions) const
+void CRCalendarsHtml::WriteExceptionsTable(CHtmlWriter& page,
+                                           const std::vector<wqv2_data::CCalendarException*>& exceptions) const
 {
-    CHtmlTableHelper table;
-    HtmlTableRow& head = table.AddRow();
+    std::wstring& out = page.Text();
+    CHtmlTableHelper().AppendStart(out);
+    HtmlTableRow head;
     head.Header = true;
     head.AddCell(IDS_CALENDARS_COLUMN_DATE, kRight, false).ColumnSpan = 2;
     head.AddEmptyCell().Width = 20;
     head.AddCell(IDS_CALENDARS_COLUMN_WORKING_TIMES, 0, false);
-    HtmlTableCell& rule = table.AddRow().AddCell();
+    head.AppendHtml(out);
+    HtmlTableRow ruleRow;
+    HtmlTableCell& rule = ruleRow.AddCell();
     rule.ColumnSpan = 4;
     rule.SetRule(2, false);
+    ruleRow.AppendHtml(out);
+    page.Commit();
+    HtmlTableRow row;
     for (const wqv2_data::CCalendarException* exception : exceptions) {
-        HtmlTableRow& row = table.AddRow();
+        row.Cells.clear();
         row.AddCell(FormatDate(exception->Date, 3, L"%s"), kLeft, false);
         row.AddCell(FormatDate(exception->Date, 0, L"%s"), kRight, false);
         row.AddEmptyCell().Width = 20;
         row.AddCell(WorkingTimeText(exception->WorkingTimes, exception->WorkingTimeCount), kLeft, false);
+        row.AppendHtml(out);
+        page.Commit();
     }
-    return table.GetHtml();
+    CHtmlTableHelper::AppendEnd(out);
+    page.Commit();
 }

@@ -5,6 +5,8 @@
 #include "calendars/CalendarsBase.h"
 #include "output/RHtmlBase.h"
 
+class CHtmlWriter;
+
 class CRCalendarsHtml : public CRCalendarsBase, public CRHtmlBaseEx {
 public:
     CRCalendarsHtml();
@@ -14,5 +16,5 @@ public:
 private:
     int CalendarPage(wqv2_data::CCalendar& calendar, const std::wstring& pagePath);
     std::wstring WeekdayTable(const wqv2_data::CCalendar& calendar) const;
-    std::wstring ExceptionsTable(const std::vector<wqv2_data::CCalendarException*>& exceptions) const;
+    void WriteExceptionsTable(CHtmlWriter& page, const std::vector<wqv2_data::CCalendarException*>& exceptions) const;
 };

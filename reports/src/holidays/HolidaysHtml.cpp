@@ -4,6 +4,7 @@
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
 #include "output/HtmlTable.h"
+#include "output/HtmlWriter.h"
 
 #include "QV2ResVReportIds.h"
 #include "fw/Resources.h"
@@ -15,34 +16,45 @@ CRHolidaysHtml::CRHolidaysHtml()
 
 int CRHolidaysHtml::Html(const wchar_t* path)
 {
-    std::wstring document;
-    if (const int result = BeginHtml(document, L""))
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path))
+        return result;
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, L""))
         return result;
     // The period subtitle takes an exclusive end, while this report's end day is included.
     TDate dayAfterEnd = PeriodEnd;
     ++dayAfterEnd;
-    AddPeriodSubtitle(document, PeriodStart, dayAfterEnd, 0, 0);
+    AddPeriodSubtitle(out, PeriodStart, dayAfterEnd, 0, 0);
+    page.Commit();
     std::vector<wqv2_data::CHoliday*> holidays;
     if (GetHolidays(holidays) == 0) {
-        AddParagraph(document, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
+        AddParagraph(out, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
     } else {
         CHtmlTableHelper table;
         table.Border = 1;
         table.CellSpacing = 0;
         table.CellPadding = 5;
-        HtmlTableRow& head = table.AddRow();
+        table.AppendStart(out);
+        HtmlTableRow head;
         head.Header = true;
         head.AddCell(IDS_HOLIDAYS_COLUMN_DATE, 1, false).ColumnSpan = 2;
         head.AddCell(IDS_HOLIDAYS_COLUMN_NAME, 1, false);
+        head.AppendHtml(out);
+        const CHtmlCellMarkup cell(HtmlTableCell{}, false);
+        std::wstring rowStart;
+        HtmlTableRow().AppendStart(rowStart);
         for (const wqv2_data::CHoliday* holiday : holidays) {
-            HtmlTableRow& row = table.AddRow();
-            row.AddCell().Text = FormatDate(holiday->Date, 3, L"%s");
-            row.AddCell().Text = FormatDate(holiday->Date, 0, L"%s");
-            row.AddCell().Text = holiday->Name ? holiday->Name : L"";
+            out += rowStart;
+            cell.Append(out, FormatDate(holiday->Date, 3, L"%s"));
+            cell.Append(out, FormatDate(holiday->Date, 0, L"%s"));
+            cell.Append(out, holiday->Name ? holiday->Name : L"");
+            HtmlTableRow::AppendEnd(out);
+            page.Commit();
         }
-        document += table.GetHtml();
+        CHtmlTableHelper::AppendEnd(out);
     }
-    if (const int result = EndHtml(document))
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(path, document);
+    return FinishPage(page, path);
 }

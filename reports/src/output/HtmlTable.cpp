@@ -42,62 +42,90 @@ const wchar_t* VerticalAlignmentName(int alignment)
 
 } // namespace
 
-std::wstring HtmlTableCell::GetHtml(bool header) const
+CHtmlCellMarkup::CHtmlCellMarkup(const HtmlTableCell& model, bool header)
+    : m_bold(model.Bold), m_blanks(model.BlanksNonBreaking), m_header(header)
 {
-    std::wstring html = header ? L"  <th " : L"  <td ";
-    if (RowSpan > 1)
-        html += msgfmt::Format(L"rowspan=%d ", {RowSpan});
-    if (ColumnSpan > 1)
-        html += msgfmt::Format(L"colspan=%d ", {ColumnSpan});
-    if (const wchar_t* align = AlignmentName(HorizontalAlignment))
+    std::wstring& html = m_open;
+    html = header ? L"  <th " : L"  <td ";
+    if (model.RowSpan > 1)
+        html += msgfmt::Format(L"rowspan=%d ", {model.RowSpan});
+    if (model.ColumnSpan > 1)
+        html += msgfmt::Format(L"colspan=%d ", {model.ColumnSpan});
+    if (const wchar_t* align = AlignmentName(model.HorizontalAlignment))
         html += msgfmt::Format(L"align=%s ", {align});
-    if (WidthPercent != -1)
-        html += msgfmt::Format(L"width=\"%d%%\" ", {WidthPercent});
-    if (Width >= 0)
-        html += msgfmt::Format(L"width=\"%d\" ", {Width});
-    if (Background != 0xFFFFFF)
-        html += msgfmt::Format(L"bgcolor=%s ", {CRHtmlBase::HtmlColor(Background)});
-    if (NoWrap)
+    if (model.WidthPercent != -1)
+        html += msgfmt::Format(L"width=\"%d%%\" ", {model.WidthPercent});
+    if (model.Width >= 0)
+        html += msgfmt::Format(L"width=\"%d\" ", {model.Width});
+    if (model.Background != 0xFFFFFF)
+        html += msgfmt::Format(L"bgcolor=%s ", {CRHtmlBase::HtmlColor(model.Background)});
+    if (model.NoWrap)
         html += L"nowrap ";
     std::wstring style;
-    if (BorderLeft >= 0)
-        style += msgfmt::Format(L"border-left-width:%dpt; ", {BorderLeft});
-    if (BorderTop >= 0)
-        style += msgfmt::Format(L"border-top-width:%dpt; ", {BorderTop});
-    if (BorderRight >= 0)
-        style += msgfmt::Format(L"border-right-width:%dpt; ", {BorderRight});
-    if (BorderBottom >= 0)
-        style += msgfmt::Format(L"border-bottom-width:%dpt; ", {BorderBottom});
-    if (!Class.empty())
-        html += msgfmt::Format(L"class=%s ", {Class});
+    if (model.BorderLeft >= 0)
+        style += msgfmt::Format(L"border-left-width:%dpt; ", {model.BorderLeft});
+    if (model.BorderTop >= 0)
+        style += msgfmt::Format(L"border-top-width:%dpt; ", {model.BorderTop});
+    if (model.BorderRight >= 0)
+        style += msgfmt::Format(L"border-right-width:%dpt; ", {model.BorderRight});
+    if (model.BorderBottom >= 0)
+        style += msgfmt::Format(L"border-bottom-width:%dpt; ", {model.BorderBottom});
+    if (!model.Class.empty())
+        html += msgfmt::Format(L"class=%s ", {model.Class});
     if (!style.empty())
         html += msgfmt::Format(L"style=\"%s\" ", {style});
     html += L">";
-    if (RuleSize != -1) {
+    if (model.RuleSize != -1) {
         html += L"<hr ";
-        if (RuleNoShade)
+        if (model.RuleNoShade)
             html += L"noshade ";
-        if (RuleSize != 2)
-            html += msgfmt::Format(L"size=%d ", {RuleSize});
+        if (model.RuleSize != 2)
+            html += msgfmt::Format(L"size=%d ", {model.RuleSize});
         html += L">";
     }
-    std::wstring text = Text;
-    if (TextId != -1) {
-        if (std::wstring loaded = fw::LoadResString(static_cast<UINT>(TextId)); !loaded.empty())
-            text = std::move(loaded);
+    // The link holds the font, which holds the bold text.
+    if (!model.Link.empty()) {
+        m_contentStart = msgfmt::Format(L"<a href=\"%s\">", {CRHtmlBase::UrlAttribute(model.Link)});
+        m_contentEnd = L"</a>";
     }
-    std::wstring content = CRHtmlBase::EscapeHtml(text, BlanksNonBreaking, true);
-    if (content.empty())
-        content = L"&#160;";
-    else if (Bold)
-        content = L"<b>" + content + L"</b>";
-    if (TextColor != 0)
-        content = msgfmt::Format(L"<font color=%s>%s</font>", {CRHtmlBase::HtmlColor(TextColor), content});
-    if (!Link.empty())
-        content = msgfmt::Format(L"<a href=\"%s\">%s</a>", {CRHtmlBase::UrlAttribute(Link), content});
-    html += content;
-    html += header ? L"</th>\n" : L"</td>\n";
+    if (model.TextColor != 0) {
+        m_contentStart += msgfmt::Format(L"<font color=%s>", {CRHtmlBase::HtmlColor(model.TextColor)});
+        m_contentEnd.insert(0, L"</font>");
+    }
+}
+
+void CHtmlCellMarkup::Append(std::wstring& out, std::wstring_view text) const
+{
+    out += m_open;
+    out += m_contentStart;
+    const size_t at = out.size();
+    CRHtmlBase::AppendEscaped(out, text, m_blanks, true);
+    if (out.size() == at) {
+        out += L"&#160;";
+    } else if (m_bold) {
+        out.insert(at, L"<b>");
+        out += L"</b>";
+    }
+    out += m_contentEnd;
+    out += m_header ? L"</th>\n" : L"</td>\n";
+}
+
+std::wstring HtmlTableCell::GetHtml(bool header) const
+{
+    std::wstring html;
+    AppendHtml(html, header);
     return html;
+}
+
+void HtmlTableCell::AppendHtml(std::wstring& out, bool header) const
+{
+    if (TextId != -1) {
+        if (std::wstring loaded = fw::LoadResString(static_cast<UINT>(TextId)); !loaded.empty()) {
+            CHtmlCellMarkup(*this, header).Append(out, loaded);
+            return;
+        }
+    }
+    CHtmlCellMarkup(*this, header).Append(out, Text);
 }
 
 HtmlTableCell& HtmlTableRow::AddCell()
@@ -125,23 +153,34 @@ HtmlTableCell& HtmlTableRow::AddCell(int textId, int alignment, bool bold)
 
 std::wstring HtmlTableRow::GetHtml() const
 {
-    std::wstring html = L" <tr ";
+    std::wstring html;
+    AppendHtml(html);
+    return html;
+}
+
+void HtmlTableRow::AppendStart(std::wstring& out) const
+{
+    out += L" <tr ";
     if (const wchar_t* align = VerticalAlignmentName(VerticalAlignment))
-        html += msgfmt::Format(L"valign=%s ", {align});
+        out += msgfmt::Format(L"valign=%s ", {align});
     if (!Class.empty())
-        html += msgfmt::Format(L"class=%s ", {Class});
-    html += L">\n";
+        out += msgfmt::Format(L"class=%s ", {Class});
+    out += L">\n";
+}
+
+void HtmlTableRow::AppendHtml(std::wstring& out) const
+{
+    AppendStart(out);
     for (const HtmlTableCell& cell : Cells) {
         if (CellClass.empty()) {
-            html += cell.GetHtml(Header);
+            cell.AppendHtml(out, Header);
         } else {
             HtmlTableCell classed = cell;
             classed.Class = CellClass;
-            html += classed.GetHtml(Header);
+            classed.AppendHtml(out, Header);
         }
     }
-    html += L" </tr>\n";
-    return html;
+    AppendEnd(out);
 }
 
 HtmlTableRow& CHtmlTableHelper::AddRow()
@@ -170,24 +209,30 @@ int CHtmlTableHelper::GetColumnCount() const
 
 std::wstring CHtmlTableHelper::GetHtml() const
 {
-    std::wstring html = L"\n<table ";
-    if (!Name.empty())
-        html += msgfmt::Format(L"name=\"%s\" ", {Name});
-    if (BorderCollapse != 0)
-        html += std::wstring(L"style=\"border-collapse: ") + (BorderCollapse == 1 ? L"collapse\" " : L"separate\" ");
-    if (WidthPercent != -1)
-        html += msgfmt::Format(L"width=\"%d%%\" ", {WidthPercent});
-    if (Border != -1)
-        html += msgfmt::Format(L"border=%d ", {Border});
-    if (CellSpacing != -1)
-        html += msgfmt::Format(L"cellspacing=%d ", {CellSpacing});
-    if (CellPadding != -1)
-        html += msgfmt::Format(L"cellpadding=%d ", {CellPadding});
-    if (!Class.empty())
-        html += msgfmt::Format(L"class=%s ", {Class});
-    html += L">\n\n";
+    std::wstring html;
+    AppendStart(html);
     for (const HtmlTableRow& row : Rows)
-        html += row.GetHtml();
-    html += L"\n</table>\n\n";
+        row.AppendHtml(html);
+    AppendEnd(html);
     return html;
+}
+
+void CHtmlTableHelper::AppendStart(std::wstring& out) const
+{
+    out += L"\n<table ";
+    if (!Name.empty())
+        out += msgfmt::Format(L"name=\"%s\" ", {Name});
+    if (BorderCollapse != 0)
+        out += std::wstring(L"style=\"border-collapse: ") + (BorderCollapse == 1 ? L"collapse\" " : L"separate\" ");
+    if (WidthPercent != -1)
+        out += msgfmt::Format(L"width=\"%d%%\" ", {WidthPercent});
+    if (Border != -1)
+        out += msgfmt::Format(L"border=%d ", {Border});
+    if (CellSpacing != -1)
+        out += msgfmt::Format(L"cellspacing=%d ", {CellSpacing});
+    if (CellPadding != -1)
+        out += msgfmt::Format(L"cellpadding=%d ", {CellPadding});
+    if (!Class.empty())
+        out += msgfmt::Format(L"class=%s ", {Class});
+    out += L">\n\n";
 }

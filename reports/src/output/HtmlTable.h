@@ -1,13 +1,16 @@
 #pragma once
 // CHtmlTableHelper: an HTML table as a small object model (table, rows, cells with public
-// attribute members) turned into markup in one pass when complete. The table owns its rows and
-// the rows own their cells; a reference returned by an Add operation stays valid until the next
-// record is added to the same vector.
+// attribute members) turned into markup. The table owns its rows and the rows own their cells;
+// a reference returned by an Add operation stays valid until the next record is added to the
+// same vector. A long table is not kept whole: its start, each row and its end are appended to
+// the page as they are made (AppendStart, HtmlTableRow::AppendHtml, AppendEnd), and the cells of
+// a column, alike but for their text, share one CHtmlCellMarkup made before the rows.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct HtmlTableCell {
@@ -38,6 +41,26 @@ struct HtmlTableCell {
         RuleNoShade = noShade;
     }
     std::wstring GetHtml(bool header) const;
+    void AppendHtml(std::wstring& out, bool header) const;
+};
+
+// The markup of the cells of one model cell's attributes with any text: the opening tag (and
+// rule) and the content's wrapping are made once.
+class CHtmlCellMarkup {
+public:
+    CHtmlCellMarkup() = default;
+    // The model's Text and TextId are not used.
+    CHtmlCellMarkup(const HtmlTableCell& model, bool header);
+    // The cell holding `text` (escaped; a non-breaking blank when empty) appended to `out`.
+    void Append(std::wstring& out, std::wstring_view text) const;
+
+private:
+    std::wstring m_open;         // the tag with its attributes, then the rule
+    std::wstring m_contentStart; // link and font starts
+    std::wstring m_contentEnd;
+    bool m_bold = false;
+    bool m_blanks = false;
+    bool m_header = false;
 };
 
 struct HtmlTableRow {
@@ -53,6 +76,10 @@ struct HtmlTableRow {
     HtmlTableCell& AddEmptyCell() { return AddCell(); }
     int GetCellCount() const { return static_cast<int>(Cells.size()); }
     std::wstring GetHtml() const;
+    void AppendHtml(std::wstring& out) const;
+    // The row's opening tag and the closing one, for rows whose cells are appended one by one.
+    void AppendStart(std::wstring& out) const;
+    static void AppendEnd(std::wstring& out) { out += L" </tr>\n"; }
 };
 
 class CHtmlTableHelper {
@@ -65,6 +92,9 @@ public:
     // Sum of the column spans of the first row; 1 for a table without rows.
     int GetColumnCount() const;
     std::wstring GetHtml() const;
+    // The table's opening tag, and its end, around rows appended one by one (Rows not used).
+    void AppendStart(std::wstring& out) const;
+    static void AppendEnd(std::wstring& out) { out += L"\n</table>\n\n"; }
 
     int BorderCollapse = 0;      // 0 not given, 1 collapse, other values separate
     int16_t WidthPercent = -1;

@@ -4,8 +4,8 @@
 #include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
+#include "output/HtmlWriter.h"
 #include "output/PngWriter.h"
-#include "output/TextFile.h"
 
 #include "ClassicText.h"
 #include "QV2ResVReportIds.h"
@@ -178,18 +178,25 @@ int CRHtmlBase::EndHtml(std::wstring& document)
 
 int CRHtmlBase::WriteHtmlFile(const wchar_t* path, const std::wstring& document)
 {
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path))
+        return result;
+    page.Write(document);
+    return FinishPage(page, path);
+}
+
+int CRHtmlBase::OpenPage(CHtmlWriter& page, const wchar_t* path)
+{
     if (!path || !*path)
         return 1;
-    unicode_helper::CTextFile file;
-    bool written = file.Open(path);
-    if (written) {
-        file.Unicode = EncodingUnicode;
-        file.CodePage = static_cast<unsigned>(CodePage);
-        written = file.WriteString(document.c_str());
-        // The file buffers: the last bytes reach it only on closing.
-        written = file.Close() && written;
-    }
-    if (!written)
+    if (!page.Open(path, EncodingUnicode, static_cast<unsigned>(CodePage)))
+        return ShowFileError(path);
+    return 0;
+}
+
+int CRHtmlBase::FinishPage(CHtmlWriter& page, const wchar_t* path)
+{
+    if (!page.Finish())
         return ShowFileError(path);
     CreatedFiles.emplace_back(path);
     return 0;
@@ -250,35 +257,49 @@ std::wstring CRHtmlBase::EscapeHtml(const std::wstring& text, bool blanks, bool 
 {
     std::wstring out;
     out.reserve(text.size());
-    for (wchar_t c : text) {
+    AppendEscaped(out, text, blanks, lineBreaks);
+    return out;
+}
+
+void CRHtmlBase::AppendEscaped(std::wstring& out, std::wstring_view text, bool blanks, bool lineBreaks)
+{
+    // Runs of plain characters are copied at once: most text has nothing to escape.
+    size_t plain = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        const wchar_t* entity = nullptr;
         switch (c) {
         case L'&':
-            out += L"&amp;";
+            entity = L"&amp;";
             break;
         case L'<':
-            out += L"&lt;";
+            entity = L"&lt;";
             break;
         case L'>':
-            out += L"&gt;";
+            entity = L"&gt;";
             break;
         case L' ':
-            out += blanks ? L"&#160;" : L" ";
+            if (blanks)
+                entity = L"&#160;";
             break;
         case L'\r':
-            if (!lineBreaks)
-                out += c;
+            if (lineBreaks)
+                entity = L"";
             break;
         case L'\n':
             if (lineBreaks)
-                out += L"<br>";
-            else
-                out += c;
+                entity = L"<br>";
             break;
         default:
-            out += c;
+            break;
         }
+        if (!entity)
+            continue;
+        out.append(text, plain, i - plain);
+        out += entity;
+        plain = i + 1;
     }
-    return out;
+    out.append(text, plain, text.size() - plain);
 }
 
 std::wstring CRHtmlBase::UrlAttribute(const std::wstring& path)

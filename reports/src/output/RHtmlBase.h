@@ -1,18 +1,23 @@
 #pragma once
-// CRHtmlBase: the HTML page of a report, built as one UTF-16 document in memory and written at
-// once: head with the style sheet, title and subtitles, paragraphs, PNG pictures beside the page
-// and the footer, under the ReportsHtml* settings. It keeps the list of files it created in the
+// CRHtmlBase: the HTML page of a report, written while it is made (CHtmlWriter): head with the
+// style sheet, title and subtitles, paragraphs, PNG pictures beside the page and the footer,
+// under the ReportsHtml* settings. It keeps the list of files it created in the
 // setting `ReportsHtmlCreatedFiles`. CRHtmlBaseEx adds the heading block a report places after
 // the start of the body. An HTML object lives on the stack of the report's HTML callback.
 //
-// Calling order: constructor; BeginHtml; the report's parts (subtitles, paragraphs, tables of
-// HtmlTable.h, or pictures with AddImage after setting PictureCount); EndHtml; WriteHtmlFile.
+// Calling order: constructor; OpenPage; BeginHtml; the report's parts (subtitles, paragraphs,
+// tables of HtmlTable.h row by row, or pictures with AddImage after setting PictureCount), each
+// appended to the page's Text() and committed; EndHtml; FinishPage. The parts' helpers append to
+// any string, so a document made whole can still be written with WriteHtmlFile.
 
 #include "base/RBase.h"
+
+class CHtmlWriter;
 
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CRHtmlBase : public CRBase {
@@ -41,6 +46,12 @@ public:
     // 0 written (the path joins the created files); 1 for an empty path (nothing touched) or a
     // file that cannot be made or written (message 10200 when `ReportsErrorMessage` is set).
     int WriteHtmlFile(const wchar_t* path, const std::wstring& document);
+    // Creates the page file in the encoding of the settings: 0; 1 for an empty path (nothing
+    // touched); a file that cannot be made gives message 10200 as WriteHtmlFile.
+    int OpenPage(CHtmlWriter& page, const wchar_t* path);
+    // Writes the rest of the page opened by OpenPage: 0 when every byte reached the file (the
+    // path joins the created files); else message 10200, and the page is deleted.
+    int FinishPage(CHtmlWriter& page, const wchar_t* path);
 
     // The path's file name, the file name with n before its extension, and that name's full
     // path (drive and folder of `path`); for reports that write several pages.
@@ -58,6 +69,8 @@ public:
     // "&", "<" and ">" as entities; blanks as "&#160;" with `blanks`; CR removed and LF as
     // "<br>" with `lineBreaks`. Quote marks stay.
     static std::wstring EscapeHtml(const std::wstring& text, bool blanks, bool lineBreaks);
+    // The same appended to `out`.
+    static void AppendEscaped(std::wstring& out, std::wstring_view text, bool blanks, bool lineBreaks);
     // A file path as the value of an href or src attribute: a URL path (UTF-8, percent-encoded,
     // "/" between folders), HTML-escaped.
     static std::wstring UrlAttribute(const std::wstring& path);

@@ -4,6 +4,7 @@
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
 #include "output/HtmlTable.h"
+#include "output/HtmlWriter.h"
 
 #include "QV2ResVReportIds.h"
 #include "fw/Resources.h"
@@ -21,20 +22,24 @@ CRResourcesHtml::CRResourcesHtml()
 
 int CRResourcesHtml::Html(const wchar_t* path)
 {
-    std::wstring document;
-    if (const int result = BeginHtml(document, L""))
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path))
+        return result;
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, L""))
         return result;
     if (ShowsFilter())
-        AddFilterSubtitle(document);
+        AddFilterSubtitle(out);
     const std::vector<wqv2_data::CResource*> resources = GetResources();
     if (resources.empty()) {
-        AddParagraph(document, fw::LoadResString(IDS_REPORT_NO_FILTERS));
+        AddParagraph(out, fw::LoadResString(IDS_REPORT_NO_FILTERS));
     } else {
         CHtmlTableHelper table;
         table.Border = 1;
         table.CellSpacing = 0;
         table.CellPadding = 5;
-        HtmlTableRow& head = table.AddRow();
+        table.AppendStart(out);
+        HtmlTableRow head;
         head.Header = true;
         head.AddCell(IDS_RESOURCES_COLUMN_NAME, kNotGiven, false);
         if (Calendar)
@@ -46,23 +51,34 @@ int CRResourcesHtml::Html(const wchar_t* path)
         }
         if (Notes)
             head.AddCell(IDS_RESOURCES_COLUMN_NOTE, kNotGiven, false);
+        head.AppendHtml(out);
+        page.Commit();
+        HtmlTableCell right;
+        right.HorizontalAlignment = kRight;
+        const CHtmlCellMarkup plainCell(HtmlTableCell{}, false);
+        const CHtmlCellMarkup rightCell(right, false);
+        HtmlTableRow model;
+        model.VerticalAlignment = kTop;
+        std::wstring rowStart;
+        model.AppendStart(rowStart);
         for (const wqv2_data::CResource* resource : resources) {
-            HtmlTableRow& row = table.AddRow();
-            row.VerticalAlignment = kTop;
-            row.AddCell().Text = resource->Name ? resource->Name : L"";
+            out += rowStart;
+            plainCell.Append(out, resource->Name ? resource->Name : L"");
             if (Calendar)
-                row.AddCell().Text = CalendarText(*resource);
+                plainCell.Append(out, CalendarText(*resource));
             if (Costs) {
-                row.AddCell(FormatCosts(resource->CostsVariable), kRight, false);
-                row.AddCell().Text = CostsUnitText(*resource);
-                row.AddCell(FormatCosts(resource->CostsFixed), kRight, false);
+                rightCell.Append(out, FormatCosts(resource->CostsVariable));
+                plainCell.Append(out, CostsUnitText(*resource));
+                rightCell.Append(out, FormatCosts(resource->CostsFixed));
             }
             if (Notes)
-                row.AddCell().Text = resource->Note ? resource->Note : L"";
+                plainCell.Append(out, resource->Note ? resource->Note : L"");
+            HtmlTableRow::AppendEnd(out);
+            page.Commit();
         }
-        document += table.GetHtml();
+        CHtmlTableHelper::AppendEnd(out);
     }
-    if (const int result = EndHtml(document))
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(path, document);
+    return FinishPage(page, path);
 }

@@ -5,6 +5,7 @@
 #include "chart/ChartPages.h"
 #include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
+#include "output/HtmlWriter.h"
 
 #include "QV2ResVReportIds.h"
 #include "fw/Gdi.h"
@@ -45,12 +46,6 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
 {
     if (!path || !*path)
         return 1;
-    std::wstring document;
-    if (const int result = BeginHtml(document, L""))
-        return result;
-    if (Report.ShowsFilterCaption())
-        AddFilterSubtitle(document);
-
     CMemoryDC dc;
     if (!dc.Get())
         return 1;
@@ -58,7 +53,8 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     CScheduleChart& chart = Report.Chart;
     chart.Layout(surface, Report.Output.sizes);
 
-    // As many columns as a picture of the size limit holds beside the label column.
+    // As many columns as a picture of the size limit holds beside the label column; settled
+    // before the page is made, so a chart that does not fit leaves no file behind.
     const int timeBarHeight = chart.GetTimeBarHeight();
     const int lineHeight = std::max({timeBarHeight, chart.GetRowHeight(), 1});
     const int fit = (LargestPicture / lineHeight - chart.GetNameColumnWidth()) / std::max(1, chart.GetColumnWidth());
@@ -70,18 +66,29 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     chart.CutColumns(columns);
     ImageWidth = std::max(1, chart.GetPieceWidth(chart.GetColumnCount()));
 
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path))
+        return result;
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, L""))
+        return result;
+    if (Report.ShowsFilterCaption())
+        AddFilterSubtitle(out);
+    page.Commit();
+
     chart.BuildRows(Report.SkipEmpty);
     const std::vector<PictureTile> tiles =
         ComputePictureTiles(LargestPicture, ImageWidth, timeBarHeight, chart.GetRowHeight(), chart.GetRowCount());
     PictureCount = static_cast<int>(tiles.size());
     for (size_t k = 0; k < tiles.size(); ++k) {
-        if (const int result = AddTile(dc.Get(), surface, document, path, static_cast<int>(k), tiles[k].firstRow,
+        if (const int result = AddTile(dc.Get(), surface, out, path, static_cast<int>(k), tiles[k].firstRow,
                                        tiles[k].rowCount))
             return result;
+        page.Commit();
     }
-    if (const int result = EndHtml(document))
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(path, document);
+    return FinishPage(page, path);
 }
 
 int CRScheduleStandardHtml::AddTile(HDC dc, CDrawBase& surface, std::wstring& document, const std::wstring& path,

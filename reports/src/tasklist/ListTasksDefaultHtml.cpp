@@ -3,6 +3,7 @@
 
 #include "common/ReportSettings.h"
 #include "output/HtmlTable.h"
+#include "output/HtmlWriter.h"
 #include "plugin/PluginState.h"
 
 #include "QV2ResVReportIds.h"
@@ -30,51 +31,88 @@ std::wstring CRListTasksDefaultHtml::GetHeadingBlock()
 
 int CRListTasksDefaultHtml::Html(const wchar_t* path)
 {
-    // No path: nothing is touched, as with every report page.
-    if (!path || !*path)
-        return 1;
-    std::wstring document;
-    if (const int result = BeginHtml(document, L""))
+    CHtmlWriter page;
+    if (const int result = OpenPage(page, path))
         return result;
-    document += GetHeadingBlock();
-    if (CollectRows() == 0) {
-        AddParagraph(document, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
+    std::wstring& out = page.Text();
+    if (const int result = BeginHtml(out, L""))
+        return result;
+    out += GetHeadingBlock();
+    page.Commit();
+    // The sums are added up as the rows are written, in the order CollectRows adds them, so
+    // each occurrence's values are worked out once.
+    Rows.clear();
+    CollectTasks(Rows, nullptr, nullptr, nullptr);
+    DurationSum = 0;
+    WorkingTimeSum = 0;
+    CostsSum = 0.0;
+    if (Rows.empty()) {
+        AddParagraph(out, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
     } else {
-        CHtmlTableHelper table;
-        table.Border = 1;
-        table.CellSpacing = 0;
-        table.CellPadding = 5;
-        HtmlTableRow& heads = table.AddRow();
-        heads.Header = true;
-        heads.VerticalAlignment = kTop;
-        for (int column : Columns)
-            heads.AddCell().Text = ColumnHead(column);
-        for (const TaskOccurrence& occurrence : Rows) {
-            const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
-            HtmlTableRow& row = table.AddRow();
-            row.VerticalAlignment = kTop;
-            for (int column : Columns) {
-                const bool left = column == kName || column == kResource || column == kNotes;
-                row.AddCell(CellText(column, occurrence, values), left ? kLeft : kRight, false);
-            }
-        }
-        if (ShowsSumRow()) {
-            HtmlTableRow& row = table.AddRow();
-            row.VerticalAlignment = kTop;
-            for (const SumRun& run : SumRuns()) {
-                if (run.column == -1) {
-                    HtmlTableCell& cell = run.marked ? row.AddCell(IDS_LIST_TOTAL, 0, true) : row.AddCell();
-                    cell.ColumnSpan = static_cast<int16_t>(run.count);
-                } else {
-                    row.AddCell(SumText(run.column), kRight, true);
-                }
-            }
-        }
-        document += table.GetHtml();
+        WriteTable(page);
         if (ShowsLimitNote())
-            AddParagraph(document, fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE));
+            AddParagraph(out, fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE));
     }
-    if (const int result = EndHtml(document))
+    if (const int result = EndHtml(out))
         return result;
-    return WriteHtmlFile(path, document);
+    return FinishPage(page, path);
+}
+
+void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
+{
+    std::wstring& out = page.Text();
+    CHtmlTableHelper table;
+    table.Border = 1;
+    table.CellSpacing = 0;
+    table.CellPadding = 5;
+    table.AppendStart(out);
+    HtmlTableRow heads;
+    heads.Header = true;
+    heads.VerticalAlignment = kTop;
+    for (int column : Columns)
+        heads.AddCell().Text = ColumnHead(column);
+    heads.AppendHtml(out);
+    page.Commit();
+
+    // Every row has the same layout: its start and each column's cell markup are made once.
+    HtmlTableRow model;
+    model.VerticalAlignment = kTop;
+    std::wstring rowStart;
+    model.AppendStart(rowStart);
+    std::vector<CHtmlCellMarkup> cells;
+    for (int column : Columns) {
+        HtmlTableCell cell;
+        cell.HorizontalAlignment = column == kName || column == kResource || column == kNotes ? kLeft : kRight;
+        cells.emplace_back(cell, false);
+    }
+    for (const TaskOccurrence& occurrence : Rows) {
+        const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
+        if (ColumnsDuration)
+            DurationSum += values.duration;
+        if (ColumnsWorkingTime)
+            WorkingTimeSum += values.workingTime;
+        if (ColumnsCosts)
+            CostsSum += values.costs;
+        out += rowStart;
+        for (size_t i = 0; i < Columns.size(); ++i)
+            cells[i].Append(out, CellText(Columns[i], occurrence, values));
+        HtmlTableRow::AppendEnd(out);
+        page.Commit();
+    }
+
+    if (ShowsSumRow()) {
+        HtmlTableRow row;
+        row.VerticalAlignment = kTop;
+        for (const SumRun& run : SumRuns()) {
+            if (run.column == -1) {
+                HtmlTableCell& cell = run.marked ? row.AddCell(IDS_LIST_TOTAL, 0, true) : row.AddCell();
+                cell.ColumnSpan = static_cast<int16_t>(run.count);
+            } else {
+                row.AddCell(SumText(run.column), kRight, true);
+            }
+        }
+        row.AppendHtml(out);
+    }
+    CHtmlTableHelper::AppendEnd(out);
+    page.Commit();
 }

@@ -6,6 +6,8 @@
 #include "output/RHtmlBase.h"
 #include "tasklist/ListTasksDefaultBase.h"
 
+class CHtmlWriter;
+
 class CRListTasksDefaultHtml : public CRListTasksDefaultBase, public CRHtmlBaseEx {
 public:
     CRListTasksDefaultHtml();
@@ -14,4 +16,8 @@ public:
     int Html(const wchar_t* path) override;
     // The period line and, with a report filter or ReportsFilterShowAlways, the filter line.
     std::wstring GetHeadingBlock() override;
+
+private:
+    // The table, row by row, adding up the sums as it goes.
+    void WriteTable(CHtmlWriter& page);
 };
