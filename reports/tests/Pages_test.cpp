@@ -17,14 +17,15 @@ namespace {
 using rtest::Day;
 
 class CTestPeriodDlg : public CPeriodBaseDlg {
+public:
+    CTestPeriodDlg() : CPeriodBaseDlg(L"ReportsTest") {}
+
 protected:
     void SetDefaults() override
     {
         Title = L"Holidays";
         OrientationIndex = 0;
     }
-    int OnPageLoad(WPARAM, LPARAM) override { return LoadPageSettings(L"ReportsTest"); }
-    int OnPageApply(WPARAM, LPARAM) override { return ApplyPageSettings(L"ReportsTest"); }
 };
 
 class PagesTest : public ReportTest {

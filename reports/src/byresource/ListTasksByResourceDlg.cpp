@@ -33,14 +33,14 @@ void CRListTasksByResourceDlg::SetDefaults()
     ResetOptions();
 }
 
-void CRListTasksByResourceDlg::BuildOptionsTree(int kind)
+void CRListTasksByResourceDlg::AddOptions(int kind)
 {
     if (kind == 0 || kind == 2) {
-        HTREEITEM resources = AddGroup(IDS_OPTIONS_RESOURCES);
+        HTREEITEM resources = AddOptionsGroup(IDS_OPTIONS_RESOURCES);
         AddOption(resources, IDS_OPTIONS_PAGE_PER_RESOURCE, kResourcesSingle);
         AddOption(resources, IDS_OPTIONS_SKIP_EMPTY, kResourcesSkipEmpty);
     }
-    HTREEITEM columns = AddGroup(IDS_OPTIONS_COLUMNS);
+    HTREEITEM columns = AddOptionsGroup(IDS_OPTIONS_COLUMNS);
     AddOption(columns, IDS_OPTIONS_DURATION, kColumnsDuration);
     AddOption(columns, IDS_OPTIONS_WORKING_TIME, kColumnsWorkingTime);
     AddOption(columns, IDS_OPTIONS_COSTS, kColumnsCosts);
@@ -49,7 +49,7 @@ void CRListTasksByResourceDlg::BuildOptionsTree(int kind)
         AddOption(columns, IDS_OPTIONS_USER_FIELDS, kColumnsUDF);
     }
     AddOption(columns, IDS_OPTIONS_NOTES, kColumnsNotes);
-    HTREEITEM sums = AddGroup(IDS_OPTIONS_SUMS);
+    HTREEITEM sums = AddOptionsGroup(IDS_OPTIONS_SUMS);
     AddOption(sums, IDS_OPTIONS_LIMIT_PERIOD, kLimitPeriod);
     AddOption(sums, IDS_OPTIONS_SUM_RESOURCE, kSumResource);
     AddOption(sums, IDS_OPTIONS_SUM_TOTAL, kSumTotal);

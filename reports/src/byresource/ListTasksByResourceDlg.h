@@ -26,5 +26,5 @@ public:
 
 protected:
     void SetDefaults() override;
-    void BuildOptionsTree(int kind) override;
+    void AddOptions(int kind) override;
 };

@@ -6,6 +6,10 @@
 #include "QV2ResVReportIds.h"
 #include "fw/Resources.h"
 
+CRCalendarsDlg::CRCalendarsDlg() : CPeriodBaseDlg(L"ReportsCalendars")
+{
+}
+
 bool CRCalendarsDlg::OnInit()
 {
     CPeriodBaseDlg::OnInit();
@@ -23,46 +27,10 @@ void CRCalendarsDlg::SetDefaults()
     ListExceptions = true;
 }
 
-void CRCalendarsDlg::InitOptionsImage()
+void CRCalendarsDlg::AddOptions(int)
 {
-    CPeriodBaseDlg::InitOptionsImage();
-    ExceptionsGroupItem = ExceptionsCheckItem = nullptr;
-    ExceptionsImage = AddOptionsImage(IDB_REPORT_OPTIONS_LIST);
-}
-
-void CRCalendarsDlg::FillOptions()
-{
-    CPeriodBaseDlg::FillOptions();
-    // The base emptied the tree: the old items are gone with it.
-    ExceptionsGroupItem = OptionsTree.AddRoot(ExceptionsImage, fw::LoadResString(IDS_OPTIONS_FURTHER).c_str());
-    ExceptionsCheckItem = OptionsTree.AddCheck(ExceptionsGroupItem, ListExceptions,
-                                               fw::LoadResString(IDS_CALENDARS_CHECK_EXCEPTIONS).c_str());
-    OptionsTree.Expand(ExceptionsGroupItem);
-    OptionsTree.ShowFirstRoot();
-}
-
-void CRCalendarsDlg::StoreControls()
-{
-    CPeriodBaseDlg::StoreControls();
-    if (Hwnd() && ExceptionsCheckItem)
-        ListExceptions = OptionsTree.GetCheck(ExceptionsCheckItem);
-}
-
-void CRCalendarsDlg::LoadControls()
-{
-    CPeriodBaseDlg::LoadControls();
-    if (Hwnd() && ExceptionsCheckItem)
-        OptionsTree.SetCheck(ExceptionsCheckItem, ListExceptions);
-}
-
-int CRCalendarsDlg::OnPageLoad(WPARAM, LPARAM)
-{
-    return LoadPageSettings(L"ReportsCalendars");
-}
-
-int CRCalendarsDlg::OnPageApply(WPARAM, LPARAM)
-{
-    return ApplyPageSettings(L"ReportsCalendars");
+    HTREEITEM further = AddOptionsGroup(IDS_OPTIONS_FURTHER);
+    AddCheckOption(further, ListExceptions, IDS_CALENDARS_CHECK_EXCEPTIONS);
 }
 
 int CRCalendarsDlg::OnPageValidate(WPARAM, LPARAM)

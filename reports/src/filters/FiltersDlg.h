@@ -9,6 +9,4 @@ public:
 
 protected:
     void SetDefaults() override;
-    int OnPageLoad(WPARAM wp, LPARAM lp) override;
-    int OnPageApply(WPARAM wp, LPARAM lp) override;
 };

@@ -6,6 +6,10 @@
 #include "QV2ResVReportIds.h"
 #include "fw/Resources.h"
 
+CRHolidaysDlg::CRHolidaysDlg() : CPeriodBaseDlg(L"ReportsHolidays")
+{
+}
+
 void CRHolidaysDlg::SetDefaults()
 {
     Title = fw::LoadResString(IDS_HOLIDAYS_DEFAULT_TITLE);
@@ -13,16 +17,6 @@ void CRHolidaysDlg::SetDefaults()
     const TDate today;
     PeriodStart = TDate::FromYMD(1, today.GetYear(), 1);
     PeriodEnd = TDate::FromYMD(12, today.GetYear(), 31);
-}
-
-int CRHolidaysDlg::OnPageLoad(WPARAM, LPARAM)
-{
-    return LoadPageSettings(L"ReportsHolidays");
-}
-
-int CRHolidaysDlg::OnPageApply(WPARAM, LPARAM)
-{
-    return ApplyPageSettings(L"ReportsHolidays");
 }
 
 void CRHolidaysDlg::LoadOwnSettings()

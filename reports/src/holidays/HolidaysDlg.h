@@ -5,10 +5,11 @@
 #include "pages/PeriodBaseDlg.h"
 
 class CRHolidaysDlg : public CPeriodBaseDlg {
+public:
+    CRHolidaysDlg();
+
 protected:
     void SetDefaults() override;
-    int OnPageLoad(WPARAM wp, LPARAM lp) override;
-    int OnPageApply(WPARAM wp, LPARAM lp) override;
     void LoadOwnSettings() override;
     void ApplyOwnSettings() override;
 };

@@ -24,7 +24,8 @@ std::wstring WindowText(HWND window)
 
 } // namespace
 
-CBaseDlg::CBaseDlg(UINT templateId) : fw::CDialog(templateId)
+CBaseDlg::CBaseDlg(UINT templateId, const wchar_t* settingsPrefix)
+    : fw::CDialog(templateId), m_settingsPrefix(settingsPrefix)
 {
 }
 
@@ -96,7 +97,10 @@ int CBaseDlg::GetOutputKind()
 void CBaseDlg::InitOptionsImage()
 {
     GroupItem = FirstRadioItem = SecondRadioItem = nullptr;
+    m_checks.clear();
+    m_groups.clear();
     ImageIndex = AddOptionsImage(IDB_REPORT_OPTIONS_GROUP);
+    ListImageIndex = AddOptionsImage(IDB_REPORT_OPTIONS_LIST);
 }
 
 int CBaseDlg::AddOptionsImage(UINT bitmapId)
@@ -120,6 +124,9 @@ void CBaseDlg::FillOptions()
 {
     StoreControls();
     OptionsTree.DeleteAllItems();
+    // The old items went with the tree.
+    m_checks.clear();
+    m_groups.clear();
     const int kind = GetOutputKind();
     GroupItem = FirstRadioItem = SecondRadioItem = nullptr;
     if (kind == 0) {
@@ -130,6 +137,27 @@ void CBaseDlg::FillOptions()
             OptionsTree.AddRadio(GroupItem, OrientationIndex == 1, fw::LoadResString(IDS_REPORT_LANDSCAPE).c_str());
     }
     OptionsTree.Expand(GroupItem);
+    AddOptions(kind);
+    for (HTREEITEM group : m_groups)
+        OptionsTree.Expand(group);
+    if (!m_groups.empty())
+        OptionsTree.ShowFirstRoot();
+}
+
+HTREEITEM CBaseDlg::AddOptionsGroup(UINT textId)
+{
+    HTREEITEM group = OptionsTree.AddRoot(ListImageIndex, fw::LoadResString(textId).c_str());
+    if (group)
+        m_groups.push_back(group);
+    return group;
+}
+
+HTREEITEM CBaseDlg::AddCheckOption(HTREEITEM group, bool& value, UINT textId)
+{
+    HTREEITEM item = OptionsTree.AddCheck(group, value, fw::LoadResString(textId).c_str());
+    if (item)
+        m_checks.push_back({&value, item});
+    return item;
 }
 
 void CBaseDlg::RefreshOptions()
@@ -178,6 +206,8 @@ void CBaseDlg::StoreControls()
         if (index == 0 || index == 1)
             OrientationIndex = index;
     }
+    for (const CheckOption& check : m_checks)
+        *check.value = OptionsTree.GetCheck(check.item);
 }
 
 void CBaseDlg::LoadControls()
@@ -187,11 +217,13 @@ void CBaseDlg::LoadControls()
     SetWindowTextW(Item(IDC_REPORT_TITLE), Title.c_str());
     if (GroupItem)
         OptionsTree.SetRadio(GroupItem, OrientationIndex);
+    for (const CheckOption& check : m_checks)
+        OptionsTree.SetCheck(check.item, *check.value);
 }
 
-int CBaseDlg::LoadPageSettings(const wchar_t* prefix)
+int CBaseDlg::OnPageLoad(WPARAM, LPARAM)
 {
-    const std::wstring key = prefix;
+    const std::wstring& key = m_settingsPrefix;
     SetDefaults();
     InitOptionsImage();
     ReadTextSetting((key + L"Title").c_str(), Title);
@@ -208,9 +240,9 @@ int CBaseDlg::LoadPageSettings(const wchar_t* prefix)
     return 1;
 }
 
-int CBaseDlg::ApplyPageSettings(const wchar_t* prefix)
+int CBaseDlg::OnPageApply(WPARAM, LPARAM)
 {
-    const std::wstring key = prefix;
+    const std::wstring& key = m_settingsPrefix;
     StoreControls();
     SetSettingText((key + L"Title").c_str(), Title.c_str());
     SetBoolSetting((key + L"TitleEmpty").c_str(), Title.empty());

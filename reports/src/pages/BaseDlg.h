@@ -3,7 +3,8 @@
 // reports dialog embeds and drives with the page messages 2029 to 2035. It holds the report
 // title (edit 1001) and the printer orientation, shown as two radio items in an options tree
 // (control 1022) while the output is the printer, and gives the standard answers; a concrete
-// page loads and stores its own settings. Each page object lives for the whole process (a
+// page loads and stores its own settings under its settings prefix and may add groups of check
+// items to the options tree, each bound to a member. Each page object lives for the whole process (a
 // static of its report), while its window is made anew by every CreatePage call and destroyed
 // by the host dialog.
 
@@ -13,10 +14,12 @@
 #include "fw/Dialog.h"
 
 #include <string>
+#include <vector>
 
 class CBaseDlg : public fw::CDialog {
 public:
-    explicit CBaseDlg(UINT templateId);
+    // `settingsPrefix`: the report's settings keys begin with it (<prefix>Title, ...).
+    CBaseDlg(UINT templateId, const wchar_t* settingsPrefix);
     ~CBaseDlg() override = default;
 
     // Creates the page window as a child of `parent` (replacing a window still left from an
@@ -27,7 +30,8 @@ public:
     int OrientationIndex = 0;          // the printer orientation setting is this + 1
     CRK2OptionsTreeCtrl OptionsTree;   // control 1022
     HWND HostWindow = nullptr;         // not owned: the host dialog
-    int ImageIndex = -1;               // the group image in the options tree's image list
+    int ImageIndex = -1;               // the orientation group's image in the options tree's image list
+    int ListImageIndex = -1;           // the image of the page's own groups (bitmap 130)
     HTREEITEM GroupItem = nullptr;     // the orientation items; null while not shown
     HTREEITEM FirstRadioItem = nullptr;
     HTREEITEM SecondRadioItem = nullptr;
@@ -40,18 +44,32 @@ protected:
     virtual void SetDefaults() {}
     // A page may add its own options after the orientation group.
     virtual void AfterFillOptions() {}
-    // Clears the item handles and adds bitmap 129 to the inner tree's image list.
+    // Clears the item handles and adds bitmaps 129 and 130 to the inner tree's image list.
     virtual void InitOptionsImage();
     // Adds a bitmap of the resource library (magenta transparent) to the inner tree's image
     // list; its index, or -1 without a tree, an image list or the bitmap.
     int AddOptionsImage(UINT bitmapId);
-    // Rebuilds the tree: the orientation group with its two radio items, for printing only.
+    // Rebuilds the tree: the orientation group with its two radio items, for printing only, then
+    // the page's own groups (AddOptions); when the page added any, they are expanded and the
+    // first root is shown.
     virtual void FillOptions();
+    // The page's own groups for output kind `kind` (0 printer, 1 export, 2 HTML, -1 without a
+    // host answer), made with AddOptionsGroup and AddCheckOption.
+    virtual void AddOptions(int kind) { (void)kind; }
+    // A root item with the list image.
+    HTREEITEM AddOptionsGroup(UINT textId);
+    // A check item under `group` showing `value`; the data exchange reads it back into `value`
+    // until the tree is rebuilt. An option left out for an output keeps its value.
+    HTREEITEM AddCheckOption(HTREEITEM group, bool& value, UINT textId);
     virtual void RefreshOptions();
 
     // Page messages (wParam and lParam as received; the result is the message's answer).
-    virtual int OnPageLoad(WPARAM wp, LPARAM lp) = 0;
-    virtual int OnPageApply(WPARAM wp, LPARAM lp) = 0;
+    // Load (2029): SetDefaults, InitOptionsImage, title from <prefix>Title unless
+    // <prefix>TitleEmpty, orientation from <prefix>PrinterOrientation, LoadOwnSettings,
+    // LoadControls, FillOptions; 1.
+    virtual int OnPageLoad(WPARAM wp, LPARAM lp);
+    // Apply (2030): StoreControls, the three keys, ApplyOwnSettings; 1.
+    virtual int OnPageApply(WPARAM wp, LPARAM lp);
     virtual int OnPageValidate(WPARAM wp, LPARAM lp);
     virtual int OnPageShown(WPARAM wp, LPARAM lp);
     virtual int OnPageOutputChanged(WPARAM wp, LPARAM lp);
@@ -63,12 +81,7 @@ protected:
     virtual void StoreControls();
     virtual void LoadControls();
 
-    // The load pattern of every page (2029): SetDefaults, InitOptionsImage, title from
-    // <prefix>Title unless <prefix>TitleEmpty, orientation from <prefix>PrinterOrientation,
-    // LoadOwnSettings, LoadControls, FillOptions; 1.
-    int LoadPageSettings(const wchar_t* prefix);
-    // The apply pattern (2030): StoreControls, the three keys, ApplyOwnSettings; 1.
-    int ApplyPageSettings(const wchar_t* prefix);
+    const std::wstring& SettingsPrefix() const { return m_settingsPrefix; }
     virtual void LoadOwnSettings() {}
     virtual void ApplyOwnSettings() {}
 
@@ -76,6 +89,16 @@ protected:
     // A page never ends itself: Enter and Escape belong to the host dialog.
     bool OnCommand(UINT id, UINT code, HWND control) override;
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    struct CheckOption {
+        bool* value;    // the page member it shows
+        HTREEITEM item;
+    };
+
+    std::wstring m_settingsPrefix;
+    std::vector<CheckOption> m_checks; // the check items of the tree as it stands
+    std::vector<HTREEITEM> m_groups;   // the page's own groups, expanded once added
 };
 
 // The CreatePage callback's work for any report page: the page created as a child of `parent`,

@@ -2,12 +2,11 @@
 // CListOptionsDlg: a period page whose report options are on/off settings shown as check items
 // in groups of the options tree, as the task-list pages have them. The page keeps its options in
 // the order of their settings keys; a concrete page names the keys with their defaults and
-// builds the groups for the output kind. Loading reads the period and every option; applying
+// builds the groups for the output kind (AddOptions). Loading reads the period and every option; applying
 // writes the period (its last day + 1 with end time 0) and then every option in key order.
 
 #include "pages/PeriodBaseDlg.h"
 
-#include <string>
 #include <vector>
 
 class CListOptionsDlg : public CPeriodBaseDlg {
@@ -29,32 +28,18 @@ public:
 protected:
     // The options back to their defaults; pages call it from SetDefaults.
     void ResetOptions();
-    // Adds the page's groups and check items for output kind 0 printer, 1 export, 2 HTML (-1
-    // when the host does not tell).
-    virtual void BuildOptionsTree(int kind) = 0;
-    // A root item with the list image; it is expanded once the tree is built.
-    HTREEITEM AddGroup(UINT textId);
     // A check item for option `index` under `group`, checked by the option's value.
     HTREEITEM AddOption(HTREEITEM group, UINT textId, size_t index);
 
-    void InitOptionsImage() override;
-    void FillOptions() override;
-    void StoreControls() override;
-    void LoadControls() override;
     void LoadOwnSettings() override;
     void ApplyOwnSettings() override;
-    int OnPageLoad(WPARAM wp, LPARAM lp) override;
-    int OnPageApply(WPARAM wp, LPARAM lp) override;
 
 private:
     struct OptionState {
         OptionKey key;
         bool value;
-        HTREEITEM item; // null while the option is not shown
     };
 
-    std::wstring m_prefix;
+    // Filled once by the constructor: the check items hold pointers to the values.
     std::vector<OptionState> m_options;
-    std::vector<HTREEITEM> m_groups;
-    int m_listImage = -1; // bitmap 130 in the inner tree's image list
 };

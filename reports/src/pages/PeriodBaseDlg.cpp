@@ -9,7 +9,8 @@
 #include "wqv2_data.h"
 #include "fw/Resources.h"
 
-CPeriodBaseDlg::CPeriodBaseDlg() : CBaseDlg(IDD_REPORT_PAGE_PERIOD), PeriodStart(), PeriodEnd()
+CPeriodBaseDlg::CPeriodBaseDlg(const wchar_t* settingsPrefix, UINT templateId)
+    : CBaseDlg(templateId, settingsPrefix), PeriodStart(), PeriodEnd()
 {
 }
 
@@ -17,10 +18,13 @@ bool CPeriodBaseDlg::OnInit()
 {
     CBaseDlg::OnInit();
     PeriodCtrl.Attach(Item(IDC_REPORT_PERIOD));
+    HWND button = Item(IDC_REPORT_PERIOD_BUTTON);
+    if (!button)
+        return true;
     m_periodIcon = static_cast<HICON>(
         LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(IDI_REPORT_PERIOD), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     if (m_periodIcon)
-        SendMessageW(Item(IDC_REPORT_PERIOD_BUTTON), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_periodIcon));
+        SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_periodIcon));
     return true;
 }
 

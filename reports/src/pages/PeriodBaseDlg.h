@@ -1,13 +1,15 @@
 #pragma once
-// CPeriodBaseDlg: a report option page with a report period (date period 1015) and a button
-// (1143) that opens a menu of ready-made periods, among them the period the board view shows.
-// Template 146.
+// CPeriodBaseDlg: a report option page with a report period (date period 1015) and, where its
+// template has one, a button (1143) that opens a menu of ready-made periods, among them the
+// period the board view shows. Template 146 unless the page names its own.
 
 #include "pages/BaseDlg.h"
 
+#include "QV2ResVReportIds.h"
+
 class CPeriodBaseDlg : public CBaseDlg {
 public:
-    CPeriodBaseDlg();
+    explicit CPeriodBaseDlg(const wchar_t* settingsPrefix, UINT templateId = IDD_REPORT_PAGE_PERIOD);
 
     // Sets the period by a command of menu 135 (keeping the other edits of the page); false
     // for a command that names no period.

@@ -8,24 +8,23 @@
 
 namespace {
 
-// The switches in the order they are exchanged and stored.
+// The switches in the order they are stored.
 struct Switch {
     bool CRResourcesDlg::*flag;
-    HTREEITEM CRResourcesDlg::*item;
     const wchar_t* key;
 };
 
 constexpr Switch kSwitches[] = {
-    {&CRResourcesDlg::Calendar, &CRResourcesDlg::CalendarItem, L"ReportsResourcesColumnsCalendar"},
-    {&CRResourcesDlg::Costs, &CRResourcesDlg::CostsItem, L"ReportsResourcesColumnsCosts"},
-    {&CRResourcesDlg::Format, &CRResourcesDlg::FormatItem, L"ReportsResourcesColumnsFormat"},
-    {&CRResourcesDlg::UDF, &CRResourcesDlg::UDFItem, L"ReportsResourcesColumnsUDF"},
-    {&CRResourcesDlg::Notes, &CRResourcesDlg::NotesItem, L"ReportsResourcesColumnsNotes"},
+    {&CRResourcesDlg::Calendar, L"ReportsResourcesColumnsCalendar"},
+    {&CRResourcesDlg::Costs, L"ReportsResourcesColumnsCosts"},
+    {&CRResourcesDlg::Format, L"ReportsResourcesColumnsFormat"},
+    {&CRResourcesDlg::UDF, L"ReportsResourcesColumnsUDF"},
+    {&CRResourcesDlg::Notes, L"ReportsResourcesColumnsNotes"},
 };
 
 } // namespace
 
-CRResourcesDlg::CRResourcesDlg() : CBaseDlg(IDD_REPORT_PAGE_LIST)
+CRResourcesDlg::CRResourcesDlg() : CBaseDlg(IDD_REPORT_PAGE_LIST, L"ReportsResources")
 {
     SetDefaults();
 }
@@ -38,71 +37,16 @@ void CRResourcesDlg::SetDefaults()
         this->*s.flag = false;
 }
 
-void CRResourcesDlg::ClearColumnItems()
+void CRResourcesDlg::AddOptions(int kind)
 {
-    ColumnsGroupItem = nullptr;
-    for (const Switch& s : kSwitches)
-        this->*s.item = nullptr;
-}
-
-void CRResourcesDlg::InitOptionsImage()
-{
-    CBaseDlg::InitOptionsImage();
-    ClearColumnItems();
-    ColumnsImage = AddOptionsImage(IDB_REPORT_OPTIONS_LIST);
-}
-
-void CRResourcesDlg::FillOptions()
-{
-    CBaseDlg::FillOptions();
-    // The base emptied the tree: the old items are gone with it.
-    ClearColumnItems();
-    const bool exporting = GetOutputKind() == 1;
-    ColumnsGroupItem = OptionsTree.AddRoot(ColumnsImage, fw::LoadResString(IDS_OPTIONS_COLUMNS).c_str());
-    auto add = [&](bool flag, UINT text) {
-        return OptionsTree.AddCheck(ColumnsGroupItem, flag, fw::LoadResString(text).c_str());
-    };
-    CalendarItem = add(Calendar, IDS_OPTIONS_CALENDAR);
-    CostsItem = add(Costs, IDS_OPTIONS_COSTS);
-    if (exporting) {
-        FormatItem = add(Format, IDS_OPTIONS_FORMAT);
-        UDFItem = add(UDF, IDS_OPTIONS_USER_FIELDS);
+    HTREEITEM columns = AddOptionsGroup(IDS_OPTIONS_COLUMNS);
+    AddCheckOption(columns, Calendar, IDS_OPTIONS_CALENDAR);
+    AddCheckOption(columns, Costs, IDS_OPTIONS_COSTS);
+    if (kind == 1) {
+        AddCheckOption(columns, Format, IDS_OPTIONS_FORMAT);
+        AddCheckOption(columns, UDF, IDS_OPTIONS_USER_FIELDS);
     }
-    NotesItem = add(Notes, IDS_OPTIONS_NOTES);
-    OptionsTree.Expand(ColumnsGroupItem);
-    OptionsTree.ShowFirstRoot();
-}
-
-void CRResourcesDlg::StoreControls()
-{
-    CBaseDlg::StoreControls();
-    if (!Hwnd())
-        return;
-    for (const Switch& s : kSwitches) {
-        if (HTREEITEM item = this->*s.item)
-            this->*s.flag = OptionsTree.GetCheck(item);
-    }
-}
-
-void CRResourcesDlg::LoadControls()
-{
-    CBaseDlg::LoadControls();
-    if (!Hwnd())
-        return;
-    for (const Switch& s : kSwitches) {
-        if (HTREEITEM item = this->*s.item)
-            OptionsTree.SetCheck(item, this->*s.flag);
-    }
-}
-
-int CRResourcesDlg::OnPageLoad(WPARAM, LPARAM)
-{
-    return LoadPageSettings(L"ReportsResources");
-}
-
-int CRResourcesDlg::OnPageApply(WPARAM, LPARAM)
-{
-    return ApplyPageSettings(L"ReportsResources");
+    AddCheckOption(columns, Notes, IDS_OPTIONS_NOTES);
 }
 
 int CRResourcesDlg::OnPageValidate(WPARAM, LPARAM)

@@ -15,27 +15,12 @@ public:
     bool Format = false;
     bool UDF = false;
     bool Notes = false;
-    int ColumnsImage = -1;                 // bitmap 130 in the options tree's image list
-    HTREEITEM ColumnsGroupItem = nullptr;  // null until the tree is built
-    HTREEITEM CalendarItem = nullptr;      // each null while not shown
-    HTREEITEM CostsItem = nullptr;
-    HTREEITEM FormatItem = nullptr;
-    HTREEITEM UDFItem = nullptr;
-    HTREEITEM NotesItem = nullptr;
 
 protected:
     void SetDefaults() override;
-    void InitOptionsImage() override;
-    void FillOptions() override;
-    void StoreControls() override;
-    void LoadControls() override;
-    int OnPageLoad(WPARAM wp, LPARAM lp) override;
-    int OnPageApply(WPARAM wp, LPARAM lp) override;
+    void AddOptions(int kind) override;
     // Never refuses, and leaves the members as they are until the page is applied.
     int OnPageValidate(WPARAM wp, LPARAM lp) override;
     void LoadOwnSettings() override;
     void ApplyOwnSettings() override;
-
-private:
-    void ClearColumnItems();
 };

@@ -36,7 +36,8 @@ double Thousandths(double value)
 
 } // namespace
 
-CRScheduleStandardDlg::CRScheduleStandardDlg() : CBaseDlg(IDD_REPORT_PAGE_SCHEDULE)
+CRScheduleStandardDlg::CRScheduleStandardDlg()
+    : CPeriodBaseDlg(L"ReportsScheduleStandard", IDD_REPORT_PAGE_SCHEDULE)
 {
     SetDefaults();
 }
@@ -64,8 +65,8 @@ void CRScheduleStandardDlg::SetDefaults()
     OrientationIndex = 0;
     PeriodKind = 1;
     const TDate today;
-    FixedStart = TDate::FromYMD(today.GetMonth(), today.GetYear(), 1);
-    FixedEnd = TDate::LastDayOfMonth(today.GetYear(), today.GetMonth());
+    PeriodStart = TDate::FromYMD(today.GetMonth(), today.GetYear(), 1);
+    PeriodEnd = TDate::LastDayOfMonth(today.GetYear(), today.GetMonth());
     ScaleWidth = 100;
     ScaleHeight = 100;
     Metric = LocaleIsMetric();
@@ -77,8 +78,7 @@ void CRScheduleStandardDlg::SetDefaults()
 
 bool CRScheduleStandardDlg::OnInit()
 {
-    CBaseDlg::OnInit();
-    m_period.Attach(Item(IDC_REPORT_PERIOD));
+    CPeriodBaseDlg::OnInit();
     m_scaleWidth.Attach(Item(IDC_SCHEDULE_SCALE_WIDTH));
     m_scaleHeight.Attach(Item(IDC_SCHEDULE_SCALE_HEIGHT));
     m_nameWidth.Attach(Item(IDC_SCHEDULE_NAME_WIDTH));
@@ -125,46 +125,30 @@ bool CRScheduleStandardDlg::OnCommand(UINT id, UINT code, HWND control)
         EnableWindow(Item(IDC_REPORT_PERIOD), IsDlgButtonChecked(Hwnd(), IDC_SCHEDULE_PERIOD_FIXED) == BST_CHECKED);
         return true;
     }
-    return CBaseDlg::OnCommand(id, code, control);
+    return CPeriodBaseDlg::OnCommand(id, code, control);
 }
 
 INT_PTR CRScheduleStandardDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_DESTROY) {
-        m_period.Detach();
         m_scaleWidth.Detach();
         m_scaleHeight.Detach();
         m_nameWidth.Detach();
         m_htmlNameWidth.Detach();
     }
-    return CBaseDlg::HandleMessage(msg, wp, lp);
+    return CPeriodBaseDlg::HandleMessage(msg, wp, lp);
 }
 
-void CRScheduleStandardDlg::InitOptionsImage()
+void CRScheduleStandardDlg::AddOptions(int kind)
 {
-    CBaseDlg::InitOptionsImage();
-    SkipEmptyItem = FullPageItem = nullptr;
-    m_groupImage = AddOptionsImage(IDB_REPORT_OPTIONS_LIST);
-}
-
-void CRScheduleStandardDlg::FillOptions()
-{
-    CBaseDlg::FillOptions();
-    // The base emptied the tree: the old items are gone with it.
-    SkipEmptyItem = FullPageItem = nullptr;
-    const int kind = GetOutputKind();
     if (kind == 0 || kind == 2) {
-        HTREEITEM resources = OptionsTree.AddRoot(m_groupImage, fw::LoadResString(IDS_OPTIONS_RESOURCES).c_str());
-        SkipEmptyItem = OptionsTree.AddCheck(resources, SkipEmpty, fw::LoadResString(IDS_OPTIONS_SKIP_EMPTY).c_str());
-        OptionsTree.Expand(resources);
+        HTREEITEM resources = AddOptionsGroup(IDS_OPTIONS_RESOURCES);
+        AddCheckOption(resources, SkipEmpty, IDS_OPTIONS_SKIP_EMPTY);
     }
     if (kind == 0) {
-        HTREEITEM further = OptionsTree.AddRoot(m_groupImage, fw::LoadResString(IDS_OPTIONS_FURTHER).c_str());
-        FullPageItem = OptionsTree.AddCheck(further, FullPage, fw::LoadResString(IDS_OPTIONS_FILL_PAGES).c_str());
-        OptionsTree.Expand(further);
+        HTREEITEM further = AddOptionsGroup(IDS_OPTIONS_FURTHER);
+        AddCheckOption(further, FullPage, IDS_OPTIONS_FILL_PAGES);
     }
-    if (kind == 0 || kind == 2)
-        OptionsTree.ShowFirstRoot();
     ShowGroups(kind);
 }
 
@@ -184,52 +168,30 @@ void CRScheduleStandardDlg::ShowGroups(int outputKind)
 
 void CRScheduleStandardDlg::StoreControls()
 {
-    CBaseDlg::StoreControls();
+    CPeriodBaseDlg::StoreControls();
     if (!Hwnd())
         return;
     for (int kind = 0; kind < 3; ++kind) {
         if (IsDlgButtonChecked(Hwnd(), kPeriodRadios[kind]) == BST_CHECKED)
             PeriodKind = kind;
     }
-    FixedStart = m_period.GetDate(0, FixedStart);
-    FixedEnd = m_period.GetDate(1, FixedEnd);
     ScaleWidth = m_scaleWidth.GetValue(ScaleWidth);
     ScaleHeight = m_scaleHeight.GetValue(ScaleHeight);
     NameColumnWidth = m_nameWidth.GetValue(NameColumnWidth);
     HtmlNameColumnWidth = m_htmlNameWidth.GetValue(HtmlNameColumnWidth);
-    if (SkipEmptyItem)
-        SkipEmpty = OptionsTree.GetCheck(SkipEmptyItem);
-    if (FullPageItem)
-        FullPage = OptionsTree.GetCheck(FullPageItem);
 }
 
 void CRScheduleStandardDlg::LoadControls()
 {
-    CBaseDlg::LoadControls();
+    CPeriodBaseDlg::LoadControls();
     if (!Hwnd())
         return;
     for (int kind = 0; kind < 3; ++kind)
         CheckDlgButton(Hwnd(), kPeriodRadios[kind], kind == PeriodKind ? BST_CHECKED : BST_UNCHECKED);
-    m_period.SetDate(0, FixedStart);
-    m_period.SetDate(1, FixedEnd);
     m_scaleWidth.SetValue(ScaleWidth);
     m_scaleHeight.SetValue(ScaleHeight);
     m_nameWidth.SetValue(NameColumnWidth);
     m_htmlNameWidth.SetValue(HtmlNameColumnWidth);
-    if (SkipEmptyItem)
-        OptionsTree.SetCheck(SkipEmptyItem, SkipEmpty);
-    if (FullPageItem)
-        OptionsTree.SetCheck(FullPageItem, FullPage);
-}
-
-int CRScheduleStandardDlg::OnPageLoad(WPARAM, LPARAM)
-{
-    return LoadPageSettings(L"ReportsScheduleStandard");
-}
-
-int CRScheduleStandardDlg::OnPageApply(WPARAM, LPARAM)
-{
-    return ApplyPageSettings(L"ReportsScheduleStandard");
 }
 
 int CRScheduleStandardDlg::OnPageValidate(WPARAM, LPARAM)
@@ -240,8 +202,8 @@ int CRScheduleStandardDlg::OnPageValidate(WPARAM, LPARAM)
 void CRScheduleStandardDlg::LoadOwnSettings()
 {
     PeriodKind = GetIntSetting(L"ReportsScheduleStandardPeriod", PeriodKind);
-    FixedStart = GetDateSetting(L"ReportsScheduleStandardStart", FixedStart);
-    FixedEnd = GetDateSetting(L"ReportsScheduleStandardEnd", FixedEnd);
+    PeriodStart = GetDateSetting(L"ReportsScheduleStandardStart", PeriodStart);
+    PeriodEnd = GetDateSetting(L"ReportsScheduleStandardEnd", PeriodEnd);
     ScaleWidth = GetIntSetting(L"ReportsScheduleStandardPrinterScaleWidth", ScaleWidth);
     ScaleHeight = GetIntSetting(L"ReportsScheduleStandardPrinterScaleHeight", ScaleHeight);
     SkipEmpty = GetBoolSetting(L"ReportsScheduleStandardResourcesSkipEmpty", SkipEmpty);
@@ -253,8 +215,8 @@ void CRScheduleStandardDlg::LoadOwnSettings()
 void CRScheduleStandardDlg::ApplyOwnSettings()
 {
     SetIntSetting(L"ReportsScheduleStandardPeriod", PeriodKind);
-    SetDateSetting(L"ReportsScheduleStandardStart", FixedStart);
-    SetDateSetting(L"ReportsScheduleStandardEnd", FixedEnd);
+    SetDateSetting(L"ReportsScheduleStandardStart", PeriodStart);
+    SetDateSetting(L"ReportsScheduleStandardEnd", PeriodEnd);
     StoreCurrentViewPeriod();
     SetBoolSetting(L"ReportsScheduleStandardResourcesSkipEmpty", SkipEmpty);
     SetBoolSetting(L"ReportsScheduleStandardPrinterFullPage", FullPage);

@@ -5,12 +5,10 @@
 // label-column width, and two switches in the options tree. Only the size group of the chosen
 // output shows; the HTML group takes the printer group's place.
 
-#include "pages/BaseDlg.h"
 #include "pages/NumberEditCtrls.h"
+#include "pages/PeriodBaseDlg.h"
 
-#include "TDate.h"
-
-class CRScheduleStandardDlg : public CBaseDlg {
+class CRScheduleStandardDlg : public CPeriodBaseDlg {
 public:
     CRScheduleStandardDlg();
 
@@ -18,9 +16,8 @@ public:
     static double FromStored(int hundredths, bool metric);
     static int ToStored(double value, bool metric);
 
-    int PeriodKind = 1;               // 0 view period, 1 current view, 2 fixed dates
-    TDate FixedStart;                 // first and last day of the fixed period
-    TDate FixedEnd;
+    int PeriodKind = 1;               // 0 view period, 1 current view, 2 fixed dates; the
+                                      // fixed period is PeriodStart to PeriodEnd
     int ScaleWidth = 100;             // percent
     int ScaleHeight = 100;
     double NameColumnWidth = 4.0;     // printed label column, centimetres or inches
@@ -28,17 +25,13 @@ public:
     bool SkipEmpty = false;
     bool FullPage = false;
     bool Metric = true;               // the user's locale measures in centimetres
-    HTREEITEM SkipEmptyItem = nullptr; // each null while not shown
-    HTREEITEM FullPageItem = nullptr;
 
 protected:
     void SetDefaults() override;
-    void InitOptionsImage() override;
-    void FillOptions() override;
+    // The options for the output, and its size group.
+    void AddOptions(int kind) override;
     void StoreControls() override;
     void LoadControls() override;
-    int OnPageLoad(WPARAM wp, LPARAM lp) override;
-    int OnPageApply(WPARAM wp, LPARAM lp) override;
     // Accepts every input.
     int OnPageValidate(WPARAM wp, LPARAM lp) override;
     void LoadOwnSettings() override;
@@ -55,10 +48,8 @@ private:
     // stored period stays as it is.
     void StoreCurrentViewPeriod();
 
-    CRK2DatePeriodCtrl m_period;
     CRK2LongEditCtrl m_scaleWidth;
     CRK2LongEditCtrl m_scaleHeight;
     CRK2DoubleEditCtrl m_nameWidth;
     CRK2LongEditCtrl m_htmlNameWidth;
-    int m_groupImage = -1;            // bitmap 130 in the options tree's image list
 };

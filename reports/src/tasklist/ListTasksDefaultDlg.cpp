@@ -28,9 +28,9 @@ void CRListTasksDefaultDlg::SetDefaults()
     ResetOptions();
 }
 
-void CRListTasksDefaultDlg::BuildOptionsTree(int kind)
+void CRListTasksDefaultDlg::AddOptions(int kind)
 {
-    HTREEITEM columns = AddGroup(IDS_OPTIONS_COLUMNS);
+    HTREEITEM columns = AddOptionsGroup(IDS_OPTIONS_COLUMNS);
     AddOption(columns, IDS_OPTIONS_DURATION, kColumnsDuration);
     AddOption(columns, IDS_OPTIONS_WORKING_TIME, kColumnsWorkingTime);
     AddOption(columns, IDS_OPTIONS_COSTS, kColumnsCosts);
@@ -39,7 +39,7 @@ void CRListTasksDefaultDlg::BuildOptionsTree(int kind)
         AddOption(columns, IDS_OPTIONS_USER_FIELDS, kColumnsUDF);
     }
     AddOption(columns, IDS_OPTIONS_NOTES, kColumnsNotes);
-    HTREEITEM sums = AddGroup(IDS_OPTIONS_SUMS);
+    HTREEITEM sums = AddOptionsGroup(IDS_OPTIONS_SUMS);
     AddOption(sums, IDS_OPTIONS_LIMIT_PERIOD, kLimitPeriod);
     AddOption(sums, IDS_OPTIONS_SUM_TOTAL, kSumTotal);
 }

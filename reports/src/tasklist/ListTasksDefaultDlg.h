@@ -23,5 +23,5 @@ public:
 
 protected:
     void SetDefaults() override;
-    void BuildOptionsTree(int kind) override;
+    void AddOptions(int kind) override;
 };
