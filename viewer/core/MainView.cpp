@@ -4,9 +4,11 @@
 #include "MainApp.h"
 #include "ProcessObjects.h"
 #include "QV2PluginInterface.h"
+#include "QV2ResVIds.h"
 #include "RKPrintEngine2.h"
 #include "ReportPrint.h"
 #include "Settings.h"
+#include "fw/MessageBox.h"
 #include "fw/WaitCursor.h"
 
 #include <commdlg.h>
@@ -92,11 +94,18 @@ bool CMainView::OnPreparePrinting(fw::CPrintInfo& info)
 
 void CMainView::OnBeginPrinting(const fw::CPrintDC& dc, fw::CPrintInfo& info)
 {
-    fw::CWaitCursor wait;
     const ReportRegistration* report = RememberedReport();
     int result = -1;
-    if (report && report->Print && gPrintEngine)
-        result = report->Print(gPrintEngine, dc.output, dc.attribute);
+    {
+        fw::CWaitCursor wait;
+        if (report && report->Print && gPrintEngine)
+            result = report->Print(gPrintEngine, dc.output, dc.attribute);
+    }
+    // A report that could not build its pages says so once: here, unless the plug-in has told
+    // the user already. The box comes before any job is started, so nothing is spooled.
+    if (result != 0 && result != kReportFailedShown && report && report->Print &&
+        GetBoolSetting(L"ReportsShowErrorMessages", true))
+        fw::ShowMessageId(GetParent(Hwnd()), IDS_MSG_REPORT_FAILED, MB_OK | MB_ICONSTOP);
     if (result == 0 && info.printerDc) {
         const int pages = gPrintEngine->GetPageCount();
         info.maxPage = static_cast<UINT>(std::max(pages, 0));

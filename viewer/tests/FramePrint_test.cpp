@@ -102,12 +102,35 @@ TEST_F(FramePrintTest, Orientation_landscapeStaysTheApplicationsSetting)
     GlobalUnlock(mode);
 }
 
-TEST_F(FramePrintTest, Print_aReportThatBuildsNothingStartsNoDocument)
+TEST_F(FramePrintTest, Print_aReportThatBuildsNothingStartsNoDocumentAndSaysSoOnce)
 {
     ASSERT_TRUE(StartWithReport(L"/s StubPrintFails.QV2R=1"));
     RunSelectedReport(Frame());
     EXPECT_FALSE(Started(L"StartDoc"));
     EXPECT_TRUE(Pages().empty());
+    EXPECT_EQ(printer.openDcs, 0);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, L"The report could not be produced.");
+    EXPECT_EQ(messages.messages[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+
+    // The preview says so too, and shows no page.
+    SetSetting(L"ReportsOutputPrinter", L"0");
+    RunSelectedReport(Frame());
+    ASSERT_NE(Preview(), nullptr);
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Preview()->Bar(), IDM_PREVIEW_LAST)));
+    Click(IDM_PREVIEW_CLOSE);
+    ASSERT_EQ(Preview(), nullptr);
+
+    // A failure the plug-in has shown already, or with error messages off: no box of the viewer's.
+    SetSetting(L"ReportsOutputPrinter", L"1");
+    SetSetting(L"StubPrintFails.QV2R", L"2");
+    RunSelectedReport(Frame());
+    SetSetting(L"StubPrintFails.QV2R", L"1");
+    SetSetting(L"ReportsShowErrorMessages", L"0");
+    RunSelectedReport(Frame());
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_FALSE(Started(L"StartDoc"));
     EXPECT_EQ(printer.openDcs, 0);
 }
 

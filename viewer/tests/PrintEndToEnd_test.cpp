@@ -15,6 +15,7 @@
 #include "TestSupport.h"
 #include "ViewerUtil.h"
 #include "fw/PreviewView.h"
+#include "fw/Resources.h"
 
 #include <winspool.h>
 
@@ -382,6 +383,25 @@ TEST_F(PrintEndToEnd, CellText_leftCentredAndRightAlignedTimesStayWholeInsideThe
         }
     }
     EXPECT_EQ(rightEnds, 3);
+}
+
+TEST_F(PrintEndToEnd, MarginsThatLeaveNoPageBodyGiveOneBoxAndNoPrint)
+{
+    SetSetting(L"ReportsPrinterMarginsMinimal", L"0");
+    SetSetting(L"ReportsPrinterMarginsTop", L"1600"); // tenths of a millimetre: 160 mm of 297
+    SetSetting(L"ReportsPrinterMarginsBottom", L"1600");
+    const auto before = printer.Pdfs();
+    SetSetting(L"ReportsSelectedReport", L"Holidays");
+    SetSetting(L"ReportsOutputPrinter", L"1");
+    RunSelectedReport(Frame());
+    EXPECT_EQ(answerer.dialogs, 1);
+    EXPECT_TRUE(answerer.otherBoxes.empty());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, fw::LoadResString(IDS_MSG_REPORT_FAILED));
+    EXPECT_EQ(messages.messages[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(ReportPrintState().pageCount, 0);
+    // A job would reach the folder within seconds (the others here take about one).
+    EXPECT_EQ(printer.WaitForNewPdf(before, 5000), "");
 }
 
 // What each report of the sample project prints: its settings prefix (for the title shown in

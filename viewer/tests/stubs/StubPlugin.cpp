@@ -41,12 +41,14 @@ int __cdecl CreateReportPage(HWND, int, int, ReportPageRecord*)
     return 0;
 }
 
-// The report: "StubReportPages" pages (3 by default) each saying "Page n"; "StubPrintFails" makes
-// the callback refuse.
+// The report: "StubReportPages" pages (3 by default) each saying "Page n"; a nonzero
+// "StubPrintFails" makes the callback refuse with that answer.
 int __cdecl PrintReport(CRKPrintEngine2* engine, HDC dc, HDC attribute)
 {
     stub::Log(std::wstring(L"Print") + (dc ? L" dc" : L" nodc") + (attribute ? L" attribute" : L""));
-    if (Answer(L"PrintFails", 0) || !engine)
+    if (const int fails = Answer(L"PrintFails", 0))
+        return fails;
+    if (!engine)
         return 1;
     const int pages = Answer(L"ReportPages", 3);
     engine->BeginDocument(dc, attribute);
