@@ -1,0 +1,133 @@
+// The files of a report run and their floor.
+#include "OutputFiles.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+
+namespace bench {
+namespace {
+
+// The text as 8-bit characters: UTF-16 with its mark keeps the low byte of each unit, which is
+// enough to find the ASCII markup and separators.
+std::string Narrow(const std::string& bytes)
+{
+    if (bytes.size() < 2 || static_cast<unsigned char>(bytes[0]) != 0xFF || static_cast<unsigned char>(bytes[1]) != 0xFE)
+        return bytes;
+    std::string text;
+    text.reserve(bytes.size() / 2);
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+        text.push_back(bytes[i + 1] ? '?' : bytes[i]);
+    return text;
+}
+
+// The tag `tag` (lower case) at `at`, and not a longer name that begins with it ("thead").
+bool IsTag(const std::string& text, size_t at, const char* tag)
+{
+    size_t k = 0;
+    for (; tag[k]; ++k) {
+        if (at + k >= text.size() || (text[at + k] | 0x20) != tag[k])
+            return false;
+    }
+    return at + k < text.size() && (text[at + k] == '>' || text[at + k] == ' ');
+}
+
+} // namespace
+
+std::vector<OutputFile> ReadFolder(const std::wstring& folder, bool remove)
+{
+    std::vector<OutputFile> files;
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return files;
+    do {
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        const std::wstring path = folder + L"\\" + entry.cFileName;
+        std::ifstream in(path.c_str(), std::ios::binary);
+        files.push_back({entry.cFileName, std::string(std::istreambuf_iterator<char>(in), {})});
+        in.close();
+        if (remove)
+            DeleteFileW(path.c_str());
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return files;
+}
+
+double FloorWrite(const std::wstring& folder, const std::vector<OutputFile>& files)
+{
+    constexpr size_t kChunk = 64 * 1024;
+    const auto start = std::chrono::steady_clock::now();
+    bool written = true;
+    for (const OutputFile& file : files) {
+        HANDLE out = CreateFileW((folder + L"\\" + file.name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (out == INVALID_HANDLE_VALUE)
+            return -1;
+        for (size_t at = 0; at < file.bytes.size() && written; at += kChunk) {
+            const DWORD size = static_cast<DWORD>(std::min(kChunk, file.bytes.size() - at));
+            DWORD done = 0;
+            written = WriteFile(out, file.bytes.data() + at, size, &done, nullptr) && done == size;
+        }
+        CloseHandle(out);
+    }
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    for (const OutputFile& file : files)
+        DeleteFileW((folder + L"\\" + file.name).c_str());
+    return written ? ms : -1;
+}
+
+Shape DelimitedShape(const std::string& bytes)
+{
+    const std::string text = Narrow(bytes);
+    Shape shape;
+    int fields = 1;
+    bool quoted = false;
+    bool empty = true;
+    for (char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (quoted) {
+        } else if (c == '\t') {
+            ++fields;
+        } else if (c == '\n') {
+            if (!empty || fields > 1) {
+                ++shape.rows;
+                shape.columns = std::max(shape.columns, fields);
+            }
+            fields = 1;
+            empty = true;
+            continue;
+        } else if (c == '\r') {
+            continue;
+        }
+        empty = false;
+    }
+    if (!empty || fields > 1) {
+        ++shape.rows;
+        shape.columns = std::max(shape.columns, fields);
+    }
+    return shape;
+}
+
+Shape HtmlShape(const std::string& bytes)
+{
+    const std::string text = Narrow(bytes);
+    Shape shape;
+    int cells = 0;
+    for (size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+        if (IsTag(text, at + 1, "tr")) {
+            ++shape.rows;
+            cells = 0;
+        } else if (IsTag(text, at + 1, "td") || IsTag(text, at + 1, "th")) {
+            shape.columns = std::max(shape.columns, ++cells);
+        }
+    }
+    return shape;
+}
+
+} // namespace bench
