@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
-#include <iterator>
+#include <utility>
 
 namespace bench {
 namespace {
@@ -48,9 +48,13 @@ std::vector<OutputFile> ReadFolder(const std::wstring& folder, bool remove)
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
         const std::wstring path = folder + L"\\" + entry.cFileName;
+        const unsigned long long size = static_cast<unsigned long long>(entry.nFileSizeHigh) << 32 | entry.nFileSizeLow;
+        OutputFile file{entry.cFileName, std::string(static_cast<size_t>(size), '\0')};
         std::ifstream in(path.c_str(), std::ios::binary);
-        files.push_back({entry.cFileName, std::string(std::istreambuf_iterator<char>(in), {})});
+        in.read(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+        file.bytes.resize(static_cast<size_t>(in.gcount()));
         in.close();
+        files.push_back(std::move(file));
         if (remove)
             DeleteFileW(path.c_str());
     } while (FindNextFileW(find, &entry));

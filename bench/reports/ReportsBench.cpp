@@ -8,7 +8,7 @@
 // Prints one table row per run. The memory figures: what the built project keeps, how far the
 // working set grew above it during the output (sampled every 2 ms) and the process's peak
 // working set; one run a process keeps them apart (reports_bench.sh runs them so).
-// A run longer than QV_BENCH_LIMIT seconds (default 60) prints "over limit" and ends the
+// A run longer than QV_BENCH_LIMIT seconds (default 30) prints "over limit" and ends the
 // process; the runs listed in QV_BENCH_SKIP print "over limit" without running.
 #include "OutputFiles.h"
 #include "ReportProject.h"
@@ -342,7 +342,7 @@ int wmain(int argc, wchar_t** argv)
         }
     }
     const char* limit = std::getenv("QV_BENCH_LIMIT");
-    const double limitMs = 1000.0 * (limit && std::atof(limit) > 0 ? std::atof(limit) : 60.0);
+    const double limitMs = 1000.0 * (limit && std::atof(limit) > 0 ? std::atof(limit) : 30.0);
 
     HMODULE data = LoadLibraryW(L"QV2D.dll");
     HMODULE resources = LoadLibraryW(L"QV2ResV.dll");
