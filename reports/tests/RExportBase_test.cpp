@@ -4,8 +4,11 @@
 
 #include "output/RExportBase.h"
 #include "output/TextFile.h"
+#include "plugin/ReportCallbacks.h"
 
 #include "fw/MessageBox.h"
+
+#include <vector>
 
 namespace {
 
@@ -160,6 +163,97 @@ TEST_F(RExportBaseTest, UdfCells_namesInOrderAndValuesByType)
     table.AddUdfValueCell(L"raw", nullptr);
     EXPECT_EQ(table[0], (ExportRow{L"Order", L"Due"}));
     EXPECT_EQ(table[1], (ExportRow{L"42", L"2026-03-01", L"", L"raw"}));
+}
+
+// The rows of a report with every kind of cell: texts to quote and to clean, numbers, colours,
+// dates, times, costs, durations and typed user-field values.
+void AddMixedRows(CRUDFExportBase& table, int rows)
+{
+    for (int i = 0; i < rows; ++i) {
+        table.NewRow();
+        table.AddNumber(i - 3);
+        table.AddText(i % 7 == 0 ? L"two\r\nlines" : (i % 5 == 0 ? L"say \"a\tb\"" : L"plain caf\u00E9"));
+        table.AddColor(RGB(i % 256, 128, 255 - i % 256));
+        table.AddDate(Day(1 + i % 12, 1 + i % 28));
+        table.AddTime(TTime(i % 1441));
+        table.AddCosts(i * 1.005);
+        table.AddDuration(i * 37, i % 6, i % 2 == 0);
+        table.AddUdfValueCell(L"20260301", L"QV2UDFDate");
+        table.AddUdfValueCell(L"2.50", L"QV2UDFDecimal");
+        table.AddResourceText(i % 2 ? 1220 : 999999); // a string and a missing one
+        table.AddText(L"\xD83D\xDE00");
+    }
+}
+
+// A run that writes its rows as they are made gives the bytes of the whole table written at
+// once, through many buffer loads, in UTF-16 and in a code page, and keeps no rows meanwhile.
+TEST_F(RExportBaseTest, BeginWrite_streamedRowsEqualTheTableWrittenAtOnce)
+{
+    host::SetSetting(L"ReportsExportColorFormat", L"%d-%d-%d");
+    host::SetSetting(L"ReportsExportNewlineReplace", L"0");
+    rtest::CTempFolder folder;
+    for (const wchar_t* unicode : {L"1", L"0"}) {
+        host::SetSetting(L"ReportsExportEncodingUnicode", unicode);
+        host::SetSetting(L"ReportsExportEncodingCodepage", L"65001");
+        CTableExport table;
+        AddMixedRows(table, 3000);
+        ASSERT_EQ(table.Write(folder.File(L"table.txt").c_str()), 0);
+
+        CTableExport streamed;
+        ASSERT_EQ(streamed.BeginWrite(folder.File(L"streamed.txt").c_str()), 0);
+        AddMixedRows(streamed, 3000);
+        EXPECT_EQ(streamed.size(), 0u);
+        ASSERT_EQ(streamed.Write(nullptr), 0);
+
+        const std::string bytes = rtest::ReadBytes(folder.File(L"table.txt"));
+        EXPECT_GT(bytes.size(), 3 * unicode_helper::CTextFile::kBufferBytes);
+        EXPECT_TRUE(bytes == rtest::ReadBytes(folder.File(L"streamed.txt"))) << "unicode " << (unicode[0] == L'1');
+    }
+    // An empty path touches nothing; a file that cannot be made is told as by Write.
+    CMessageRecorder messages;
+    CTableExport table;
+    EXPECT_EQ(table.BeginWrite(L""), 1);
+    EXPECT_TRUE(messages.texts.empty());
+    const std::wstring bad = folder.File(L"missing\\out.txt");
+    EXPECT_EQ(table.BeginWrite(bad.c_str()), kReportFailedShown);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], L"The file " + bad + L" cannot be written.");
+}
+
+// An export that runs out of memory half way: the user is told (the file's message, or the
+// report failure for print), the result says so, and no half file stays behind.
+class COutOfMemoryExport : public CRUDFExportBase {
+public:
+    int Export(const wchar_t* path) override
+    {
+        if (const int opened = BeginWrite(path); opened != 0)
+            return opened;
+        AddMixedRows(*this, 5000);
+        std::vector<char> more;
+        more.reserve(more.max_size()); // no process gets this much
+        return Write(path);
+    }
+};
+
+TEST_F(RExportBaseTest, OutOfMemory_isShownAndLeavesNoFile)
+{
+    CMessageRecorder messages;
+    rtest::CTempFolder folder;
+    const std::wstring path = folder.File(L"big.txt");
+    EXPECT_EQ((FileCallback<COutOfMemoryExport, &COutOfMemoryExport::Export>(path.c_str())), kReportFailedShown);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], L"The file " + path + L" cannot be written.");
+    EXPECT_EQ(messages.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_FALSE(rtest::FileExists(path));
+
+    EXPECT_EQ(RunGuarded([]() -> int { throw std::bad_alloc(); }, nullptr), kReportFailedShown);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1], L"The report could not be produced.");
+
+    host::SetSetting(L"ReportsErrorMessage", L"0");
+    EXPECT_EQ((FileCallback<COutOfMemoryExport, &COutOfMemoryExport::Export>(path.c_str())), 1);
+    EXPECT_EQ(RunGuarded([]() -> int { throw std::bad_alloc(); }, nullptr), 1);
+    EXPECT_EQ(messages.texts.size(), 2u);
 }
 
 // The buffered file: many small writes and one larger than the buffer give the bytes of the

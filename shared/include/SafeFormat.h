@@ -42,6 +42,9 @@ private:
 };
 
 std::wstring Format(std::wstring_view format, std::initializer_list<Arg> args);
+// The same text appended to `out`: a caller that formats many texts into one string it keeps
+// needs no new string for each.
+void FormatAppend(std::wstring& out, std::wstring_view format, std::initializer_list<Arg> args);
 // The same, cut to the buffer (always terminated); returns the characters written.
 size_t FormatTo(wchar_t* buffer, size_t capacity, std::wstring_view format, std::initializer_list<Arg> args);
 

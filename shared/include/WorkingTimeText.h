@@ -16,6 +16,10 @@ void SetSettingTextReader(SettingTextReader reader);
 // The time as text: the `TimeFormat` setting as picture, else the locale's time without
 // seconds; at most 199 characters. An empty time gives an empty text.
 std::wstring FormatTimeSetting(const TTime& time);
+// The `TimeFormat` setting as read by FormatTimeSetting, and the time text of that picture: a
+// caller that writes many times reads the setting once.
+std::wstring GetTimeFormatSetting();
+std::wstring FormatTimeWithPicture(const TTime& time, const std::wstring& picture);
 
 struct WorkingTimePeriod {
     TTime start;

@@ -98,6 +98,12 @@ std::wstring Format(std::wstring_view f, std::initializer_list<Arg> args)
 {
     std::wstring out;
     out.reserve(f.size() + 32);
+    FormatAppend(out, f, args);
+    return out;
+}
+
+void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<Arg> args)
+{
     const Arg* next = args.begin();
     size_t i = 0;
     while (i < f.size()) {
@@ -179,7 +185,6 @@ std::wstring Format(std::wstring_view f, std::initializer_list<Arg> args)
         }
         out += piece;
     }
-    return out;
 }
 
 size_t FormatTo(wchar_t* buffer, size_t capacity, std::wstring_view format, std::initializer_list<Arg> args)

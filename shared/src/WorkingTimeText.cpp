@@ -28,7 +28,16 @@ void SetSettingTextReader(SettingTextReader reader)
 
 std::wstring FormatTimeSetting(const TTime& time)
 {
-    const std::wstring picture = gReader ? gReader(L"TimeFormat") : std::wstring();
+    return FormatTimeWithPicture(time, GetTimeFormatSetting());
+}
+
+std::wstring GetTimeFormatSetting()
+{
+    return gReader ? gReader(L"TimeFormat") : std::wstring();
+}
+
+std::wstring FormatTimeWithPicture(const TTime& time, const std::wstring& picture)
+{
     wchar_t text[200];
     if (picture.empty())
         time.Format(TIME_NOSECONDS, text, nullptr, 200);

@@ -13,6 +13,8 @@ CRListTasksByResourceExport::CRListTasksByResourceExport()
 
 int CRListTasksByResourceExport::ExportTable(const wchar_t* path)
 {
+    if (const int opened = BeginWrite(path); opened != 0)
+        return opened;
     AddHeaderRow();
     CollectRows();
     for (wqv2_data::CResource* entry : ResourceRows) {
@@ -83,15 +85,15 @@ void CRListTasksByResourceExport::AddTaskRow(wqv2_data::CResource* resource, con
     AddTime(TTime(span.endMinute));
     const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
     if (ColumnsDuration)
-        AddText(FormatDuration(values.duration));
+        AddDuration(values.duration, DurationType, DurationShort);
     if (ColumnsWorkingTime)
-        AddText(FormatWorkingTime(values.workingTime));
+        AddDuration(values.workingTime, WorkingTimeType, WorkingTimeShort);
     if (ColumnsCosts) {
         AddNumber(task->CostsCalculate ? 1 : 0);
-        AddText(FormatCosts(task->CostsVariable));
+        AddCosts(task->CostsVariable);
         AddResourceText(task->CostsTimeUnit == 0 ? IDS_COSTS_PER_HOUR : IDS_COSTS_PER_WORKING_HOUR);
-        AddText(FormatCosts(task->CostsFixed));
-        AddText(FormatCosts(values.costs));
+        AddCosts(task->CostsFixed);
+        AddCosts(values.costs);
     }
     if (ColumnsFormat) {
         AddColor(task->ColorFg);
@@ -127,13 +129,13 @@ void CRListTasksByResourceExport::AddSumRow(wqv2_data::CResource* resource)
     else
         AddText(L"");
     if (ColumnsDuration)
-        AddText(FormatDuration(sums.DurationSum));
+        AddDuration(sums.DurationSum, DurationType, DurationShort);
     if (ColumnsWorkingTime)
-        AddText(FormatWorkingTime(sums.WorkingTimeSum));
+        AddDuration(sums.WorkingTimeSum, WorkingTimeType, WorkingTimeShort);
     if (ColumnsCosts) {
         for (int i = 0; i < 4; ++i)
             AddText(L"");
-        AddText(FormatCosts(sums.CostsSum));
+        AddCosts(sums.CostsSum);
     }
     if (ColumnsFormat) {
         for (int i = 0; i < 3; ++i)

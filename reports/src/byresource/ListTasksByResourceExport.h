@@ -12,7 +12,7 @@ public:
     CRListTasksByResourceExport();
 
     int Export(const wchar_t* path) override { return ExportTable(path); }
-    // Builds the table and writes it: 0 written; 1 for an empty path or a failed write.
+    // Writes the rows as they are made: 0 written; 1 for an empty path or a failed write.
     int ExportTable(const wchar_t* path);
     // The task rows of a resource and, with SumResource, its sum row.
     void AddResourceRows(wqv2_data::CResource* resource);

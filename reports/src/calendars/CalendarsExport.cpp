@@ -5,6 +5,8 @@
 
 int CRCalendarsExport::Export(const wchar_t* path)
 {
+    if (const int opened = BeginWrite(path); opened != 0)
+        return opened;
     int weekdays[7];
     for (int column = 0; column < 7; ++column)
         weekdays[column] = WeekdayOfColumn(column);

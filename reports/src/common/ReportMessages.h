@@ -8,3 +8,7 @@
 // is set.
 // The output callback's result: kReportFailedShown when the box was shown, else 1.
 int ShowFileError(const std::wstring& path);
+// A run that ran out of memory: ShowFileError for the output file `path`; for print (null) the
+// report failure (string 20150), error icon, when `ReportsErrorMessage` is set. The result as
+// above; 1 for an empty path (no output was begun).
+int ShowOutOfMemory(const wchar_t* path);

@@ -17,16 +17,125 @@
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
+#include <iterator>
 
-std::wstring GetDateText(TDate date)
+namespace {
+
+std::wstring DateWithPicture(TDate date, const std::wstring& picture)
 {
-    const std::wstring picture = GetSettingText(L"DateFormat");
     wchar_t text[200];
     if (picture.empty())
         date.Format(text, 200, DATE_SHORTDATE, nullptr);
     else
         date.Format(text, 200, 0, picture.c_str());
     return text;
+}
+
+// The string and the arguments of a duration text: which of strings 1220 to 1225, and up to
+// three numbers. No string for an unknown type.
+struct DurationPick {
+    unsigned id = 0;
+    int count = 0;
+    msgfmt::Arg args[3] = {0, 0, 0};
+};
+
+DurationPick PickDuration(int minutes, int type, bool shortForm)
+{
+    const int d = minutes / 1440;
+    const int r = minutes % 1440;
+    const int h = r / 60;
+    const int m = r % 60;
+    auto pick = [](unsigned id, std::initializer_list<msgfmt::Arg> args) {
+        DurationPick result;
+        result.id = id;
+        for (const msgfmt::Arg& arg : args)
+            result.args[result.count++] = arg;
+        return result;
+    };
+    switch (type) {
+    case 0:
+        if (!shortForm || d != 0)
+            return pick(IDS_DURATION_DAYS_HOURS_MINUTES, {d, h, m});
+        if (h != 0)
+            return pick(IDS_DURATION_HOURS_MINUTES, {h, m});
+        return pick(IDS_DURATION_MINUTES, {m});
+    case 1:
+        if (shortForm && minutes / 60 == 0)
+            return pick(IDS_DURATION_MINUTES, {minutes % 60});
+        return pick(IDS_DURATION_HOURS_MINUTES, {minutes / 60, minutes % 60});
+    case 2:
+        return pick(IDS_DURATION_DECIMAL_DAYS, {minutes / 1440.0});
+    case 3:
+        return pick(IDS_DURATION_DECIMAL_HOURS, {minutes / 60.0});
+    case 4:
+        return pick(IDS_DURATION_MINUTES, {minutes});
+    case 5:
+        return pick(IDS_DURATION_CLOCK, {minutes / 60, minutes % 60});
+    default:
+        return {};
+    }
+}
+
+void AppendPick(std::wstring& out, const std::wstring& format, const DurationPick& pick)
+{
+    const msgfmt::Arg* a = pick.args;
+    switch (pick.count) {
+    case 1:
+        msgfmt::FormatAppend(out, format, {a[0]});
+        break;
+    case 2:
+        msgfmt::FormatAppend(out, format, {a[0], a[1]});
+        break;
+    case 3:
+        msgfmt::FormatAppend(out, format, {a[0], a[1], a[2]});
+        break;
+    default:
+        msgfmt::FormatAppend(out, format, {});
+        break;
+    }
+}
+
+std::wstring ProjectCurrency()
+{
+    wqv2_data::CData* root = GetDataRoot();
+    if (root && root->ProjectSettings && root->ProjectSettings->Currency)
+        return root->ProjectSettings->Currency;
+    return {};
+}
+
+// `ViewFormatCosts`, or string 1240/1241 made with the decimal digits.
+std::wstring CostsPicture(const std::wstring& currency)
+{
+    std::wstring format = GetSettingText(L"ViewFormatCosts");
+    if (format.empty()) {
+        const int digits = GetCostsDecimalDigits();
+        format = msgfmt::Format(fw::LoadResString(currency.empty() ? IDS_COSTS_FORMAT_PLAIN : IDS_COSTS_FORMAT_CURRENCY),
+                                {digits});
+    }
+    return format;
+}
+
+std::wstring DecimalUdfText(const wchar_t* value, const std::wstring& separator)
+{
+    std::wstring text = msgfmt::Format(L"%f", {ctext::ParseDouble(value)});
+    // Trailing zeros go only where the locale's own separator is found in the text.
+    const size_t at = separator.empty() ? std::wstring::npos : text.find(separator[0]);
+    if (at != std::wstring::npos && at >= 1) {
+        size_t end = text.size();
+        while (end > at + 1 && text[end - 1] == L'0')
+            --end;
+        if (end == at + 1)
+            end = at;
+        text.resize(end);
+    }
+    return text;
+}
+
+} // namespace
+
+std::wstring GetDateText(TDate date)
+{
+    return DateWithPicture(date, GetSettingText(L"DateFormat"));
 }
 
 std::wstring FormatDateTime(const TDateTime& value)
@@ -52,49 +161,17 @@ std::wstring FormatDate(TDate date, int mode, const wchar_t* format)
 
 std::wstring FormatDuration(int minutes, int type, bool shortForm)
 {
-    const int d = minutes / 1440;
-    const int r = minutes % 1440;
-    const int h = r / 60;
-    const int m = r % 60;
-    auto format = [](unsigned id, std::initializer_list<msgfmt::Arg> args) {
-        return msgfmt::Format(fw::LoadResString(id), args);
-    };
-    switch (type) {
-    case 0:
-        if (!shortForm || d != 0)
-            return format(IDS_DURATION_DAYS_HOURS_MINUTES, {d, h, m});
-        if (h != 0)
-            return format(IDS_DURATION_HOURS_MINUTES, {h, m});
-        return format(IDS_DURATION_MINUTES, {m});
-    case 1:
-        if (shortForm && minutes / 60 == 0)
-            return format(IDS_DURATION_MINUTES, {minutes % 60});
-        return format(IDS_DURATION_HOURS_MINUTES, {minutes / 60, minutes % 60});
-    case 2:
-        return format(IDS_DURATION_DECIMAL_DAYS, {minutes / 1440.0});
-    case 3:
-        return format(IDS_DURATION_DECIMAL_HOURS, {minutes / 60.0});
-    case 4:
-        return format(IDS_DURATION_MINUTES, {minutes});
-    case 5:
-        return format(IDS_DURATION_CLOCK, {minutes / 60, minutes % 60});
-    default:
-        return {};
-    }
+    const DurationPick pick = PickDuration(minutes, type, shortForm);
+    std::wstring text;
+    if (pick.id)
+        AppendPick(text, fw::LoadResString(pick.id), pick);
+    return text;
 }
 
 std::wstring FormatCosts(double value)
 {
-    std::wstring currency;
-    if (wqv2_data::CData* root = GetDataRoot(); root && root->ProjectSettings && root->ProjectSettings->Currency)
-        currency = root->ProjectSettings->Currency;
-    std::wstring format = GetSettingText(L"ViewFormatCosts");
-    if (format.empty()) {
-        const int digits = GetCostsDecimalDigits();
-        format = msgfmt::Format(fw::LoadResString(currency.empty() ? IDS_COSTS_FORMAT_PLAIN : IDS_COSTS_FORMAT_CURRENCY),
-                                {digits});
-    }
-    return msgfmt::Format(format, {value, currency});
+    const std::wstring currency = ProjectCurrency();
+    return msgfmt::Format(CostsPicture(currency), {value, currency});
 }
 
 int GetCostsDecimalDigits()
@@ -121,22 +198,85 @@ std::wstring FormatUdfValue(const wchar_t* typeName, const wchar_t* value)
         return FormatTimeSetting(TTime::Parse(value));
     if (type == L"QV2UDFInt")
         return msgfmt::Format(L"%i", {ctext::ParseInt(value)});
-    if (type == L"QV2UDFDecimal") {
-        std::wstring text = msgfmt::Format(L"%f", {ctext::ParseDouble(value)});
-        // Trailing zeros go only where the locale's own separator is found in the text.
-        const std::wstring separator = GetLocaleText(LOCALE_SDECIMAL);
-        const size_t at = separator.empty() ? std::wstring::npos : text.find(separator[0]);
-        if (at != std::wstring::npos && at >= 1) {
-            size_t end = text.size();
-            while (end > at + 1 && text[end - 1] == L'0')
-                --end;
-            if (end == at + 1)
-                end = at;
-            text.resize(end);
-        }
-        return text;
-    }
+    if (type == L"QV2UDFDecimal")
+        return DecimalUdfText(value, GetLocaleText(LOCALE_SDECIMAL));
     return value;
+}
+
+CValueFormats::CValueFormats()
+    : m_datePicture(GetSettingText(L"DateFormat")),
+      m_timePicture(GetTimeFormatSetting()),
+      m_currency(ProjectCurrency()),
+      m_costsPicture(CostsPicture(m_currency)),
+      m_decimalSeparator(GetLocaleText(LOCALE_SDECIMAL)),
+      m_dates(512),
+      m_times(1442),
+      m_timeMade(1442, false)
+{
+    for (size_t i = 0; i < std::size(m_durations); ++i)
+        m_durations[i] = fw::LoadResString(IDS_DURATION_DAYS_HOURS_MINUTES + static_cast<unsigned>(i));
+}
+
+const std::wstring& CValueFormats::Date(TDate date)
+{
+    const uint32_t key = static_cast<uint32_t>(date);
+    CachedDate& slot = m_dates[key % m_dates.size()];
+    if (!slot.used || slot.key != key) {
+        slot.text = DateWithPicture(date, m_datePicture);
+        slot.key = key;
+        slot.used = true;
+    }
+    return slot.text;
+}
+
+const std::wstring& CValueFormats::Time(const TTime& time)
+{
+    // Minutes of a day, the end of the day and the empty time are kept; others made each time.
+    size_t index = m_times.size() - 1;
+    if (!time.empty) {
+        if (time.minutes < 0 || time.minutes > 1440) {
+            m_otherTime = FormatTimeWithPicture(time, m_timePicture);
+            return m_otherTime;
+        }
+        index = static_cast<size_t>(time.minutes);
+    }
+    if (!m_timeMade[index]) {
+        m_times[index] = FormatTimeWithPicture(time, m_timePicture);
+        m_timeMade[index] = true;
+    }
+    return m_times[index];
+}
+
+void CValueFormats::Costs(double value, std::wstring& out) const
+{
+    out.clear();
+    msgfmt::FormatAppend(out, m_costsPicture, {value, m_currency});
+}
+
+void CValueFormats::Duration(int minutes, int type, bool shortForm, std::wstring& out) const
+{
+    out.clear();
+    const DurationPick pick = PickDuration(minutes, type, shortForm);
+    if (pick.id)
+        AppendPick(out, m_durations[pick.id - IDS_DURATION_DAYS_HOURS_MINUTES], pick);
+}
+
+void CValueFormats::UdfValue(const wchar_t* typeName, const wchar_t* value, std::wstring& out)
+{
+    out.clear();
+    if (!value || !*value)
+        return;
+    const std::wstring_view type = typeName ? typeName : L"";
+    if (type == L"QV2UDFDate")
+        msgfmt::FormatAppend(out, L"%s", {Date(TDate::Parse(value))});
+    else if (type == L"QV2UDFTime")
+        out = Time(TTime::Parse(value));
+    else if (type == L"QV2UDFInt")
+        msgfmt::FormatAppend(out, L"%i", {ctext::ParseInt(value)});
+    else if (type == L"QV2UDFDecimal")
+        out = DecimalUdfText(value, m_decimalSeparator);
+    else
+        out = value;
 }
 
 std::wstring GetReportFilterName()

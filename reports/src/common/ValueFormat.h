@@ -6,7 +6,9 @@
 #include "TDate.h"
 #include "TDateTime.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // The date in the `DateFormat` setting's picture, else the locale's short date.
 std::wstring GetDateText(TDate date);
@@ -33,6 +35,42 @@ std::wstring GetReportFilterName();
 // The period as text: string 38002 (start date, start time, end date, end time) when either time
 // is not 0, else string 38001 (start date, the day before the exclusive end date).
 std::wstring FormatPeriodText(TDate start, TDate end, int startMinute, int endMinute);
+
+// The value texts of one report run, with what they depend on read once when the run starts:
+// the date and time pictures, the costs format and the currency, the duration strings and the
+// locale's decimal separator. Each text equals the one of the function named beside it for the
+// settings of that moment. Dates and times once made are kept and given again.
+class CValueFormats {
+public:
+    CValueFormats();
+
+    // GetDateText and FormatTimeSetting; the text stays valid until the next call.
+    const std::wstring& Date(TDate date);
+    const std::wstring& Time(const TTime& time);
+    // FormatCosts, FormatDuration and FormatUdfValue into `out` (replaced), whose room is
+    // used again.
+    void Costs(double value, std::wstring& out) const;
+    void Duration(int minutes, int type, bool shortForm, std::wstring& out) const;
+    void UdfValue(const wchar_t* typeName, const wchar_t* value, std::wstring& out);
+
+private:
+    struct CachedDate {
+        uint32_t key = 0;
+        bool used = false;
+        std::wstring text;
+    };
+
+    std::wstring m_datePicture;
+    std::wstring m_timePicture;
+    std::wstring m_currency;
+    std::wstring m_costsPicture;
+    std::wstring m_decimalSeparator;
+    std::wstring m_durations[6]; // strings 1220 to 1225
+    std::vector<CachedDate> m_dates; // by day number modulo its size
+    std::vector<std::wstring> m_times; // minutes 0 to 1440, then the empty time
+    std::vector<bool> m_timeMade;
+    std::wstring m_otherTime;
+};
 
 struct MinuteRange {
     int from;

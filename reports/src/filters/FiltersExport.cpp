@@ -15,6 +15,8 @@ CRFiltersExport::CRFiltersExport()
 
 int CRFiltersExport::Export(const wchar_t* path)
 {
+    if (const int opened = BeginWrite(path); opened != 0)
+        return opened;
     for (UINT id : {IDS_FILTERS_COLUMN_NAME, IDS_FILTERS_EXPORT_RESOURCE_NAME, IDS_FILTERS_EXPORT_RESOURCE_NOTE,
                     IDS_FILTERS_EXPORT_TASK_NAME, IDS_FILTERS_EXPORT_TASK_NOTE, IDS_FILTERS_COLUMN_RESOURCES})
         AddResourceText(id);

@@ -5,6 +5,8 @@
 
 int CRHolidaysExport::Export(const wchar_t* path)
 {
+    if (const int opened = BeginWrite(path); opened != 0)
+        return opened;
     AddResourceText(IDS_HOLIDAYS_COLUMN_DATE);
     AddResourceText(IDS_HOLIDAYS_COLUMN_NAME);
     std::vector<wqv2_data::CHoliday*> holidays;

@@ -13,6 +13,8 @@
 #include "wqv2_data.h"
 #include "fw/Resources.h"
 
+#include <iterator>
+
 CRExportBase::CRExportBase()
 {
     ReadTextSetting(L"ReportsExportSeparator", Separator);
@@ -30,41 +32,121 @@ CRExportBase::CRExportBase()
     ResourceIdentifiers = GetBoolSetting(L"ReportsExportIDResources", false);
 }
 
+CRExportBase::~CRExportBase()
+{
+    // A run that ends before Write (an exception) leaves no half-written file behind.
+    if (m_file) {
+        m_file->Close();
+        DeleteFileW(m_path.c_str());
+    }
+}
+
+int CRExportBase::BeginWrite(const wchar_t* path)
+{
+    if (!path || !*path)
+        return 1;
+    auto file = std::make_unique<unicode_helper::CTextFile>();
+    if (!file->Open(path))
+        return ShowFileError(path);
+    file->Unicode = EncodingUnicode;
+    file->CodePage = static_cast<unsigned>(CodePage);
+    m_formats = std::make_unique<CValueFormats>();
+    m_colourPicture = L"#%.2X%.2X%.2X";
+    ReadTextSetting(L"ReportsExportColorFormat", m_colourPicture);
+    m_file = std::move(file);
+    m_path = path;
+    m_writeFailed = false;
+    m_rowOpen = false;
+    m_cells = 0;
+    m_resourceTexts.clear();
+    return 0;
+}
+
 void CRExportBase::NewRow()
 {
+    if (m_file) {
+        if (m_rowOpen)
+            WriteCurrentRow();
+        m_rowOpen = true;
+        m_cells = 0;
+        return;
+    }
     emplace_back();
     CurrentRow = static_cast<int>(size()) - 1;
 }
 
-void CRExportBase::AddText(std::wstring_view text)
+std::wstring& CRExportBase::NextCell()
 {
+    if (m_file) {
+        if (!m_rowOpen)
+            NewRow();
+        if (m_cells == m_row.size())
+            m_row.emplace_back();
+        std::wstring& cell = m_row[m_cells++];
+        cell.clear();
+        return cell;
+    }
     if (CurrentRow < 0 || CurrentRow >= static_cast<int>(size()))
         NewRow();
-    (*this)[static_cast<size_t>(CurrentRow)].emplace_back(text);
+    return (*this)[static_cast<size_t>(CurrentRow)].emplace_back();
+}
+
+void CRExportBase::AddText(std::wstring_view text)
+{
+    NextCell().assign(text);
 }
 
 void CRExportBase::AddResourceText(UINT id)
 {
-    AddText(fw::LoadResString(id));
+    if (!m_file) {
+        AddText(fw::LoadResString(id));
+        return;
+    }
+    // A run loads each string once: rows repeat the few they use.
+    for (const auto& [known, text] : m_resourceTexts) {
+        if (known == id) {
+            AddText(text);
+            return;
+        }
+    }
+    m_resourceTexts.emplace_back(id, fw::LoadResString(id));
+    AddText(m_resourceTexts.back().second);
 }
 
 void CRExportBase::AddNumber(int value)
 {
-    AddText(ctext::IntText(value));
+    // Digits from the end, without the C runtime (whose locale any module may switch).
+    wchar_t text[12];
+    size_t at = std::size(text);
+    long long rest = value < 0 ? -static_cast<long long>(value) : value;
+    do {
+        text[--at] = static_cast<wchar_t>(L'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        text[--at] = L'-';
+    AddText(std::wstring_view(text + at, std::size(text) - at));
 }
 
 void CRExportBase::AddColor(COLORREF colour)
 {
-    std::wstring picture = L"#%.2X%.2X%.2X";
-    ReadTextSetting(L"ReportsExportColorFormat", picture);
-    AddText(msgfmt::Format(picture, {static_cast<int>(GetRValue(colour)), static_cast<int>(GetGValue(colour)),
-                                     static_cast<int>(GetBValue(colour))}));
+    std::wstring picture;
+    if (!m_file) {
+        picture = L"#%.2X%.2X%.2X";
+        ReadTextSetting(L"ReportsExportColorFormat", picture);
+    }
+    msgfmt::FormatAppend(NextCell(), m_file ? m_colourPicture : picture,
+                         {static_cast<int>(GetRValue(colour)), static_cast<int>(GetGValue(colour)),
+                          static_cast<int>(GetBValue(colour))});
 }
 
 void CRExportBase::AddDate(TDate date)
 {
     if (UseLocalizedDate) {
-        AddText(GetDateText(date));
+        if (m_formats)
+            AddText(m_formats->Date(date));
+        else
+            AddText(GetDateText(date));
         return;
     }
     wchar_t text[1024];
@@ -74,13 +156,47 @@ void CRExportBase::AddDate(TDate date)
 
 void CRExportBase::AddTime(const TTime& time)
 {
-    AddText(FormatTimeSetting(time));
+    if (m_formats)
+        AddText(m_formats->Time(time));
+    else
+        AddText(FormatTimeSetting(time));
 }
 
-std::wstring CRExportBase::CleanCell(const std::wstring& cell) const
+void CRExportBase::AddCosts(double value)
 {
-    std::wstring content;
-    content.reserve(cell.size());
+    if (m_formats)
+        m_formats->Costs(value, NextCell());
+    else
+        AddText(FormatCosts(value));
+}
+
+void CRExportBase::AddDuration(int minutes, int type, bool shortForm)
+{
+    if (m_formats)
+        m_formats->Duration(minutes, type, shortForm, NextCell());
+    else
+        AddText(FormatDuration(minutes, type, shortForm));
+}
+
+void CRExportBase::AppendCleanCell(std::wstring& line, std::wstring_view cell) const
+{
+    // Most cells hold no line break and nothing of the separator: they go as they are.
+    const wchar_t separatorStart = Separator.empty() ? L'\r' : Separator[0];
+    bool plain = true;
+    for (wchar_t c : cell) {
+        if (c == L'\r' || c == L'\n' || c == separatorStart) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) {
+        line += Delimiter;
+        line += cell;
+        line += Delimiter;
+        return;
+    }
+    std::wstring& content = m_content;
+    content.clear();
     for (wchar_t c : cell) {
         if (c == L'\r')
             continue;
@@ -89,27 +205,72 @@ std::wstring CRExportBase::CleanCell(const std::wstring& cell) const
         else
             content += c;
     }
-    std::wstring text = Delimiter + content + Delimiter;
     // A reader would split the cell at its separator or its line break: such a cell goes in
     // double quotes, the quotes inside doubled. Every other cell stays as it is.
     const bool split = content.find(L'\n') != std::wstring::npos ||
                        (!Separator.empty() && content.find(Separator) != std::wstring::npos);
-    if (!split)
-        return text;
-    if (Delimiter == L"\"")
-        text = content;
-    std::wstring quoted = L"\"";
-    for (wchar_t c : text) {
-        if (c == L'"')
-            quoted += L'"';
-        quoted += c;
+    if (!split) {
+        line += Delimiter;
+        line += content;
+        line += Delimiter;
+        return;
     }
-    quoted += L'"';
-    return quoted;
+    // The delimiter " would be doubled into the quotes: the quotes stand for it.
+    const bool quoteDelimiter = Delimiter == L"\"";
+    line += L'"';
+    for (int part = 0; part < 3; ++part) {
+        if (quoteDelimiter && part != 1)
+            continue;
+        for (wchar_t c : part == 1 ? std::wstring_view(content) : std::wstring_view(Delimiter)) {
+            if (c == L'"')
+                line += L'"';
+            line += c;
+        }
+    }
+    line += L'"';
+}
+
+std::wstring CRExportBase::CleanCell(const std::wstring& cell) const
+{
+    std::wstring text;
+    AppendCleanCell(text, cell);
+    return text;
+}
+
+bool CRExportBase::WriteRow(unicode_helper::CTextFile& file, const std::wstring* cells, size_t count)
+{
+    m_line.clear();
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            m_line += Separator;
+        AppendCleanCell(m_line, cells[i]);
+    }
+    m_line += L"\r\n";
+    return file.Write(m_line);
+}
+
+void CRExportBase::WriteCurrentRow()
+{
+    // After a failed write the rest is not written; Write reports the failure.
+    if (!m_writeFailed && !WriteRow(*m_file, m_row.data(), m_cells))
+        m_writeFailed = true;
+    m_rowOpen = false;
+    m_cells = 0;
 }
 
 int CRExportBase::Write(const wchar_t* path)
 {
+    if (m_file) {
+        if (m_rowOpen)
+            WriteCurrentRow();
+        // The file buffers: the last bytes reach it only on closing.
+        const bool closed = m_file->Close();
+        m_file.reset();
+        m_formats.reset();
+        if (m_writeFailed || !closed)
+            return ShowFileError(m_path);
+        return 0;
+    }
     if (!path || !*path)
         return 1;
     unicode_helper::CTextFile file;
@@ -118,14 +279,7 @@ int CRExportBase::Write(const wchar_t* path)
     file.Unicode = EncodingUnicode;
     file.CodePage = static_cast<unsigned>(CodePage);
     for (const ExportRow& row : *this) {
-        std::wstring line;
-        for (size_t i = 0; i < row.size(); ++i) {
-            if (i > 0)
-                line += Separator;
-            line += CleanCell(row[i]);
-        }
-        line += L"\r\n";
-        if (!file.WriteString(line.c_str())) {
+        if (!WriteRow(file, row.data(), row.size())) {
             // A full disk or a text the code page cannot take: reported like a file not made.
             file.Close();
             return ShowFileError(path);
@@ -155,7 +309,9 @@ bool CRUDFExportBase::AddUdfHeaderCells(int kind)
 
 void CRUDFExportBase::AddUdfValueCell(const wchar_t* value, const wchar_t* typeName)
 {
-    if (!value || !*value)
+    if (CValueFormats* formats = RunFormats())
+        formats->UdfValue(typeName, value, NextCell());
+    else if (!value || !*value)
         AddText(L"");
     else if (typeName && *typeName)
         AddText(FormatUdfValue(typeName, value));
@@ -163,17 +319,35 @@ void CRUDFExportBase::AddUdfValueCell(const wchar_t* value, const wchar_t* typeN
         AddText(value);
 }
 
-void CRUDFExportBase::AddUdfTaskCells(wqv2_data::CTask* task)
+const std::vector<CRUDFExportBase::UserField>& CRUDFExportBase::TaskFields()
 {
+    if (m_taskFieldsRead && RunFormats())
+        return m_taskFields;
+    m_taskFields = ReadUserFields(wqv2_data::kUserFieldsTask, false);
+    m_taskFieldsRead = true;
+    return m_taskFields;
+}
+
+std::vector<CRUDFExportBase::UserField> CRUDFExportBase::ReadUserFields(int kind, bool toFirstUnnamed)
+{
+    std::vector<UserField> fields;
     wqv2_data::CData* root = GetDataRoot();
     wqv2_data::CProjectSettings* settings = root ? root->ProjectSettings : nullptr;
-    if (!settings)
-        return;
-    const int count = settings->GetUserFieldCount(wqv2_data::kUserFieldsTask);
+    const int count = settings ? settings->GetUserFieldCount(kind) : 0;
     for (int i = 0; i < count; ++i) {
-        const wchar_t* name = settings->GetUserFieldName(wqv2_data::kUserFieldsTask, i);
-        const wchar_t* value = task && name ? task->GetUserFieldValue(name) : nullptr;
-        AddUdfValueCell(value, settings->GetUserFieldType(wqv2_data::kUserFieldsTask, i));
+        const wchar_t* name = settings->GetUserFieldName(kind, i);
+        if (toFirstUnnamed && (!name || !*name))
+            break;
+        fields.push_back({name, settings->GetUserFieldType(kind, i)});
+    }
+    return fields;
+}
+
+void CRUDFExportBase::AddUdfTaskCells(wqv2_data::CTask* task)
+{
+    for (const UserField& field : TaskFields()) {
+        const wchar_t* value = task && field.name ? task->GetUserFieldValue(field.name) : nullptr;
+        AddUdfValueCell(value, field.type);
     }
 }
 

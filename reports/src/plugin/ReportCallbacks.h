@@ -19,20 +19,24 @@ int QV2_CALL PrintCallback(CRKPrintEngine2* engine, HDC dc, HDC attributeDc)
 {
     if (!engine)
         return 1;
-    return RunGuarded([&] {
-        Report report;
-        return CRPrintBase::PrintReport(engine, dc, attributeDc, report);
-    });
+    return RunGuarded(
+        [&] {
+            Report report;
+            return CRPrintBase::PrintReport(engine, dc, attributeDc, report);
+        },
+        nullptr);
 }
 
 // Export or HTML callback: `Run`, an operation of `Report` taking the path, on a fresh object.
 template <class Report, auto Run>
 int QV2_CALL FileCallback(const wchar_t* path)
 {
-    return RunGuarded([&] {
-        Report report;
-        return (report.*Run)(path);
-    });
+    return RunGuarded(
+        [&] {
+            Report report;
+            return (report.*Run)(path);
+        },
+        path);
 }
 
 // Page callback of the report whose option page is `Page` (a CBaseDlg), with the two captions

@@ -2,40 +2,13 @@
 #include "resources/ResourcesExport.h"
 
 #include "common/ValueFormat.h"
-#include "plugin/PluginState.h"
 
 #include "QV2ResVReportIds.h"
 
-namespace {
-
-struct UserField {
-    const wchar_t* name; // not owned: the project settings' definition
-    const wchar_t* type;
-};
-
-// The resource fields in the project's order, up to the first without a name (where the header
-// cells end too).
-std::vector<UserField> ResourceFields()
-{
-    std::vector<UserField> fields;
-    wqv2_data::CData* root = GetDataRoot();
-    wqv2_data::CProjectSettings* settings = root ? root->ProjectSettings : nullptr;
-    if (!settings)
-        return fields;
-    const int count = settings->GetUserFieldCount(wqv2_data::kUserFieldsResource);
-    for (int i = 0; i < count; ++i) {
-        const wchar_t* name = settings->GetUserFieldName(wqv2_data::kUserFieldsResource, i);
-        if (!name || !*name)
-            break;
-        fields.push_back({name, settings->GetUserFieldType(wqv2_data::kUserFieldsResource, i)});
-    }
-    return fields;
-}
-
-} // namespace
-
 int CRResourcesExport::Export(const wchar_t* path)
 {
+    if (const int opened = BeginWrite(path); opened != 0)
+        return opened;
     if (ResourceIdentifiers)
         AddResourceText(IDS_LIST_COLUMN_RESOURCE_ID);
     AddResourceText(IDS_RESOURCES_COLUMN_NAME);
@@ -56,7 +29,8 @@ int CRResourcesExport::Export(const wchar_t* path)
         AddResourceText(IDS_RESOURCES_COLUMN_NOTE);
     NewRow();
 
-    const std::vector<UserField> fields = UDF ? ResourceFields() : std::vector<UserField>();
+    const std::vector<UserField> fields =
+        UDF ? ReadUserFields(wqv2_data::kUserFieldsResource, true) : std::vector<UserField>();
     const std::vector<wqv2_data::CResource*> resources = GetResources();
     for (size_t i = 0; i < resources.size(); ++i) {
         wqv2_data::CResource& resource = *resources[i];
@@ -68,9 +42,9 @@ int CRResourcesExport::Export(const wchar_t* path)
         if (Calendar)
             AddText(CalendarText(resource));
         if (Costs) {
-            AddText(FormatCosts(resource.CostsVariable));
+            AddCosts(resource.CostsVariable);
             AddText(CostsUnitText(resource));
-            AddText(FormatCosts(resource.CostsFixed));
+            AddCosts(resource.CostsFixed);
         }
         if (Format) {
             AddColor(resource.ColorFg);

@@ -1,5 +1,5 @@
-// Schedule chart: the registered callbacks. No exception leaves a callback: a run that fails
-// inside answers 1 (not done); the export runs inside the same catch-all as the others.
+// Schedule chart: the registered callbacks. No exception leaves a callback: the export runs
+// inside the same catch-all as the others.
 #include "schedule/ScheduleStandardReport.h"
 
 #include "byresource/ListTasksByResourceExport.h"
@@ -38,7 +38,7 @@ int QV2_CALL Export(const wchar_t* path)
         report.DateOnly = false;
         report.WeekdayMode = 0;
         return report.ExportTable(path);
-    });
+    }, path);
 }
 
 int QV2_CALL Orientation()

@@ -7,8 +7,16 @@
 
 int CRListTasksDefaultExport::Export(const wchar_t* path)
 {
+    if (const int opened = BeginWrite(path); opened != 0)
+        return opened;
     AddHeaderRow();
-    CollectRows();
+    // The sums are added up row by row as the rows are written, in the order CollectRows would
+    // add them, so each occurrence's values are worked out once.
+    Rows.clear();
+    CollectTasks(Rows, nullptr, nullptr, nullptr);
+    DurationSum = 0;
+    WorkingTimeSum = 0;
+    CostsSum = 0.0;
     for (const TaskOccurrence& occurrence : Rows)
         AddTaskRow(occurrence);
     if (SumTotal)
@@ -68,6 +76,12 @@ void CRListTasksDefaultExport::AddTaskRow(const TaskOccurrence& occurrence)
     wqv2_data::CResource* resource = task->GetResource();
     const OccurrenceSpan span = GetDaySpan(occurrence);
     const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
+    if (ColumnsDuration)
+        DurationSum += values.duration;
+    if (ColumnsWorkingTime)
+        WorkingTimeSum += values.workingTime;
+    if (ColumnsCosts)
+        CostsSum += values.costs;
     NewRow();
     if (TaskIdentifiers) {
         // An occurrence of a series is no task of its own and has no task ID.
@@ -99,17 +113,17 @@ void CRListTasksDefaultExport::AddTaskRow(const TaskOccurrence& occurrence)
             AddTime(TTime(span.endMinute));
             break;
         case kDuration:
-            AddText(FormatDuration(values.duration));
+            AddDuration(values.duration, DurationType, DurationShort);
             break;
         case kWorkingTime:
-            AddText(FormatWorkingTime(values.workingTime));
+            AddDuration(values.workingTime, WorkingTimeType, WorkingTimeShort);
             break;
         case kCosts:
             AddNumber(task->CostsCalculate ? 1 : 0);
-            AddText(FormatCosts(task->CostsVariable));
+            AddCosts(task->CostsVariable);
             AddResourceText(task->CostsTimeUnit == 0 ? IDS_COSTS_PER_HOUR : IDS_COSTS_PER_WORKING_HOUR);
-            AddText(FormatCosts(task->CostsFixed));
-            AddText(FormatCosts(values.costs));
+            AddCosts(task->CostsFixed);
+            AddCosts(values.costs);
             break;
         case kNotes:
             AddText(task->Note);

@@ -7,7 +7,7 @@
 
 class CRListTasksDefaultExport : public CRListTasksDefaultBase, public CRUDFExportBase {
 public:
-    // Builds the table and writes it: 0 written; 1 for an empty path or a failed write.
+    // Writes the rows as they are made: 0 written; 1 for an empty path or a failed write.
     int Export(const wchar_t* path) override;
 
 private:
