@@ -207,6 +207,7 @@ void CollectOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resour
 int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, int sortOrder)
 {
     m_items.clear();
+    m_daySpans.clear();
     wqv2_data::CFilter* filter = GetReportFilter();
     std::vector<wqv2_data::CResource*> resources;
     GetSortedResources(filter, resources, GetDataRoot());
@@ -225,8 +226,11 @@ int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, in
             entries.push_back({o, span, resource, order.NumberOf(o), resource && resource->Calendar});
         }
         std::stable_sort(entries.begin(), entries.end(), order);
-        for (size_t i = 0; i < entries.size(); ++i)
+        m_daySpans.resize(entries.size());
+        for (size_t i = 0; i < entries.size(); ++i) {
             found[i] = entries[i].occurrence;
+            m_daySpans[i] = entries[i].span;
+        }
     }
     m_items = std::move(found);
     return static_cast<int>(m_items.size());

@@ -42,7 +42,11 @@ public:
     int Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, int sortOrder);
 
     const std::vector<TaskOccurrence>& Items() const { return m_items; }
+    // The bounds of each item with both minutes taken into the day, as sorting worked them out;
+    // empty when Rebuild did not sort.
+    const std::vector<OccurrenceSpan>& DaySpans() const { return m_daySpans; }
 
 private:
     std::vector<TaskOccurrence> m_items; // owns the pairs only
+    std::vector<OccurrenceSpan> m_daySpans;
 };

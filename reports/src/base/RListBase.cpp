@@ -3,6 +3,7 @@
 
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
+#include "common/ValueTexts.h"
 #include "plugin/PluginState.h"
 
 #include "TDateTime.h"
@@ -19,6 +20,16 @@ int DayMinute(int minute)
 {
     const int r = minute % 1440;
     return r < 0 ? r + 1440 : r;
+}
+
+// The day an end shows with dates only: an end at 00:00 belongs to the day before, but never
+// before the start: a task of no length at midnight ends on its own day.
+TDate LastShownDay(const OccurrenceSpan& span)
+{
+    TDate last = span.endDay;
+    if (span.endMinute == 0 && static_cast<uint32_t>(last) > static_cast<uint32_t>(span.startDay))
+        --last;
+    return last;
 }
 
 } // namespace
@@ -56,11 +67,19 @@ std::wstring CRListBase::FormatWorkingTime(int minutes) const
 }
 
 int CRListBase::CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum, int* workingTimeSum,
-                             double* costsSum)
+                             double* costsSum, std::vector<OccurrenceSpan>* daySpans)
 {
     CListedTasks listed;
     listed.Rebuild(DateStart, TimeStart, DateEnd, TimeEnd, SortColumn, SortOrder);
     out.insert(out.end(), listed.Items().begin(), listed.Items().end());
+    if (daySpans) {
+        if (listed.DaySpans().size() == listed.Items().size()) {
+            daySpans->insert(daySpans->end(), listed.DaySpans().begin(), listed.DaySpans().end());
+        } else {
+            for (const TaskOccurrence& occurrence : listed.Items())
+                daySpans->push_back(GetDaySpan(occurrence));
+        }
+    }
     if (durationSum)
         *durationSum = 0;
     if (workingTimeSum)
@@ -85,13 +104,19 @@ OccurrenceValues CRListBase::GetOccurrenceValues(const TaskOccurrence& occurrenc
 {
     if (!occurrence.task)
         return {};
-    if (LimitPeriod) {
-        wqv2_data::CTask* clipped = ClipToPeriod(occurrence);
-        if (!clipped)
-            return {};
-        return {clipped->GetDuration(), clipped->GetWorkDuration(), clipped->GetCosts(0, 0, 0, 0)};
-    }
+    if (LimitPeriod)
+        return GetOccurrenceValues(occurrence, GetDaySpan(occurrence));
     return {occurrence.task->GetDuration(), GetOccurrenceWorkingTime(occurrence), GetOccurrenceCosts(occurrence)};
+}
+
+OccurrenceValues CRListBase::GetOccurrenceValues(const TaskOccurrence& occurrence, const OccurrenceSpan& daySpan)
+{
+    if (!occurrence.task || !LimitPeriod)
+        return GetOccurrenceValues(occurrence);
+    wqv2_data::CTask* clipped = ClipToPeriod(occurrence, daySpan);
+    if (!clipped)
+        return {};
+    return {clipped->GetDuration(), clipped->GetWorkDuration(), clipped->GetCosts(0, 0, 0, 0)};
 }
 
 OccurrenceSpan CRListBase::GetDaySpan(const TaskOccurrence& occurrence)
@@ -113,18 +138,34 @@ std::wstring CRListBase::FormatStart(const TaskOccurrence& occurrence, bool date
 std::wstring CRListBase::FormatEnd(const TaskOccurrence& occurrence, bool dateOnly, int weekdayMode)
 {
     const OccurrenceSpan span = GetDaySpan(occurrence);
-    if (dateOnly) {
-        // An end at 00:00 belongs to the day before, but never before the start: a task of no
-        // length at midnight ends on its own day.
-        TDate last = span.endDay;
-        if (span.endMinute == 0 && static_cast<uint32_t>(last) > static_cast<uint32_t>(span.startDay))
-            --last;
-        return FormatDate(last, weekdayMode, L"%s");
-    }
+    if (dateOnly)
+        return FormatDate(LastShownDay(span), weekdayMode, L"%s");
     return FormatDateTime(TDateTime(span.endDay, span.endMinute, false));
 }
 
+std::wstring_view CRListBase::StartText(const OccurrenceSpan& span, bool dateOnly, int weekdayMode,
+                                        CValueTexts& texts)
+{
+    if (dateOnly)
+        return texts.Day(span.startDay, weekdayMode);
+    return texts.DateTime(span.startDay, span.startMinute);
+}
+
+std::wstring_view CRListBase::EndText(const OccurrenceSpan& span, bool dateOnly, int weekdayMode, CValueTexts& texts)
+{
+    if (dateOnly)
+        return texts.Day(LastShownDay(span), weekdayMode);
+    return texts.DateTime(span.endDay, span.endMinute);
+}
+
 wqv2_data::CTask* CRListBase::ClipToPeriod(const TaskOccurrence& occurrence)
+{
+    if (!ScratchTask || !occurrence.task)
+        return nullptr;
+    return ClipToPeriod(occurrence, GetDaySpan(occurrence));
+}
+
+wqv2_data::CTask* CRListBase::ClipToPeriod(const TaskOccurrence& occurrence, OccurrenceSpan span)
 {
     if (!ScratchTask || !occurrence.task)
         return nullptr;
@@ -133,7 +174,6 @@ wqv2_data::CTask* CRListBase::ClipToPeriod(const TaskOccurrence& occurrence)
     ScratchTask->Recurrence = nullptr;
     wqv2_data::CResource* resource = task->GetResource();
     ScratchTask->Owner = resource ? resource->Tasks : nullptr;
-    OccurrenceSpan span = GetDaySpan(occurrence);
     if (LimitPeriod) {
         auto before = [](TDate dayA, int minuteA, TDate dayB, int minuteB) {
             return static_cast<uint32_t>(dayA) < static_cast<uint32_t>(dayB) ||

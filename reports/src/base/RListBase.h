@@ -7,7 +7,10 @@
 #include "base/ListedTasks.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+class CValueTexts;
 
 // Duration, working time and costs of one listed occurrence, in minutes and the project currency.
 struct OccurrenceValues {
@@ -28,20 +31,29 @@ public:
 
     // Appends the occurrences of the period, sorted by SortColumn and SortOrder, to `out` and
     // sets the sums that are asked for (null skips one): clipped to the period with LimitPeriod.
-    // Returns the size of `out`.
-    int CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum, int* workingTimeSum, double* costsSum);
+    // Returns the size of `out`. With `daySpans`, GetDaySpan of each occurrence is appended to it
+    // (worked out once: sorting needs them too).
+    int CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum, int* workingTimeSum, double* costsSum,
+                     std::vector<OccurrenceSpan>* daySpans = nullptr);
     // ScratchTask made a plain task of the occurrence's resource with the occurrence's start and
     // end, clipped to the period with LimitPeriod; null when the report has no scratch task.
     wqv2_data::CTask* ClipToPeriod(const TaskOccurrence& occurrence);
+    // The same for the occurrence whose GetDaySpan is `daySpan`.
+    wqv2_data::CTask* ClipToPeriod(const TaskOccurrence& occurrence, OccurrenceSpan daySpan);
     // The occurrence's values: with LimitPeriod those of its part inside the period (ClipToPeriod),
     // otherwise of the whole occurrence (a series occurrence by its resource's calendar).
     OccurrenceValues GetOccurrenceValues(const TaskOccurrence& occurrence);
+    OccurrenceValues GetOccurrenceValues(const TaskOccurrence& occurrence, const OccurrenceSpan& daySpan);
 
     // Start and end of an occurrence as shown in list tables. With `dateOnly` the day alone in the
     // weekday mode of FormatDate (an end at 00:00 shows the day before: the last day it covers);
     // otherwise date and time (FormatDateTime).
     static std::wstring FormatStart(const TaskOccurrence& occurrence, bool dateOnly, int weekdayMode);
     static std::wstring FormatEnd(const TaskOccurrence& occurrence, bool dateOnly, int weekdayMode);
+    // The same of the occurrence whose GetDaySpan is `span`, made with the run's texts; valid
+    // until the texts' next call.
+    static std::wstring_view StartText(const OccurrenceSpan& span, bool dateOnly, int weekdayMode, CValueTexts& texts);
+    static std::wstring_view EndText(const OccurrenceSpan& span, bool dateOnly, int weekdayMode, CValueTexts& texts);
     // An occurrence's bounds with both minutes taken into the day (0 to 1439).
     static OccurrenceSpan GetDaySpan(const TaskOccurrence& occurrence);
 

@@ -4,6 +4,7 @@
 #include "common/ReportSettings.h"
 #include "common/SortedLists.h"
 #include "common/ValueFormat.h"
+#include "common/ValueTexts.h"
 #include "plugin/PluginState.h"
 
 #include "QV2ResVReportIds.h"
@@ -52,7 +53,7 @@ void CRListTasksByResourceBase::CollectRows()
 {
     ResourceRows.clear();
     TasksByResource.clear();
-    ValuesByResource.clear();
+    FactsByResource.clear();
     SumsByResource.clear();
     GetSortedResources(GetReportFilter(), ResourceRows, GetDataRoot());
     ResourceRows.push_back(nullptr);
@@ -60,17 +61,21 @@ void CRListTasksByResourceBase::CollectRows()
         SumsByResource[resource] = ResourceSums{};
 
     std::vector<TaskOccurrence> listed;
-    CollectTasks(listed, nullptr, nullptr, nullptr);
-    for (const TaskOccurrence& occurrence : listed) {
+    std::vector<OccurrenceSpan> daySpans;
+    CollectTasks(listed, nullptr, nullptr, nullptr, &daySpans);
+    for (size_t i = 0; i < listed.size(); ++i) {
+        const TaskOccurrence& occurrence = listed[i];
         wqv2_data::CResource* resource = occurrence.task->GetResource();
         // Every listed task has its resource; one without would pass for the total entry.
         if (!resource)
             continue;
         TasksByResource[resource].push_back(occurrence);
+        OccurrenceFacts& facts = FactsByResource[resource].emplace_back();
+        facts.daySpan = daySpans[i];
         if (!AnyValueColumn())
             continue;
-        const OccurrenceValues values = GetOccurrenceValues(occurrence);
-        ValuesByResource[resource].push_back(values);
+        facts.values = GetOccurrenceValues(occurrence, daySpans[i]);
+        const OccurrenceValues& values = facts.values;
         for (wqv2_data::CResource* key : {resource, static_cast<wqv2_data::CResource*>(nullptr)}) {
             ResourceSums& sums = SumsByResource[key];
             if (ColumnsDuration)
@@ -97,11 +102,11 @@ const std::vector<TaskOccurrence>& CRListTasksByResourceBase::TasksOf(wqv2_data:
     return found == TasksByResource.end() ? none : found->second;
 }
 
-const std::vector<OccurrenceValues>& CRListTasksByResourceBase::ValuesOf(wqv2_data::CResource* resource) const
+const std::vector<OccurrenceFacts>& CRListTasksByResourceBase::FactsOf(wqv2_data::CResource* resource) const
 {
-    static const std::vector<OccurrenceValues> none;
-    const auto found = resource ? ValuesByResource.find(resource) : ValuesByResource.end();
-    return found == ValuesByResource.end() ? none : found->second;
+    static const std::vector<OccurrenceFacts> none;
+    const auto found = resource ? FactsByResource.find(resource) : FactsByResource.end();
+    return found == FactsByResource.end() ? none : found->second;
 }
 
 ResourceSums CRListTasksByResourceBase::SumsOf(wqv2_data::CResource* resource) const
@@ -177,6 +182,31 @@ std::wstring CRListTasksByResourceBase::CellText(Column column, const TaskOccurr
         return FormatWorkingTime(values.workingTime);
     case kCosts:
         return FormatCosts(values.costs);
+    case kNotes:
+        return occurrence.task->Note ? occurrence.task->Note : L"";
+    case kIndent:
+        break;
+    }
+    return {};
+}
+
+std::wstring_view CRListTasksByResourceBase::CellText(Column column, const TaskOccurrence& occurrence,
+                                                      const OccurrenceSpan& span, const OccurrenceValues& values,
+                                                      CValueTexts& texts) const
+{
+    switch (column) {
+    case kTask:
+        return occurrence.task->Name ? occurrence.task->Name : L"";
+    case kStart:
+        return StartText(span, DateOnly, WeekdayMode, texts);
+    case kEnd:
+        return EndText(span, DateOnly, WeekdayMode, texts);
+    case kDuration:
+        return texts.Duration(values.duration, DurationType, DurationShort);
+    case kWorkingTime:
+        return texts.Duration(values.workingTime, WorkingTimeType, WorkingTimeShort);
+    case kCosts:
+        return texts.Costs(values.costs);
     case kNotes:
         return occurrence.task->Note ? occurrence.task->Note : L"";
     case kIndent:

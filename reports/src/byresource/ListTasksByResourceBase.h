@@ -8,7 +8,17 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class CValueTexts;
+
+// What CollectRows worked out of one listed occurrence: its bounds (GetDaySpan) and its values
+// (zero without a value column).
+struct OccurrenceFacts {
+    OccurrenceSpan daySpan;
+    OccurrenceValues values;
+};
 
 struct ResourceSums {
     int DurationSum = 0;     // minutes
@@ -30,9 +40,8 @@ public:
 
     // The listed occurrences of a resource: empty for the total entry and a resource without any.
     const std::vector<TaskOccurrence>& TasksOf(wqv2_data::CResource* resource) const;
-    // The values of the resource's occurrences (as TasksOf), worked out once by CollectRows;
-    // empty without a value column.
-    const std::vector<OccurrenceValues>& ValuesOf(wqv2_data::CResource* resource) const;
+    // The facts of the resource's occurrences, as TasksOf.
+    const std::vector<OccurrenceFacts>& FactsOf(wqv2_data::CResource* resource) const;
     // The sums of a resource, or of all resources for null.
     ResourceSums SumsOf(wqv2_data::CResource* resource) const;
     bool AnyValueColumn() const { return ColumnsDuration || ColumnsWorkingTime || ColumnsCosts; }
@@ -45,6 +54,10 @@ public:
     std::wstring ColumnHead(Column column) const;
     // The text of a task row's cell.
     std::wstring CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
+    // The same text made with the run's formats (`span`: GetDaySpan of the occurrence); valid
+    // until the next call.
+    std::wstring_view CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceSpan& span,
+                               const OccurrenceValues& values, CValueTexts& texts) const;
     // The text of a sum row's value cell; empty for other columns.
     std::wstring SumText(Column column, const ResourceSums& sums) const;
     // The resource row: its name, string 9515 for a resource without tasks, 9516 for the total.
@@ -54,7 +67,7 @@ public:
 
     std::vector<wqv2_data::CResource*> ResourceRows; // report order; one null entry stands for the total
     std::map<wqv2_data::CResource*, std::vector<TaskOccurrence>> TasksByResource; // listing order
-    std::map<wqv2_data::CResource*, std::vector<OccurrenceValues>> ValuesByResource; // as TasksByResource
+    std::map<wqv2_data::CResource*, std::vector<OccurrenceFacts>> FactsByResource; // as TasksByResource
     std::map<wqv2_data::CResource*, ResourceSums> SumsByResource;                // key null: all resources
     bool ColumnsDuration = false;
     bool ColumnsWorkingTime = false;

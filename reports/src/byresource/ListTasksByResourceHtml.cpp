@@ -2,6 +2,7 @@
 #include "byresource/ListTasksByResourceHtml.h"
 
 #include "common/ReportSettings.h"
+#include "common/ValueTexts.h"
 #include "output/HtmlTable.h"
 #include "output/HtmlWriter.h"
 #include "plugin/PluginState.h"
@@ -173,10 +174,10 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
     blank.BlanksNonBreaking = true;
     const std::wstring emptyRowHtml = emptyRow.GetHtml();
 
-    const OccurrenceValues noValues;
+    CValueTexts texts;
     for (wqv2_data::CResource* entry : entries) {
         const std::vector<TaskOccurrence>& tasks = TasksOf(entry);
-        const std::vector<OccurrenceValues>& values = ValuesOf(entry);
+        const std::vector<OccurrenceFacts>& facts = FactsOf(entry);
         if (grouped) {
             HtmlTableRow resourceRow;
             resourceRow.VerticalAlignment = kTop;
@@ -189,10 +190,10 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
             page.Commit();
         }
         for (size_t t = 0; t < tasks.size(); ++t) {
-            const OccurrenceValues& shown = t < values.size() ? values[t] : noValues;
+            const OccurrenceFacts& fact = facts[t];
             out += taskRowStart;
             for (size_t i = 0; i < columns.size(); ++i)
-                cells[i].Append(out, CellText(columns[i], tasks[t], shown));
+                cells[i].Append(out, CellText(columns[i], tasks[t], fact.daySpan, fact.values, texts));
             HtmlTableRow::AppendEnd(out);
             page.Commit();
         }

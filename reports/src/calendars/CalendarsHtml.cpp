@@ -3,6 +3,7 @@
 
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
+#include "common/ValueTexts.h"
 #include "output/HtmlTable.h"
 #include "output/HtmlWriter.h"
 
@@ -132,14 +133,25 @@ void CRCalendarsHtml::WriteExceptionsTable(CHtmlWriter& page,
     rule.SetRule(2, false);
     ruleRow.AppendHtml(out);
     page.Commit();
-    HtmlTableRow row;
+    HtmlTableCell left;
+    left.HorizontalAlignment = kLeft;
+    HtmlTableCell right;
+    right.HorizontalAlignment = kRight;
+    HtmlTableCell gap;
+    gap.Width = 20;
+    const CHtmlCellMarkup leftCell(left, false);
+    const CHtmlCellMarkup rightCell(right, false);
+    const CHtmlCellMarkup gapCell(gap, false);
+    std::wstring rowStart;
+    HtmlTableRow().AppendStart(rowStart);
+    CValueTexts texts;
     for (const wqv2_data::CCalendarException* exception : exceptions) {
-        row.Cells.clear();
-        row.AddCell(FormatDate(exception->Date, 3, L"%s"), kLeft, false);
-        row.AddCell(FormatDate(exception->Date, 0, L"%s"), kRight, false);
-        row.AddEmptyCell().Width = 20;
-        row.AddCell(WorkingTimeText(exception->WorkingTimes, exception->WorkingTimeCount), kLeft, false);
-        row.AppendHtml(out);
+        out += rowStart;
+        leftCell.Append(out, texts.Day(exception->Date, 3));
+        rightCell.Append(out, texts.Day(exception->Date, 0));
+        gapCell.Append(out, L"");
+        leftCell.Append(out, WorkingTimeText(exception->WorkingTimes, exception->WorkingTimeCount));
+        HtmlTableRow::AppendEnd(out);
         page.Commit();
     }
     CHtmlTableHelper::AppendEnd(out);

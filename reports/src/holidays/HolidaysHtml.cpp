@@ -2,7 +2,7 @@
 #include "holidays/HolidaysHtml.h"
 
 #include "common/ReportSettings.h"
-#include "common/ValueFormat.h"
+#include "common/ValueTexts.h"
 #include "output/HtmlTable.h"
 #include "output/HtmlWriter.h"
 
@@ -44,10 +44,11 @@ int CRHolidaysHtml::Html(const wchar_t* path)
         const CHtmlCellMarkup cell(HtmlTableCell{}, false);
         std::wstring rowStart;
         HtmlTableRow().AppendStart(rowStart);
+        CValueTexts texts;
         for (const wqv2_data::CHoliday* holiday : holidays) {
             out += rowStart;
-            cell.Append(out, FormatDate(holiday->Date, 3, L"%s"));
-            cell.Append(out, FormatDate(holiday->Date, 0, L"%s"));
+            cell.Append(out, texts.Day(holiday->Date, 3));
+            cell.Append(out, texts.Day(holiday->Date, 0));
             cell.Append(out, holiday->Name ? holiday->Name : L"");
             HtmlTableRow::AppendEnd(out);
             page.Commit();

@@ -43,9 +43,9 @@ const wchar_t* VerticalAlignmentName(int alignment)
 } // namespace
 
 CHtmlCellMarkup::CHtmlCellMarkup(const HtmlTableCell& model, bool header)
-    : m_bold(model.Bold), m_blanks(model.BlanksNonBreaking), m_header(header)
+    : m_bold(model.Bold), m_blanks(model.BlanksNonBreaking)
 {
-    std::wstring& html = m_open;
+    std::wstring& html = m_start;
     html = header ? L"  <th " : L"  <td ";
     if (model.RowSpan > 1)
         html += msgfmt::Format(L"rowspan=%d ", {model.RowSpan});
@@ -85,29 +85,30 @@ CHtmlCellMarkup::CHtmlCellMarkup(const HtmlTableCell& model, bool header)
     }
     // The link holds the font, which holds the bold text.
     if (!model.Link.empty()) {
-        m_contentStart = msgfmt::Format(L"<a href=\"%s\">", {CRHtmlBase::UrlAttribute(model.Link)});
-        m_contentEnd = L"</a>";
+        html += msgfmt::Format(L"<a href=\"%s\">", {CRHtmlBase::UrlAttribute(model.Link)});
+        m_end = L"</a>";
     }
     if (model.TextColor != 0) {
-        m_contentStart += msgfmt::Format(L"<font color=%s>", {CRHtmlBase::HtmlColor(model.TextColor)});
-        m_contentEnd.insert(0, L"</font>");
+        html += msgfmt::Format(L"<font color=%s>", {CRHtmlBase::HtmlColor(model.TextColor)});
+        m_end.insert(0, L"</font>");
     }
+    m_end += header ? L"</th>\n" : L"</td>\n";
 }
 
 void CHtmlCellMarkup::Append(std::wstring& out, std::wstring_view text) const
 {
-    out += m_open;
-    out += m_contentStart;
-    const size_t at = out.size();
-    CRHtmlBase::AppendEscaped(out, text, m_blanks, true);
-    if (out.size() == at) {
+    out += m_start;
+    // Line breaks are kept: only carriage returns vanish in the escaping.
+    if (text.find_first_not_of(L'\r') == std::wstring_view::npos) {
         out += L"&#160;";
     } else if (m_bold) {
-        out.insert(at, L"<b>");
+        out += L"<b>";
+        CRHtmlBase::AppendEscaped(out, text, m_blanks, true);
         out += L"</b>";
+    } else {
+        CRHtmlBase::AppendEscaped(out, text, m_blanks, true);
     }
-    out += m_contentEnd;
-    out += m_header ? L"</th>\n" : L"</td>\n";
+    out += m_end;
 }
 
 std::wstring HtmlTableCell::GetHtml(bool header) const

@@ -55,12 +55,10 @@ public:
     void Append(std::wstring& out, std::wstring_view text) const;
 
 private:
-    std::wstring m_open;         // the tag with its attributes, then the rule
-    std::wstring m_contentStart; // link and font starts
-    std::wstring m_contentEnd;
+    std::wstring m_start; // the tag with its attributes, the rule, then link and font starts
+    std::wstring m_end;   // the ends of font, link and cell
     bool m_bold = false;
     bool m_blanks = false;
-    bool m_header = false;
 };
 
 struct HtmlTableRow {

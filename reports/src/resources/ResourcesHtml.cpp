@@ -2,7 +2,7 @@
 #include "resources/ResourcesHtml.h"
 
 #include "common/ReportSettings.h"
-#include "common/ValueFormat.h"
+#include "common/ValueTexts.h"
 #include "output/HtmlTable.h"
 #include "output/HtmlWriter.h"
 
@@ -61,15 +61,16 @@ int CRResourcesHtml::Html(const wchar_t* path)
         model.VerticalAlignment = kTop;
         std::wstring rowStart;
         model.AppendStart(rowStart);
+        CValueTexts texts;
         for (const wqv2_data::CResource* resource : resources) {
             out += rowStart;
             plainCell.Append(out, resource->Name ? resource->Name : L"");
             if (Calendar)
                 plainCell.Append(out, CalendarText(*resource));
             if (Costs) {
-                rightCell.Append(out, FormatCosts(resource->CostsVariable));
+                rightCell.Append(out, texts.Costs(resource->CostsVariable));
                 plainCell.Append(out, CostsUnitText(*resource));
-                rightCell.Append(out, FormatCosts(resource->CostsFixed));
+                rightCell.Append(out, texts.Costs(resource->CostsFixed));
             }
             if (Notes)
                 plainCell.Append(out, resource->Note ? resource->Note : L"");

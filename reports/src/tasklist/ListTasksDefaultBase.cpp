@@ -4,6 +4,7 @@
 #include "common/ReportSettings.h"
 #include "common/TimeText.h"
 #include "common/ValueFormat.h"
+#include "common/ValueTexts.h"
 
 #include "QV2ResVReportIds.h"
 #include "fw/Resources.h"
@@ -105,6 +106,35 @@ std::wstring CRListTasksDefaultBase::CellText(int column, const TaskOccurrence& 
         return FormatWorkingTime(values.workingTime);
     case kCosts:
         return FormatCosts(values.costs);
+    case kNotes:
+        return task->Note ? task->Note : L"";
+    default:
+        return {};
+    }
+}
+
+std::wstring_view CRListTasksDefaultBase::CellText(int column, const TaskOccurrence& occurrence,
+                                                   const OccurrenceSpan& span, const OccurrenceValues& values,
+                                                   CValueTexts& texts) const
+{
+    wqv2_data::CTask* task = occurrence.task;
+    switch (column) {
+    case kName:
+        return task->Name ? task->Name : L"";
+    case kResource: {
+        wqv2_data::CResource* resource = task->GetResource();
+        return resource && resource->Name ? resource->Name : L"";
+    }
+    case kStart:
+        return StartText(span, DateOnly, WeekdayMode, texts);
+    case kEnd:
+        return EndText(span, DateOnly, WeekdayMode, texts);
+    case kDuration:
+        return texts.Duration(values.duration, DurationType, DurationShort);
+    case kWorkingTime:
+        return texts.Duration(values.workingTime, WorkingTimeType, WorkingTimeShort);
+    case kCosts:
+        return texts.Costs(values.costs);
     case kNotes:
         return task->Note ? task->Note : L"";
     default:

@@ -7,7 +7,10 @@
 #include "base/RListBase.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+class CValueTexts;
 
 class CRListTasksDefaultBase : public CRListBase {
 public:
@@ -39,6 +42,10 @@ public:
     std::wstring ColumnHead(int column) const;
     // The text of a row's cell in HTML and print.
     std::wstring CellText(int column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
+    // The same text made with the run's formats (`span`: GetDaySpan of the occurrence); valid
+    // until the next call.
+    std::wstring_view CellText(int column, const TaskOccurrence& occurrence, const OccurrenceSpan& span,
+                               const OccurrenceValues& values, CValueTexts& texts) const;
     // The text of the sum of a value column; empty for other columns.
     std::wstring SumText(int column) const;
     static bool IsValueColumn(int column) { return column == kDuration || column == kWorkingTime || column == kCosts; }

@@ -2,6 +2,7 @@
 #include "tasklist/ListTasksDefaultHtml.h"
 
 #include "common/ReportSettings.h"
+#include "common/ValueTexts.h"
 #include "output/HtmlTable.h"
 #include "output/HtmlWriter.h"
 #include "plugin/PluginState.h"
@@ -42,14 +43,15 @@ int CRListTasksDefaultHtml::Html(const wchar_t* path)
     // The sums are added up as the rows are written, in the order CollectRows adds them, so
     // each occurrence's values are worked out once.
     Rows.clear();
-    CollectTasks(Rows, nullptr, nullptr, nullptr);
+    std::vector<OccurrenceSpan> daySpans;
+    CollectTasks(Rows, nullptr, nullptr, nullptr, &daySpans);
     DurationSum = 0;
     WorkingTimeSum = 0;
     CostsSum = 0.0;
     if (Rows.empty()) {
         AddParagraph(out, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
     } else {
-        WriteTable(page);
+        WriteTable(page, daySpans);
         if (ShowsLimitNote())
             AddParagraph(out, fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE));
     }
@@ -58,7 +60,7 @@ int CRListTasksDefaultHtml::Html(const wchar_t* path)
     return FinishPage(page, path);
 }
 
-void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
+void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page, const std::vector<OccurrenceSpan>& daySpans)
 {
     std::wstring& out = page.Text();
     CHtmlTableHelper table;
@@ -85,8 +87,11 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
         cell.HorizontalAlignment = column == kName || column == kResource || column == kNotes ? kLeft : kRight;
         cells.emplace_back(cell, false);
     }
-    for (const TaskOccurrence& occurrence : Rows) {
-        const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
+    CValueTexts texts;
+    for (size_t r = 0; r < Rows.size(); ++r) {
+        const TaskOccurrence& occurrence = Rows[r];
+        const OccurrenceSpan& span = daySpans[r];
+        const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence, span) : OccurrenceValues{};
         if (ColumnsDuration)
             DurationSum += values.duration;
         if (ColumnsWorkingTime)
@@ -95,7 +100,7 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
             CostsSum += values.costs;
         out += rowStart;
         for (size_t i = 0; i < Columns.size(); ++i)
-            cells[i].Append(out, CellText(Columns[i], occurrence, values));
+            cells[i].Append(out, CellText(Columns[i], occurrence, span, values, texts));
         HtmlTableRow::AppendEnd(out);
         page.Commit();
     }

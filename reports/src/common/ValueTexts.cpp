@@ -1,0 +1,53 @@
+// Value texts of one report run.
+#include "common/ValueTexts.h"
+
+#include "QV2ResVReportIds.h"
+#include "SafeFormat.h"
+#include "WorkingTimeText.h"
+#include "fw/Resources.h"
+
+CValueTexts::CValueTexts() : m_dateTimeFormat(fw::LoadResString(IDS_REPORT_DATETIME_FORMAT)) {}
+
+std::wstring_view CValueTexts::Day(TDate day, int mode)
+{
+    // Modes 1 and 3 name the weekday abbreviated, 2 and 4 in full; 3 and 4 give the name alone.
+    const std::wstring* name = nullptr;
+    if (mode >= 1 && mode <= 4) {
+        const int abbreviated = mode == 1 || mode == 3 ? 1 : 0;
+        if (!m_namesRead[abbreviated]) {
+            for (int weekday = 0; weekday < 7; ++weekday)
+                m_dayNames[abbreviated][weekday] = GetLocaleDayName(weekday, abbreviated == 1);
+            m_namesRead[abbreviated] = true;
+        }
+        name = &m_dayNames[abbreviated][static_cast<uint32_t>(day) % 7];
+    }
+    if (mode == 3 || mode == 4)
+        return *name;
+    const std::wstring& date = m_formats.Date(day);
+    if (!name || name->empty())
+        return date;
+    m_text.assign(*name);
+    m_text += L' ';
+    m_text += date;
+    return m_text;
+}
+
+std::wstring_view CValueTexts::DateTime(TDate day, int minute)
+{
+    const TDateTime moment(day, minute, false);
+    m_text.clear();
+    msgfmt::FormatAppend(m_text, m_dateTimeFormat, {m_formats.Date(day), m_formats.Time(moment.time)});
+    return m_text;
+}
+
+std::wstring_view CValueTexts::Duration(int minutes, int type, bool shortForm)
+{
+    m_formats.Duration(minutes, type, shortForm, m_text);
+    return m_text;
+}
+
+std::wstring_view CValueTexts::Costs(double value)
+{
+    m_formats.Costs(value, m_text);
+    return m_text;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// CValueTexts: the value texts of one report run's rows: dates with or without the weekday,
+// date-times, durations and costs, each equal to the text of the ValueFormat.h function named
+// beside it, with what they depend on read once when the run starts (CValueFormats, string 40020,
+// the weekday names) and made in a buffer used again. Lives on the stack of one output run.
+
+#include "common/ValueFormat.h"
+
+#include <string>
+#include <string_view>
+
+class CValueTexts {
+public:
+    CValueTexts();
+
+    // Each text stays valid until the next call.
+    // FormatDate(day, mode, L"%s").
+    std::wstring_view Day(TDate day, int mode);
+    // FormatDateTime(TDateTime(day, minute, false)).
+    std::wstring_view DateTime(TDate day, int minute);
+    // FormatDuration.
+    std::wstring_view Duration(int minutes, int type, bool shortForm);
+    // FormatCosts.
+    std::wstring_view Costs(double value);
+
+private:
+    CValueFormats m_formats;
+    std::wstring m_dateTimeFormat; // string 40020: date and time
+    std::wstring m_dayNames[2][7]; // full and abbreviated weekday names, read when first asked for
+    bool m_namesRead[2] = {false, false};
+    std::wstring m_text;
+};
