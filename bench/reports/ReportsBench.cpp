@@ -293,8 +293,12 @@ void CBench::Measure(const Run& run, bool skipped)
     size_t bytes = 0;
     for (const bench::OutputFile& file : files)
         bytes += file.bytes.size();
-    const std::string& main = files.front().name.ends_with(L".png") ? files.back().bytes : files.front().bytes;
-    bench::Shape shape = run.html ? bench::HtmlShape(main) : bench::DelimitedShape(main);
+    // The page or the export file; pictures beside a page are only counted.
+    const auto main = std::find_if(files.begin(), files.end(), [](const bench::OutputFile& file) {
+        return !file.name.ends_with(L".png");
+    });
+    const std::string& text = main != files.end() ? main->bytes : files.front().bytes;
+    bench::Shape shape = run.html ? bench::HtmlShape(text) : bench::DelimitedShape(text);
     char rows[32];
     if (run.html && run.report->chart) {
         shape.rows = m_root->Resources->GetCount(nullptr);
