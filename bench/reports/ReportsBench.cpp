@@ -7,7 +7,8 @@
 //   reports_bench header | runs                         the header of the rows | the run count
 // Prints one table row per run. The memory figures: what the built project keeps, how far the
 // working set grew above it during the output (sampled every 2 ms) and the process's peak
-// working set; one run a process keeps them apart (reports_bench.sh runs them so).
+// working set at its end (before the files are read back); one run a process keeps them apart
+// (reports_bench.sh runs them so).
 // A run longer than QV_BENCH_LIMIT seconds (default 30) prints "over limit" and ends the
 // process; the runs listed in QV_BENCH_SKIP print "over limit" without running.
 #include "OutputFiles.h"
@@ -192,9 +193,13 @@ public:
 
 private:
     const ReportRegistration* Registration(const wchar_t* name) const;
-    // Runs the output with the watch beside it: its time, and how far the working set grew
-    // above the open project during the run.
-    int TimedOutput(ReportFileFn output, const std::wstring& path, double& ms, SIZE_T& growth);
+    struct Figures {
+        double ms = 0;
+        SIZE_T growth = 0; // how far the working set grew above the built project
+        SIZE_T peak = 0;   // the process's peak working set when the output ends
+    };
+    // Runs the output with the watch beside it.
+    int TimedOutput(ReportFileFn output, const std::wstring& path, Figures& figures);
 
     wqv2_data::CData* m_root;
     SIZE_T m_projectBytes;
@@ -224,8 +229,7 @@ const ReportRegistration* CBench::Registration(const wchar_t* name) const
     return nullptr;
 }
 
-int CBench::TimedOutput(ReportFileFn output, const std::wstring& path, double& ms,
-                        SIZE_T& growth)
+int CBench::TimedOutput(ReportFileFn output, const std::wstring& path, Figures& figures)
 {
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     const SIZE_T before = Memory().WorkingSetSize;
@@ -245,11 +249,12 @@ int CBench::TimedOutput(ReportFileFn output, const std::wstring& path, double& m
         }
     });
     const int result = output(path.c_str());
-    ms = MsSince(start);
+    figures.ms = MsSince(start);
+    figures.peak = Memory().PeakWorkingSetSize;
     SetEvent(done);
     watch.join();
     CloseHandle(done);
-    growth = seen - before;
+    figures.growth = seen - before;
     return result;
 }
 
@@ -281,9 +286,8 @@ void CBench::Measure(const Run& run, bool skipped)
     if (report->SetFilter)
         report->SetFilter(nullptr);
     gLastBox.clear();
-    double ms = 0;
-    SIZE_T growth = 0;
-    const int result = TimedOutput(output, path, ms, growth);
+    Figures figures;
+    const int result = TimedOutput(output, path, figures);
     const std::vector<bench::OutputFile> files = bench::ReadFolder(m_folder, true);
     if (result != 0 || files.empty()) {
         std::printf("failed (%d) %s\n", result, Utf8(gLastBox).c_str());
@@ -306,10 +310,10 @@ void CBench::Measure(const Run& run, bool skipped)
     } else {
         std::snprintf(rows, sizeof rows, "%lldx%d", shape.rows, shape.columns);
     }
-    const double perRow = shape.rows > 0 ? ms * 1000.0 / static_cast<double>(shape.rows) : 0;
-    std::printf("%10.1f %9.1f %7.1f %9.2f %16s %8.2f %8.1f %9.1f %8.1f", ms, floorMs,
-                floorMs > 0 ? ms / floorMs : 0.0, static_cast<double>(bytes) / (1024.0 * 1024.0), rows, perRow,
-                Mb(m_projectBytes), Mb(growth), Mb(Memory().PeakWorkingSetSize));
+    const double perRow = shape.rows > 0 ? figures.ms * 1000.0 / static_cast<double>(shape.rows) : 0;
+    std::printf("%10.1f %9.1f %7.1f %9.2f %16s %8.2f %8.1f %9.1f %8.1f", figures.ms, floorMs,
+                floorMs > 0 ? figures.ms / floorMs : 0.0, static_cast<double>(bytes) / (1024.0 * 1024.0), rows, perRow,
+                Mb(m_projectBytes), Mb(figures.growth), Mb(figures.peak));
     if (files.size() > 1)
         std::printf("  (%zu files)", files.size());
     std::printf("\n");
