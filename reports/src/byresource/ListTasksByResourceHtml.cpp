@@ -195,7 +195,9 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
             for (size_t i = 0; i < columns.size(); ++i)
                 cells[i].Append(out, CellText(columns[i], tasks[t], fact.daySpan, fact.values, texts));
             HtmlTableRow::AppendEnd(out);
-            page.Commit();
+            // A page whose write failed is lost: the rows left are not worth making.
+            if (!page.Commit())
+                return;
         }
         if (HasSumRow(entry)) {
             if (!tasks.empty())

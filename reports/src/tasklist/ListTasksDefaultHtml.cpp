@@ -102,7 +102,9 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page, const std::vector<Occ
         for (size_t i = 0; i < Columns.size(); ++i)
             cells[i].Append(out, CellText(Columns[i], occurrence, span, values, texts));
         HtmlTableRow::AppendEnd(out);
-        page.Commit();
+        // A page whose write failed is lost: the rows left are not worth making.
+        if (!page.Commit())
+            return;
     }
 
     if (ShowsSumRow()) {
