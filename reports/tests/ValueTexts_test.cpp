@@ -14,6 +14,7 @@ TEST_F(ValueTextsTest, Texts_equalTheValueFormatTexts)
 {
     for (const wchar_t* picture : {L"yyyy-MM-dd", L"", L"ddd dd.MM.yy"}) {
         host::SetSetting(L"DateFormat", picture);
+        host::SetSetting(L"TimeFormat", *picture ? L"HH:mm" : L"h:mm tt");
         for (const wchar_t* costs : {L"", L"%.3f %s"}) {
             host::SetSetting(L"ViewFormatCosts", costs);
             CValueTexts texts;
@@ -33,6 +34,12 @@ TEST_F(ValueTextsTest, Texts_equalTheValueFormatTexts)
             }
             for (double value : {0.0, 12.5, -3.125, 1234567.891})
                 EXPECT_EQ(texts.Costs(value), FormatCosts(value));
+            const int pairs[] = {480, 720, 780, 1020, -60, 1500};
+            for (int count : {0, 1, 3}) {
+                WorkingTimePeriods periods;
+                SetWorkingTimePeriods(periods, pairs, count);
+                EXPECT_EQ(texts.WorkingTimes(pairs, count), FormatWorkingTimes(periods));
+            }
         }
     }
 }

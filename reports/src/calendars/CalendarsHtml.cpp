@@ -2,7 +2,6 @@
 #include "calendars/CalendarsHtml.h"
 
 #include "common/ReportSettings.h"
-#include "common/ValueFormat.h"
 #include "common/ValueTexts.h"
 #include "output/HtmlTable.h"
 #include "output/HtmlWriter.h"
@@ -29,13 +28,14 @@ int CRCalendarsHtml::Html(const wchar_t* path)
     if (!path || !*path)
         return 1;
     std::vector<std::pair<const wqv2_data::CCalendar*, std::wstring>> pages;
+    CValueTexts texts;
     int n = 0;
     for (wqv2_data::CCalendar* calendar : GetCalendars()) {
         std::wstring fileName;
         std::wstring pageName;
         std::wstring pagePath;
         NumberedFileName(++n, path, fileName, pageName, pagePath);
-        if (const int result = CalendarPage(*calendar, pagePath))
+        if (const int result = CalendarPage(*calendar, pagePath, texts))
             return result;
         pages.emplace_back(calendar, pageName);
     }
@@ -71,7 +71,7 @@ int CRCalendarsHtml::Html(const wchar_t* path)
     return FinishPage(page, path);
 }
 
-int CRCalendarsHtml::CalendarPage(wqv2_data::CCalendar& calendar, const std::wstring& pagePath)
+int CRCalendarsHtml::CalendarPage(wqv2_data::CCalendar& calendar, const std::wstring& pagePath, CValueTexts& texts)
 {
     CHtmlWriter page;
     if (const int result = OpenPage(page, pagePath.c_str()))
@@ -82,7 +82,7 @@ int CRCalendarsHtml::CalendarPage(wqv2_data::CCalendar& calendar, const std::wst
     const std::wstring name = calendar.Name ? calendar.Name : L"";
     AddSubtitle(msgfmt::Format(fw::LoadResString(IDS_CALENDARS_PAGE_HEADING), {name}), out);
     AddSubtitle(fw::LoadResString(IDS_CALENDARS_WORKING_TIMES), out);
-    out += WeekdayTable(calendar);
+    out += WeekdayTable(calendar, texts);
     page.Commit();
     if (ListExceptions) {
         AddSubtitle(PeriodText(), out);
@@ -90,14 +90,14 @@ int CRCalendarsHtml::CalendarPage(wqv2_data::CCalendar& calendar, const std::wst
         if (GetExceptions(calendar, exceptions) == 0)
             AddParagraph(out, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
         else
-            WriteExceptionsTable(page, exceptions);
+            WriteExceptionsTable(page, exceptions, texts);
     }
     if (const int result = EndHtml(out))
         return result;
     return FinishPage(page, pagePath.c_str());
 }
 
-std::wstring CRCalendarsHtml::WeekdayTable(const wqv2_data::CCalendar& calendar) const
+std::wstring CRCalendarsHtml::WeekdayTable(const wqv2_data::CCalendar& calendar, CValueTexts& texts) const
 {
     CHtmlTableHelper table;
     table.Border = 0;
@@ -107,7 +107,8 @@ std::wstring CRCalendarsHtml::WeekdayTable(const wqv2_data::CCalendar& calendar)
         const int weekday = WeekdayOfColumn(column);
         HtmlTableRow& row = table.AddRow();
         row.AddCell(WeekdayLabel(weekday), kLeft, false);
-        row.AddCell(WorkingTimeText(calendar.WeekdayWorkingTimes[weekday], calendar.WeekdayWorkingTimeCounts[weekday]),
+        row.AddCell(std::wstring(texts.WorkingTimes(calendar.WeekdayWorkingTimes[weekday],
+                                                    calendar.WeekdayWorkingTimeCounts[weekday])),
                     kLeft, false);
     }
     HtmlTableRow& holidays = table.AddRow();
@@ -117,7 +118,8 @@ std::wstring CRCalendarsHtml::WeekdayTable(const wqv2_data::CCalendar& calendar)
 }
 
 void CRCalendarsHtml::WriteExceptionsTable(CHtmlWriter& page,
-                                           const std::vector<wqv2_data::CCalendarException*>& exceptions) const
+                                           const std::vector<wqv2_data::CCalendarException*>& exceptions,
+                                           CValueTexts& texts) const
 {
     std::wstring& out = page.Text();
     CHtmlTableHelper().AppendStart(out);
@@ -144,13 +146,12 @@ void CRCalendarsHtml::WriteExceptionsTable(CHtmlWriter& page,
     const CHtmlCellMarkup gapCell(gap, false);
     std::wstring rowStart;
     HtmlTableRow().AppendStart(rowStart);
-    CValueTexts texts;
     for (const wqv2_data::CCalendarException* exception : exceptions) {
         out += rowStart;
         leftCell.Append(out, texts.Day(exception->Date, 3));
         rightCell.Append(out, texts.Day(exception->Date, 0));
         gapCell.Append(out, L"");
-        leftCell.Append(out, WorkingTimeText(exception->WorkingTimes, exception->WorkingTimeCount));
+        leftCell.Append(out, texts.WorkingTimes(exception->WorkingTimes, exception->WorkingTimeCount));
         HtmlTableRow::AppendEnd(out);
         page.Commit();
     }

@@ -6,6 +6,7 @@
 #include "output/RHtmlBase.h"
 
 class CHtmlWriter;
+class CValueTexts;
 
 class CRCalendarsHtml : public CRCalendarsBase, public CRHtmlBaseEx {
 public:
@@ -14,7 +15,9 @@ public:
     int Html(const wchar_t* path) override;
 
 private:
-    int CalendarPage(wqv2_data::CCalendar& calendar, const std::wstring& pagePath);
-    std::wstring WeekdayTable(const wqv2_data::CCalendar& calendar) const;
-    void WriteExceptionsTable(CHtmlWriter& page, const std::vector<wqv2_data::CCalendarException*>& exceptions) const;
+    // The texts are the run's (read once for every page).
+    int CalendarPage(wqv2_data::CCalendar& calendar, const std::wstring& pagePath, CValueTexts& texts);
+    std::wstring WeekdayTable(const wqv2_data::CCalendar& calendar, CValueTexts& texts) const;
+    void WriteExceptionsTable(CHtmlWriter& page, const std::vector<wqv2_data::CCalendarException*>& exceptions,
+                              CValueTexts& texts) const;
 };

@@ -6,7 +6,13 @@
 #include "WorkingTimeText.h"
 #include "fw/Resources.h"
 
-CValueTexts::CValueTexts() : m_dateTimeFormat(fw::LoadResString(IDS_REPORT_DATETIME_FORMAT)) {}
+CValueTexts::CValueTexts()
+    : m_dateTimeFormat(fw::LoadResString(IDS_REPORT_DATETIME_FORMAT)),
+      m_noWorkingTime(fw::LoadResString(IDS_WORKING_TIME_NONE)),
+      m_range(fw::LoadResString(IDS_WORKING_TIME_RANGE)),
+      m_join(fw::LoadResString(IDS_WORKING_TIME_JOIN))
+{
+}
 
 std::wstring_view CValueTexts::Day(TDate day, int mode)
 {
@@ -49,5 +55,20 @@ std::wstring_view CValueTexts::Duration(int minutes, int type, bool shortForm)
 std::wstring_view CValueTexts::Costs(double value)
 {
     m_formats.Costs(value, m_text);
+    return m_text;
+}
+
+std::wstring_view CValueTexts::WorkingTimes(const int* pairs, int count)
+{
+    if (SetWorkingTimePeriods(m_periods, pairs, count) == 0)
+        return m_noWorkingTime;
+    m_text.clear();
+    for (size_t i = 0; i < m_periods.size(); ++i) {
+        if (i > 0)
+            m_text += m_join;
+        // The start's text is kept apart: the next time asked for may take its place.
+        m_startText = m_formats.Time(m_periods[i].start);
+        msgfmt::FormatAppend(m_text, m_range, {m_startText, m_formats.Time(m_periods[i].end)});
+    }
     return m_text;
 }
