@@ -45,16 +45,18 @@ int CRExportBase::BeginWrite(const wchar_t* path)
 {
     if (!path || !*path)
         return 1;
+    // Everything that may fail is made before the file, so a failure leaves no empty file.
+    auto formats = std::make_unique<CValueFormats>();
     auto file = std::make_unique<unicode_helper::CTextFile>();
+    m_path = path;
+    m_colourPicture = L"#%.2X%.2X%.2X";
+    ReadTextSetting(L"ReportsExportColorFormat", m_colourPicture);
     if (!file->Open(path))
         return ShowFileError(path);
     file->Unicode = EncodingUnicode;
     file->CodePage = static_cast<unsigned>(CodePage);
-    m_formats = std::make_unique<CValueFormats>();
-    m_colourPicture = L"#%.2X%.2X%.2X";
-    ReadTextSetting(L"ReportsExportColorFormat", m_colourPicture);
+    m_formats = std::move(formats);
     m_file = std::move(file);
-    m_path = path;
     m_writeFailed = false;
     m_rowOpen = false;
     m_cells = 0;
