@@ -57,16 +57,20 @@ void CRListTasksByResourceExport::AddHeaderRow()
 
 void CRListTasksByResourceExport::AddResourceRows(wqv2_data::CResource* resource)
 {
-    for (const TaskOccurrence& occurrence : TasksOf(resource))
-        AddTaskRow(resource, occurrence);
+    const std::vector<TaskOccurrence>& occurrences = TasksOf(resource);
+    const std::vector<OccurrenceFacts>& facts = FactsOf(resource);
+    for (size_t i = 0; i < occurrences.size() && i < facts.size(); ++i)
+        AddTaskRow(resource, occurrences[i], facts[i]);
     if (SumResource)
         AddSumRow(resource);
 }
 
-void CRListTasksByResourceExport::AddTaskRow(wqv2_data::CResource* resource, const TaskOccurrence& occurrence)
+void CRListTasksByResourceExport::AddTaskRow(wqv2_data::CResource* resource, const TaskOccurrence& occurrence,
+                                             const OccurrenceFacts& facts)
 {
     wqv2_data::CTask* task = occurrence.task;
-    const OccurrenceSpan span = GetDaySpan(occurrence);
+    const OccurrenceSpan& span = facts.daySpan;
+    const OccurrenceValues& values = facts.values;
     NewRow();
     if (ResourceIdentifiers)
         AddNumber(resource->ID);
@@ -83,7 +87,6 @@ void CRListTasksByResourceExport::AddTaskRow(wqv2_data::CResource* resource, con
     AddTime(TTime(span.startMinute));
     AddDate(span.endDay);
     AddTime(TTime(span.endMinute));
-    const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
     if (ColumnsDuration)
         AddDuration(values.duration, DurationType, DurationShort);
     if (ColumnsWorkingTime)

@@ -21,5 +21,6 @@ public:
 
 private:
     void AddHeaderRow();
-    void AddTaskRow(wqv2_data::CResource* resource, const TaskOccurrence& occurrence);
+    // `facts`: the bounds and values CollectRows worked out (FactsOf).
+    void AddTaskRow(wqv2_data::CResource* resource, const TaskOccurrence& occurrence, const OccurrenceFacts& facts);
 };

@@ -13,12 +13,13 @@ int CRListTasksDefaultExport::Export(const wchar_t* path)
     // The sums are added up row by row as the rows are written, in the order CollectRows would
     // add them, so each occurrence's values are worked out once.
     Rows.clear();
-    CollectTasks(Rows, nullptr, nullptr, nullptr);
+    std::vector<OccurrenceSpan> daySpans;
+    CollectTasks(Rows, nullptr, nullptr, nullptr, &daySpans);
     DurationSum = 0;
     WorkingTimeSum = 0;
     CostsSum = 0.0;
-    for (const TaskOccurrence& occurrence : Rows)
-        AddTaskRow(occurrence);
+    for (size_t i = 0; i < Rows.size() && i < daySpans.size(); ++i)
+        AddTaskRow(Rows[i], daySpans[i]);
     if (SumTotal)
         AddSumRow();
     return Write(path);
@@ -70,12 +71,11 @@ void CRListTasksDefaultExport::AddHeaderRow()
         AddUdfHeaderCells(wqv2_data::kUserFieldsTask);
 }
 
-void CRListTasksDefaultExport::AddTaskRow(const TaskOccurrence& occurrence)
+void CRListTasksDefaultExport::AddTaskRow(const TaskOccurrence& occurrence, const OccurrenceSpan& span)
 {
     wqv2_data::CTask* task = occurrence.task;
     wqv2_data::CResource* resource = task->GetResource();
-    const OccurrenceSpan span = GetDaySpan(occurrence);
-    const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
+    const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence, span) : OccurrenceValues{};
     if (ColumnsDuration)
         DurationSum += values.duration;
     if (ColumnsWorkingTime)

@@ -12,6 +12,7 @@ public:
 
 private:
     void AddHeaderRow();
-    void AddTaskRow(const TaskOccurrence& occurrence);
+    // `span`: GetDaySpan of the occurrence, as CollectTasks gave it.
+    void AddTaskRow(const TaskOccurrence& occurrence, const OccurrenceSpan& span);
     void AddSumRow();
 };
