@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <utility>
 
 namespace bench {
 namespace {
@@ -35,6 +33,24 @@ bool IsTag(const std::string& text, size_t at, const char* tag)
     return at + k < text.size() && (text[at + k] == '>' || text[at + k] == ' ');
 }
 
+// Read in pieces: one read of more than 2 GB fails.
+std::string ReadAll(const std::wstring& path, size_t size)
+{
+    std::string bytes(size, '\0');
+    HANDLE in = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in == INVALID_HANDLE_VALUE)
+        return {};
+    size_t at = 0;
+    for (DWORD done = 0; at < size; at += done) {
+        const DWORD piece = static_cast<DWORD>(std::min<size_t>(size - at, 64 << 20));
+        if (!ReadFile(in, bytes.data() + at, piece, &done, nullptr) || done == 0)
+            break;
+    }
+    CloseHandle(in);
+    bytes.resize(at);
+    return bytes;
+}
+
 } // namespace
 
 std::vector<OutputFile> ReadFolder(const std::wstring& folder, bool remove)
@@ -49,12 +65,7 @@ std::vector<OutputFile> ReadFolder(const std::wstring& folder, bool remove)
             continue;
         const std::wstring path = folder + L"\\" + entry.cFileName;
         const unsigned long long size = static_cast<unsigned long long>(entry.nFileSizeHigh) << 32 | entry.nFileSizeLow;
-        OutputFile file{entry.cFileName, std::string(static_cast<size_t>(size), '\0')};
-        std::ifstream in(path.c_str(), std::ios::binary);
-        in.read(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
-        file.bytes.resize(static_cast<size_t>(in.gcount()));
-        in.close();
-        files.push_back(std::move(file));
+        files.push_back({entry.cFileName, ReadAll(path, static_cast<size_t>(size))});
         if (remove)
             DeleteFileW(path.c_str());
     } while (FindNextFileW(find, &entry));

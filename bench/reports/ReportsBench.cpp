@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
@@ -288,7 +289,13 @@ void CBench::Measure(const Run& run, bool skipped)
     gLastBox.clear();
     Figures figures;
     const int result = TimedOutput(output, path, figures);
-    const std::vector<bench::OutputFile> files = bench::ReadFolder(m_folder, true);
+    std::vector<bench::OutputFile> files;
+    try {
+        files = bench::ReadFolder(m_folder, true);
+    } catch (const std::bad_alloc&) {
+        std::printf("%10.1f  (the files are too large to read back here)\n", figures.ms);
+        return;
+    }
     if (result != 0 || files.empty()) {
         std::printf("failed (%d) %s\n", result, Utf8(gLastBox).c_str());
         return;

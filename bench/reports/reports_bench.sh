@@ -22,6 +22,8 @@ for n in $sizes; do
   for ((i = 0; i < runs; i++)); do
     # A run over the limit ends its process with a failure status.
     { QV_BENCH_SKIP="$over" wine "$exe" "$n" "$i" "$i" 2>/dev/null || true; } | tr -d '\r' | tee "$log"
+    # A process that ended in the middle of its row leaves the row open.
+    if [ -n "$(tail -c 1 "$log")" ]; then echo " ended without figures" | tee -a "$log"; fi
     if grep -q "over limit (" "$log"; then over="$over $i"; fi
     sed -n "/^--/d; s/^/$n|/p" "$log" >>"$all"
   done
