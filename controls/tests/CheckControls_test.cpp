@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 using namespace testenv;
 
 namespace {
@@ -231,7 +233,7 @@ TEST_F(CheckTreeTest, UserToggles_withTheStateIconOrSpaceAndTheDialogHearsNothin
     HTREEITEM a = Insert(ctrl, TVI_ROOT, L"alpha");
     HTREEITEM b = Insert(ctrl, TVI_ROOT, L"beta");
     RECT text{};
-    *reinterpret_cast<HTREEITEM*>(&text) = a;
+    std::memcpy(&text, &a, sizeof a); // the tree reads the item from the rectangle
     SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));
     const LPARAM icon = MAKELPARAM(text.left - 8, (text.top + text.bottom) / 2);
     host.Clear();
@@ -399,7 +401,7 @@ protected:
     void ClickLabel(HTREEITEM item)
     {
         RECT text{};
-        *reinterpret_cast<HTREEITEM*>(&text) = item;
+        std::memcpy(&text, &item, sizeof item);
         SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));
         const LPARAM at = MAKELPARAM(text.left + 3, (text.top + text.bottom) / 2);
         // The tree view waits for the release inside its button-down handling (drag detection):
