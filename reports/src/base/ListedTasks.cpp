@@ -19,14 +19,6 @@ int DayMinute(int minute)
 
 int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 
-// Day first, then minute.
-int CompareMoments(TDate dayA, int minuteA, TDate dayB, int minuteB)
-{
-    if (dayA != dayB)
-        return static_cast<uint32_t>(dayA) < static_cast<uint32_t>(dayB) ? -1 : 1;
-    return Sign(static_cast<long long>(minuteA) - minuteB);
-}
-
 int CompareAsciiNoCase(const wchar_t* a, const wchar_t* b)
 {
     a = a ? a : L"";
@@ -42,18 +34,65 @@ int CompareAsciiNoCase(const wchar_t* a, const wchar_t* b)
     }
 }
 
-// One occurrence with the values its comparisons need, computed once before sorting.
+// A moment as one number: the day above its minute (0 to 1439), so moments compare as
+// CompareMoments does.
+uint64_t MomentKey(TDate day, int minute)
+{
+    return (static_cast<uint64_t>(static_cast<uint32_t>(day)) << 11) | static_cast<uint64_t>(minute);
+}
+
+int CompareKeys(uint64_t a, uint64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+// One occurrence with what its comparisons need, worked out once before sorting; it names its
+// occurrence by position in the collected list, which also keeps equal entries in that order.
 struct SortEntry {
-    TaskOccurrence occurrence;
-    OccurrenceSpan span; // minutes modulo 1440
-    wqv2_data::CResource* resource;
-    double number;       // duration, working time or costs by the column
+    uint64_t start; // MomentKey of the bounds, minutes taken into the day
+    uint64_t end;
+    double number;  // duration, working time or costs by the column
+    uint32_t index;
+    int position;   // of the resource; 0 without one
+    int textRank;   // order of the text the column compares, equal texts alike
     bool hasCalendar;
 };
 
+// The rank of each object's text in the locale's order, equal texts alike: sorting the distinct
+// objects once costs far fewer locale comparisons than comparing texts while sorting entries.
+template <class T, class TextOf>
+std::vector<std::pair<const T*, int>> RankTexts(std::vector<const T*> objects, TextOf textOf)
+{
+    std::sort(objects.begin(), objects.end(), std::less<const T*>());
+    objects.erase(std::unique(objects.begin(), objects.end()), objects.end());
+    std::vector<const T*> byText = objects;
+    std::sort(byText.begin(), byText.end(),
+              [&](const T* a, const T* b) { return CompareLocaleNoCase(textOf(a), textOf(b)) < 0; });
+    std::vector<std::pair<const T*, int>> ranks;
+    ranks.reserve(byText.size());
+    int rank = 0;
+    for (size_t i = 0; i < byText.size(); ++i) {
+        if (i > 0 && CompareLocaleNoCase(textOf(byText[i - 1]), textOf(byText[i])) != 0)
+            ++rank;
+        ranks.emplace_back(byText[i], rank);
+    }
+    std::sort(ranks.begin(), ranks.end(),
+              [](const auto& a, const auto& b) { return std::less<const T*>()(a.first, b.first); });
+    return ranks;
+}
+
+template <class T>
+int RankOf(const std::vector<std::pair<const T*, int>>& ranks, const T* object)
+{
+    const auto found = std::lower_bound(ranks.begin(), ranks.end(), object, [](const auto& entry, const T* key) {
+        return std::less<const T*>()(entry.first, key);
+    });
+    return found != ranks.end() && found->first == object ? found->second : 0;
+}
+
 class CColumnOrder {
 public:
-    CColumnOrder(int column, int order) : m_column(column), m_order(order) {}
+    CColumnOrder(int column, int order, const std::vector<TaskOccurrence>& items)
+        : m_column(column), m_order(order), m_items(items)
+    {
+    }
 
     double NumberOf(const TaskOccurrence& o) const
     {
@@ -70,6 +109,10 @@ public:
         }
     }
 
+    // The column compares texts: task names (0), resource names (1 unless by board position)
+    // or notes (7).
+    bool ComparesText() const { return m_column == 0 || m_column == 7 || (m_column == 1 && m_order != 2); }
+
     bool operator()(const SortEntry& l, const SortEntry& r) const
     {
         int p = Primary(l, r);
@@ -77,7 +120,9 @@ public:
             p = -p;
         if (p != 0)
             return p < 0;
-        return TieBreak(l, r) < 0;
+        if (const int t = TieBreak(l, r))
+            return t < 0;
+        return l.index < r.index;
     }
 
 private:
@@ -85,15 +130,16 @@ private:
     {
         switch (m_column) {
         case 0:
-            return CompareLocaleNoCase(l.occurrence.task->Name, r.occurrence.task->Name);
+        case 7:
+            return Sign(static_cast<long long>(l.textRank) - r.textRank);
         case 1:
             if (m_order == 2)
                 return 0;
-            return CompareLocaleNoCase(l.resource ? l.resource->Name : L"", r.resource ? r.resource->Name : L"");
+            return Sign(static_cast<long long>(l.textRank) - r.textRank);
         case 2:
-            return CompareMoments(l.span.startDay, l.span.startMinute, r.span.startDay, r.span.startMinute);
+            return CompareKeys(l.start, r.start);
         case 3:
-            return CompareMoments(l.span.endDay, l.span.endMinute, r.span.endDay, r.span.endMinute);
+            return CompareKeys(l.end, r.end);
         case 4:
             return Sign(static_cast<long long>(l.number) - static_cast<long long>(r.number));
         case 5:
@@ -102,33 +148,75 @@ private:
             return Sign(static_cast<long long>(l.number) - static_cast<long long>(r.number));
         case 6:
             return l.number < r.number ? -1 : (r.number < l.number ? 1 : 0);
-        case 7:
-            return CompareLocaleNoCase(l.occurrence.task->Note, r.occurrence.task->Note);
         default:
             return 0;
         }
     }
 
-    static int TieBreak(const SortEntry& l, const SortEntry& r)
+    int TieBreak(const SortEntry& l, const SortEntry& r) const
     {
-        const int positionL = l.resource ? l.resource->Position : 0;
-        const int positionR = r.resource ? r.resource->Position : 0;
-        if (positionL != positionR)
-            return positionL < positionR ? -1 : 1;
-        if (int c = CompareMoments(l.span.startDay, l.span.startMinute, r.span.startDay, r.span.startMinute))
+        if (l.position != r.position)
+            return l.position < r.position ? -1 : 1;
+        if (int c = CompareKeys(l.start, r.start))
             return c;
-        if (int c = CompareMoments(l.span.endDay, l.span.endMinute, r.span.endDay, r.span.endMinute))
+        if (int c = CompareKeys(l.end, r.end))
             return -c; // the occurrence that ends later first
-        if (int c = CompareLocaleNoCase(l.occurrence.task->Name, r.occurrence.task->Name))
+        const wqv2_data::CTask* taskL = m_items[l.index].task;
+        const wqv2_data::CTask* taskR = m_items[r.index].task;
+        if (taskL == taskR)
+            return 0;
+        if (int c = CompareLocaleNoCase(taskL->Name, taskR->Name))
             return c;
-        if (l.occurrence.task != r.occurrence.task)
-            return std::less<const wqv2_data::CTask*>()(l.occurrence.task, r.occurrence.task) ? -1 : 1;
-        return 0;
+        return std::less<const wqv2_data::CTask*>()(taskL, taskR) ? -1 : 1;
     }
 
     int m_column;
     int m_order;
+    const std::vector<TaskOccurrence>& m_items;
 };
+
+// Sets the text ranks of the entries for a column that compares texts.
+void RankEntries(int column, const std::vector<TaskOccurrence>& items, std::vector<SortEntry>& entries)
+{
+    if (column == 1) {
+        auto resourceOf = [&](const SortEntry& entry) -> const wqv2_data::CResource* {
+            return items[entry.index].task->GetResource();
+        };
+        std::vector<const wqv2_data::CResource*> resources;
+        resources.reserve(entries.size());
+        for (const SortEntry& entry : entries)
+            resources.push_back(resourceOf(entry));
+        const auto ranks = RankTexts(std::move(resources), [](const wqv2_data::CResource* resource) {
+            return resource ? resource->Name : L"";
+        });
+        for (SortEntry& entry : entries)
+            entry.textRank = RankOf(ranks, resourceOf(entry));
+        return;
+    }
+    std::vector<const wqv2_data::CTask*> tasks;
+    tasks.reserve(entries.size());
+    for (const SortEntry& entry : entries)
+        tasks.push_back(items[entry.index].task);
+    const auto ranks = RankTexts(std::move(tasks), [column](const wqv2_data::CTask* task) {
+        return column == 0 ? task->Name : task->Note;
+    });
+    for (SortEntry& entry : entries)
+        entry.textRank = RankOf(ranks, static_cast<const wqv2_data::CTask*>(items[entry.index].task));
+}
+
+// Appends the resource's `count` occurrences in the window (CountTasksInWindow) to `out`;
+// returns where they start.
+size_t AppendOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resource, int count, TDate d1, int m1,
+                         TDate d2, int m2, std::vector<TaskOccurrence>& out)
+{
+    const size_t first = out.size();
+    if (count <= 0)
+        return first;
+    out.resize(first + static_cast<size_t>(count));
+    const int got = resource->GetTasksInWindow(out.data() + first, d1, m1, d2, m2, filter);
+    out.resize(first + static_cast<size_t>(std::clamp(got, 0, count)));
+    return first;
+}
 
 } // namespace
 
@@ -175,33 +263,28 @@ void CollectOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resour
     if (!resource)
         return;
     const int n = resource->CountTasksInWindow(d1, m1, d2, m2, filter);
-    if (n <= 0)
+    const size_t first = AppendOccurrences(filter, resource, n, d1, m1, d2, m2, out);
+    if (!sorted || out.size() - first < 2)
         return;
-    std::vector<TaskOccurrence> buffer(static_cast<size_t>(n));
-    const int got = resource->GetTasksInWindow(buffer.data(), d1, m1, d2, m2, filter);
-    buffer.resize(static_cast<size_t>(std::clamp(got, 0, n)));
-    if (sorted) {
-        std::vector<std::pair<TaskOccurrence, OccurrenceSpan>> keyed;
-        keyed.reserve(buffer.size());
-        for (const TaskOccurrence& o : buffer)
-            keyed.emplace_back(o, GetOccurrenceSpan(o));
-        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-            const OccurrenceSpan& x = a.second;
-            const OccurrenceSpan& y = b.second;
-            if (x.startDay != y.startDay)
-                return static_cast<uint32_t>(x.startDay) < static_cast<uint32_t>(y.startDay);
-            if (x.startMinute != y.startMinute)
-                return x.startMinute < y.startMinute;
-            if (x.endDay != y.endDay)
-                return static_cast<uint32_t>(x.endDay) > static_cast<uint32_t>(y.endDay);
-            if (x.endMinute != y.endMinute)
-                return x.endMinute > y.endMinute;
-            return CompareAsciiNoCase(a.first.task->Name, b.first.task->Name) < 0;
-        });
-        for (size_t i = 0; i < keyed.size(); ++i)
-            buffer[i] = keyed[i].first;
-    }
-    out.insert(out.end(), buffer.begin(), buffer.end());
+    std::vector<std::pair<TaskOccurrence, OccurrenceSpan>> keyed;
+    keyed.reserve(out.size() - first);
+    for (size_t i = first; i < out.size(); ++i)
+        keyed.emplace_back(out[i], GetOccurrenceSpan(out[i]));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const OccurrenceSpan& x = a.second;
+        const OccurrenceSpan& y = b.second;
+        if (x.startDay != y.startDay)
+            return static_cast<uint32_t>(x.startDay) < static_cast<uint32_t>(y.startDay);
+        if (x.startMinute != y.startMinute)
+            return x.startMinute < y.startMinute;
+        if (x.endDay != y.endDay)
+            return static_cast<uint32_t>(x.endDay) > static_cast<uint32_t>(y.endDay);
+        if (x.endMinute != y.endMinute)
+            return x.endMinute > y.endMinute;
+        return CompareAsciiNoCase(a.first.task->Name, b.first.task->Name) < 0;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        out[first + i] = keyed[i].first;
 }
 
 int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, int sortOrder)
@@ -211,27 +294,49 @@ int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, in
     wqv2_data::CFilter* filter = GetReportFilter();
     std::vector<wqv2_data::CResource*> resources;
     GetSortedResources(filter, resources, GetDataRoot());
-    std::vector<TaskOccurrence> found;
-    for (wqv2_data::CResource* resource : resources)
-        CollectOccurrences(filter, resource, d1, m1, d2, m2, false, found);
-    if (sortColumn >= 0) {
-        const CColumnOrder order(sortColumn, sortOrder);
-        std::vector<SortEntry> entries;
-        entries.reserve(found.size());
-        for (const TaskOccurrence& o : found) {
-            OccurrenceSpan span = GetOccurrenceSpan(o);
-            span.startMinute = DayMinute(span.startMinute);
-            span.endMinute = DayMinute(span.endMinute);
-            wqv2_data::CResource* resource = o.task->GetResource();
-            entries.push_back({o, span, resource, order.NumberOf(o), resource && resource->Calendar});
-        }
-        std::stable_sort(entries.begin(), entries.end(), order);
-        m_daySpans.resize(entries.size());
-        for (size_t i = 0; i < entries.size(); ++i) {
-            found[i] = entries[i].occurrence;
-            m_daySpans[i] = entries[i].span;
-        }
+    // Counted first, so the list is made at its size once.
+    std::vector<int> counts;
+    counts.reserve(resources.size());
+    size_t total = 0;
+    for (wqv2_data::CResource* resource : resources) {
+        counts.push_back(resource ? resource->CountTasksInWindow(d1, m1, d2, m2, filter) : 0);
+        total += static_cast<size_t>(std::max(counts.back(), 0));
     }
-    m_items = std::move(found);
+    m_items.reserve(total);
+    for (size_t i = 0; i < resources.size(); ++i) {
+        if (resources[i])
+            AppendOccurrences(filter, resources[i], counts[i], d1, m1, d2, m2, m_items);
+    }
+    if (sortColumn >= 0)
+        Sort(sortColumn, sortOrder);
     return static_cast<int>(m_items.size());
+}
+
+void CListedTasks::Sort(int sortColumn, int sortOrder)
+{
+    const CColumnOrder order(sortColumn, sortOrder, m_items);
+    std::vector<SortEntry> entries;
+    entries.reserve(m_items.size());
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        const TaskOccurrence& o = m_items[i];
+        const OccurrenceSpan span = GetOccurrenceSpan(o);
+        wqv2_data::CResource* resource = o.task->GetResource();
+        entries.push_back({MomentKey(span.startDay, DayMinute(span.startMinute)),
+                           MomentKey(span.endDay, DayMinute(span.endMinute)), order.NumberOf(o),
+                           static_cast<uint32_t>(i), resource ? resource->Position : 0, 0,
+                           resource && resource->Calendar});
+    }
+    if (order.ComparesText())
+        RankEntries(sortColumn, m_items, entries);
+    // Equal entries keep their collected order: the comparison ends on the index.
+    std::sort(entries.begin(), entries.end(), order);
+    std::vector<TaskOccurrence> sorted;
+    sorted.reserve(entries.size());
+    m_daySpans.reserve(entries.size());
+    for (const SortEntry& entry : entries) {
+        sorted.push_back(m_items[entry.index]);
+        m_daySpans.push_back({static_cast<uint32_t>(entry.start >> 11), static_cast<int>(entry.start & 2047),
+                              static_cast<uint32_t>(entry.end >> 11), static_cast<int>(entry.end & 2047)});
+    }
+    m_items = std::move(sorted);
 }

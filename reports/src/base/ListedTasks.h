@@ -46,7 +46,13 @@ public:
     // empty when Rebuild did not sort.
     const std::vector<OccurrenceSpan>& DaySpans() const { return m_daySpans; }
 
+    // Moves the lists out, leaving them empty.
+    std::vector<TaskOccurrence> TakeItems() { return std::move(m_items); }
+    std::vector<OccurrenceSpan> TakeDaySpans() { return std::move(m_daySpans); }
+
 private:
+    void Sort(int sortColumn, int sortOrder);
+
     std::vector<TaskOccurrence> m_items; // owns the pairs only
     std::vector<OccurrenceSpan> m_daySpans;
 };

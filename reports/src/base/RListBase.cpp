@@ -8,6 +8,9 @@
 
 #include "TDateTime.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 TDate FirstOfYear(int yearOffset)
@@ -20,6 +23,18 @@ int DayMinute(int minute)
 {
     const int r = minute % 1440;
     return r < 0 ? r + 1440 : r;
+}
+
+// Minutes since day 0, the minute taken into its day: the data library's own count of elapsed
+// minutes, so clipped values come out as those of a task with these bounds.
+long long Stamp(TDate day, int minute)
+{
+    return static_cast<long long>(static_cast<uint32_t>(day)) * 1440 + DayMinute(minute);
+}
+
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 // The day an end shows with dates only: an end at 00:00 belongs to the day before, but never
@@ -71,14 +86,26 @@ int CRListBase::CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum,
 {
     CListedTasks listed;
     listed.Rebuild(DateStart, TimeStart, DateEnd, TimeEnd, SortColumn, SortOrder);
-    out.insert(out.end(), listed.Items().begin(), listed.Items().end());
+    const size_t first = out.size();
+    // Moved, not copied, where `out` holds nothing yet: the lists are a large project's largest.
+    std::vector<OccurrenceSpan> spans = listed.TakeDaySpans();
     if (daySpans) {
-        if (listed.DaySpans().size() == listed.Items().size()) {
-            daySpans->insert(daySpans->end(), listed.DaySpans().begin(), listed.DaySpans().end());
-        } else {
+        if (spans.size() != listed.Items().size()) {
+            spans.clear();
+            spans.reserve(listed.Items().size());
             for (const TaskOccurrence& occurrence : listed.Items())
-                daySpans->push_back(GetDaySpan(occurrence));
+                spans.push_back(GetDaySpan(occurrence));
         }
+        if (daySpans->empty())
+            *daySpans = std::move(spans);
+        else
+            daySpans->insert(daySpans->end(), spans.begin(), spans.end());
+    }
+    spans = {};
+    if (first == 0) {
+        out = listed.TakeItems();
+    } else {
+        out.insert(out.end(), listed.Items().begin(), listed.Items().end());
     }
     if (durationSum)
         *durationSum = 0;
@@ -88,7 +115,8 @@ int CRListBase::CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum,
         *costsSum = 0.0;
     if (!durationSum && !workingTimeSum && !costsSum)
         return static_cast<int>(out.size());
-    for (const TaskOccurrence& occurrence : listed.Items()) {
+    for (size_t i = first; i < out.size(); ++i) {
+        const TaskOccurrence& occurrence = out[i];
         const OccurrenceValues values = GetOccurrenceValues(occurrence);
         if (durationSum)
             *durationSum += values.duration;
@@ -113,10 +141,43 @@ OccurrenceValues CRListBase::GetOccurrenceValues(const TaskOccurrence& occurrenc
 {
     if (!occurrence.task || !LimitPeriod)
         return GetOccurrenceValues(occurrence);
-    wqv2_data::CTask* clipped = ClipToPeriod(occurrence, daySpan);
-    if (!clipped)
+    if (!ScratchTask)
         return {};
-    return {clipped->GetDuration(), clipped->GetWorkDuration(), clipped->GetCosts(0, 0, 0, 0)};
+    // The values of the clipped plain task, worked out from the clipped bounds: copying the task
+    // (names, notes, user fields) for each occurrence costs more than the values themselves.
+    wqv2_data::CTask* task = occurrence.task;
+    wqv2_data::CResource* resource = task->GetResource();
+    wqv2_data::CResource* own = resource && resource->Tasks ? resource->Tasks->Resource : nullptr;
+    const OccurrenceSpan span = ClipSpan(daySpan);
+    // A day 0 would make GetCosts take the task's own bounds.
+    if (own != resource || static_cast<uint32_t>(span.startDay) == 0 || static_cast<uint32_t>(span.endDay) == 0) {
+        wqv2_data::CTask* clipped = ClipToPeriod(occurrence, daySpan);
+        return {clipped->GetDuration(), clipped->GetWorkDuration(), clipped->GetCosts(0, 0, 0, 0)};
+    }
+    const int duration = ClampToInt(Stamp(span.endDay, span.endMinute) - Stamp(span.startDay, span.startMinute));
+    const int workingTime = resource && resource->Calendar
+                                ? resource->Calendar->WorkingMinutes(span.startDay, span.startMinute, span.endDay,
+                                                                     span.endMinute)
+                                : duration;
+    return {duration, workingTime, task->GetCosts(span.startDay, span.startMinute, span.endDay, span.endMinute)};
+}
+
+OccurrenceSpan CRListBase::ClipSpan(OccurrenceSpan span) const
+{
+    if (!LimitPeriod)
+        return span;
+    auto before = [](TDate dayA, int minuteA, TDate dayB, int minuteB) {
+        return static_cast<uint32_t>(dayA) < static_cast<uint32_t>(dayB) || (dayA == dayB && minuteA < minuteB);
+    };
+    if (before(span.startDay, span.startMinute, DateStart, TimeStart)) {
+        span.startDay = DateStart;
+        span.startMinute = TimeStart;
+    }
+    if (before(DateEnd, TimeEnd, span.endDay, span.endMinute)) {
+        span.endDay = DateEnd;
+        span.endMinute = TimeEnd;
+    }
+    return span;
 }
 
 OccurrenceSpan CRListBase::GetDaySpan(const TaskOccurrence& occurrence)
@@ -174,20 +235,7 @@ wqv2_data::CTask* CRListBase::ClipToPeriod(const TaskOccurrence& occurrence, Occ
     ScratchTask->Recurrence = nullptr;
     wqv2_data::CResource* resource = task->GetResource();
     ScratchTask->Owner = resource ? resource->Tasks : nullptr;
-    if (LimitPeriod) {
-        auto before = [](TDate dayA, int minuteA, TDate dayB, int minuteB) {
-            return static_cast<uint32_t>(dayA) < static_cast<uint32_t>(dayB) ||
-                   (dayA == dayB && minuteA < minuteB);
-        };
-        if (before(span.startDay, span.startMinute, DateStart, TimeStart)) {
-            span.startDay = DateStart;
-            span.startMinute = TimeStart;
-        }
-        if (before(DateEnd, TimeEnd, span.endDay, span.endMinute)) {
-            span.endDay = DateEnd;
-            span.endMinute = TimeEnd;
-        }
-    }
+    span = ClipSpan(span);
     ScratchTask->DateStart = span.startDay;
     ScratchTask->TimeStart = span.startMinute;
     ScratchTask->DateEnd = span.endDay;

@@ -40,6 +40,8 @@ public:
     wqv2_data::CTask* ClipToPeriod(const TaskOccurrence& occurrence);
     // The same for the occurrence whose GetDaySpan is `daySpan`.
     wqv2_data::CTask* ClipToPeriod(const TaskOccurrence& occurrence, OccurrenceSpan daySpan);
+    // The bounds cut to the period with LimitPeriod.
+    OccurrenceSpan ClipSpan(OccurrenceSpan span) const;
     // The occurrence's values: with LimitPeriod those of its part inside the period (ClipToPeriod),
     // otherwise of the whole occurrence (a series occurrence by its resource's calendar).
     OccurrenceValues GetOccurrenceValues(const TaskOccurrence& occurrence);

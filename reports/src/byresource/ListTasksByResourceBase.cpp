@@ -63,27 +63,39 @@ void CRListTasksByResourceBase::CollectRows()
     std::vector<TaskOccurrence> listed;
     std::vector<OccurrenceSpan> daySpans;
     CollectTasks(listed, nullptr, nullptr, nullptr, &daySpans);
+    // Occurrences of one resource mostly come in a run: the entries of the last one are kept at
+    // hand rather than looked up for each.
+    wqv2_data::CResource* last = nullptr;
+    std::vector<TaskOccurrence>* tasks = nullptr;
+    std::vector<OccurrenceFacts>* facts = nullptr;
+    ResourceSums* sums = nullptr;
+    ResourceSums& total = SumsByResource[nullptr];
     for (size_t i = 0; i < listed.size(); ++i) {
         const TaskOccurrence& occurrence = listed[i];
         wqv2_data::CResource* resource = occurrence.task->GetResource();
         // Every listed task has its resource; one without would pass for the total entry.
         if (!resource)
             continue;
-        TasksByResource[resource].push_back(occurrence);
-        OccurrenceFacts& facts = FactsByResource[resource].emplace_back();
-        facts.daySpan = daySpans[i];
+        if (resource != last) {
+            last = resource;
+            tasks = &TasksByResource[resource];
+            facts = &FactsByResource[resource];
+            sums = &SumsByResource[resource];
+        }
+        tasks->push_back(occurrence);
+        OccurrenceFacts& fact = facts->emplace_back();
+        fact.daySpan = daySpans[i];
         if (!AnyValueColumn())
             continue;
-        facts.values = GetOccurrenceValues(occurrence, daySpans[i]);
-        const OccurrenceValues& values = facts.values;
-        for (wqv2_data::CResource* key : {resource, static_cast<wqv2_data::CResource*>(nullptr)}) {
-            ResourceSums& sums = SumsByResource[key];
+        fact.values = GetOccurrenceValues(occurrence, daySpans[i]);
+        const OccurrenceValues& values = fact.values;
+        for (ResourceSums* sum : {sums, &total}) {
             if (ColumnsDuration)
-                sums.DurationSum += values.duration;
+                sum->DurationSum += values.duration;
             if (ColumnsWorkingTime)
-                sums.WorkingTimeSum += values.workingTime;
+                sum->WorkingTimeSum += values.workingTime;
             if (ColumnsCosts)
-                sums.CostsSum += values.costs;
+                sum->CostsSum += values.costs;
         }
     }
     if (ResourcesSkipEmpty) {
