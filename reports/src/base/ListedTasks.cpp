@@ -17,8 +17,6 @@ int DayMinute(int minute)
     return r < 0 ? r + 1440 : r;
 }
 
-int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
-
 int CompareAsciiNoCase(const wchar_t* a, const wchar_t* b)
 {
     a = a ? a : L"";
@@ -48,13 +46,12 @@ int CompareKeys(uint64_t a, uint64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
 struct SortEntry {
     uint64_t start; // MomentKey of the bounds, minutes taken into the day
     uint64_t end;
-    double number;  // duration, working time or costs by the column
+    // What the column compares, as one number: duration, working time after having a calendar,
+    // costs as shown, or the rank of a text.
+    double number;
     uint32_t index;
     int position;   // of the resource; 0 without one
-    int textRank;   // order of the text the column compares, equal texts alike
-    bool hasCalendar;
 };
-
 // The rank of each object's text in the locale's order, equal texts alike: sorting the distinct
 // objects once costs far fewer locale comparisons than comparing texts while sorting entries.
 template <class T, class TextOf>
@@ -99,8 +96,12 @@ public:
         switch (m_column) {
         case 4:
             return o.task->GetDuration();
-        case 5:
-            return GetOccurrenceWorkingTime(o);
+        case 5: {
+            // Entries without a calendar first: whole minutes stay exact far below this.
+            wqv2_data::CResource* resource = o.task->GetResource();
+            const double calendar = resource && resource->Calendar ? 17179869184.0 : 0.0; // 2^34
+            return calendar + GetOccurrenceWorkingTime(o);
+        }
         case 6:
             // Costs that show alike sort alike: a tolerance would not give a strict order.
             return CostsAsShown(GetOccurrenceCosts(o));
@@ -108,6 +109,9 @@ public:
             return 0.0;
         }
     }
+
+    // Only the board position and the bounds order the entries.
+    bool ByPositionOnly() const { return m_column == 1 ? m_order == 2 : (m_column < 0 || m_column > 7); }
 
     // The column compares texts: task names (0), resource names (1 unless by board position)
     // or notes (7).
@@ -129,25 +133,20 @@ private:
     int Primary(const SortEntry& l, const SortEntry& r) const
     {
         switch (m_column) {
-        case 0:
-        case 7:
-            return Sign(static_cast<long long>(l.textRank) - r.textRank);
         case 1:
             if (m_order == 2)
                 return 0;
-            return Sign(static_cast<long long>(l.textRank) - r.textRank);
+            [[fallthrough]];
+        case 0:
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+            return l.number < r.number ? -1 : (r.number < l.number ? 1 : 0);
         case 2:
             return CompareKeys(l.start, r.start);
         case 3:
             return CompareKeys(l.end, r.end);
-        case 4:
-            return Sign(static_cast<long long>(l.number) - static_cast<long long>(r.number));
-        case 5:
-            if (l.hasCalendar != r.hasCalendar)
-                return l.hasCalendar ? 1 : -1;
-            return Sign(static_cast<long long>(l.number) - static_cast<long long>(r.number));
-        case 6:
-            return l.number < r.number ? -1 : (r.number < l.number ? 1 : 0);
         default:
             return 0;
         }
@@ -190,7 +189,7 @@ void RankEntries(int column, const std::vector<TaskOccurrence>& items, std::vect
             return resource ? resource->Name : L"";
         });
         for (SortEntry& entry : entries)
-            entry.textRank = RankOf(ranks, resourceOf(entry));
+            entry.number = RankOf(ranks, resourceOf(entry));
         return;
     }
     std::vector<const wqv2_data::CTask*> tasks;
@@ -201,7 +200,7 @@ void RankEntries(int column, const std::vector<TaskOccurrence>& items, std::vect
         return column == 0 ? task->Name : task->Note;
     });
     for (SortEntry& entry : entries)
-        entry.textRank = RankOf(ranks, static_cast<const wqv2_data::CTask*>(items[entry.index].task));
+        entry.number = RankOf(ranks, static_cast<const wqv2_data::CTask*>(items[entry.index].task));
 }
 
 // Appends the resource's `count` occurrences in the window (CountTasksInWindow) to `out`;
@@ -315,28 +314,73 @@ int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, in
 void CListedTasks::Sort(int sortColumn, int sortOrder)
 {
     const CColumnOrder order(sortColumn, sortOrder, m_items);
-    std::vector<SortEntry> entries;
-    entries.reserve(m_items.size());
-    for (size_t i = 0; i < m_items.size(); ++i) {
+    std::vector<int> positions;
+    positions.reserve(m_items.size());
+    bool ascending = true;
+    for (const TaskOccurrence& o : m_items) {
+        wqv2_data::CResource* resource = o.task->GetResource();
+        positions.push_back(resource ? resource->Position : 0);
+        ascending = ascending && (positions.size() < 2 || positions.back() >= positions[positions.size() - 2]);
+    }
+    auto entryOf = [&](size_t i) {
         const TaskOccurrence& o = m_items[i];
         const OccurrenceSpan span = GetOccurrenceSpan(o);
-        wqv2_data::CResource* resource = o.task->GetResource();
-        entries.push_back({MomentKey(span.startDay, DayMinute(span.startMinute)),
-                           MomentKey(span.endDay, DayMinute(span.endMinute)), order.NumberOf(o),
-                           static_cast<uint32_t>(i), resource ? resource->Position : 0, 0,
-                           resource && resource->Calendar});
+        return SortEntry{MomentKey(span.startDay, DayMinute(span.startMinute)),
+                         MomentKey(span.endDay, DayMinute(span.endMinute)), order.NumberOf(o),
+                         static_cast<uint32_t>(i), positions[i]};
+    };
+    auto appendSpan = [&](const SortEntry& entry) {
+        m_daySpans.push_back({static_cast<uint32_t>(entry.start >> 11), static_cast<int>(entry.start & 2047),
+                              static_cast<uint32_t>(entry.end >> 11), static_cast<int>(entry.end & 2047)});
+    };
+    m_daySpans.reserve(m_items.size());
+    std::vector<SortEntry> entries;
+    if (order.ByPositionOnly() && ascending) {
+        // Collected resource by resource in board order: each run of one position sorts on its
+        // own, in a small buffer.
+        std::vector<TaskOccurrence> run;
+        for (size_t first = 0; first < m_items.size();) {
+            size_t last = first + 1;
+            while (last < m_items.size() && positions[last] == positions[first])
+                ++last;
+            entries.clear();
+            for (size_t i = first; i < last; ++i)
+                entries.push_back(entryOf(i));
+            std::sort(entries.begin(), entries.end(), order);
+            run.assign(m_items.begin() + static_cast<std::ptrdiff_t>(first),
+                       m_items.begin() + static_cast<std::ptrdiff_t>(last));
+            for (size_t k = 0; k < entries.size(); ++k) {
+                m_items[first + k] = run[entries[k].index - first];
+                appendSpan(entries[k]);
+            }
+            first = last;
+        }
+        return;
     }
+    entries.reserve(m_items.size());
+    for (size_t i = 0; i < m_items.size(); ++i)
+        entries.push_back(entryOf(i));
+    positions = {};
     if (order.ComparesText())
         RankEntries(sortColumn, m_items, entries);
     // Equal entries keep their collected order: the comparison ends on the index.
     std::sort(entries.begin(), entries.end(), order);
-    std::vector<TaskOccurrence> sorted;
-    sorted.reserve(entries.size());
-    m_daySpans.reserve(entries.size());
-    for (const SortEntry& entry : entries) {
-        sorted.push_back(m_items[entry.index]);
-        m_daySpans.push_back({static_cast<uint32_t>(entry.start >> 11), static_cast<int>(entry.start & 2047),
-                              static_cast<uint32_t>(entry.end >> 11), static_cast<int>(entry.end & 2047)});
+    for (const SortEntry& entry : entries)
+        appendSpan(entry);
+    // The items take their places in place, cycle by cycle; a placed entry points to itself.
+    for (size_t k = 0; k < entries.size(); ++k) {
+        if (entries[k].index == k)
+            continue;
+        const TaskOccurrence held = m_items[k];
+        for (size_t j = k;;) {
+            const size_t from = entries[j].index;
+            entries[j].index = static_cast<uint32_t>(j);
+            if (from == k) {
+                m_items[j] = held;
+                break;
+            }
+            m_items[j] = m_items[from];
+            j = from;
+        }
     }
-    m_items = std::move(sorted);
 }
