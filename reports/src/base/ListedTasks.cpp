@@ -32,8 +32,8 @@ int CompareAsciiNoCase(const wchar_t* a, const wchar_t* b)
     }
 }
 
-// A moment as one number: the day above its minute (0 to 1439), so moments compare as
-// CompareMoments does.
+// A moment as one number: the day above its minute (0 to 1439), so moments compare by day, then
+// minute.
 uint64_t MomentKey(TDate day, int minute)
 {
     return (static_cast<uint64_t>(static_cast<uint32_t>(day)) << 11) | static_cast<uint64_t>(minute);
@@ -52,6 +52,7 @@ struct SortEntry {
     uint32_t index;
     int position;   // of the resource; 0 without one
 };
+
 // The rank of each object's text in the locale's order, equal texts alike: sorting the distinct
 // objects once costs far fewer locale comparisons than comparing texts while sorting entries.
 template <class T, class TextOf>

@@ -63,6 +63,27 @@ void CRListTasksByResourceBase::CollectRows()
     std::vector<TaskOccurrence> listed;
     std::vector<OccurrenceSpan> daySpans;
     CollectTasks(listed, nullptr, nullptr, nullptr, &daySpans);
+    // Each resource's lists are made at their size once: growing them would copy and touch
+    // twice the memory of a large project's listing.
+    {
+        std::map<wqv2_data::CResource*, size_t> counts;
+        wqv2_data::CResource* counted = nullptr;
+        size_t* count = nullptr;
+        for (const TaskOccurrence& occurrence : listed) {
+            wqv2_data::CResource* resource = occurrence.task->GetResource();
+            if (!resource)
+                continue;
+            if (resource != counted) {
+                counted = resource;
+                count = &counts[resource];
+            }
+            ++*count;
+        }
+        for (const auto& [resource, n] : counts) {
+            TasksByResource[resource].reserve(n);
+            FactsByResource[resource].reserve(n);
+        }
+    }
     // Occurrences of one resource mostly come in a run: the entries of the last one are kept at
     // hand rather than looked up for each.
     wqv2_data::CResource* last = nullptr;
