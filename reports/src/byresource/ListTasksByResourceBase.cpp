@@ -202,25 +202,8 @@ std::wstring CRListTasksByResourceBase::ColumnHead(Column column) const
 std::wstring CRListTasksByResourceBase::CellText(Column column, const TaskOccurrence& occurrence,
                                                  const OccurrenceValues& values) const
 {
-    switch (column) {
-    case kTask:
-        return occurrence.task->Name ? occurrence.task->Name : L"";
-    case kStart:
-        return FormatStart(occurrence, DateOnly, WeekdayMode);
-    case kEnd:
-        return FormatEnd(occurrence, DateOnly, WeekdayMode);
-    case kDuration:
-        return FormatDuration(values.duration);
-    case kWorkingTime:
-        return FormatWorkingTime(values.workingTime);
-    case kCosts:
-        return FormatCosts(values.costs);
-    case kNotes:
-        return occurrence.task->Note ? occurrence.task->Note : L"";
-    case kIndent:
-        break;
-    }
-    return {};
+    CValueTexts texts;
+    return std::wstring(CellText(column, occurrence, GetDaySpan(occurrence), values, texts));
 }
 
 std::wstring_view CRListTasksByResourceBase::CellText(Column column, const TaskOccurrence& occurrence,

@@ -52,10 +52,10 @@ public:
     std::vector<Column> TableColumns(bool grouped) const;
     // Head of a column (string 40410 after the heads of value columns cut to the period).
     std::wstring ColumnHead(Column column) const;
-    // The text of a task row's cell.
+    // The text of one task cell on its own (formats read for the call).
     std::wstring CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
-    // The same text made with the run's formats (`span`: GetDaySpan of the occurrence); valid
-    // until the next call.
+    // The text made with the run's formats (`span`: GetDaySpan of the occurrence); valid until
+    // the next call.
     std::wstring_view CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceSpan& span,
                                const OccurrenceValues& values, CValueTexts& texts) const;
     // The text of a sum row's value cell; empty for other columns.

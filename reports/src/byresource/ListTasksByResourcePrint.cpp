@@ -2,6 +2,7 @@
 #include "byresource/ListTasksByResourcePrint.h"
 
 #include "common/ReportSettings.h"
+#include "common/ValueTexts.h"
 #include "output/PrintTable.h"
 #include "plugin/PluginState.h"
 
@@ -144,6 +145,7 @@ void CRListTasksByResourcePrint::PrintTable(CRKPrintEngine2* engine, const std::
     const std::wstring continued = fw::LoadResString(IDS_REPORT_CONTINUED);
     const int labelSpan = grouped ? 4 : 3;
     int nextBodyRow = 0;
+    CValueTexts texts;
     for (wqv2_data::CResource* entry : entries) {
         const std::vector<TaskOccurrence>& tasks = TasksOf(entry);
         const std::wstring resourceText = ResourceRowText(entry);
@@ -160,13 +162,14 @@ void CRListTasksByResourcePrint::PrintTable(CRKPrintEngine2* engine, const std::
             nextBodyRow = row.row + 1;
         }
         const int firstRow = nextBodyRow;
-        for (const TaskOccurrence& occurrence : tasks) {
-            const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
+        const std::vector<OccurrenceFacts>& facts = FactsOf(entry);
+        for (size_t t = 0; t < tasks.size() && t < facts.size(); ++t) {
+            const OccurrenceFacts& fact = facts[t];
             const print_table_helper::PrintTableRow row = body.AppendRow();
             row.SetFont(TableFontSize, false);
             for (int c = 0; c < n; ++c) {
                 const Column column = columns[static_cast<size_t>(c)];
-                row.Cell(c).SetText(CellText(column, occurrence, values));
+                row.Cell(c).SetText(std::wstring(CellText(column, tasks[t], fact.daySpan, fact.values, texts)));
                 row.Cell(c).SetAlignment(column == kTask || column == kNotes || column == kIndent ? kTopLeft : kTopRight);
             }
             nextBodyRow = row.row + 1;

@@ -49,11 +49,11 @@ CRListTasksDefaultBase::CRListTasksDefaultBase()
     std::erase_if(Columns, [&](int column) { return !shown[column]; });
 }
 
-int CRListTasksDefaultBase::CollectRows()
+int CRListTasksDefaultBase::CollectRows(std::vector<OccurrenceSpan>* daySpans)
 {
     Rows.clear();
     return CollectTasks(Rows, ColumnsDuration ? &DurationSum : nullptr, ColumnsWorkingTime ? &WorkingTimeSum : nullptr,
-                        ColumnsCosts ? &CostsSum : nullptr);
+                        ColumnsCosts ? &CostsSum : nullptr, daySpans);
 }
 
 std::vector<CRListTasksDefaultBase::SumRun> CRListTasksDefaultBase::SumRuns() const
@@ -88,29 +88,8 @@ std::wstring CRListTasksDefaultBase::ColumnHead(int column) const
 std::wstring CRListTasksDefaultBase::CellText(int column, const TaskOccurrence& occurrence,
                                               const OccurrenceValues& values) const
 {
-    wqv2_data::CTask* task = occurrence.task;
-    switch (column) {
-    case kName:
-        return task->Name ? task->Name : L"";
-    case kResource: {
-        wqv2_data::CResource* resource = task->GetResource();
-        return resource && resource->Name ? resource->Name : L"";
-    }
-    case kStart:
-        return FormatStart(occurrence, DateOnly, WeekdayMode);
-    case kEnd:
-        return FormatEnd(occurrence, DateOnly, WeekdayMode);
-    case kDuration:
-        return FormatDuration(values.duration);
-    case kWorkingTime:
-        return FormatWorkingTime(values.workingTime);
-    case kCosts:
-        return FormatCosts(values.costs);
-    case kNotes:
-        return task->Note ? task->Note : L"";
-    default:
-        return {};
-    }
+    CValueTexts texts;
+    return std::wstring(CellText(column, occurrence, GetDaySpan(occurrence), values, texts));
 }
 
 std::wstring_view CRListTasksDefaultBase::CellText(int column, const TaskOccurrence& occurrence,

@@ -29,7 +29,7 @@ public:
     CRListTasksDefaultBase();
 
     // Fills Rows and the sums of the columns shown; returns the number of rows.
-    int CollectRows();
+    int CollectRows(std::vector<OccurrenceSpan>* daySpans = nullptr);
 
     // The sum row cut into runs, in column order.
     std::vector<SumRun> SumRuns() const;
@@ -40,10 +40,10 @@ public:
     bool ShowsSumRow() const { return SumTotal && Rows.size() >= 2; }
     // Head of a column in HTML and print (string 40410 after value columns cut to the period).
     std::wstring ColumnHead(int column) const;
-    // The text of a row's cell in HTML and print.
+    // The text of one cell on its own (formats read for the call).
     std::wstring CellText(int column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
-    // The same text made with the run's formats (`span`: GetDaySpan of the occurrence); valid
-    // until the next call.
+    // The text made with the run's formats (`span`: GetDaySpan of the occurrence); valid until
+    // the next call.
     std::wstring_view CellText(int column, const TaskOccurrence& occurrence, const OccurrenceSpan& span,
                                const OccurrenceValues& values, CValueTexts& texts) const;
     // The text of the sum of a value column; empty for other columns.

@@ -2,6 +2,7 @@
 #include "tasklist/ListTasksDefaultPrint.h"
 
 #include "common/ReportSettings.h"
+#include "common/ValueTexts.h"
 #include "output/PrintTable.h"
 
 #include "QV2ResVReportIds.h"
@@ -47,11 +48,12 @@ int CRListTasksDefaultPrint::PrintBody(CRKPrintEngine2* engine)
     std::vector<std::wstring> values;
     GetCaptionLines(labels, values);
     const int top = BodyTop + CaptionHeight(engine);
-    if (CollectRows() == 0) {
+    std::vector<OccurrenceSpan> daySpans;
+    if (CollectRows(&daySpans) == 0) {
         engine->SetFont(FontSizeStandard, false, kMiddleLeft, 0, false, false);
         engine->DrawText(fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD).c_str(), 0, top);
     } else {
-        PrintTable(engine, top);
+        PrintTable(engine, top, daySpans);
         if (ShowsLimitNote())
             DrawFootnote(fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE), engine);
     }
@@ -59,7 +61,7 @@ int CRListTasksDefaultPrint::PrintBody(CRKPrintEngine2* engine)
     return 0;
 }
 
-void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top)
+void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top, const std::vector<OccurrenceSpan>& daySpans)
 {
     int bottom = BodyBottom;
     // Room for the footnote under the table on every page.
@@ -84,13 +86,16 @@ void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top)
     head.SetFont(TableFontSize, true);
 
     const print_table_helper::PrintTableSection body = table.Section(1);
-    for (const TaskOccurrence& occurrence : Rows) {
-        const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence) : OccurrenceValues{};
+    CValueTexts texts;
+    for (size_t r = 0; r < Rows.size() && r < daySpans.size(); ++r) {
+        const TaskOccurrence& occurrence = Rows[r];
+        const OccurrenceValues values =
+            AnyValueColumn() ? GetOccurrenceValues(occurrence, daySpans[r]) : OccurrenceValues{};
         const print_table_helper::PrintTableRow row = body.AppendRow();
         row.SetFont(TableFontSize, false);
         for (int c = 0; c < n; ++c) {
             const int column = Columns[static_cast<size_t>(c)];
-            row.Cell(c).SetText(CellText(column, occurrence, values));
+            row.Cell(c).SetText(std::wstring(CellText(column, occurrence, daySpans[r], values, texts)));
             const bool left = column == kName || column == kResource || column == kNotes;
             row.Cell(c).SetAlignment(left ? kTopLeft : kTopRight);
         }

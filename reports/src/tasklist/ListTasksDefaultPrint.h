@@ -19,5 +19,6 @@ public:
     std::vector<double> ColumnWeights() const;
 
 private:
-    void PrintTable(CRKPrintEngine2* engine, int top);
+    // `daySpans` as Rows.
+    void PrintTable(CRKPrintEngine2* engine, int top, const std::vector<OccurrenceSpan>& daySpans);
 };
