@@ -56,6 +56,18 @@ int CRListTasksDefaultBase::CollectRows(std::vector<OccurrenceSpan>* daySpans)
                         ColumnsCosts ? &CostsSum : nullptr, daySpans);
 }
 
+OccurrenceValues CRListTasksDefaultBase::CountRow(const TaskOccurrence& occurrence, const OccurrenceSpan& span)
+{
+    const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence, span) : OccurrenceValues{};
+    if (ColumnsDuration)
+        DurationSum += values.duration;
+    if (ColumnsWorkingTime)
+        WorkingTimeSum += values.workingTime;
+    if (ColumnsCosts)
+        CostsSum += values.costs;
+    return values;
+}
+
 std::vector<CRListTasksDefaultBase::SumRun> CRListTasksDefaultBase::SumRuns() const
 {
     std::vector<SumRun> runs;

@@ -75,13 +75,7 @@ void CRListTasksDefaultExport::AddTaskRow(const TaskOccurrence& occurrence, cons
 {
     wqv2_data::CTask* task = occurrence.task;
     wqv2_data::CResource* resource = task->GetResource();
-    const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence, span) : OccurrenceValues{};
-    if (ColumnsDuration)
-        DurationSum += values.duration;
-    if (ColumnsWorkingTime)
-        WorkingTimeSum += values.workingTime;
-    if (ColumnsCosts)
-        CostsSum += values.costs;
+    const OccurrenceValues values = CountRow(occurrence, span);
     NewRow();
     if (TaskIdentifiers) {
         // An occurrence of a series is no task of its own and has no task ID.

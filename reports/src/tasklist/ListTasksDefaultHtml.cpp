@@ -91,13 +91,7 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page, const std::vector<Occ
     for (size_t r = 0; r < Rows.size(); ++r) {
         const TaskOccurrence& occurrence = Rows[r];
         const OccurrenceSpan& span = daySpans[r];
-        const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence, span) : OccurrenceValues{};
-        if (ColumnsDuration)
-            DurationSum += values.duration;
-        if (ColumnsWorkingTime)
-            WorkingTimeSum += values.workingTime;
-        if (ColumnsCosts)
-            CostsSum += values.costs;
+        const OccurrenceValues values = CountRow(occurrence, span);
         out += rowStart;
         for (size_t i = 0; i < Columns.size(); ++i)
             cells[i].Append(out, CellText(Columns[i], occurrence, span, values, texts));
