@@ -29,38 +29,57 @@ size_t ReadCount(std::wstring_view f, size_t& i, size_t limit)
     return v;
 }
 
+// Switches, not a search of a literal: these run for every placeholder of every report cell.
 bool IsConversion(wchar_t c)
 {
-    return std::wstring_view(L"sSdiuxXfFeEgG").find(c) != std::wstring_view::npos;
+    switch (c) {
+    case L's': case L'S': case L'd': case L'i': case L'u': case L'x': case L'X':
+    case L'f': case L'F': case L'e': case L'E': case L'g': case L'G':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsRealConversion(wchar_t c)
+{
+    switch (c) {
+    case L'f': case L'F': case L'e': case L'E': case L'g': case L'G':
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Digits of an integer in base 10 or 16; printf's %x shows a negative int as its 32-bit pattern.
-std::wstring IntegerDigits(long long value, wchar_t conv)
+void IntegerDigits(long long value, wchar_t conv, std::wstring& out)
 {
-    if (conv != L'x' && conv != L'X')
-        return ctext::IntText(value);
+    char buf[24];
+    if (conv != L'x' && conv != L'X') {
+        const auto r = std::to_chars(buf, buf + sizeof buf, value);
+        out.assign(buf, r.ptr);
+        return;
+    }
     unsigned long long bits = static_cast<unsigned long long>(value);
     if (value >= INT_MIN && value <= static_cast<long long>(UINT_MAX))
         bits &= 0xFFFFFFFFull;
-    char buf[24];
     const auto r = std::to_chars(buf, buf + sizeof buf, bits, 16);
-    std::wstring out(buf, r.ptr);
+    out.assign(buf, r.ptr);
     if (conv == L'X') {
         for (wchar_t& c : out)
             if (c >= L'a' && c <= L'f')
                 c = static_cast<wchar_t>(c - L'a' + L'A');
     }
-    return out;
 }
 
-std::wstring RealDigits(double value, wchar_t conv, size_t precision)
+void RealDigits(double value, wchar_t conv, size_t precision, std::wstring& out)
 {
     if (!std::isfinite(value)) {
-        std::wstring text = std::isnan(value) ? L"nan" : (value < 0 ? L"-inf" : L"inf");
+        out = std::isnan(value) ? L"nan" : (value < 0 ? L"-inf" : L"inf");
         if (conv == L'F' || conv == L'E' || conv == L'G')
-            for (wchar_t& c : text)
+            for (wchar_t& c : out)
                 c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c);
-        return text;
+        return;
     }
     std::chars_format form = std::chars_format::fixed;
     if (conv == L'e' || conv == L'E')
@@ -71,14 +90,34 @@ std::wstring RealDigits(double value, wchar_t conv, size_t precision)
         precision = 1; // as printf: %.0g shows one significant digit
     char buf[512]; // 1e308 in fixed form needs 309 digits plus the decimals
     const auto r = std::to_chars(buf, buf + sizeof buf, value, form, static_cast<int>(precision));
-    if (r.ec != std::errc())
-        return ctext::DoubleRoundTrip(value);
-    std::wstring out(buf, r.ptr);
+    if (r.ec != std::errc()) {
+        out = ctext::DoubleRoundTrip(value);
+        return;
+    }
+    out.assign(buf, r.ptr);
     if (conv == L'E' || conv == L'G')
         for (wchar_t& c : out)
             if (c == L'e')
                 c = L'E';
-    return out;
+}
+
+// `piece` padded to `width`: spaces after it (left), zeros after its sign (zero, numbers only) or
+// spaces before it.
+void AppendPadded(std::wstring& out, std::wstring_view piece, size_t width, bool left, bool zeroFill)
+{
+    const size_t pad = piece.size() < width ? width - piece.size() : 0;
+    if (pad == 0 || left) {
+        out.append(piece);
+        out.append(pad, L' ');
+    } else if (zeroFill) {
+        const size_t at = (!piece.empty() && (piece[0] == L'-' || piece[0] == L'+' || piece[0] == L' ')) ? 1 : 0;
+        out.append(piece.substr(0, at));
+        out.append(pad, L'0');
+        out.append(piece.substr(at));
+    } else {
+        out.append(pad, L' ');
+        out.append(piece);
+    }
 }
 
 } // namespace
@@ -105,14 +144,16 @@ std::wstring Format(std::wstring_view f, std::initializer_list<Arg> args)
 void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<Arg> args)
 {
     const Arg* next = args.begin();
+    std::wstring piece; // numbers only: texts go straight into `out`
     size_t i = 0;
     while (i < f.size()) {
-        const wchar_t c = f[i];
-        if (c != L'%') {
-            out.push_back(c);
-            ++i;
-            continue;
+        const size_t percent = f.find(L'%', i);
+        if (percent == std::wstring_view::npos) {
+            out.append(f.substr(i));
+            break;
         }
+        out.append(f.substr(i, percent - i));
+        i = percent;
         const size_t start = i++;
         if (i < f.size() && f[i] == L'%') {
             out.push_back(L'%');
@@ -147,43 +188,38 @@ void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<
         }
         const wchar_t conv = f[i++];
         const bool text = conv == L's' || conv == L'S';
-        const bool real = std::wstring_view(L"fFeEgG").find(conv) != std::wstring_view::npos;
+        const bool real = IsRealConversion(conv);
+        if (next == args.end()) {
+            AppendPadded(out, {}, width, left, false);
+            continue;
+        }
+        const Arg& a = *next++;
+        if (a.IsText()) {
+            std::wstring_view t = a.Text();
+            if (text && hasPrecision && t.size() > precision)
+                t = t.substr(0, precision);
+            AppendPadded(out, t, width, left, false);
+            continue;
+        }
         bool numeric = false;
-        std::wstring piece;
-        if (next != args.end()) {
-            const Arg& a = *next++;
-            if (a.IsText()) {
-                piece = std::wstring(a.Text());
-            } else if (text) {
-                piece = a.IsReal() ? ctext::DoubleText(a.Real()) : ctext::IntText(a.Number());
-            } else if (real) {
-                piece = RealDigits(a.Real(), conv, hasPrecision ? precision : 6);
-                numeric = true;
-            } else {
-                piece = IntegerDigits(a.Number(), conv);
-                numeric = true;
-                // The precision of an integer is its least number of digits.
-                const size_t sign = (!piece.empty() && piece[0] == L'-') ? 1 : 0;
-                if (hasPrecision && piece.size() - sign < precision)
-                    piece.insert(sign, precision - (piece.size() - sign), L'0');
-            }
-            if (text && hasPrecision && piece.size() > precision)
-                piece.resize(precision);
-            if (numeric && signFlag && conv != L'x' && conv != L'X' && conv != L'u' && !piece.empty() &&
-                piece[0] != L'-')
-                piece.insert(0, 1, signFlag);
+        if (text) {
+            piece = a.IsReal() ? ctext::DoubleText(a.Real()) : ctext::IntText(a.Number());
+        } else if (real) {
+            RealDigits(a.Real(), conv, hasPrecision ? precision : 6, piece);
+            numeric = true;
+        } else {
+            IntegerDigits(a.Number(), conv, piece);
+            numeric = true;
+            // The precision of an integer is its least number of digits.
+            const size_t sign = (!piece.empty() && piece[0] == L'-') ? 1 : 0;
+            if (hasPrecision && piece.size() - sign < precision)
+                piece.insert(sign, precision - (piece.size() - sign), L'0');
         }
-        if (piece.size() < width) {
-            const size_t pad = width - piece.size();
-            if (left)
-                piece.append(pad, L' ');
-            else if (zero && numeric) {
-                const size_t at = (!piece.empty() && (piece[0] == L'-' || piece[0] == L'+' || piece[0] == L' ')) ? 1 : 0;
-                piece.insert(at, pad, L'0');
-            } else
-                piece.insert(0, pad, L' ');
-        }
-        out += piece;
+        if (text && hasPrecision && piece.size() > precision)
+            piece.resize(precision);
+        if (numeric && signFlag && conv != L'x' && conv != L'X' && conv != L'u' && !piece.empty() && piece[0] != L'-')
+            piece.insert(0, 1, signFlag);
+        AppendPadded(out, piece, width, left, zero && numeric);
     }
 }
 
