@@ -5,6 +5,7 @@
 #include "ClassicText.h"
 #include "WideCopy.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -51,20 +52,56 @@ bool IsRealConversion(wchar_t c)
     }
 }
 
+// The text of one number, made without the heap: report runs format millions of them. Digits
+// come from buffers of at most 512 characters; an integer's precision adds at most
+// kMaxPrecision zeros and a flag one sign.
+class NumberText {
+public:
+    void Assign(const char* first, const char* last)
+    {
+        m_size = 0;
+        for (; first != last && m_size < 512; ++first)
+            m_chars[m_size++] = static_cast<wchar_t>(*first);
+    }
+    void Assign(std::wstring_view text)
+    {
+        m_size = std::min<size_t>(text.size(), 512);
+        std::copy_n(text.begin(), m_size, m_chars);
+    }
+    void Insert(size_t at, size_t count, wchar_t c)
+    {
+        count = std::min(count, sizeof m_chars / sizeof m_chars[0] - m_size);
+        std::copy_backward(m_chars + at, m_chars + m_size, m_chars + m_size + count);
+        std::fill_n(m_chars + at, count, c);
+        m_size += count;
+    }
+    void Resize(size_t size) { m_size = std::min(size, m_size); }
+    size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    wchar_t operator[](size_t i) const { return m_chars[i]; }
+    wchar_t* begin() { return m_chars; }
+    wchar_t* end() { return m_chars + m_size; }
+    std::wstring_view View() const { return {m_chars, m_size}; }
+
+private:
+    wchar_t m_chars[640];
+    size_t m_size = 0;
+};
+
 // Digits of an integer in base 10 or 16; printf's %x shows a negative int as its 32-bit pattern.
-void IntegerDigits(long long value, wchar_t conv, std::wstring& out)
+void IntegerDigits(long long value, wchar_t conv, NumberText& out)
 {
     char buf[24];
     if (conv != L'x' && conv != L'X') {
         const auto r = std::to_chars(buf, buf + sizeof buf, value);
-        out.assign(buf, r.ptr);
+        out.Assign(buf, r.ptr);
         return;
     }
     unsigned long long bits = static_cast<unsigned long long>(value);
     if (value >= INT_MIN && value <= static_cast<long long>(UINT_MAX))
         bits &= 0xFFFFFFFFull;
     const auto r = std::to_chars(buf, buf + sizeof buf, bits, 16);
-    out.assign(buf, r.ptr);
+    out.Assign(buf, r.ptr);
     if (conv == L'X') {
         for (wchar_t& c : out)
             if (c >= L'a' && c <= L'f')
@@ -72,10 +109,10 @@ void IntegerDigits(long long value, wchar_t conv, std::wstring& out)
     }
 }
 
-void RealDigits(double value, wchar_t conv, size_t precision, std::wstring& out)
+void RealDigits(double value, wchar_t conv, size_t precision, NumberText& out)
 {
     if (!std::isfinite(value)) {
-        out = std::isnan(value) ? L"nan" : (value < 0 ? L"-inf" : L"inf");
+        out.Assign(std::isnan(value) ? L"nan" : (value < 0 ? L"-inf" : L"inf"));
         if (conv == L'F' || conv == L'E' || conv == L'G')
             for (wchar_t& c : out)
                 c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c);
@@ -91,10 +128,10 @@ void RealDigits(double value, wchar_t conv, size_t precision, std::wstring& out)
     char buf[512]; // 1e308 in fixed form needs 309 digits plus the decimals
     const auto r = std::to_chars(buf, buf + sizeof buf, value, form, static_cast<int>(precision));
     if (r.ec != std::errc()) {
-        out = ctext::DoubleRoundTrip(value);
+        out.Assign(ctext::DoubleRoundTrip(value));
         return;
     }
-    out.assign(buf, r.ptr);
+    out.Assign(buf, r.ptr);
     if (conv == L'E' || conv == L'G')
         for (wchar_t& c : out)
             if (c == L'e')
@@ -144,7 +181,7 @@ std::wstring Format(std::wstring_view f, std::initializer_list<Arg> args)
 void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<Arg> args)
 {
     const Arg* next = args.begin();
-    std::wstring piece; // numbers only: texts go straight into `out`
+    NumberText piece; // numbers only: texts go straight into `out`
     size_t i = 0;
     while (i < f.size()) {
         const size_t percent = f.find(L'%', i);
@@ -203,7 +240,7 @@ void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<
         }
         bool numeric = false;
         if (text) {
-            piece = a.IsReal() ? ctext::DoubleText(a.Real()) : ctext::IntText(a.Number());
+            piece.Assign(a.IsReal() ? ctext::DoubleText(a.Real()) : ctext::IntText(a.Number()));
         } else if (real) {
             RealDigits(a.Real(), conv, hasPrecision ? precision : 6, piece);
             numeric = true;
@@ -213,13 +250,13 @@ void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<
             // The precision of an integer is its least number of digits.
             const size_t sign = (!piece.empty() && piece[0] == L'-') ? 1 : 0;
             if (hasPrecision && piece.size() - sign < precision)
-                piece.insert(sign, precision - (piece.size() - sign), L'0');
+                piece.Insert(sign, precision - (piece.size() - sign), L'0');
         }
         if (text && hasPrecision && piece.size() > precision)
-            piece.resize(precision);
+            piece.Resize(precision);
         if (numeric && signFlag && conv != L'x' && conv != L'X' && conv != L'u' && !piece.empty() && piece[0] != L'-')
-            piece.insert(0, 1, signFlag);
-        AppendPadded(out, piece, width, left, zero && numeric);
+            piece.Insert(0, 1, signFlag);
+        AppendPadded(out, piece.View(), width, left, zero && numeric);
     }
 }
 

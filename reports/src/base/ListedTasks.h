@@ -11,12 +11,13 @@
 using wqv2_data::TaskOccurrence;
 
 // Start and end of one occurrence: the task's own bounds, or for a series template the day at
-// the series' start minute up to the end the series gives for that day.
+// the series' start minute up to the end the series gives for that day. A default-made span
+// holds day 0: TDate's own default asks the clock, which listings made row by row cannot afford.
 struct OccurrenceSpan {
-    TDate startDay;
-    int startMinute;
-    TDate endDay;
-    int endMinute;
+    TDate startDay = TDate(0u);
+    int startMinute = 0;
+    TDate endDay = TDate(0u);
+    int endMinute = 0;
 };
 
 // A task that belongs to no task list and has a series: it stands for the series' occurrences.

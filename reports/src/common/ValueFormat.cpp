@@ -115,9 +115,11 @@ std::wstring CostsPicture(const std::wstring& currency)
     return format;
 }
 
-std::wstring DecimalUdfText(const wchar_t* value, const std::wstring& separator)
+// The text goes into `text` (replaced), whose room is used again.
+void DecimalUdfText(const wchar_t* value, const std::wstring& separator, std::wstring& text)
 {
-    std::wstring text = msgfmt::Format(L"%f", {ctext::ParseDouble(value)});
+    text.clear();
+    msgfmt::FormatAppend(text, L"%f", {ctext::ParseDouble(value)});
     // Trailing zeros go only where the locale's own separator is found in the text.
     const size_t at = separator.empty() ? std::wstring::npos : text.find(separator[0]);
     if (at != std::wstring::npos && at >= 1) {
@@ -128,7 +130,6 @@ std::wstring DecimalUdfText(const wchar_t* value, const std::wstring& separator)
             end = at;
         text.resize(end);
     }
-    return text;
 }
 
 } // namespace
@@ -198,8 +199,11 @@ std::wstring FormatUdfValue(const wchar_t* typeName, const wchar_t* value)
         return FormatTimeSetting(TTime::Parse(value));
     if (type == L"QV2UDFInt")
         return msgfmt::Format(L"%i", {ctext::ParseInt(value)});
-    if (type == L"QV2UDFDecimal")
-        return DecimalUdfText(value, GetLocaleText(LOCALE_SDECIMAL));
+    if (type == L"QV2UDFDecimal") {
+        std::wstring text;
+        DecimalUdfText(value, GetLocaleText(LOCALE_SDECIMAL), text);
+        return text;
+    }
     return value;
 }
 
@@ -274,7 +278,7 @@ void CValueFormats::UdfValue(const wchar_t* typeName, const wchar_t* value, std:
     else if (type == L"QV2UDFInt")
         msgfmt::FormatAppend(out, L"%i", {ctext::ParseInt(value)});
     else if (type == L"QV2UDFDecimal")
-        out = DecimalUdfText(value, m_decimalSeparator);
+        DecimalUdfText(value, m_decimalSeparator, out);
     else
         out = value;
 }
