@@ -7,7 +7,8 @@ constexpr long long kDay = 1440;
 
 TDateTime::TDateTime() = default;
 
-TDateTime::TDateTime(TDate d, int minutes, bool isEmpty) : date(d)
+// The time starts at 0: its default would ask the clock, for a value set at once.
+TDateTime::TDateTime(TDate d, int minutes, bool isEmpty) : date(d), time(0)
 {
     // Stored as given, not normalised: 1440 is the end of the day.
     time.minutes = minutes;
