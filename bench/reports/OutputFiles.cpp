@@ -96,6 +96,25 @@ double FloorWrite(const std::wstring& folder, const std::vector<OutputFile>& fil
     return written ? ms : -1;
 }
 
+bool KeepFiles(const std::wstring& folder, const std::vector<OutputFile>& files)
+{
+    CreateDirectoryW(folder.c_str(), nullptr);
+    bool written = true;
+    for (const OutputFile& file : files) {
+        HANDLE out = CreateFileW((folder + L"\\" + file.name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (out == INVALID_HANDLE_VALUE)
+            return false;
+        for (size_t at = 0; at < file.bytes.size() && written; at += 64 * 1024) {
+            const DWORD size = static_cast<DWORD>(std::min<size_t>(64 * 1024, file.bytes.size() - at));
+            DWORD done = 0;
+            written = WriteFile(out, file.bytes.data() + at, size, &done, nullptr) && done == size;
+        }
+        CloseHandle(out);
+    }
+    return written;
+}
+
 Shape DelimitedShape(const std::string& bytes)
 {
     const std::string text = Narrow(bytes);

@@ -20,6 +20,9 @@ std::vector<OutputFile> ReadFolder(const std::wstring& folder, bool remove);
 // them; the milliseconds taken by the writing, or a negative number when a write failed.
 double FloorWrite(const std::wstring& folder, const std::vector<OutputFile>& files);
 
+// Writes every file into `folder` (made when missing), to compare outputs between builds.
+bool KeepFiles(const std::wstring& folder, const std::vector<OutputFile>& files);
+
 struct Shape {
     long long rows = 0;
     int columns = 0; // the widest row

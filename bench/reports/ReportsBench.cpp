@@ -10,7 +10,8 @@
 // working set at its end (before the files are read back); one run a process keeps them apart
 // (reports_bench.sh runs them so).
 // A run longer than QV_BENCH_LIMIT seconds (default 30) prints "over limit" and ends the
-// process; the runs listed in QV_BENCH_SKIP print "over limit" without running.
+// process; the runs listed in QV_BENCH_SKIP print "over limit" without running. QV_BENCH_KEEP
+// names a folder that keeps each run's files (a later run overwrites those of the same name).
 #include "OutputFiles.h"
 #include "ReportProject.h"
 
@@ -296,6 +297,9 @@ void CBench::Measure(const Run& run, bool skipped)
         std::printf("%10.1f  (the files are too large to read back here)\n", figures.ms);
         return;
     }
+    // QV_BENCH_KEEP: a folder that keeps the files, to compare two builds' outputs byte for byte.
+    if (const wchar_t* keep = _wgetenv(L"QV_BENCH_KEEP"); keep && *keep && !bench::KeepFiles(keep, files))
+        std::printf("(the files could not be kept in %s) ", Utf8(keep).c_str());
     if (result != 0 || files.empty()) {
         std::printf("failed (%d) %s\n", result, Utf8(gLastBox).c_str());
         return;
