@@ -3,11 +3,137 @@
 
 #include <png.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 namespace {
+
+// libpng's measure of a filtered byte: its distance from zero, bytes from 128 up counting as
+// negative.
+inline unsigned FilterCost(unsigned v)
+{
+    v &= 0xFF;
+    return v < 128 ? v : 256 - v;
+}
+
+inline int PaethPredictor(int a, int b, int c)
+{
+    const int p = b - c;
+    const int q = a - c;
+    const int pa = p < 0 ? -p : p;
+    const int pb = q < 0 ? -q : q;
+    const int pc = p + q < 0 ? -(p + q) : p + q;
+    return (pa <= pb && pa <= pc) ? a : (pb <= pc) ? b : c;
+}
+
+// The filter sums (none, sub, up, average, Paeth) of RGB bytes [from, n) of a row after the
+// first pixel, added to `sums`.
+void AddFilterSums(const unsigned char* x, const unsigned char* prev, size_t from, size_t n, uint64_t sums[5])
+{
+    for (size_t i = from; i < n; ++i) {
+        const int v = x[i], a = x[i - 3], b = prev[i], c = prev[i - 3];
+        sums[0] += FilterCost(static_cast<unsigned>(v));
+        sums[1] += FilterCost(static_cast<unsigned>(v - a));
+        sums[2] += FilterCost(static_cast<unsigned>(v - b));
+        sums[3] += FilterCost(static_cast<unsigned>(v - (a + b) / 2));
+        sums[4] += FilterCost(static_cast<unsigned>(v - PaethPredictor(a, b, c)));
+    }
+}
+
+#if defined(__SSE2__)
+inline __m128i Cost16(__m128i v)
+{
+    return _mm_min_epu8(v, _mm_sub_epi8(_mm_setzero_si128(), v));
+}
+
+// The Paeth predictions of eight bytes widened to 16 bits.
+inline __m128i Paeth8(__m128i a, __m128i b, __m128i c)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i p = _mm_sub_epi16(b, c);
+    const __m128i q = _mm_sub_epi16(a, c);
+    const __m128i r = _mm_add_epi16(p, q);
+    const __m128i pa = _mm_max_epi16(p, _mm_sub_epi16(zero, p));
+    const __m128i pb = _mm_max_epi16(q, _mm_sub_epi16(zero, q));
+    const __m128i pc = _mm_max_epi16(r, _mm_sub_epi16(zero, r));
+    const __m128i notA = _mm_or_si128(_mm_cmpgt_epi16(pa, pb), _mm_cmpgt_epi16(pa, pc));
+    const __m128i useC = _mm_cmpgt_epi16(pb, pc);
+    const __m128i bc = _mm_or_si128(_mm_and_si128(useC, c), _mm_andnot_si128(useC, b));
+    return _mm_or_si128(_mm_and_si128(notA, bc), _mm_andnot_si128(notA, a));
+}
+
+// AddFilterSums sixteen bytes at a time; returns where it stopped.
+size_t AddFilterSumsWide(const unsigned char* x, const unsigned char* prev, size_t from, size_t n, uint64_t sums[5])
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i one = _mm_set1_epi8(1);
+    __m128i none = zero, sub = zero, up = zero, avg = zero, paeth = zero;
+    size_t i = from;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(x + i));
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(x + i - 3));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev + i));
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev + i - 3));
+        none = _mm_add_epi64(none, _mm_sad_epu8(Cost16(v), zero));
+        sub = _mm_add_epi64(sub, _mm_sad_epu8(Cost16(_mm_sub_epi8(v, a)), zero));
+        up = _mm_add_epi64(up, _mm_sad_epu8(Cost16(_mm_sub_epi8(v, b)), zero));
+        // The rounded-up average, one less where the sum is odd.
+        const __m128i mean = _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), one));
+        avg = _mm_add_epi64(avg, _mm_sad_epu8(Cost16(_mm_sub_epi8(v, mean)), zero));
+        const __m128i low = Paeth8(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), _mm_unpacklo_epi8(c, zero));
+        const __m128i high = Paeth8(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), _mm_unpackhi_epi8(c, zero));
+        paeth = _mm_add_epi64(paeth, _mm_sad_epu8(Cost16(_mm_sub_epi8(v, _mm_packus_epi16(low, high))), zero));
+    }
+    const __m128i all[5] = {none, sub, up, avg, paeth};
+    for (int k = 0; k < 5; ++k) {
+        uint64_t lanes[2];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(lanes), all[k]);
+        sums[k] += lanes[0] + lanes[1];
+    }
+    return i;
+}
+#endif
+
+// The filter libpng's own adaptive choice takes for a row of `n` RGB bytes after the row
+// `prev`: the smallest sum of costs, the earlier filter on a tie. Choosing it here lets libpng
+// apply just that one, which writes the very same bytes.
+int ChooseFilter(const unsigned char* x, const unsigned char* prev, size_t n)
+{
+    if (std::memcmp(x, prev, n) == 0) {
+        // Up leaves only zeros; only an all-black row ties it, and there none comes first.
+        for (size_t i = 0; i < n; ++i)
+            if (x[i])
+                return PNG_FILTER_UP;
+        return PNG_FILTER_NONE;
+    }
+    uint64_t sums[5] = {};
+    const size_t first = n < 3 ? n : 3;
+    for (size_t i = 0; i < first; ++i) {
+        const int v = x[i], b = prev[i];
+        sums[0] += FilterCost(static_cast<unsigned>(v));
+        sums[1] += FilterCost(static_cast<unsigned>(v));
+        sums[2] += FilterCost(static_cast<unsigned>(v - b));
+        sums[3] += FilterCost(static_cast<unsigned>(v - b / 2));
+        sums[4] += FilterCost(static_cast<unsigned>(v - b));
+    }
+    size_t at = first;
+#if defined(__SSE2__)
+    at = AddFilterSumsWide(x, prev, at, n, sums);
+#endif
+    AddFilterSums(x, prev, at, n, sums);
+    static const int kFilters[5] = {PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP, PNG_FILTER_AVG, PNG_FILTER_PAETH};
+    int best = 0;
+    for (int k = 1; k < 5; ++k)
+        if (sums[k] < sums[best])
+            best = k;
+    return kFilters[best];
+}
 
 void WriteData(png_structp png, png_bytep data, png_size_t length)
 {
@@ -24,8 +150,10 @@ void FlushData(png_structp png)
 }
 
 // The libpng part; a libpng error comes back through its jump buffer, so nothing here may own
-// anything with a destructor (longjmp would skip it): the caller owns the file and the rows.
-bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, bool bottomUp, unsigned char* row)
+// anything with a destructor (longjmp would skip it): the caller owns the file and `rows`, two
+// buffers of `rowSize` bytes (a bitmap row and more) that take turns as the row and the one before.
+bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, bool bottomUp, unsigned char* rows,
+               size_t rowSize)
 {
     // The version the headers report: libpng refuses a structure made for another version.
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -45,9 +173,12 @@ bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, b
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     const int stride = BitmapRowBytes(width);
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
     for (int y = 0; y < height; ++y) {
         // Bottom-up bitmaps keep the top row last in memory.
         const int memoryRow = bottomUp ? height - 1 - y : y;
+        unsigned char* const row = rows + (y & 1) * rowSize;
+        const unsigned char* const previous = rows + ((y + 1) & 1) * rowSize;
         std::memcpy(row, pixels + static_cast<size_t>(memoryRow) * static_cast<size_t>(stride), static_cast<size_t>(stride));
         for (int x = 0; x < width; ++x) {
             unsigned char* px = row + 3 * x;
@@ -55,6 +186,11 @@ bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, b
             px[0] = px[2];
             px[2] = blue;
         }
+        // libpng chooses the first row's filter itself (its zlib settings follow the filters
+        // it starts with); later ones are chosen here as it would, much faster. A one pixel
+        // wide picture has fewer filters, so libpng keeps that choice.
+        if (y > 0 && width > 1)
+            png_set_filter(png, PNG_FILTER_TYPE_BASE, ChooseFilter(row, previous, rowBytes));
         png_write_row(png, row);
     }
     png_write_end(png, info);
@@ -101,9 +237,10 @@ bool WritePngFile(const std::wstring& path, const BITMAPINFOHEADER& header, cons
     FILE* file = _wfopen(path.c_str(), L"wb");
     if (!file)
         return false;
-    std::vector<unsigned char> row(static_cast<size_t>(BitmapRowBytes(width)) + 10);
-    const bool written =
-        WriteRows(file, width, height, static_cast<const unsigned char*>(pixels), header.biHeight > 0, row.data());
+    const size_t rowSize = static_cast<size_t>(BitmapRowBytes(width)) + 10;
+    std::vector<unsigned char> rows(2 * rowSize);
+    const bool written = WriteRows(file, width, height, static_cast<const unsigned char*>(pixels), header.biHeight > 0,
+                                   rows.data(), rowSize);
     const bool closed = std::fclose(file) == 0;
     return written && closed;
 }
