@@ -34,6 +34,15 @@ private:
 
 } // namespace
 
+// The bitmap of the tiles: most of them are the same height, and a new bitmap of millions of
+// pixels for each costs more than clearing the last one.
+struct CRScheduleStandardHtml::TileBitmap {
+    fw::CGdiObject<HBITMAP> bitmap;
+    BITMAPINFOHEADER header{};
+    void* pixels = nullptr;
+    int height = 0;
+};
+
 CRScheduleStandardHtml::CRScheduleStandardHtml()
     : Report(ReadHtmlOutputSettings()), FontFace(fw::LoadResString(IDS_SCHEDULE_FONT_FACE))
 {
@@ -80,8 +89,9 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     const std::vector<PictureTile> tiles =
         ComputePictureTiles(LargestPicture, ImageWidth, timeBarHeight, chart.GetRowHeight(), chart.GetRowCount());
     PictureCount = static_cast<int>(tiles.size());
+    TileBitmap bitmap;
     for (size_t k = 0; k < tiles.size(); ++k) {
-        if (const int result = AddTile(dc.Get(), surface, out, path, static_cast<int>(k), tiles[k].firstRow,
+        if (const int result = AddTile(dc.Get(), surface, bitmap, out, path, static_cast<int>(k), tiles[k].firstRow,
                                        tiles[k].rowCount))
             return result;
         page.Commit();
@@ -91,8 +101,8 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     return FinishPage(page, path);
 }
 
-int CRScheduleStandardHtml::AddTile(HDC dc, CDrawBase& surface, std::wstring& document, const std::wstring& path,
-                                    int index, int firstRow, int rowCount)
+int CRScheduleStandardHtml::AddTile(HDC dc, CDrawBase& surface, TileBitmap& bitmap, std::wstring& document,
+                                    const std::wstring& path, int index, int firstRow, int rowCount)
 {
     CScheduleChart& chart = Report.Chart;
     ChartPiece piece;
@@ -104,20 +114,23 @@ int CRScheduleStandardHtml::AddTile(HDC dc, CDrawBase& surface, std::wstring& do
     piece.withTimeBar = index == 0;
     piece.frame = ChartPiece::kPictureFrame;
     const int height = std::max(1, rowCount * chart.GetRowHeight() + (piece.withTimeBar ? chart.GetTimeBarHeight() : 0));
-    BITMAPINFOHEADER header{};
-    void* pixels = nullptr;
-    fw::CGdiObject<HBITMAP> bitmap(CreateImageBitmap(dc, ImageWidth, height, header, pixels));
-    if (!bitmap.Get())
-        return 1;
+    if (!bitmap.bitmap.Get() || bitmap.height != height) {
+        bitmap.bitmap.Reset();
+        bitmap.height = 0;
+        bitmap.bitmap.Reset(CreateImageBitmap(dc, ImageWidth, height, bitmap.header, bitmap.pixels));
+        if (!bitmap.bitmap.Get())
+            return 1;
+        bitmap.height = height;
+    }
     {
-        fw::CSelectObject selected(dc, bitmap.Get());
+        fw::CSelectObject selected(dc, bitmap.bitmap.Get());
         PatBlt(dc, 0, 0, ImageWidth, height, WHITENESS);
         SetBkMode(dc, TRANSPARENT);
         chart.DrawPiece(surface, piece);
         // The pixels are read directly: everything queued for the bitmap must be drawn first.
         GdiFlush();
     }
-    if (AddImage(document, pixels, header, path, index) != 0) {
+    if (AddImage(document, bitmap.pixels, bitmap.header, path, index) != 0) {
         ShowFileError(LastPicturePath);
         return 1;
     }

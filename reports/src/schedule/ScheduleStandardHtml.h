@@ -23,8 +23,10 @@ public:
     int ImageWidth = 1;      // pixels, computed by Html
 
 private:
-    // Draws rows [firstRow, firstRow + rowCount) (under the time bar on tile 0) on a new bitmap
-    // and adds it to the page; 0, or 1 when it cannot be made or written.
-    int AddTile(HDC dc, CDrawBase& surface, std::wstring& document, const std::wstring& path, int index, int firstRow,
-                int rowCount);
+    struct TileBitmap;
+    // Draws rows [firstRow, firstRow + rowCount) (under the time bar on tile 0) on `bitmap`,
+    // made anew when its height differs, and adds it to the page; 0, or 1 when it cannot be
+    // made or written.
+    int AddTile(HDC dc, CDrawBase& surface, TileBitmap& bitmap, std::wstring& document, const std::wstring& path,
+                int index, int firstRow, int rowCount);
 };
