@@ -7,10 +7,10 @@
 #include <emmintrin.h>
 #endif
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -150,10 +150,8 @@ void FlushData(png_structp png)
 }
 
 // The libpng part; a libpng error comes back through its jump buffer, so nothing here may own
-// anything with a destructor (longjmp would skip it): the caller owns the file and `rows`, two
-// buffers of `rowSize` bytes (a bitmap row and more) that take turns as the row and the one before.
-bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, bool bottomUp, unsigned char* rows,
-               size_t rowSize)
+// anything with a destructor (longjmp would skip it): the caller owns the file.
+bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, bool bottomUp)
 {
     // The version the headers report: libpng refuses a structure made for another version.
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -172,25 +170,21 @@ bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, b
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    const int stride = BitmapRowBytes(width);
+    // The bitmap's rows go in as they are: libpng swaps blue and red in its own copy of each.
+    png_set_bgr(png);
+    const size_t stride = static_cast<size_t>(BitmapRowBytes(width));
     const size_t rowBytes = static_cast<size_t>(width) * 3;
+    // Bottom-up bitmaps keep the top row last in memory.
+    const unsigned char* const top = bottomUp ? pixels + static_cast<size_t>(height - 1) * stride : pixels;
+    const ptrdiff_t step = bottomUp ? -static_cast<ptrdiff_t>(stride) : static_cast<ptrdiff_t>(stride);
     for (int y = 0; y < height; ++y) {
-        // Bottom-up bitmaps keep the top row last in memory.
-        const int memoryRow = bottomUp ? height - 1 - y : y;
-        unsigned char* const row = rows + (y & 1) * rowSize;
-        const unsigned char* const previous = rows + ((y + 1) & 1) * rowSize;
-        std::memcpy(row, pixels + static_cast<size_t>(memoryRow) * static_cast<size_t>(stride), static_cast<size_t>(stride));
-        for (int x = 0; x < width; ++x) {
-            unsigned char* px = row + 3 * x;
-            const unsigned char blue = px[0];
-            px[0] = px[2];
-            px[2] = blue;
-        }
+        const unsigned char* const row = top + y * step;
         // libpng chooses the first row's filter itself (its zlib settings follow the filters
-        // it starts with); later ones are chosen here as it would, much faster. A one pixel
-        // wide picture has fewer filters, so libpng keeps that choice.
+        // it starts with); later ones are chosen here as it would, much faster. The sums do
+        // not change when blue and red swap places. A one pixel wide picture has fewer
+        // filters, so libpng keeps that choice.
         if (y > 0 && width > 1)
-            png_set_filter(png, PNG_FILTER_TYPE_BASE, ChooseFilter(row, previous, rowBytes));
+            png_set_filter(png, PNG_FILTER_TYPE_BASE, ChooseFilter(row, row - step, rowBytes));
         png_write_row(png, row);
     }
     png_write_end(png, info);
@@ -237,10 +231,7 @@ bool WritePngFile(const std::wstring& path, const BITMAPINFOHEADER& header, cons
     FILE* file = _wfopen(path.c_str(), L"wb");
     if (!file)
         return false;
-    const size_t rowSize = static_cast<size_t>(BitmapRowBytes(width)) + 10;
-    std::vector<unsigned char> rows(2 * rowSize);
-    const bool written = WriteRows(file, width, height, static_cast<const unsigned char*>(pixels), header.biHeight > 0,
-                                   rows.data(), rowSize);
+    const bool written = WriteRows(file, width, height, static_cast<const unsigned char*>(pixels), header.biHeight > 0);
     const bool closed = std::fclose(file) == 0;
     return written && closed;
 }
