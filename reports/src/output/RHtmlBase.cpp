@@ -219,6 +219,18 @@ HBITMAP CRHtmlBase::CreateImageBitmap(HDC dc, int width, int height, BITMAPINFOH
 int CRHtmlBase::AddImage(std::wstring& document, const void* pixels, const BITMAPINFOHEADER& header,
                          const std::wstring& pagePath, int index)
 {
+    const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    const std::wstring picturePath =
+        AddImageReference(document, static_cast<int>(header.biWidth), height, pagePath, index);
+    const bool written = WritePng(picturePath, header, pixels);
+    if (written)
+        CreatedFiles.push_back(picturePath);
+    return written ? 0 : 1;
+}
+
+std::wstring CRHtmlBase::AddImageReference(std::wstring& document, int width, int height, const std::wstring& pagePath,
+                                           int index)
+{
     const PathParts parts = SplitPath(pagePath);
     std::wstring name;
     if (PictureCount == 1) {
@@ -230,14 +242,8 @@ int CRHtmlBase::AddImage(std::wstring& document, const void* pixels, const BITMA
             document += L"\n<table border=0 cellpadding=0 cellspacing=0>\n";
         document += L"<tr>\n<td>";
     }
-    const std::wstring picturePath = parts.folder + name;
-    LastPicturePath = picturePath;
-    const bool written = WritePng(picturePath, header, pixels);
-    if (written)
-        CreatedFiles.push_back(picturePath);
-    const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-    document += msgfmt::Format(L"<img src=\"%s\" alt=\"\" width=\"%d\" height=\"%d\">",
-                               {UrlAttribute(name), static_cast<int>(header.biWidth), height});
+    LastPicturePath = parts.folder + name;
+    document += msgfmt::Format(L"<img src=\"%s\" alt=\"\" width=\"%d\" height=\"%d\">", {UrlAttribute(name), width, height});
     if (PictureCount == 1) {
         document += L"</p>\n";
     } else {
@@ -245,7 +251,7 @@ int CRHtmlBase::AddImage(std::wstring& document, const void* pixels, const BITMA
         if (index + 1 == PictureCount)
             document += L"</table>\n";
     }
-    return written ? 0 : 1;
+    return LastPicturePath;
 }
 
 bool CRHtmlBase::WritePng(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)

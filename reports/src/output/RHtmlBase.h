@@ -64,6 +64,10 @@ public:
     // when written, else 1.
     int AddImage(std::wstring& document, const void* pixels, const BITMAPINFOHEADER& header, const std::wstring& pagePath,
                  int index);
+    // AddImage without the writing, for a report that writes its pictures itself: appends the
+    // reference and returns the picture's path (also kept in LastPicturePath).
+    std::wstring AddImageReference(std::wstring& document, int width, int height, const std::wstring& pagePath,
+                                   int index);
     bool WritePng(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels);
 
     // "&", "<" and ">" as entities; blanks as "&#160;" with `blanks`; CR removed and LF as

@@ -6,6 +6,7 @@
 #include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
 #include "output/HtmlWriter.h"
+#include "output/PngQueue.h"
 
 #include "QV2ResVReportIds.h"
 #include "fw/Gdi.h"
@@ -14,6 +15,9 @@
 #include <algorithm>
 
 namespace {
+
+// Writers beside the drawing: a tile takes about as long to draw as to write twice over.
+constexpr int kMostWriters = 3;
 
 // A memory device context compatible with the screen, deleted on exit.
 class CMemoryDC {
@@ -89,20 +93,37 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     const std::vector<PictureTile> tiles =
         ComputePictureTiles(LargestPicture, ImageWidth, timeBarHeight, chart.GetRowHeight(), chart.GetRowCount());
     PictureCount = static_cast<int>(tiles.size());
-    TileBitmap bitmap;
-    for (size_t k = 0; k < tiles.size(); ++k) {
-        if (const int result = AddTile(dc.Get(), surface, bitmap, out, path, static_cast<int>(k), tiles[k].firstRow,
-                                       tiles[k].rowCount))
-            return result;
+    // Workers write the pictures while the next ones are drawn, each tile on a bitmap of its own
+    // until its file is done. The bitmaps, made first, outlive the queue's jobs.
+    const int threads = tiles.size() > 1 ? CPngQueue::ThreadsFor(kMostWriters) : 0;
+    std::vector<TileBitmap> bitmaps(static_cast<size_t>(threads) + 1);
+    CPngQueue queue(threads);
+    std::vector<std::wstring> pictures;
+    m_settled = 0;
+    const int slots = static_cast<int>(bitmaps.size());
+    for (int k = 0; k < PictureCount; ++k) {
+        // The bitmap's last tile must be written before it is drawn on again.
+        if (k >= slots && !SettlePictures(queue, pictures, k - slots + 1))
+            return 1;
+        TileBitmap& bitmap = bitmaps[static_cast<size_t>(k % slots)];
+        if (!DrawTile(dc.Get(), surface, bitmap, k, tiles[static_cast<size_t>(k)].firstRow,
+                      tiles[static_cast<size_t>(k)].rowCount)) {
+            SettlePictures(queue, pictures, k);
+            return 1;
+        }
+        pictures.push_back(AddImageReference(out, ImageWidth, bitmap.height, path, k));
+        queue.Add(pictures.back(), bitmap.header, bitmap.pixels);
         page.Commit();
     }
+    if (!SettlePictures(queue, pictures, PictureCount))
+        return 1;
     if (const int result = EndHtml(out))
         return result;
     return FinishPage(page, path);
 }
 
-int CRScheduleStandardHtml::AddTile(HDC dc, CDrawBase& surface, TileBitmap& bitmap, std::wstring& document,
-                                    const std::wstring& path, int index, int firstRow, int rowCount)
+bool CRScheduleStandardHtml::DrawTile(HDC dc, CDrawBase& surface, TileBitmap& bitmap, int index, int firstRow,
+                                      int rowCount)
 {
     CScheduleChart& chart = Report.Chart;
     ChartPiece piece;
@@ -119,20 +140,34 @@ int CRScheduleStandardHtml::AddTile(HDC dc, CDrawBase& surface, TileBitmap& bitm
         bitmap.height = 0;
         bitmap.bitmap.Reset(CreateImageBitmap(dc, ImageWidth, height, bitmap.header, bitmap.pixels));
         if (!bitmap.bitmap.Get())
-            return 1;
+            return false;
         bitmap.height = height;
     }
-    {
-        fw::CSelectObject selected(dc, bitmap.bitmap.Get());
-        PatBlt(dc, 0, 0, ImageWidth, height, WHITENESS);
-        SetBkMode(dc, TRANSPARENT);
-        chart.DrawPiece(surface, piece);
-        // The pixels are read directly: everything queued for the bitmap must be drawn first.
-        GdiFlush();
-    }
-    if (AddImage(document, bitmap.pixels, bitmap.header, path, index) != 0) {
+    fw::CSelectObject selected(dc, bitmap.bitmap.Get());
+    PatBlt(dc, 0, 0, ImageWidth, height, WHITENESS);
+    SetBkMode(dc, TRANSPARENT);
+    chart.DrawPiece(surface, piece);
+    // The pixels are read directly: everything queued for the bitmap must be drawn first.
+    GdiFlush();
+    return true;
+}
+
+bool CRScheduleStandardHtml::SettlePictures(CPngQueue& queue, const std::vector<std::wstring>& pictures, int upTo)
+{
+    // In picture order, as if each were written before the next was drawn: the written ones
+    // join the created files, and the first that was not ends the page with its message.
+    for (; m_settled < upTo; ++m_settled) {
+        if (queue.Wait(m_settled)) {
+            CreatedFiles.push_back(pictures[static_cast<size_t>(m_settled)]);
+            continue;
+        }
+        // Pictures after it would not have been made: those already written are deleted.
+        for (int later = m_settled + 1; later < queue.Count(); ++later)
+            if (queue.Wait(later))
+                DeleteFileW(pictures[static_cast<size_t>(later)].c_str());
+        LastPicturePath = pictures[static_cast<size_t>(m_settled)];
         ShowFileError(LastPicturePath);
-        return 1;
+        return false;
     }
-    return 0;
+    return true;
 }

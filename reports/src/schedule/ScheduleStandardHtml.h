@@ -8,6 +8,7 @@
 #include "schedule/ScheduleStandardBase.h"
 
 class CDrawBase;
+class CPngQueue;
 
 class CRScheduleStandardHtml : public CRHtmlBaseEx {
 public:
@@ -25,8 +26,11 @@ public:
 private:
     struct TileBitmap;
     // Draws rows [firstRow, firstRow + rowCount) (under the time bar on tile 0) on `bitmap`,
-    // made anew when its height differs, and adds it to the page; 0, or 1 when it cannot be
-    // made or written.
-    int AddTile(HDC dc, CDrawBase& surface, TileBitmap& bitmap, std::wstring& document, const std::wstring& path,
-                int index, int firstRow, int rowCount);
+    // made anew when its height differs; false when it cannot be made.
+    bool DrawTile(HDC dc, CDrawBase& surface, TileBitmap& bitmap, int index, int firstRow, int rowCount);
+    // Waits for the pictures before `upTo` not yet settled; false (after the message) when one
+    // could not be written.
+    bool SettlePictures(CPngQueue& queue, const std::vector<std::wstring>& pictures, int upTo);
+
+    int m_settled = 0; // pictures whose outcome SettlePictures has taken
 };
