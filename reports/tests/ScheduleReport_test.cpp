@@ -224,6 +224,54 @@ TEST_F(ScheduleReportTest, Html_sampleWeekTilesFollowTheSizesAndShowBarsAndWeeke
     EXPECT_TRUE(first.Has(100, bottom - 1, RGB(0, 0, 0)));
 }
 
+TEST_F(ScheduleReportTest, Html_pictureThatCannotBeWrittenEndsThePageAndLeavesOnlyTheOnesBefore)
+{
+    BuildProject();
+    // Pictures of a row or two: Alpha's three rows, Beta's and four more resources' make four
+    // pictures at least, written beside the drawing. A folder in the way of the second one
+    // stops the page there.
+    int position = 3;
+    for (const wchar_t* name : {L"Gamma", L"Delta", L"Epsilon", L"Zeta"}) {
+        wqv2_data::CResource* resource = rtest::AddResource(name, position++);
+        ASSERT_NE(resource, nullptr);
+        ASSERT_NE(rtest::AddTask(resource, name, Day(3, 4), 480, Day(3, 4), 720), nullptr);
+    }
+    Set(L"Period", L"2");
+    Set(L"Start", L"20260302");
+    Set(L"End", L"20260307");
+    Set(L"HtmlNameColumnWidth", L"100");
+    Set(L"HtmlColumnWidth", L"96");
+    host::SetSetting(L"ReportsHtmlImageSizeMax", L"20280"); // 30 lines of 676 pixels
+    rtest::CTempFolder folder;
+    const std::wstring blocked = folder.File(L"schedule2.png");
+    ASSERT_TRUE(CreateDirectoryW(blocked.c_str(), nullptr));
+    const std::wstring path = folder.File(L"schedule.htm");
+    int result = 0;
+    std::vector<std::wstring> created;
+    std::wstring last;
+    int pictures = 0;
+    std::vector<std::wstring> boxes;
+    {
+        rtest::CMessageBoxCatcher catcher;
+        CRScheduleStandardHtml html;
+        result = html.Html(path.c_str());
+        created = html.CreatedFiles;
+        last = html.LastPicturePath;
+        pictures = html.PictureCount;
+        boxes = catcher.Texts();
+    }
+    EXPECT_EQ(result, 1);
+    ASSERT_GE(pictures, 4);
+    EXPECT_EQ(last, blocked);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(L"schedule2.png"), std::wstring::npos) << boxes[0];
+    EXPECT_EQ(created, std::vector<std::wstring>{folder.File(L"schedule1.png")});
+    EXPECT_TRUE(rtest::FileExists(folder.File(L"schedule1.png")));
+    for (int k = 3; k <= pictures; ++k)
+        EXPECT_FALSE(rtest::FileExists(folder.File(L"schedule" + std::to_wstring(k) + L".png"))) << k;
+    EXPECT_FALSE(rtest::FileExists(path));
+}
+
 TEST_F(ScheduleReportTest, Print_longPeriodInStripsAndPagesWithContinuedLabels)
 {
     BuildProject();
