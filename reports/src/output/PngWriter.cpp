@@ -3,7 +3,7 @@
 
 #include <png.h>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) || (defined(__i386__) && defined(__GNUC__))
 #include <emmintrin.h>
 #endif
 
@@ -47,13 +47,35 @@ void AddFilterSums(const unsigned char* x, const unsigned char* prev, size_t fro
 }
 
 #if defined(__SSE2__)
-inline __m128i Cost16(__m128i v)
+#define QV_WIDE_SUMS 1
+#define QV_SSE2
+inline bool HasWideSums()
+{
+    return true;
+}
+#elif defined(__i386__) && defined(__GNUC__)
+// A 32-bit build may not assume SSE2: the wide sums are compiled for it and run where the
+// processor has it.
+#define QV_WIDE_SUMS 1
+#define QV_SSE2 __attribute__((target("sse2")))
+bool HasWideSums()
+{
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("sse2") != 0;
+    }();
+    return has;
+}
+#endif
+
+#if defined(QV_WIDE_SUMS)
+QV_SSE2 inline __m128i Cost16(__m128i v)
 {
     return _mm_min_epu8(v, _mm_sub_epi8(_mm_setzero_si128(), v));
 }
 
 // The Paeth predictions of eight bytes widened to 16 bits.
-inline __m128i Paeth8(__m128i a, __m128i b, __m128i c)
+QV_SSE2 inline __m128i Paeth8(__m128i a, __m128i b, __m128i c)
 {
     const __m128i zero = _mm_setzero_si128();
     const __m128i p = _mm_sub_epi16(b, c);
@@ -69,7 +91,7 @@ inline __m128i Paeth8(__m128i a, __m128i b, __m128i c)
 }
 
 // AddFilterSums sixteen bytes at a time; returns where it stopped.
-size_t AddFilterSumsWide(const unsigned char* x, const unsigned char* prev, size_t from, size_t n, uint64_t sums[5])
+QV_SSE2 size_t AddFilterSumsWide(const unsigned char* x, const unsigned char* prev, size_t from, size_t n, uint64_t sums[5])
 {
     const __m128i zero = _mm_setzero_si128();
     const __m128i one = _mm_set1_epi8(1);
@@ -123,8 +145,9 @@ int ChooseFilter(const unsigned char* x, const unsigned char* prev, size_t n)
         sums[4] += FilterCost(static_cast<unsigned>(v - b));
     }
     size_t at = first;
-#if defined(__SSE2__)
-    at = AddFilterSumsWide(x, prev, at, n, sums);
+#if defined(QV_WIDE_SUMS)
+    if (HasWideSums())
+        at = AddFilterSumsWide(x, prev, at, n, sums);
 #endif
     AddFilterSums(x, prev, at, n, sums);
     static const int kFilters[5] = {PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP, PNG_FILTER_AVG, PNG_FILTER_PAETH};
