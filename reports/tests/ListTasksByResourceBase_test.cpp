@@ -82,7 +82,7 @@ TEST_F(TasksByResourceBaseTest, CollectRows_dailySeriesOverAWeekAndStraddlingOcc
     CRListTasksByResourceBase report;
     report.CollectRows();
     // Seven occurrences start in the week; the one of 3 May runs into it and counts its hour.
-    const std::vector<TaskOccurrence>& tasks = report.TasksOf(room);
+    const auto tasks = report.TasksOf(room);
     ASSERT_EQ(tasks.size(), 8u);
     EXPECT_EQ(tasks.front().day, static_cast<int>(static_cast<uint32_t>(Day(5, 3))));
     EXPECT_EQ(report.SumsOf(room).DurationSum, 60 + 6 * 120 + 60);

@@ -7,6 +7,8 @@
 #include "plugin/PluginState.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -39,38 +41,127 @@ uint64_t MomentKey(TDate day, int minute)
     return (static_cast<uint64_t>(static_cast<uint32_t>(day)) << 11) | static_cast<uint64_t>(minute);
 }
 
-int CompareKeys(uint64_t a, uint64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
-
-// One occurrence with what its comparisons need, worked out once before sorting; it names its
-// occurrence by position in the collected list, which also keeps equal entries in that order.
-struct SortEntry {
+// One occurrence of a run of one board position with what ordering it needs, worked out once
+// before sorting; it names its occurrence by position in the collected list, which also keeps
+// equal entries in that order.
+struct RunEntry {
     uint64_t start; // MomentKey of the bounds, minutes taken into the day
     uint64_t end;
-    // What the column compares, as one number: duration, working time after having a calendar,
-    // costs as shown, or the rank of a text.
-    double number;
     uint32_t index;
-    int position;   // of the resource; 0 without one
 };
+
+int PositionOf(const TaskOccurrence& o)
+{
+    wqv2_data::CResource* resource = o.task->GetResource();
+    return resource ? resource->Position : 0;
+}
+
+// The order of equal board positions: start, the later end first, name, then the task itself,
+// then the collected order.
+class CPositionOrder {
+public:
+    explicit CPositionOrder(const std::vector<TaskOccurrence>& items) : m_items(items) {}
+
+    bool operator()(const RunEntry& l, const RunEntry& r) const
+    {
+        if (l.start != r.start)
+            return l.start < r.start;
+        if (l.end != r.end)
+            return l.end > r.end;
+        const wqv2_data::CTask* taskL = m_items[l.index].task;
+        const wqv2_data::CTask* taskR = m_items[r.index].task;
+        if (taskL != taskR) {
+            if (int c = CompareLocaleNoCase(taskL->Name, taskR->Name))
+                return c < 0;
+            return std::less<const wqv2_data::CTask*>()(taskL, taskR);
+        }
+        return l.index < r.index;
+    }
+
+private:
+    const std::vector<TaskOccurrence>& m_items;
+};
+
+RunEntry RunEntryOf(const std::vector<TaskOccurrence>& items, size_t i)
+{
+    const OccurrenceSpan span = GetOccurrenceSpan(items[i]);
+    return {MomentKey(span.startDay, DayMinute(span.startMinute)), MomentKey(span.endDay, DayMinute(span.endMinute)),
+            static_cast<uint32_t>(i)};
+}
+
+// Puts the items in board order: by position, then CPositionOrder. Collected resource by
+// resource in board order, each run of one position sorts on its own, in a small buffer.
+void SortByPosition(std::vector<TaskOccurrence>& items)
+{
+    bool ascending = true;
+    int previous = items.empty() ? 0 : PositionOf(items[0]);
+    for (size_t i = 1; i < items.size() && ascending; ++i) {
+        const int position = PositionOf(items[i]);
+        ascending = previous <= position;
+        previous = position;
+    }
+    // Stable, so each position's items keep their collected order.
+    if (!ascending) {
+        std::stable_sort(items.begin(), items.end(),
+                         [](const TaskOccurrence& a, const TaskOccurrence& b) { return PositionOf(a) < PositionOf(b); });
+    }
+    const CPositionOrder order(items);
+    std::vector<RunEntry> entries;
+    std::vector<TaskOccurrence> run;
+    for (size_t first = 0; first < items.size();) {
+        const int position = PositionOf(items[first]);
+        size_t last = first + 1;
+        while (last < items.size() && PositionOf(items[last]) == position)
+            ++last;
+        if (last - first > 1) {
+            entries.clear();
+            for (size_t i = first; i < last; ++i)
+                entries.push_back(RunEntryOf(items, i));
+            std::sort(entries.begin(), entries.end(), order);
+            run.assign(items.begin() + static_cast<std::ptrdiff_t>(first),
+                       items.begin() + static_cast<std::ptrdiff_t>(last));
+            for (size_t k = 0; k < entries.size(); ++k)
+                items[first + k] = run[entries[k].index - first];
+        }
+        first = last;
+    }
+}
+
+// A number as a key that orders as the number does, -0 as 0.
+uint64_t OrderedBits(double value)
+{
+    if (value == 0.0)
+        value = 0.0;
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
+}
+
+double NumberOfBits(uint64_t key)
+{
+    const uint64_t bits = (key & 0x8000000000000000ull) ? key & ~0x8000000000000000ull : ~key;
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
 
 // The rank of each object's text in the locale's order, equal texts alike: sorting the distinct
 // objects once costs far fewer locale comparisons than comparing texts while sorting entries.
+// `objects` holds each object once.
 template <class T, class TextOf>
 std::vector<std::pair<const T*, int>> RankTexts(std::vector<const T*> objects, TextOf textOf)
 {
-    std::sort(objects.begin(), objects.end(), std::less<const T*>());
-    objects.erase(std::unique(objects.begin(), objects.end()), objects.end());
-    std::vector<const T*> byText = objects;
-    std::sort(byText.begin(), byText.end(),
+    std::sort(objects.begin(), objects.end(),
               [&](const T* a, const T* b) { return CompareLocaleNoCase(textOf(a), textOf(b)) < 0; });
     std::vector<std::pair<const T*, int>> ranks;
-    ranks.reserve(byText.size());
+    ranks.reserve(objects.size());
     int rank = 0;
-    for (size_t i = 0; i < byText.size(); ++i) {
-        if (i > 0 && CompareLocaleNoCase(textOf(byText[i - 1]), textOf(byText[i])) != 0)
+    for (size_t i = 0; i < objects.size(); ++i) {
+        if (i > 0 && CompareLocaleNoCase(textOf(objects[i - 1]), textOf(objects[i])) != 0)
             ++rank;
-        ranks.emplace_back(byText[i], rank);
+        ranks.emplace_back(objects[i], rank);
     }
+    objects = {};
     std::sort(ranks.begin(), ranks.end(),
               [](const auto& a, const auto& b) { return std::less<const T*>()(a.first, b.first); });
     return ranks;
@@ -85,123 +176,120 @@ int RankOf(const std::vector<std::pair<const T*, int>>& ranks, const T* object)
     return found != ranks.end() && found->first == object ? found->second : 0;
 }
 
-class CColumnOrder {
-public:
-    CColumnOrder(int column, int order, const std::vector<TaskOccurrence>& items)
-        : m_column(column), m_order(order), m_items(items)
-    {
-    }
+// The distinct objects of the items, gathered in `scratch` (as large as the items): no list of
+// one pointer per item beside it.
+template <class T, class ObjectOf>
+std::vector<const T*> DistinctObjects(const std::vector<TaskOccurrence>& items, std::vector<uint64_t>& scratch,
+                                      ObjectOf objectOf)
+{
+    for (size_t i = 0; i < items.size(); ++i)
+        scratch[i] = reinterpret_cast<uintptr_t>(objectOf(items[i]));
+    std::sort(scratch.begin(), scratch.end());
+    const auto last = std::unique(scratch.begin(), scratch.end());
+    std::vector<const T*> objects;
+    objects.reserve(static_cast<size_t>(last - scratch.begin()));
+    for (auto it = scratch.begin(); it != last; ++it)
+        objects.push_back(reinterpret_cast<const T*>(static_cast<uintptr_t>(*it)));
+    return objects;
+}
 
-    double NumberOf(const TaskOccurrence& o) const
-    {
-        switch (m_column) {
+// What a column compares, as one number for each item (duration, working time after having a
+// calendar, costs as shown, a moment, or the rank of a text), as OrderedBits into `keys`.
+void ColumnKeys(int column, int order, const std::vector<TaskOccurrence>& items, std::vector<uint64_t>& keys)
+{
+    const bool byResourceName = column == 1 && order != 2;
+    if (column == 0 || column == 7) {
+        const auto ranks = RankTexts(DistinctObjects<wqv2_data::CTask>(items, keys, [](const TaskOccurrence& o) {
+                                         return static_cast<const wqv2_data::CTask*>(o.task);
+                                     }),
+                                     [column](const wqv2_data::CTask* task) { return column == 0 ? task->Name : task->Note; });
+        for (size_t i = 0; i < items.size(); ++i)
+            keys[i] = OrderedBits(RankOf(ranks, static_cast<const wqv2_data::CTask*>(items[i].task)));
+        return;
+    }
+    if (byResourceName) {
+        auto resourceOf = [](const TaskOccurrence& o) {
+            return static_cast<const wqv2_data::CResource*>(o.task->GetResource());
+        };
+        const auto ranks = RankTexts(DistinctObjects<wqv2_data::CResource>(items, keys, resourceOf),
+                                     [](const wqv2_data::CResource* resource) {
+                                         return resource ? resource->Name : L"";
+                                     });
+        for (size_t i = 0; i < items.size(); ++i)
+            keys[i] = OrderedBits(RankOf(ranks, resourceOf(items[i])));
+        return;
+    }
+    for (size_t i = 0; i < items.size(); ++i) {
+        const TaskOccurrence& o = items[i];
+        double number = 0.0;
+        switch (column) {
+        case 2:
+        case 3: {
+            const OccurrenceSpan span = GetOccurrenceSpan(o);
+            number = static_cast<double>(column == 2 ? MomentKey(span.startDay, DayMinute(span.startMinute))
+                                                     : MomentKey(span.endDay, DayMinute(span.endMinute)));
+            break;
+        }
         case 4:
-            return o.task->GetDuration();
+            number = o.task->GetDuration();
+            break;
         case 5: {
             // Entries without a calendar first: whole minutes stay exact far below this.
             wqv2_data::CResource* resource = o.task->GetResource();
             const double calendar = resource && resource->Calendar ? 17179869184.0 : 0.0; // 2^34
-            return calendar + GetOccurrenceWorkingTime(o);
+            number = calendar + GetOccurrenceWorkingTime(o);
+            break;
         }
         case 6:
             // Costs that show alike sort alike: a tolerance would not give a strict order.
-            return CostsAsShown(GetOccurrenceCosts(o));
+            number = CostsAsShown(GetOccurrenceCosts(o));
+            break;
         default:
-            return 0.0;
+            break;
         }
+        keys[i] = OrderedBits(number);
     }
+}
 
-    // Only the board position and the bounds order the entries.
-    bool ByPositionOnly() const { return m_column == 1 ? m_order == 2 : (m_column < 0 || m_column > 7); }
-
-    // The column compares texts: task names (0), resource names (1 unless by board position)
-    // or notes (7).
-    bool ComparesText() const { return m_column == 0 || m_column == 7 || (m_column == 1 && m_order != 2); }
-
-    bool operator()(const SortEntry& l, const SortEntry& r) const
-    {
-        int p = Primary(l, r);
-        if (m_order == 1)
-            p = -p;
-        if (p != 0)
-            return p < 0;
-        if (const int t = TieBreak(l, r))
-            return t < 0;
-        return l.index < r.index;
-    }
-
-private:
-    int Primary(const SortEntry& l, const SortEntry& r) const
-    {
-        switch (m_column) {
-        case 1:
-            if (m_order == 2)
-                return 0;
-            [[fallthrough]];
-        case 0:
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-            return l.number < r.number ? -1 : (r.number < l.number ? 1 : 0);
-        case 2:
-            return CompareKeys(l.start, r.start);
-        case 3:
-            return CompareKeys(l.end, r.end);
-        default:
-            return 0;
-        }
-    }
-
-    int TieBreak(const SortEntry& l, const SortEntry& r) const
-    {
-        if (l.position != r.position)
-            return l.position < r.position ? -1 : 1;
-        if (int c = CompareKeys(l.start, r.start))
-            return c;
-        if (int c = CompareKeys(l.end, r.end))
-            return -c; // the occurrence that ends later first
-        const wqv2_data::CTask* taskL = m_items[l.index].task;
-        const wqv2_data::CTask* taskR = m_items[r.index].task;
-        if (taskL == taskR)
-            return 0;
-        if (int c = CompareLocaleNoCase(taskL->Name, taskR->Name))
-            return c;
-        return std::less<const wqv2_data::CTask*>()(taskL, taskR) ? -1 : 1;
-    }
-
-    int m_column;
-    int m_order;
-    const std::vector<TaskOccurrence>& m_items;
-};
-
-// Sets the text ranks of the entries for a column that compares texts.
-void RankEntries(int column, const std::vector<TaskOccurrence>& items, std::vector<SortEntry>& entries)
+// Sorts items in board order by the column's number, equal numbers in board order.
+void SortByColumn(int column, int order, std::vector<TaskOccurrence>& items)
 {
-    if (column == 1) {
-        auto resourceOf = [&](const SortEntry& entry) -> const wqv2_data::CResource* {
-            return items[entry.index].task->GetResource();
-        };
-        std::vector<const wqv2_data::CResource*> resources;
-        resources.reserve(entries.size());
-        for (const SortEntry& entry : entries)
-            resources.push_back(resourceOf(entry));
-        const auto ranks = RankTexts(std::move(resources), [](const wqv2_data::CResource* resource) {
-            return resource ? resource->Name : L"";
-        });
-        for (SortEntry& entry : entries)
-            entry.number = RankOf(ranks, resourceOf(entry));
+    std::vector<uint64_t> keys(items.size());
+    ColumnKeys(column, order, items, keys);
+    const bool descending = order == 1;
+    // Whole numbers within 2^32 of each other share one word with the board index: one plain
+    // sort of words, no lookups.
+    bool whole = true;
+    double low = 0.0;
+    double high = 0.0;
+    for (size_t i = 0; i < keys.size() && whole; ++i) {
+        const double number = NumberOfBits(keys[i]);
+        whole = std::isfinite(number) && std::trunc(number) == number && std::fabs(number) < 9007199254740992.0;
+        low = i == 0 ? number : std::min(low, number);
+        high = i == 0 ? number : std::max(high, number);
+    }
+    if (whole && high - low < 4294967296.0 && items.size() <= UINT32_MAX) {
+        for (size_t i = 0; i < keys.size(); ++i) {
+            const double number = NumberOfBits(keys[i]);
+            const auto word = static_cast<uint64_t>(descending ? high - number : number - low);
+            keys[i] = (word << 32) | i;
+        }
+        std::sort(keys.begin(), keys.end());
+        for (uint64_t& key : keys)
+            key &= 0xFFFFFFFFu;
+        ApplyOrder(items, keys);
         return;
     }
-    std::vector<const wqv2_data::CTask*> tasks;
-    tasks.reserve(entries.size());
-    for (const SortEntry& entry : entries)
-        tasks.push_back(items[entry.index].task);
-    const auto ranks = RankTexts(std::move(tasks), [column](const wqv2_data::CTask* task) {
-        return column == 0 ? task->Name : task->Note;
+    std::vector<uint32_t> order32(items.size());
+    for (size_t i = 0; i < order32.size(); ++i)
+        order32[i] = static_cast<uint32_t>(i);
+    std::sort(order32.begin(), order32.end(), [&](uint32_t a, uint32_t b) {
+        if (keys[a] != keys[b])
+            return descending ? keys[b] < keys[a] : keys[a] < keys[b];
+        return a < b;
     });
-    for (SortEntry& entry : entries)
-        entry.number = RankOf(ranks, static_cast<const wqv2_data::CTask*>(items[entry.index].task));
+    keys = {};
+    ApplyOrder(items, order32);
 }
 
 // Appends the resource's `count` occurrences in the window (CountTasksInWindow) to `out`;
@@ -218,7 +306,38 @@ size_t AppendOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resou
     return first;
 }
 
+template <class Index>
+void ApplyOrderOf(std::vector<TaskOccurrence>& items, std::vector<Index>& sources)
+{
+    // Cycle by cycle, in place; a placed entry points to itself.
+    for (size_t k = 0; k < sources.size() && k < items.size(); ++k) {
+        if (sources[k] == k)
+            continue;
+        const TaskOccurrence held = items[k];
+        for (size_t j = k;;) {
+            const size_t from = static_cast<size_t>(sources[j]);
+            sources[j] = static_cast<Index>(j);
+            if (from == k) {
+                items[j] = held;
+                break;
+            }
+            items[j] = items[from];
+            j = from;
+        }
+    }
+}
+
 } // namespace
+
+void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint64_t>& sources)
+{
+    ApplyOrderOf(items, sources);
+}
+
+void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint32_t>& sources)
+{
+    ApplyOrderOf(items, sources);
+}
 
 bool IsSeriesTemplate(const wqv2_data::CTask* task)
 {
@@ -290,7 +409,6 @@ void CollectOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resour
 int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, int sortOrder)
 {
     m_items.clear();
-    m_daySpans.clear();
     wqv2_data::CFilter* filter = GetReportFilter();
     std::vector<wqv2_data::CResource*> resources;
     GetSortedResources(filter, resources, GetDataRoot());
@@ -314,74 +432,9 @@ int CListedTasks::Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, in
 
 void CListedTasks::Sort(int sortColumn, int sortOrder)
 {
-    const CColumnOrder order(sortColumn, sortOrder, m_items);
-    std::vector<int> positions;
-    positions.reserve(m_items.size());
-    bool ascending = true;
-    for (const TaskOccurrence& o : m_items) {
-        wqv2_data::CResource* resource = o.task->GetResource();
-        positions.push_back(resource ? resource->Position : 0);
-        ascending = ascending && (positions.size() < 2 || positions.back() >= positions[positions.size() - 2]);
-    }
-    auto entryOf = [&](size_t i) {
-        const TaskOccurrence& o = m_items[i];
-        const OccurrenceSpan span = GetOccurrenceSpan(o);
-        return SortEntry{MomentKey(span.startDay, DayMinute(span.startMinute)),
-                         MomentKey(span.endDay, DayMinute(span.endMinute)), order.NumberOf(o),
-                         static_cast<uint32_t>(i), positions[i]};
-    };
-    auto appendSpan = [&](const SortEntry& entry) {
-        m_daySpans.push_back({static_cast<uint32_t>(entry.start >> 11), static_cast<int>(entry.start & 2047),
-                              static_cast<uint32_t>(entry.end >> 11), static_cast<int>(entry.end & 2047)});
-    };
-    m_daySpans.reserve(m_items.size());
-    std::vector<SortEntry> entries;
-    if (order.ByPositionOnly() && ascending) {
-        // Collected resource by resource in board order: each run of one position sorts on its
-        // own, in a small buffer.
-        std::vector<TaskOccurrence> run;
-        for (size_t first = 0; first < m_items.size();) {
-            size_t last = first + 1;
-            while (last < m_items.size() && positions[last] == positions[first])
-                ++last;
-            entries.clear();
-            for (size_t i = first; i < last; ++i)
-                entries.push_back(entryOf(i));
-            std::sort(entries.begin(), entries.end(), order);
-            run.assign(m_items.begin() + static_cast<std::ptrdiff_t>(first),
-                       m_items.begin() + static_cast<std::ptrdiff_t>(last));
-            for (size_t k = 0; k < entries.size(); ++k) {
-                m_items[first + k] = run[entries[k].index - first];
-                appendSpan(entries[k]);
-            }
-            first = last;
-        }
-        return;
-    }
-    entries.reserve(m_items.size());
-    for (size_t i = 0; i < m_items.size(); ++i)
-        entries.push_back(entryOf(i));
-    positions = {};
-    if (order.ComparesText())
-        RankEntries(sortColumn, m_items, entries);
-    // Equal entries keep their collected order: the comparison ends on the index.
-    std::sort(entries.begin(), entries.end(), order);
-    for (const SortEntry& entry : entries)
-        appendSpan(entry);
-    // The items take their places in place, cycle by cycle; a placed entry points to itself.
-    for (size_t k = 0; k < entries.size(); ++k) {
-        if (entries[k].index == k)
-            continue;
-        const TaskOccurrence held = m_items[k];
-        for (size_t j = k;;) {
-            const size_t from = entries[j].index;
-            entries[j].index = static_cast<uint32_t>(j);
-            if (from == k) {
-                m_items[j] = held;
-                break;
-            }
-            m_items[j] = m_items[from];
-            j = from;
-        }
-    }
+    SortByPosition(m_items);
+    // Only the board position and the bounds order the entries.
+    const bool byPositionOnly = sortColumn == 1 ? sortOrder == 2 : (sortColumn < 0 || sortColumn > 7);
+    if (!byPositionOnly)
+        SortByColumn(sortColumn, sortOrder, m_items);
 }

@@ -6,6 +6,7 @@
 
 #include "wqv2_data.h"
 
+#include <cstdint>
 #include <vector>
 
 using wqv2_data::TaskOccurrence;
@@ -34,6 +35,11 @@ double GetOccurrenceCosts(const TaskOccurrence& occurrence);
 void CollectOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resource, TDate d1, int m1, TDate d2, int m2,
                         bool sorted, std::vector<TaskOccurrence>& out);
 
+// Reorders the items so that each place k holds the item that was at sources[k]; `sources`, a
+// permutation of the places, is used up.
+void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint64_t>& sources);
+void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint32_t>& sources);
+
 class CListedTasks {
 public:
     virtual ~CListedTasks() = default;
@@ -43,17 +49,12 @@ public:
     int Rebuild(TDate d1, int m1, TDate d2, int m2, int sortColumn, int sortOrder);
 
     const std::vector<TaskOccurrence>& Items() const { return m_items; }
-    // The bounds of each item with both minutes taken into the day, as sorting worked them out;
-    // empty when Rebuild did not sort.
-    const std::vector<OccurrenceSpan>& DaySpans() const { return m_daySpans; }
 
-    // Moves the lists out, leaving them empty.
+    // Moves the list out, leaving it empty.
     std::vector<TaskOccurrence> TakeItems() { return std::move(m_items); }
-    std::vector<OccurrenceSpan> TakeDaySpans() { return std::move(m_daySpans); }
 
 private:
     void Sort(int sortColumn, int sortOrder);
 
     std::vector<TaskOccurrence> m_items; // owns the pairs only
-    std::vector<OccurrenceSpan> m_daySpans;
 };

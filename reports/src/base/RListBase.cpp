@@ -82,26 +82,12 @@ std::wstring CRListBase::FormatWorkingTime(int minutes) const
 }
 
 int CRListBase::CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum, int* workingTimeSum,
-                             double* costsSum, std::vector<OccurrenceSpan>* daySpans)
+                             double* costsSum)
 {
     CListedTasks listed;
     listed.Rebuild(DateStart, TimeStart, DateEnd, TimeEnd, SortColumn, SortOrder);
     const size_t first = out.size();
-    // Moved, not copied, where `out` holds nothing yet: the lists are a large project's largest.
-    std::vector<OccurrenceSpan> spans = listed.TakeDaySpans();
-    if (daySpans) {
-        if (spans.size() != listed.Items().size()) {
-            spans.clear();
-            spans.reserve(listed.Items().size());
-            for (const TaskOccurrence& occurrence : listed.Items())
-                spans.push_back(GetDaySpan(occurrence));
-        }
-        if (daySpans->empty())
-            *daySpans = std::move(spans);
-        else
-            daySpans->insert(daySpans->end(), spans.begin(), spans.end());
-    }
-    spans = {};
+    // Moved, not copied, where `out` holds nothing yet: the list is a large project's largest.
     if (first == 0) {
         out = listed.TakeItems();
     } else {

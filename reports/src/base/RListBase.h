@@ -31,10 +31,8 @@ public:
 
     // Appends the occurrences of the period, sorted by SortColumn and SortOrder, to `out` and
     // sets the sums that are asked for (null skips one): clipped to the period with LimitPeriod.
-    // Returns the size of `out`. With `daySpans`, GetDaySpan of each occurrence is appended to it
-    // (worked out once: sorting needs them too).
-    int CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum, int* workingTimeSum, double* costsSum,
-                     std::vector<OccurrenceSpan>* daySpans = nullptr);
+    // Returns the size of `out`.
+    int CollectTasks(std::vector<TaskOccurrence>& out, int* durationSum, int* workingTimeSum, double* costsSum);
     // ScratchTask made a plain task of the occurrence's resource with the occurrence's start and
     // end, clipped to the period with LimitPeriod; null when the report has no scratch task.
     wqv2_data::CTask* ClipToPeriod(const TaskOccurrence& occurrence);

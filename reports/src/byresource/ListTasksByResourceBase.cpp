@@ -52,73 +52,44 @@ CRListTasksByResourceBase::CRListTasksByResourceBase()
 void CRListTasksByResourceBase::CollectRows()
 {
     ResourceRows.clear();
-    TasksByResource.clear();
-    FactsByResource.clear();
+    Listed.clear();
+    RangeByResource.clear();
     SumsByResource.clear();
     GetSortedResources(GetReportFilter(), ResourceRows, GetDataRoot());
     ResourceRows.push_back(nullptr);
     for (wqv2_data::CResource* resource : ResourceRows)
         SumsByResource[resource] = ResourceSums{};
 
-    std::vector<TaskOccurrence> listed;
-    std::vector<OccurrenceSpan> daySpans;
-    CollectTasks(listed, nullptr, nullptr, nullptr, &daySpans);
-    // Each resource's lists are made at their size once: growing them would copy and touch
-    // twice the memory of a large project's listing.
-    {
-        std::map<wqv2_data::CResource*, size_t> counts;
-        wqv2_data::CResource* counted = nullptr;
-        size_t* count = nullptr;
-        for (const TaskOccurrence& occurrence : listed) {
+    CollectTasks(Listed, nullptr, nullptr, nullptr);
+    // The sums add up in listing order, before the occurrences are put together by resource: a
+    // total of costs depends on the order of its terms. Occurrences of one resource mostly come
+    // in a run: the sums of the last one are kept at hand rather than looked up for each.
+    if (AnyValueColumn()) {
+        wqv2_data::CResource* last = nullptr;
+        ResourceSums* sums = nullptr;
+        ResourceSums& total = SumsByResource[nullptr];
+        for (const TaskOccurrence& occurrence : Listed) {
             wqv2_data::CResource* resource = occurrence.task->GetResource();
+            // Every listed task has its resource; one without would pass for the total entry.
             if (!resource)
                 continue;
-            if (resource != counted) {
-                counted = resource;
-                count = &counts[resource];
+            if (resource != last) {
+                last = resource;
+                sums = &SumsByResource[resource];
             }
-            ++*count;
-        }
-        for (const auto& [resource, n] : counts) {
-            TasksByResource[resource].reserve(n);
-            FactsByResource[resource].reserve(n);
-        }
-    }
-    // Occurrences of one resource mostly come in a run: the entries of the last one are kept at
-    // hand rather than looked up for each.
-    wqv2_data::CResource* last = nullptr;
-    std::vector<TaskOccurrence>* tasks = nullptr;
-    std::vector<OccurrenceFacts>* facts = nullptr;
-    ResourceSums* sums = nullptr;
-    ResourceSums& total = SumsByResource[nullptr];
-    for (size_t i = 0; i < listed.size(); ++i) {
-        const TaskOccurrence& occurrence = listed[i];
-        wqv2_data::CResource* resource = occurrence.task->GetResource();
-        // Every listed task has its resource; one without would pass for the total entry.
-        if (!resource)
-            continue;
-        if (resource != last) {
-            last = resource;
-            tasks = &TasksByResource[resource];
-            facts = &FactsByResource[resource];
-            sums = &SumsByResource[resource];
-        }
-        tasks->push_back(occurrence);
-        OccurrenceFacts& fact = facts->emplace_back();
-        fact.daySpan = daySpans[i];
-        if (!AnyValueColumn())
-            continue;
-        fact.values = GetOccurrenceValues(occurrence, daySpans[i]);
-        const OccurrenceValues& values = fact.values;
-        for (ResourceSums* sum : {sums, &total}) {
-            if (ColumnsDuration)
-                sum->DurationSum += values.duration;
-            if (ColumnsWorkingTime)
-                sum->WorkingTimeSum += values.workingTime;
-            if (ColumnsCosts)
-                sum->CostsSum += values.costs;
+            const OccurrenceValues values = GetOccurrenceValues(occurrence, GetDaySpan(occurrence));
+            for (ResourceSums* sum : {sums, &total}) {
+                if (ColumnsDuration)
+                    sum->DurationSum += values.duration;
+                if (ColumnsWorkingTime)
+                    sum->WorkingTimeSum += values.workingTime;
+                if (ColumnsCosts)
+                    sum->CostsSum += values.costs;
+            }
         }
     }
+    if (!FindRanges())
+        GroupByResource();
     if (ResourcesSkipEmpty) {
         std::erase_if(ResourceRows,
                       [this](wqv2_data::CResource* resource) { return resource && TasksOf(resource).empty(); });
@@ -128,18 +99,67 @@ void CRListTasksByResourceBase::CollectRows()
         std::erase(ResourceRows, nullptr);
 }
 
-const std::vector<TaskOccurrence>& CRListTasksByResourceBase::TasksOf(wqv2_data::CResource* resource) const
+bool CRListTasksByResourceBase::FindRanges()
 {
-    static const std::vector<TaskOccurrence> none;
-    const auto found = resource ? TasksByResource.find(resource) : TasksByResource.end();
-    return found == TasksByResource.end() ? none : found->second;
+    RangeByResource.clear();
+    for (size_t first = 0; first < Listed.size();) {
+        wqv2_data::CResource* resource = Listed[first].task->GetResource();
+        size_t last = first + 1;
+        while (last < Listed.size() && Listed[last].task->GetResource() == resource)
+            ++last;
+        if (resource && !RangeByResource.emplace(resource, std::make_pair(first, last - first)).second) {
+            RangeByResource.clear();
+            return false;
+        }
+        first = last;
+    }
+    return true;
 }
 
-const std::vector<OccurrenceFacts>& CRListTasksByResourceBase::FactsOf(wqv2_data::CResource* resource) const
+void CRListTasksByResourceBase::GroupByResource()
 {
-    static const std::vector<OccurrenceFacts> none;
-    const auto found = resource ? FactsByResource.find(resource) : FactsByResource.end();
-    return found == FactsByResource.end() ? none : found->second;
+    // Each occurrence's group is its resource's place among the rows (occurrences without one
+    // last); sorting group and place as one word keeps the listing order within a group.
+    std::map<wqv2_data::CResource*, uint64_t> groups;
+    for (size_t i = 0; i < ResourceRows.size(); ++i) {
+        if (ResourceRows[i])
+            groups.emplace(ResourceRows[i], i);
+    }
+    std::vector<uint64_t> order(Listed.size());
+    wqv2_data::CResource* last = nullptr;
+    uint64_t group = ResourceRows.size();
+    for (size_t i = 0; i < Listed.size(); ++i) {
+        wqv2_data::CResource* resource = Listed[i].task->GetResource();
+        if (i == 0 || resource != last) {
+            last = resource;
+            const auto found = resource ? groups.find(resource) : groups.end();
+            group = found != groups.end() ? found->second : ResourceRows.size();
+        }
+        order[i] = (group << 32) | i;
+    }
+    std::sort(order.begin(), order.end());
+    for (uint64_t& place : order)
+        place &= 0xFFFFFFFFu;
+    ApplyOrder(Listed, order);
+    order = {};
+    FindRanges();
+}
+
+std::span<const TaskOccurrence> CRListTasksByResourceBase::TasksOf(wqv2_data::CResource* resource) const
+{
+    const auto found = resource ? RangeByResource.find(resource) : RangeByResource.end();
+    if (found == RangeByResource.end() || found->second.first + found->second.second > Listed.size())
+        return {};
+    return std::span<const TaskOccurrence>(Listed.data() + found->second.first, found->second.second);
+}
+
+OccurrenceFacts CRListTasksByResourceBase::FactsOf(const TaskOccurrence& occurrence)
+{
+    OccurrenceFacts facts;
+    facts.daySpan = GetDaySpan(occurrence);
+    if (AnyValueColumn())
+        facts.values = GetOccurrenceValues(occurrence, facts.daySpan);
+    return facts;
 }
 
 ResourceSums CRListTasksByResourceBase::SumsOf(wqv2_data::CResource* resource) const

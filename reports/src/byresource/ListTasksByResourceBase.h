@@ -7,14 +7,15 @@
 #include "base/RListBase.h"
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CValueTexts;
 
-// What CollectRows worked out of one listed occurrence: its bounds (GetDaySpan) and its values
-// (zero without a value column).
+// What a row shows of one listed occurrence besides its task: its bounds (GetDaySpan) and its
+// values (zero without a value column).
 struct OccurrenceFacts {
     OccurrenceSpan daySpan;
     OccurrenceValues values;
@@ -38,10 +39,12 @@ public:
     // Each output calls it once, before it writes anything.
     void CollectRows();
 
-    // The listed occurrences of a resource: empty for the total entry and a resource without any.
-    const std::vector<TaskOccurrence>& TasksOf(wqv2_data::CResource* resource) const;
-    // The facts of the resource's occurrences, as TasksOf.
-    const std::vector<OccurrenceFacts>& FactsOf(wqv2_data::CResource* resource) const;
+    // The listed occurrences of a resource, in listing order: empty for the total entry and a
+    // resource without any. Valid until the next CollectRows.
+    std::span<const TaskOccurrence> TasksOf(wqv2_data::CResource* resource) const;
+    // The bounds and values of a listed occurrence, worked out for its row: kept for every row
+    // they would cost more memory than the rows themselves.
+    OccurrenceFacts FactsOf(const TaskOccurrence& occurrence);
     // The sums of a resource, or of all resources for null.
     ResourceSums SumsOf(wqv2_data::CResource* resource) const;
     bool AnyValueColumn() const { return ColumnsDuration || ColumnsWorkingTime || ColumnsCosts; }
@@ -65,9 +68,19 @@ public:
     // HTML and print: the total entry, or a resource of more than one occurrence with SumResource.
     bool HasSumRow(wqv2_data::CResource* entry) const;
 
+private:
+    // Sets RangeByResource from Listed; false (and none) when a resource's occurrences are apart.
+    bool FindRanges();
+    // Puts each resource's occurrences of Listed together, in the order of the rows, keeping
+    // their listing order, and sets RangeByResource.
+    void GroupByResource();
+
+public:
     std::vector<wqv2_data::CResource*> ResourceRows; // report order; one null entry stands for the total
-    std::map<wqv2_data::CResource*, std::vector<TaskOccurrence>> TasksByResource; // listing order
-    std::map<wqv2_data::CResource*, std::vector<OccurrenceFacts>> FactsByResource; // as TasksByResource
+    // The listing, each resource's occurrences together, in listing order; RangeByResource: where
+    // a resource's occurrences are in it (first, count).
+    std::vector<TaskOccurrence> Listed;
+    std::map<wqv2_data::CResource*, std::pair<size_t, size_t>> RangeByResource;
     std::map<wqv2_data::CResource*, ResourceSums> SumsByResource;                // key null: all resources
     bool ColumnsDuration = false;
     bool ColumnsWorkingTime = false;

@@ -57,10 +57,8 @@ void CRListTasksByResourceExport::AddHeaderRow()
 
 void CRListTasksByResourceExport::AddResourceRows(wqv2_data::CResource* resource)
 {
-    const std::vector<TaskOccurrence>& occurrences = TasksOf(resource);
-    const std::vector<OccurrenceFacts>& facts = FactsOf(resource);
-    for (size_t i = 0; i < occurrences.size() && i < facts.size(); ++i)
-        AddTaskRow(resource, occurrences[i], facts[i]);
+    for (const TaskOccurrence& occurrence : TasksOf(resource))
+        AddTaskRow(resource, occurrence, FactsOf(occurrence));
     if (SumResource)
         AddSumRow(resource);
 }

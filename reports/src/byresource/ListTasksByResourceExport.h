@@ -21,6 +21,6 @@ public:
 
 private:
     void AddHeaderRow();
-    // `facts`: the bounds and values CollectRows worked out (FactsOf).
+    // `facts`: FactsOf the occurrence.
     void AddTaskRow(wqv2_data::CResource* resource, const TaskOccurrence& occurrence, const OccurrenceFacts& facts);
 };

@@ -176,8 +176,7 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
 
     CValueTexts texts;
     for (wqv2_data::CResource* entry : entries) {
-        const std::vector<TaskOccurrence>& tasks = TasksOf(entry);
-        const std::vector<OccurrenceFacts>& facts = FactsOf(entry);
+        const std::span<const TaskOccurrence> tasks = TasksOf(entry);
         if (grouped) {
             HtmlTableRow resourceRow;
             resourceRow.VerticalAlignment = kTop;
@@ -190,7 +189,7 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
             page.Commit();
         }
         for (size_t t = 0; t < tasks.size(); ++t) {
-            const OccurrenceFacts& fact = facts[t];
+            const OccurrenceFacts fact = FactsOf(tasks[t]);
             out += taskRowStart;
             for (size_t i = 0; i < columns.size(); ++i)
                 cells[i].Append(out, CellText(columns[i], tasks[t], fact.daySpan, fact.values, texts));

@@ -147,7 +147,7 @@ void CRListTasksByResourcePrint::PrintTable(CRKPrintEngine2* engine, const std::
     int nextBodyRow = 0;
     CValueTexts texts;
     for (wqv2_data::CResource* entry : entries) {
-        const std::vector<TaskOccurrence>& tasks = TasksOf(entry);
+        const std::span<const TaskOccurrence> tasks = TasksOf(entry);
         const std::wstring resourceText = ResourceRowText(entry);
         if (grouped) {
             const print_table_helper::PrintTableRow row = body.AppendRow();
@@ -162,9 +162,8 @@ void CRListTasksByResourcePrint::PrintTable(CRKPrintEngine2* engine, const std::
             nextBodyRow = row.row + 1;
         }
         const int firstRow = nextBodyRow;
-        const std::vector<OccurrenceFacts>& facts = FactsOf(entry);
-        for (size_t t = 0; t < tasks.size() && t < facts.size(); ++t) {
-            const OccurrenceFacts& fact = facts[t];
+        for (size_t t = 0; t < tasks.size(); ++t) {
+            const OccurrenceFacts fact = FactsOf(tasks[t]);
             const print_table_helper::PrintTableRow row = body.AppendRow();
             row.SetFont(TableFontSize, false);
             for (int c = 0; c < n; ++c) {

@@ -49,11 +49,11 @@ CRListTasksDefaultBase::CRListTasksDefaultBase()
     std::erase_if(Columns, [&](int column) { return !shown[column]; });
 }
 
-int CRListTasksDefaultBase::CollectRows(std::vector<OccurrenceSpan>* daySpans)
+int CRListTasksDefaultBase::CollectRows()
 {
     Rows.clear();
     return CollectTasks(Rows, ColumnsDuration ? &DurationSum : nullptr, ColumnsWorkingTime ? &WorkingTimeSum : nullptr,
-                        ColumnsCosts ? &CostsSum : nullptr, daySpans);
+                        ColumnsCosts ? &CostsSum : nullptr);
 }
 
 OccurrenceValues CRListTasksDefaultBase::CountRow(const TaskOccurrence& occurrence, const OccurrenceSpan& span)

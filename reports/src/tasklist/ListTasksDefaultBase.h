@@ -29,7 +29,7 @@ public:
     CRListTasksDefaultBase();
 
     // Fills Rows and the sums of the columns shown; returns the number of rows.
-    int CollectRows(std::vector<OccurrenceSpan>* daySpans = nullptr);
+    int CollectRows();
     // The values of a row written as it is made (none without a value column), added to the sums
     // of the columns shown; `span`: GetDaySpan of the occurrence.
     OccurrenceValues CountRow(const TaskOccurrence& occurrence, const OccurrenceSpan& span);

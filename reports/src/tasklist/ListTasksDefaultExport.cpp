@@ -13,13 +13,14 @@ int CRListTasksDefaultExport::Export(const wchar_t* path)
     // The sums are added up row by row as the rows are written, in the order CollectRows would
     // add them, so each occurrence's values are worked out once.
     Rows.clear();
-    std::vector<OccurrenceSpan> daySpans;
-    CollectTasks(Rows, nullptr, nullptr, nullptr, &daySpans);
+    CollectTasks(Rows, nullptr, nullptr, nullptr);
     DurationSum = 0;
     WorkingTimeSum = 0;
     CostsSum = 0.0;
-    for (size_t i = 0; i < Rows.size() && i < daySpans.size(); ++i)
-        AddTaskRow(Rows[i], daySpans[i]);
+    // Each row's bounds are worked out as it is written: kept for every row they would cost as
+    // much memory as the rows.
+    for (const TaskOccurrence& occurrence : Rows)
+        AddTaskRow(occurrence, GetDaySpan(occurrence));
     if (SumTotal)
         AddSumRow();
     return Write(path);

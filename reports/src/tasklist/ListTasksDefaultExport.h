@@ -12,7 +12,7 @@ public:
 
 private:
     void AddHeaderRow();
-    // `span`: GetDaySpan of the occurrence, as CollectTasks gave it.
+    // `span`: GetDaySpan of the occurrence.
     void AddTaskRow(const TaskOccurrence& occurrence, const OccurrenceSpan& span);
     void AddSumRow();
 };

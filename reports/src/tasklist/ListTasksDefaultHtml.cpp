@@ -43,15 +43,14 @@ int CRListTasksDefaultHtml::Html(const wchar_t* path)
     // The sums are added up as the rows are written, in the order CollectRows adds them, so
     // each occurrence's values are worked out once.
     Rows.clear();
-    std::vector<OccurrenceSpan> daySpans;
-    CollectTasks(Rows, nullptr, nullptr, nullptr, &daySpans);
+    CollectTasks(Rows, nullptr, nullptr, nullptr);
     DurationSum = 0;
     WorkingTimeSum = 0;
     CostsSum = 0.0;
     if (Rows.empty()) {
         AddParagraph(out, fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD));
     } else {
-        WriteTable(page, daySpans);
+        WriteTable(page);
         if (ShowsLimitNote())
             AddParagraph(out, fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE));
     }
@@ -60,7 +59,7 @@ int CRListTasksDefaultHtml::Html(const wchar_t* path)
     return FinishPage(page, path);
 }
 
-void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page, const std::vector<OccurrenceSpan>& daySpans)
+void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
 {
     std::wstring& out = page.Text();
     CHtmlTableHelper table;
@@ -90,7 +89,7 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page, const std::vector<Occ
     CValueTexts texts;
     for (size_t r = 0; r < Rows.size(); ++r) {
         const TaskOccurrence& occurrence = Rows[r];
-        const OccurrenceSpan& span = daySpans[r];
+        const OccurrenceSpan span = GetDaySpan(occurrence);
         const OccurrenceValues values = CountRow(occurrence, span);
         out += rowStart;
         for (size_t i = 0; i < Columns.size(); ++i)

@@ -18,6 +18,6 @@ public:
     std::wstring GetHeadingBlock() override;
 
 private:
-    // The table, row by row, adding up the sums as it goes; `daySpans` as Rows.
-    void WriteTable(CHtmlWriter& page, const std::vector<OccurrenceSpan>& daySpans);
+    // The table, row by row, adding up the sums as it goes.
+    void WriteTable(CHtmlWriter& page);
 };

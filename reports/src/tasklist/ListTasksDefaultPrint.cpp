@@ -48,12 +48,11 @@ int CRListTasksDefaultPrint::PrintBody(CRKPrintEngine2* engine)
     std::vector<std::wstring> values;
     GetCaptionLines(labels, values);
     const int top = BodyTop + CaptionHeight(engine);
-    std::vector<OccurrenceSpan> daySpans;
-    if (CollectRows(&daySpans) == 0) {
+    if (CollectRows() == 0) {
         engine->SetFont(FontSizeStandard, false, kMiddleLeft, 0, false, false);
         engine->DrawText(fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD).c_str(), 0, top);
     } else {
-        PrintTable(engine, top, daySpans);
+        PrintTable(engine, top);
         if (ShowsLimitNote())
             DrawFootnote(fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE), engine);
     }
@@ -61,7 +60,7 @@ int CRListTasksDefaultPrint::PrintBody(CRKPrintEngine2* engine)
     return 0;
 }
 
-void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top, const std::vector<OccurrenceSpan>& daySpans)
+void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top)
 {
     int bottom = BodyBottom;
     // Room for the footnote under the table on every page.
@@ -87,15 +86,14 @@ void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top, const
 
     const print_table_helper::PrintTableSection body = table.Section(1);
     CValueTexts texts;
-    for (size_t r = 0; r < Rows.size() && r < daySpans.size(); ++r) {
-        const TaskOccurrence& occurrence = Rows[r];
-        const OccurrenceValues values =
-            AnyValueColumn() ? GetOccurrenceValues(occurrence, daySpans[r]) : OccurrenceValues{};
+    for (const TaskOccurrence& occurrence : Rows) {
+        const OccurrenceSpan span = GetDaySpan(occurrence);
+        const OccurrenceValues values = AnyValueColumn() ? GetOccurrenceValues(occurrence, span) : OccurrenceValues{};
         const print_table_helper::PrintTableRow row = body.AppendRow();
         row.SetFont(TableFontSize, false);
         for (int c = 0; c < n; ++c) {
             const int column = Columns[static_cast<size_t>(c)];
-            row.Cell(c).SetText(std::wstring(CellText(column, occurrence, daySpans[r], values, texts)));
+            row.Cell(c).SetText(std::wstring(CellText(column, occurrence, span, values, texts)));
             const bool left = column == kName || column == kResource || column == kNotes;
             row.Cell(c).SetAlignment(left ? kTopLeft : kTopRight);
         }

@@ -19,6 +19,5 @@ public:
     std::vector<double> ColumnWeights() const;
 
 private:
-    // `daySpans` as Rows.
-    void PrintTable(CRKPrintEngine2* engine, int top, const std::vector<OccurrenceSpan>& daySpans);
+    void PrintTable(CRKPrintEngine2* engine, int top);
 };
