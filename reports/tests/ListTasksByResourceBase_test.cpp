@@ -88,6 +88,29 @@ TEST_F(TasksByResourceBaseTest, CollectRows_dailySeriesOverAWeekAndStraddlingOcc
     EXPECT_EQ(report.SumsOf(room).DurationSum, 60 + 6 * 120 + 60);
 }
 
+TEST_F(TasksByResourceBaseTest, CollectRows_aSortAcrossResourcesKeepsItsOrderWithinEachResource)
+{
+    // Latest start first: the listing goes Anna, Ben, Ben, Anna, Ben.
+    host::SetSetting(L"ViewGridSortType", L"2");
+    host::SetSetting(L"ViewGridSortOrder", L"1");
+    Set(L"ColumnsDuration", L"1");
+    CRListTasksByResourceBase report;
+    report.CollectRows();
+    const auto anna = report.TasksOf(project.anna);
+    ASSERT_EQ(anna.size(), 2u);
+    EXPECT_EQ(anna[0].task, project.night);
+    EXPECT_EQ(anna[1].task, project.plan);
+    const auto ben = report.TasksOf(project.ben);
+    ASSERT_EQ(ben.size(), 3u);
+    EXPECT_EQ(ben[0].day, static_cast<int>(static_cast<uint32_t>(Day(3, 31))));
+    EXPECT_EQ(ben[1].day, static_cast<int>(static_cast<uint32_t>(Day(3, 30))));
+    EXPECT_EQ(ben[2].task, project.early);
+    EXPECT_TRUE(report.TasksOf(project.crane).empty());
+    EXPECT_EQ(report.SumsOf(project.anna).DurationSum, 120 + 120);     // the night up to the period's end
+    EXPECT_EQ(report.SumsOf(project.ben).DurationSum, 600 + 60 + 60); // the early task from 1 March
+    EXPECT_EQ(report.SumsOf(nullptr).DurationSum, 240 + 720);
+}
+
 TEST_F(TasksByResourceBaseTest, CollectRows_skipEmptyAndTheTotalOfOneResource)
 {
     Set(L"ColumnsCosts", L"1");
