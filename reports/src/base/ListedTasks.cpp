@@ -93,37 +93,44 @@ RunEntry RunEntryOf(const std::vector<TaskOccurrence>& items, size_t i)
 // resource in board order, each run of one position sorts on its own, in a small buffer.
 void SortByPosition(std::vector<TaskOccurrence>& items)
 {
-    bool ascending = true;
-    int previous = items.empty() ? 0 : PositionOf(items[0]);
-    for (size_t i = 1; i < items.size() && ascending; ++i) {
-        const int position = PositionOf(items[i]);
-        ascending = previous <= position;
-        previous = position;
-    }
-    // Stable, so each position's items keep their collected order.
-    if (!ascending) {
+    // Where each run of one position starts: as many as resources, not items.
+    std::vector<size_t> starts;
+    auto findRuns = [&] {
+        starts.clear();
+        bool ascending = true;
+        int previous = 0;
+        for (size_t i = 0; i < items.size(); ++i) {
+            const int position = PositionOf(items[i]);
+            if (i == 0 || position != previous) {
+                ascending = ascending && (i == 0 || previous < position);
+                starts.push_back(i);
+                previous = position;
+            }
+        }
+        starts.push_back(items.size());
+        return ascending;
+    };
+    if (!findRuns()) {
+        // Stable, so each position's items keep their collected order.
         std::stable_sort(items.begin(), items.end(),
                          [](const TaskOccurrence& a, const TaskOccurrence& b) { return PositionOf(a) < PositionOf(b); });
+        findRuns();
     }
     const CPositionOrder order(items);
     std::vector<RunEntry> entries;
     std::vector<TaskOccurrence> run;
-    for (size_t first = 0; first < items.size();) {
-        const int position = PositionOf(items[first]);
-        size_t last = first + 1;
-        while (last < items.size() && PositionOf(items[last]) == position)
-            ++last;
-        if (last - first > 1) {
-            entries.clear();
-            for (size_t i = first; i < last; ++i)
-                entries.push_back(RunEntryOf(items, i));
-            std::sort(entries.begin(), entries.end(), order);
-            run.assign(items.begin() + static_cast<std::ptrdiff_t>(first),
-                       items.begin() + static_cast<std::ptrdiff_t>(last));
-            for (size_t k = 0; k < entries.size(); ++k)
-                items[first + k] = run[entries[k].index - first];
-        }
-        first = last;
+    for (size_t r = 0; r + 1 < starts.size(); ++r) {
+        const size_t first = starts[r];
+        const size_t last = starts[r + 1];
+        if (last - first < 2)
+            continue;
+        entries.clear();
+        for (size_t i = first; i < last; ++i)
+            entries.push_back(RunEntryOf(items, i));
+        std::sort(entries.begin(), entries.end(), order);
+        run.assign(items.begin() + static_cast<std::ptrdiff_t>(first), items.begin() + static_cast<std::ptrdiff_t>(last));
+        for (size_t k = 0; k < entries.size(); ++k)
+            items[first + k] = run[entries[k].index - first];
     }
 }
 
