@@ -61,6 +61,16 @@ void Set(const std::wstring& key, const wchar_t* value)
     host::SetSetting(L"ReportsScheduleStandard" + key, value);
 }
 
+// Monday 2 to Saturday 7 March 2026 in day columns of 96 pixels, names in 100.
+void SetSampleWeekColumns()
+{
+    Set(L"Period", L"2");
+    Set(L"Start", L"20260302");
+    Set(L"End", L"20260307");
+    Set(L"HtmlNameColumnWidth", L"100");
+    Set(L"HtmlColumnWidth", L"96");
+}
+
 // The sample's project settings (scale, daily window, weekdays, colours) stay in the data root
 // when it closes: the test puts back what was there before.
 class CProjectSettingsKeeper {
@@ -168,11 +178,7 @@ TEST_F(ScheduleReportTest, Html_sampleWeekTilesFollowTheSizesAndShowBarsAndWeeke
     // Monday 2 to Saturday 7 March: six day columns (Sundays are hidden in the sample), 96
     // pixels each; a day column spans the whole day (the daily window only cuts finer scales),
     // so fifteen minutes a pixel.
-    Set(L"Period", L"2");
-    Set(L"Start", L"20260302");
-    Set(L"End", L"20260307");
-    Set(L"HtmlNameColumnWidth", L"100");
-    Set(L"HtmlColumnWidth", L"96");
+    SetSampleWeekColumns();
     host::SetSetting(L"ReportsHtmlImageSizeMax", L"81120"); // 120 lines of 676 pixels
     const std::wstring path = rtest::OutputFolder() + L"schedule.htm";
     CRScheduleStandardHtml html;
@@ -236,11 +242,7 @@ TEST_F(ScheduleReportTest, Html_pictureThatCannotBeWrittenEndsThePageAndLeavesOn
         ASSERT_NE(resource, nullptr);
         ASSERT_NE(rtest::AddTask(resource, name, Day(3, 4), 480, Day(3, 4), 720), nullptr);
     }
-    Set(L"Period", L"2");
-    Set(L"Start", L"20260302");
-    Set(L"End", L"20260307");
-    Set(L"HtmlNameColumnWidth", L"100");
-    Set(L"HtmlColumnWidth", L"96");
+    SetSampleWeekColumns();
     host::SetSetting(L"ReportsHtmlImageSizeMax", L"20280"); // 30 lines of 676 pixels
     rtest::CTempFolder folder;
     const std::wstring blocked = folder.File(L"schedule2.png");
