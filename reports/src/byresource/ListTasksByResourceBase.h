@@ -68,14 +68,6 @@ public:
     // HTML and print: the total entry, or a resource of more than one occurrence with SumResource.
     bool HasSumRow(wqv2_data::CResource* entry) const;
 
-private:
-    // Sets RangeByResource from Listed; false (and none) when a resource's occurrences are apart.
-    bool FindRanges();
-    // Puts each resource's occurrences of Listed together, in the order of the rows, keeping
-    // their listing order, and sets RangeByResource.
-    void GroupByResource();
-
-public:
     std::vector<wqv2_data::CResource*> ResourceRows; // report order; one null entry stands for the total
     // The listing, each resource's occurrences together, in listing order; RangeByResource: where
     // a resource's occurrences are in it (first, count).
@@ -94,4 +86,11 @@ public:
     bool ResourcesSkipEmpty = false;
     bool DateOnly = false;          // HTML and print show days without times
     int WeekdayMode = 0;            // FormatDate mode of those days
+
+private:
+    // Sets RangeByResource from Listed; false (and none) when a resource's occurrences are apart.
+    bool FindRanges();
+    // Puts each resource's occurrences of Listed together, in the order of the rows, keeping
+    // their listing order, and sets RangeByResource.
+    void GroupByResource();
 };
