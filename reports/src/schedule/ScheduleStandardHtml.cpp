@@ -16,8 +16,9 @@
 
 namespace {
 
-// Writers beside the drawing: a tile takes about as long to draw as to write twice over.
-constexpr int kMostWriters = 3;
+// Writers beside the drawing: compressing a tile takes several times as long as drawing it.
+// Each writer holds one tile bitmap.
+constexpr int kMostWriters = 7;
 
 // A memory device context compatible with the screen, deleted on exit.
 class CMemoryDC {
