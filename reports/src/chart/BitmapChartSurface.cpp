@@ -16,11 +16,21 @@ CBitmapChartSurface::CBitmapChartSurface(HDC dc, const std::wstring& faceName)
 CBitmapChartSurface::~CBitmapChartSurface()
 {
     // Our objects leave the context before they are deleted.
+    Flush();
     SelectObject(m_dc, m_originalFont);
     SelectObject(m_dc, m_originalPen);
-    if (m_pen)
-        DeleteObject(m_pen);
+    for (const Pen& pen : m_pens)
+        DeleteObject(pen.pen);
     FreeFonts();
+}
+
+void CBitmapChartSurface::Flush()
+{
+    if (m_lineCounts.empty())
+        return;
+    PolyPolyline(m_dc, m_linePoints.data(), m_lineCounts.data(), static_cast<DWORD>(m_lineCounts.size()));
+    m_linePoints.clear();
+    m_lineCounts.clear();
 }
 
 void CBitmapChartSurface::FreeFonts()
@@ -50,7 +60,9 @@ HFONT CBitmapChartSurface::MakeFont(int height, bool bold) const
 
 void CBitmapChartSurface::CreateFonts(const ChartFontHeights& heights)
 {
+    Flush();
     SelectObject(m_dc, m_originalFont);
+    m_selectedFont = nullptr;
     FreeFonts();
     m_fonts[kTimeBar] = MakeFont(heights.timeBar, false);
     m_fonts[kTimeBarBold] = MakeFont(heights.timeBar, true);
@@ -63,18 +75,32 @@ void CBitmapChartSurface::CreateFonts(const ChartFontHeights& heights)
 
 void CBitmapChartSurface::UseFont(Font font)
 {
-    SelectObject(m_dc, m_fonts[font] ? static_cast<HGDIOBJ>(m_fonts[font]) : GetStockObject(ANSI_VAR_FONT));
+    const HGDIOBJ wanted = m_fonts[font] ? static_cast<HGDIOBJ>(m_fonts[font]) : GetStockObject(ANSI_VAR_FONT);
+    if (wanted == m_selectedFont)
+        return;
+    SelectObject(m_dc, wanted);
+    m_selectedFont = wanted;
 }
 
 void CBitmapChartSurface::UsePen(int width, ChartColor colour)
 {
-    HPEN pen = CreatePen(PS_SOLID, width, colour & 0xFFFFFFu);
-    if (!pen)
+    colour &= 0xFFFFFFu;
+    HPEN pen = nullptr;
+    for (const Pen& made : m_pens) {
+        if (made.width == width && made.colour == colour)
+            pen = made.pen;
+    }
+    if (!pen) {
+        pen = CreatePen(PS_SOLID, width, colour);
+        if (!pen)
+            return;
+        m_pens.push_back({width, colour, pen});
+    }
+    if (pen == m_selectedPen)
         return;
+    Flush();
     SelectObject(m_dc, pen);
-    if (m_pen)
-        DeleteObject(m_pen);
-    m_pen = pen;
+    m_selectedPen = pen;
 }
 
 int CBitmapChartSurface::TextHeight(Font font)
@@ -98,6 +124,7 @@ void CBitmapChartSurface::FillRect(const RECT& rect, const RECT& clip, ChartColo
     const RECT r = IntersectRects(rect, clip);
     if (IsEmptyRect(r))
         return;
+    Flush();
     SetDCBrushColor(m_dc, colour & 0xFFFFFFu);
     ::FillRect(m_dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
@@ -124,13 +151,18 @@ void CBitmapChartSurface::DrawText(const std::wstring& text, const RECT& rect, c
     if (keepStart)
         x = std::max<int>(x, rect.left);
     const int y = rect.top + (rect.bottom - rect.top) / 2 - size.cy / 2;
+    Flush();
     ExtTextOutW(m_dc, x, y, ETO_CLIPPED, &clip, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
 void CBitmapChartSurface::DrawLine(int x1, int y1, int x2, int y2)
 {
-    MoveToEx(m_dc, x1, y1, nullptr);
-    LineTo(m_dc, x2, y2);
+    // Each line a polyline of its own: the same pixels as MoveToEx and LineTo.
+    m_linePoints.push_back({x1, y1});
+    m_linePoints.push_back({x2, y2});
+    m_lineCounts.push_back(2);
+    if (m_lineCounts.size() >= 4096)
+        Flush();
 }
 
 void CBitmapChartSurface::SetTextColor(ChartColor colour)

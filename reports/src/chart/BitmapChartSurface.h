@@ -2,9 +2,13 @@
 // CBitmapChartSurface: the chart surface on a memory device context, in pixels, for the PNG
 // pictures of the HTML output. The caller owns the device context (and the bitmap selected
 // into it); the surface owns the fonts and pens it makes and puts the context's own font and
-// pen back when it is destroyed.
+// pen back when it is destroyed; while it lives, it alone selects fonts and pens into the context
+// (it remembers which are selected). Lines are drawn in batches: a picture holds millions of them,
+// and every GDI call has its cost. Any other operation, and Flush, draws the waiting lines first.
 
 #include "chart/DrawBase.h"
+
+#include <vector>
 
 class CBitmapChartSurface : public CDrawBase {
 public:
@@ -30,6 +34,8 @@ public:
     void SelectGridPen(int kind) override;
     int GetLineWidth(bool thick) override { return thick ? 2 : 1; }
     void SelectLinePen(bool thick) override;
+    // Draws the waiting lines, in their order.
+    void Flush() override;
 
     HDC GetDC() const { return m_dc; }
 
@@ -41,10 +47,21 @@ private:
     int TextHeight(Font font);
     void FreeFonts();
 
+    // A pen made once for each width and colour the chart uses.
+    struct Pen {
+        int width;
+        ChartColor colour;
+        HPEN pen;
+    };
+
     HDC m_dc;                         // not owned
     std::wstring m_face;
     HFONT m_fonts[kFontCount] = {};
     HGDIOBJ m_originalFont = nullptr;
     HGDIOBJ m_originalPen = nullptr;
-    HPEN m_pen = nullptr;             // the pen selected now, owned
+    std::vector<Pen> m_pens;          // owned
+    HGDIOBJ m_selectedPen = nullptr;  // of m_pens, or null before the first
+    HGDIOBJ m_selectedFont = nullptr; // of m_fonts or the stock font, or null before the first
+    std::vector<POINT> m_linePoints;  // two a line
+    std::vector<DWORD> m_lineCounts;  // all 2
 };

@@ -77,6 +77,8 @@ public:
     virtual int GetLineWidth(bool thick) = 0;
     // A black pen of standard or thick width.
     virtual void SelectLinePen(bool thick) = 0;
+    // Draws what the target still holds back; its pixels are complete after this.
+    virtual void Flush() {}
 
     // The text of a label row: the resource's name on its first lane, nothing on later ones.
     virtual std::wstring GetLabelText(const wchar_t* name, const RECT& row, int rowIndex, int lane);

@@ -151,6 +151,7 @@ void CScheduleChart::DrawPiece(CDrawBase& dc, const ChartPiece& piece)
         DrawLines(dc, horizontal, chart);
     }
     DrawFrame(dc, piece, rowsTop, rowsBottom, right);
+    dc.Flush();
 }
 
 void CScheduleChart::DrawFrame(CDrawBase& dc, const ChartPiece& piece, int rowsTop, int rowsBottom, int right)
