@@ -14,7 +14,7 @@ const wchar_t* UserFieldValues::NameAt(int index) const
 
 const wchar_t* UserFieldValues::Find(const wchar_t* name) const
 {
-    const auto it = m_values.find(TextOrEmpty(name));
+    const auto it = m_values.find(std::wstring_view(TextOrEmpty(name)));
     return it == m_values.end() ? nullptr : it->second.c_str();
 }
 

@@ -2,8 +2,10 @@
 // The user-field values of one task or resource: field name to value text, names in ordinal
 // (case-sensitive) order; a value is never empty (storing an empty value removes the entry).
 
+#include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 class UserFieldValues {
 public:
@@ -15,9 +17,11 @@ public:
     // Moves the value under oldName to newName (null or "" removes it); true when there was one.
     bool Rename(const wchar_t* oldName, const wchar_t* newName);
     void Clear() { m_values.clear(); }
-    const std::map<std::wstring, std::wstring>& Values() const { return m_values; }
+    // Ordered by std::less<>, so a name is looked up without a string made for it.
+    using Map = std::map<std::wstring, std::wstring, std::less<>>;
+    const Map& Values() const { return m_values; }
     void CopyFrom(const UserFieldValues& other) { m_values = other.m_values; }
 
 private:
-    std::map<std::wstring, std::wstring> m_values;
+    Map m_values;
 };
