@@ -13,6 +13,8 @@
 #include "wqv2_data.h"
 #include "fw/Resources.h"
 
+#include <algorithm>
+#include <cstring>
 #include <iterator>
 
 CRExportBase::CRExportBase()
@@ -41,6 +43,41 @@ CRExportBase::~CRExportBase()
     }
 }
 
+namespace {
+
+// Rows sent to the file at once: a piece of the file's buffer size goes to the file without
+// being copied into that buffer.
+constexpr size_t kLineUnits = unicode_helper::CTextFile::kBufferBytes / sizeof(wchar_t);
+
+// A code page whose text converts the same in any pieces: no shift states to end each piece with.
+bool ConvertsInPieces(bool unicode, int codePage)
+{
+    if (unicode || codePage == CP_UTF8)
+        return true;
+    CPINFO info{};
+    if (!GetCPInfo(static_cast<UINT>(codePage), &info))
+        return false;
+    // One byte a character, or a lead byte and a trail byte (the ANSI double-byte code pages).
+    return info.MaxCharSize == 1 || (info.MaxCharSize == 2 && info.LeadByte[0] != 0);
+}
+
+// A cell that a reader would take as it is: no line break and no start of the separator.
+bool PlainCell(std::wstring_view cell, wchar_t separatorStart)
+{
+    for (wchar_t c : cell) {
+        if ((c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart)
+            return false;
+    }
+    return true;
+}
+
+wchar_t SeparatorStart(const std::wstring& separator)
+{
+    return separator.empty() ? L'\r' : separator[0];
+}
+
+} // namespace
+
 int CRExportBase::BeginWrite(const wchar_t* path)
 {
     if (!path || !*path)
@@ -51,6 +88,14 @@ int CRExportBase::BeginWrite(const wchar_t* path)
     m_path = path;
     m_colourPicture = L"#%.2X%.2X%.2X";
     ReadTextSetting(L"ReportsExportColorFormat", m_colourPicture);
+    m_hexColours = m_colourPicture == L"#%.2X%.2X%.2X";
+    // Few colours, costs and durations recur in a report: each is formatted once.
+    m_colours.assign(256, CachedText());
+    m_costs.assign(1024, CachedText());
+    m_durations.assign(1024, CachedText());
+    m_lines.assign(kLineUnits + 4096, L'\0');
+    m_used = 0;
+    m_rowByRow = !ConvertsInPieces(EncodingUnicode, CodePage);
     if (!file->Open(path))
         return ShowFileError(path);
     file->Unicode = EncodingUnicode;
@@ -59,7 +104,7 @@ int CRExportBase::BeginWrite(const wchar_t* path)
     m_file = std::move(file);
     m_writeFailed = false;
     m_rowOpen = false;
-    m_cells = 0;
+    m_firstCell = true;
     m_resourceTexts.clear();
     return 0;
 }
@@ -68,34 +113,122 @@ void CRExportBase::NewRow()
 {
     if (m_file) {
         if (m_rowOpen)
-            WriteCurrentRow();
+            EndRow();
         m_rowOpen = true;
-        m_cells = 0;
+        m_firstCell = true;
         return;
     }
     emplace_back();
     CurrentRow = static_cast<int>(size()) - 1;
 }
 
-std::wstring& CRExportBase::NextCell()
+std::wstring& CRExportBase::NextTableCell()
 {
-    if (m_file) {
-        if (!m_rowOpen)
-            NewRow();
-        if (m_cells == m_row.size())
-            m_row.emplace_back();
-        std::wstring& cell = m_row[m_cells++];
-        cell.clear();
-        return cell;
-    }
     if (CurrentRow < 0 || CurrentRow >= static_cast<int>(size()))
         NewRow();
     return (*this)[static_cast<size_t>(CurrentRow)].emplace_back();
 }
 
+std::wstring& CRExportBase::ScratchCell()
+{
+    m_scratch.clear();
+    return m_scratch;
+}
+
+wchar_t* CRExportBase::Room(size_t count)
+{
+    if (m_lines.size() - m_used < count)
+        m_lines.resize(std::max(m_lines.size() * 2, m_used + count));
+    return m_lines.data() + m_used;
+}
+
+wchar_t* CRExportBase::StartCell(size_t contentUnits)
+{
+    if (!m_rowOpen) {
+        m_rowOpen = true;
+        m_firstCell = true;
+    }
+    const size_t separator = m_firstCell ? 0 : Separator.size();
+    wchar_t* out = Room(separator + 2 * Delimiter.size() + contentUnits);
+    if (separator == 1)
+        *out++ = Separator[0];
+    else
+        out = std::copy_n(Separator.data(), separator, out);
+    m_firstCell = false;
+    return out;
+}
+
+void CRExportBase::AppendCleaned(wchar_t* at, std::wstring_view cell)
+{
+    // The rare cell to change: made aside, then put where the cell starts.
+    m_cleaned.clear();
+    AppendCleanCell(m_cleaned, cell);
+    m_used = static_cast<size_t>(at - m_lines.data());
+    std::copy(m_cleaned.begin(), m_cleaned.end(), Room(m_cleaned.size()));
+    m_used += m_cleaned.size();
+}
+
 void CRExportBase::AddText(std::wstring_view text)
 {
-    NextCell().assign(text);
+    if (!m_file) {
+        NextTableCell().assign(text);
+        return;
+    }
+    wchar_t* const start = StartCell(text.size());
+    const wchar_t separatorStart = SeparatorStart(Separator);
+    const size_t delimiter = Delimiter.size();
+    wchar_t* out = std::copy_n(Delimiter.data(), delimiter, start);
+    // The text is checked as it is copied: most cells hold nothing to change.
+    bool plain = true;
+    for (wchar_t c : text) {
+        *out++ = c;
+        plain &= !((c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart);
+    }
+    if (!plain) {
+        AppendCleaned(start, text);
+        return;
+    }
+    out = std::copy_n(Delimiter.data(), delimiter, out);
+    m_used = static_cast<size_t>(out - m_lines.data());
+}
+
+void CRExportBase::AddText(const wchar_t* text)
+{
+    if (!text)
+        text = L"";
+    if (!m_file) {
+        NextTableCell().assign(text);
+        return;
+    }
+    // The data's texts come without their length: it is found in the same pass as the copy.
+    const wchar_t separatorStart = SeparatorStart(Separator);
+    const size_t delimiter = Delimiter.size();
+    size_t at = static_cast<size_t>(StartCell(32) - m_lines.data());
+    const size_t start = at;
+    std::copy_n(Delimiter.data(), delimiter, m_lines.data() + at);
+    at += delimiter;
+    const size_t content = at;
+    bool plain = true;
+    for (const wchar_t* from = text;;) {
+        wchar_t* const lines = m_lines.data();
+        const size_t end = m_lines.size() - delimiter;
+        wchar_t c = L'\0';
+        while (at < end && (c = *from) != L'\0') {
+            lines[at++] = c;
+            ++from;
+            plain &= !((c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart);
+        }
+        if (c == L'\0' && at < end)
+            break;
+        m_used = at;
+        Room(m_lines.size());
+    }
+    if (!plain) {
+        AppendCleaned(m_lines.data() + start, std::wstring_view(text, at - content));
+        return;
+    }
+    std::copy_n(Delimiter.data(), delimiter, m_lines.data() + at);
+    m_used = at + delimiter;
 }
 
 void CRExportBase::AddResourceText(UINT id)
@@ -130,16 +263,45 @@ void CRExportBase::AddNumber(int value)
     AddText(std::wstring_view(text + at, std::size(text) - at));
 }
 
+CRExportBase::CachedText& CRExportBase::CacheSlot(std::vector<CachedText>& cache, uint64_t key, int extra,
+                                                  bool& made)
+{
+    // Fibonacci hashing: the top bits of the product take in every bit of the key.
+    const uint64_t hash = key * 0x9E3779B97F4A7C15ull + static_cast<unsigned>(extra);
+    CachedText& slot = cache[(hash >> 40) % cache.size()];
+    made = slot.used && slot.key == key && slot.extra == extra;
+    if (!made) {
+        slot.key = key;
+        slot.extra = extra;
+        slot.used = true;
+        slot.text.clear();
+    }
+    return slot;
+}
+
 void CRExportBase::AddColor(COLORREF colour)
 {
-    std::wstring picture;
+    const int red = GetRValue(colour);
+    const int green = GetGValue(colour);
+    const int blue = GetBValue(colour);
     if (!m_file) {
-        picture = L"#%.2X%.2X%.2X";
+        std::wstring picture = L"#%.2X%.2X%.2X";
         ReadTextSetting(L"ReportsExportColorFormat", picture);
+        msgfmt::FormatAppend(NextTableCell(), picture, {red, green, blue});
+        return;
     }
-    msgfmt::FormatAppend(NextCell(), m_file ? m_colourPicture : picture,
-                         {static_cast<int>(GetRValue(colour)), static_cast<int>(GetGValue(colour)),
-                          static_cast<int>(GetBValue(colour))});
+    if (m_hexColours) {
+        static const wchar_t kHex[] = L"0123456789ABCDEF";
+        const wchar_t text[7] = {L'#', kHex[red >> 4], kHex[red & 15], kHex[green >> 4], kHex[green & 15],
+                                 kHex[blue >> 4], kHex[blue & 15]};
+        AddText(std::wstring_view(text, 7));
+        return;
+    }
+    bool made = false;
+    CachedText& slot = CacheSlot(m_colours, colour & 0xFFFFFF, 0, made);
+    if (!made)
+        msgfmt::FormatAppend(slot.text, m_colourPicture, {red, green, blue});
+    AddText(slot.text);
 }
 
 void CRExportBase::AddDate(TDate date)
@@ -166,32 +328,38 @@ void CRExportBase::AddTime(const TTime& time)
 
 void CRExportBase::AddCosts(double value)
 {
-    if (m_formats)
-        m_formats->Costs(value, NextCell());
-    else
+    if (!m_formats) {
         AddText(FormatCosts(value));
+        return;
+    }
+    uint64_t bits;
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
+    bool made = false;
+    CachedText& slot = CacheSlot(m_costs, bits, 0, made);
+    if (!made)
+        m_formats->Costs(value, slot.text);
+    AddText(slot.text);
 }
 
 void CRExportBase::AddDuration(int minutes, int type, bool shortForm)
 {
-    if (m_formats)
-        m_formats->Duration(minutes, type, shortForm, NextCell());
-    else
+    if (!m_formats) {
         AddText(FormatDuration(minutes, type, shortForm));
+        return;
+    }
+    const uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(minutes)) << 32 | static_cast<uint32_t>(type);
+    bool made = false;
+    CachedText& slot = CacheSlot(m_durations, key, shortForm ? 1 : 0, made);
+    if (!made)
+        m_formats->Duration(minutes, type, shortForm, slot.text);
+    AddText(slot.text);
 }
 
 void CRExportBase::AppendCleanCell(std::wstring& line, std::wstring_view cell) const
 {
     // Most cells hold no line break and nothing of the separator: they go as they are.
-    const wchar_t separatorStart = Separator.empty() ? L'\r' : Separator[0];
-    bool plain = true;
-    for (wchar_t c : cell) {
-        if (c == L'\r' || c == L'\n' || c == separatorStart) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain) {
+    if (PlainCell(cell, SeparatorStart(Separator))) {
         line += Delimiter;
         line += cell;
         line += Delimiter;
@@ -247,24 +415,36 @@ bool CRExportBase::WriteRow(unicode_helper::CTextFile& file, const std::wstring*
             m_line += Separator;
         AppendCleanCell(m_line, cells[i]);
     }
-    m_line += L"\r\n";
+    m_line.append(L"\r\n", 2);
     return file.Write(m_line);
 }
 
-void CRExportBase::WriteCurrentRow()
+void CRExportBase::EndRow()
+{
+    wchar_t* out = Room(2);
+    out[0] = L'\r';
+    out[1] = L'\n';
+    m_used += 2;
+    m_rowOpen = false;
+    m_firstCell = true;
+    if (m_rowByRow || m_used >= kLineUnits)
+        WriteLines();
+}
+
+void CRExportBase::WriteLines()
 {
     // After a failed write the rest is not written; Write reports the failure.
-    if (!m_writeFailed && !WriteRow(*m_file, m_row.data(), m_cells))
+    if (!m_writeFailed && m_used > 0 && !m_file->Write(std::wstring_view(m_lines.data(), m_used)))
         m_writeFailed = true;
-    m_rowOpen = false;
-    m_cells = 0;
+    m_used = 0;
 }
 
 int CRExportBase::Write(const wchar_t* path)
 {
     if (m_file) {
         if (m_rowOpen)
-            WriteCurrentRow();
+            EndRow();
+        WriteLines();
         // The file buffers: the last bytes reach it only on closing.
         const bool closed = m_file->Close();
         m_file.reset();
@@ -311,9 +491,11 @@ bool CRUDFExportBase::AddUdfHeaderCells(int kind)
 
 void CRUDFExportBase::AddUdfValueCell(const wchar_t* value, const wchar_t* typeName)
 {
-    if (CValueFormats* formats = RunFormats())
-        formats->UdfValue(typeName, value, NextCell());
-    else if (!value || !*value)
+    if (CValueFormats* formats = RunFormats()) {
+        std::wstring& text = ScratchCell();
+        formats->UdfValue(typeName, value, text);
+        AddText(text);
+    } else if (!value || !*value)
         AddText(L"");
     else if (typeName && *typeName)
         AddText(FormatUdfValue(typeName, value));

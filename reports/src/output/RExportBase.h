@@ -1,9 +1,10 @@
 #pragma once
 // CRExportBase: the delimited-text export of a report. A report's export opens its file with
-// BeginWrite and fills rows with the typed adders: each row is cleaned and written into the
-// file's buffer as soon as the next row starts (the last one by Write), its cell strings kept for
-// the next row, so a run holds one row however many it writes. Without BeginWrite the object is
-// itself the table (rows of cell texts) that Write writes at once. Both give the same bytes.
+// BeginWrite and fills rows with the typed adders: each cell is cleaned as it is added, straight
+// into the text of the rows not yet written, which goes to the file in pieces of about the
+// file's buffer (row by row for a code page with shift states), so a run holds no cell strings
+// and a few rows however many it writes. Without BeginWrite the object is itself the table
+// (rows of cell texts) that Write writes at once. Both give the same bytes.
 // CRUDFExportBase adds the cells of user-defined fields. The export object lives on the stack of
 // the report's export callback.
 
@@ -13,6 +14,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -45,7 +47,7 @@ public:
     void NewRow();
     // Appends a cell to the current row (a first row is made when there is none).
     void AddText(std::wstring_view text);
-    void AddText(const wchar_t* text) { AddText(std::wstring_view(text ? text : L"")); }
+    void AddText(const wchar_t* text); // null: an empty cell
     // The text of a string of the resource library (empty when it is missing).
     void AddResourceText(UINT id);
     void AddNumber(int value);
@@ -84,26 +86,55 @@ public:
 protected:
     // The formats of the run; null outside one (the adders then read the settings each time).
     CValueFormats* RunFormats() const { return m_formats.get(); }
-    // The string the next cell of the current row is made in: emptied, its room kept.
-    std::wstring& NextCell();
+    // A string to make a cell's text in before AddText: emptied, its room kept.
+    std::wstring& ScratchCell();
 
 private:
+    // A text made once in a run and given again for the same key (colours, costs, durations).
+    struct CachedText {
+        uint64_t key = 0;
+        int extra = 0;
+        bool used = false;
+        std::wstring text;
+    };
+    // The cache's slot for the key: `made` false when it holds another key's text (or none).
+    static CachedText& CacheSlot(std::vector<CachedText>& cache, uint64_t key, int extra, bool& made);
+
+    // The cell of the table's current row that the next cell is (a first row when there is none).
+    std::wstring& NextTableCell();
+    // Room for `count` more units of the rows; where they go.
+    wchar_t* Room(size_t count);
+    // In a run: the separator before a cell other than the row's first (a row when none is open),
+    // with room after it for the delimiters and `contentUnits`; where the cell goes.
+    wchar_t* StartCell(size_t contentUnits);
+    // The cell at `at` (to the end of the rows) replaced by its cleaned form.
+    void AppendCleaned(wchar_t* at, std::wstring_view cell);
     void AppendCleanCell(std::wstring& line, std::wstring_view cell) const;
-    // Cleans the cells of a row into one line with CR LF and writes it; false when writing failed.
+    // Cleans the cells of a table row into one line with CR LF and writes it; false when writing failed.
     bool WriteRow(unicode_helper::CTextFile& file, const std::wstring* cells, size_t count);
-    void WriteCurrentRow();
+    // In a run: CR LF after the open row, and the rows to the file once there are enough of them.
+    void EndRow();
+    void WriteLines();
 
     // The run (BeginWrite to Write).
     std::unique_ptr<unicode_helper::CTextFile> m_file;
     std::unique_ptr<CValueFormats> m_formats;
     std::wstring m_path;
     std::wstring m_colourPicture;
+    bool m_hexColours = false; // the default colour picture, made without formatting
     std::vector<std::pair<UINT, std::wstring>> m_resourceTexts; // strings loaded in the run
+    std::vector<CachedText> m_colours;
+    std::vector<CachedText> m_costs;
+    std::vector<CachedText> m_durations;
     bool m_writeFailed = false;
     bool m_rowOpen = false;
-    ExportRow m_row;         // the current row's cells; only the first m_cells are in use
-    size_t m_cells = 0;
-    std::wstring m_line;     // reused: the row being written
+    bool m_firstCell = true;     // the open row has no cell yet
+    bool m_rowByRow = false;     // a code page with shift states: each row converted on its own
+    std::wstring m_lines;        // the cleaned rows not yet written (the first m_used units), the open one last
+    size_t m_used = 0;
+    std::wstring m_cleaned;      // reused: a cell cleaned aside
+    std::wstring m_scratch;      // reused: ScratchCell
+    std::wstring m_line;         // reused: a table row being written
     mutable std::wstring m_content; // reused: a cell being cleaned
 };
 
