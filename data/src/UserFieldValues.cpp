@@ -5,6 +5,19 @@
 
 #include <iterator>
 
+int UserFieldValues::NameLess::Compare(const std::wstring& a, const wchar_t* b)
+{
+    // Stored names come from such texts: they hold no zero of their own.
+    for (size_t i = 0;; ++i) {
+        if (i == a.size())
+            return b[i] == L'\0' ? 0 : -1;
+        if (b[i] == L'\0')
+            return 1;
+        if (a[i] != b[i])
+            return a[i] < b[i] ? -1 : 1;
+    }
+}
+
 const wchar_t* UserFieldValues::NameAt(int index) const
 {
     if (index < 0 || index >= Count())
@@ -14,7 +27,7 @@ const wchar_t* UserFieldValues::NameAt(int index) const
 
 const wchar_t* UserFieldValues::Find(const wchar_t* name) const
 {
-    const auto it = m_values.find(std::wstring_view(TextOrEmpty(name)));
+    const auto it = m_values.find(TextOrEmpty(name));
     return it == m_values.end() ? nullptr : it->second.c_str();
 }
 
