@@ -267,20 +267,56 @@ void CValueFormats::Duration(int minutes, int type, bool shortForm, std::wstring
 
 void CValueFormats::UdfValue(const wchar_t* typeName, const wchar_t* value, std::wstring& out)
 {
-    out.clear();
-    if (!value || !*value)
-        return;
+    const std::wstring_view text = UdfText(KindOf(typeName), value, out);
+    if (text.data() != out.data())
+        out.assign(text);
+}
+
+CValueFormats::UdfKind CValueFormats::KindOf(const wchar_t* typeName)
+{
     const std::wstring_view type = typeName ? typeName : L"";
     if (type == L"QV2UDFDate")
-        msgfmt::FormatAppend(out, L"%s", {Date(TDate::Parse(value))});
-    else if (type == L"QV2UDFTime")
-        out = Time(TTime::Parse(value));
-    else if (type == L"QV2UDFInt")
-        msgfmt::FormatAppend(out, L"%i", {ctext::ParseInt(value)});
-    else if (type == L"QV2UDFDecimal")
-        DecimalUdfText(value, m_decimalSeparator, out);
-    else
-        out = value;
+        return UdfKind::Date;
+    if (type == L"QV2UDFTime")
+        return UdfKind::Time;
+    if (type == L"QV2UDFInt")
+        return UdfKind::Int;
+    if (type == L"QV2UDFDecimal")
+        return UdfKind::Decimal;
+    return UdfKind::Text;
+}
+
+std::wstring_view CValueFormats::UdfText(UdfKind kind, const wchar_t* value, std::wstring& scratch)
+{
+    scratch.clear();
+    if (!value || !*value)
+        return scratch;
+    switch (kind) {
+    case UdfKind::Date:
+        return Date(TDate::Parse(value));
+    case UdfKind::Time:
+        return Time(TTime::Parse(value));
+    case UdfKind::Int: {
+        // "%i" of the number: digits from the end.
+        const int number = ctext::ParseInt(value);
+        wchar_t digits[12];
+        size_t at = std::size(digits);
+        long long rest = number < 0 ? -static_cast<long long>(number) : number;
+        do {
+            digits[--at] = static_cast<wchar_t>(L'0' + rest % 10);
+            rest /= 10;
+        } while (rest != 0);
+        if (number < 0)
+            digits[--at] = L'-';
+        scratch.assign(digits + at, std::size(digits) - at);
+        return scratch;
+    }
+    case UdfKind::Decimal:
+        DecimalUdfText(value, m_decimalSeparator, scratch);
+        return scratch;
+    default:
+        return value;
+    }
 }
 
 std::wstring GetReportFilterName()

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The date in the `DateFormat` setting's picture, else the locale's short date.
@@ -52,6 +53,12 @@ public:
     void Costs(double value, std::wstring& out) const;
     void Duration(int minutes, int type, bool shortForm, std::wstring& out) const;
     void UdfValue(const wchar_t* typeName, const wchar_t* value, std::wstring& out);
+    // The user-field types UdfValue tells apart; a run looks each field's type up once.
+    enum class UdfKind { Text, Date, Time, Int, Decimal };
+    static UdfKind KindOf(const wchar_t* typeName);
+    // UdfValue's text for a type of the kind, made in `scratch` (emptied) or kept by these
+    // formats (valid until the next call), or the value itself.
+    std::wstring_view UdfText(UdfKind kind, const wchar_t* value, std::wstring& scratch);
 
 private:
     struct CachedDate {

@@ -135,10 +135,15 @@ std::wstring& CRExportBase::ScratchCell()
     return m_scratch;
 }
 
-wchar_t* CRExportBase::Room(size_t count)
+void CRExportBase::Grow(size_t count)
+{
+    m_lines.resize(std::max(m_lines.size() * 2, m_used + count));
+}
+
+inline wchar_t* CRExportBase::Room(size_t count)
 {
     if (m_lines.size() - m_used < count)
-        m_lines.resize(std::max(m_lines.size() * 2, m_used + count));
+        Grow(count);
     return m_lines.data() + m_used;
 }
 
@@ -491,11 +496,9 @@ bool CRUDFExportBase::AddUdfHeaderCells(int kind)
 
 void CRUDFExportBase::AddUdfValueCell(const wchar_t* value, const wchar_t* typeName)
 {
-    if (CValueFormats* formats = RunFormats()) {
-        std::wstring& text = ScratchCell();
-        formats->UdfValue(typeName, value, text);
-        AddText(text);
-    } else if (!value || !*value)
+    if (CValueFormats* formats = RunFormats())
+        AddText(formats->UdfText(CValueFormats::KindOf(typeName), value, ScratchCell()));
+    else if (!value || !*value)
         AddText(L"");
     else if (typeName && *typeName)
         AddText(FormatUdfValue(typeName, value));
@@ -522,16 +525,21 @@ std::vector<CRUDFExportBase::UserField> CRUDFExportBase::ReadUserFields(int kind
         const wchar_t* name = settings->GetUserFieldName(kind, i);
         if (toFirstUnnamed && (!name || !*name))
             break;
-        fields.push_back({name, settings->GetUserFieldType(kind, i)});
+        const wchar_t* type = settings->GetUserFieldType(kind, i);
+        fields.push_back({name, type, CValueFormats::KindOf(type)});
     }
     return fields;
 }
 
 void CRUDFExportBase::AddUdfTaskCells(wqv2_data::CTask* task)
 {
+    CValueFormats* formats = RunFormats();
     for (const UserField& field : TaskFields()) {
         const wchar_t* value = task && field.name ? task->GetUserFieldValue(field.name) : nullptr;
-        AddUdfValueCell(value, field.type);
+        if (formats)
+            AddText(formats->UdfText(field.kind, value, ScratchCell()));
+        else
+            AddUdfValueCell(value, field.type);
     }
 }
 

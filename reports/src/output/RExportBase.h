@@ -9,6 +9,7 @@
 // the report's export callback.
 
 #include "base/RBase.h"
+#include "common/ValueFormat.h"
 
 #include "wqv2_data.h"
 
@@ -24,7 +25,6 @@
 namespace unicode_helper {
 class CTextFile;
 }
-class CValueFormats;
 
 using ExportRow = std::vector<std::wstring>;
 
@@ -104,6 +104,7 @@ private:
     std::wstring& NextTableCell();
     // Room for `count` more units of the rows; where they go.
     wchar_t* Room(size_t count);
+    void Grow(size_t count);
     // In a run: the separator before a cell other than the row's first (a row when none is open),
     // with room after it for the delimiters and `contentUnits`; where the cell goes.
     wchar_t* StartCell(size_t contentUnits);
@@ -156,6 +157,7 @@ protected:
     struct UserField {
         const wchar_t* name; // not owned: the project settings' definition
         const wchar_t* type;
+        CValueFormats::UdfKind kind; // of the type
     };
     // The fields of the kind in the project's order; with `toFirstUnnamed` those before the
     // first without a name (where the header cells end).
