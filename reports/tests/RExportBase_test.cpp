@@ -220,6 +220,50 @@ TEST_F(RExportBaseTest, BeginWrite_streamedRowsEqualTheTableWrittenAtOnce)
     EXPECT_EQ(messages.texts[0], L"The file " + bad + L" cannot be written.");
 }
 
+// Cells made straight into the rows of a run: one that holds the separator's first character or
+// the whole separator, a line break or a quote, and texts longer than the rows' room, come out as
+// the table writes them.
+TEST_F(RExportBaseTest, BeginWrite_cellsToCleanAndLongCellsEqualTheTable)
+{
+    host::SetSetting(L"ReportsExportSeparator", L", ");
+    host::SetSetting(L"ReportsExportDelimiter", L"\"");
+    host::SetSetting(L"ReportsExportNewlineReplacement", L"<br>");
+    host::SetSetting(L"ReportsExportColorFormat", L"%d,%d,%d");
+    std::wstring longText(40000, L'x');
+    longText[39990] = L',';
+    longText[39991] = L' ';
+    const std::wstring longLine = L"a\n" + longText;
+    auto addRows = [&](CRUDFExportBase& table) {
+        AddMixedRows(table, 50);
+        for (int i = 0; i < 6; ++i) {
+            table.NewRow();
+            table.AddText(L"1,5");
+            table.AddText(longText.c_str());
+            table.AddText(std::wstring_view(longLine));
+            table.AddColor(RGB(i, 2, 3));
+            table.AddText(L"say \"hi\", then");
+            table.AddText(i % 2 ? longLine.c_str() : L"");
+            table.AddCosts(-1.5 * i);
+        }
+    };
+    rtest::CTempFolder folder;
+    for (const wchar_t* unicode : {L"1", L"0"}) {
+        host::SetSetting(L"ReportsExportEncodingUnicode", unicode);
+        CTableExport table;
+        addRows(table);
+        ASSERT_EQ(table.Write(folder.File(L"table.txt").c_str()), 0);
+
+        CTableExport streamed;
+        ASSERT_EQ(streamed.BeginWrite(folder.File(L"streamed.txt").c_str()), 0);
+        addRows(streamed);
+        ASSERT_EQ(streamed.Write(nullptr), 0);
+
+        const std::string bytes = rtest::ReadBytes(folder.File(L"table.txt"));
+        EXPECT_GT(bytes.size(), 6 * longText.size());
+        EXPECT_TRUE(bytes == rtest::ReadBytes(folder.File(L"streamed.txt"))) << "unicode " << (unicode[0] == L'1');
+    }
+}
+
 // An export that runs out of memory half way: the user is told (the file's message, or the
 // report failure for print), the result says so, and no half file stays behind.
 class COutOfMemoryExport : public CRUDFExportBase {
