@@ -147,7 +147,7 @@ inline wchar_t* CRExportBase::Room(size_t count)
     return m_lines.data() + m_used;
 }
 
-wchar_t* CRExportBase::StartCell(size_t contentUnits)
+inline wchar_t* CRExportBase::StartCell(size_t contentUnits)
 {
     if (!m_rowOpen) {
         m_rowOpen = true;
@@ -273,7 +273,7 @@ CRExportBase::CachedText& CRExportBase::CacheSlot(std::vector<CachedText>& cache
 {
     // Fibonacci hashing: the top bits of the product take in every bit of the key.
     const uint64_t hash = key * 0x9E3779B97F4A7C15ull + static_cast<unsigned>(extra);
-    CachedText& slot = cache[(hash >> 40) % cache.size()];
+    CachedText& slot = cache[(hash >> 40) & (cache.size() - 1)]; // sizes are powers of two
     made = slot.used && slot.key == key && slot.extra == extra;
     if (!made) {
         slot.key = key;
