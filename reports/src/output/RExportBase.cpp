@@ -89,11 +89,11 @@ int CRExportBase::BeginWrite(const wchar_t* path)
     m_colourPicture = L"#%.2X%.2X%.2X";
     ReadTextSetting(L"ReportsExportColorFormat", m_colourPicture);
     m_hexColours = m_colourPicture == L"#%.2X%.2X%.2X";
-    // Few colours, costs and durations recur in a report: each is formatted once.
-    m_colours.assign(256, CachedText());
-    m_costs.assign(1024, CachedText());
-    m_durations.assign(1024, CachedText());
-    m_lines.assign(kLineUnits + 4096, L'\0');
+    // Made when first used: a small report would spend longer on the memory than on its rows.
+    m_colours = {};
+    m_costs = {};
+    m_durations = {};
+    m_lines.assign(1024, L'\0');
     m_used = 0;
     m_rowByRow = !ConvertsInPieces(EncodingUnicode, CodePage);
     if (!file->Open(path))
@@ -268,14 +268,24 @@ void CRExportBase::AddNumber(int value)
     AddText(std::wstring_view(text + at, std::size(text) - at));
 }
 
-CRExportBase::CachedText& CRExportBase::CacheSlot(std::vector<CachedText>& cache, uint64_t key, int extra,
-                                                  bool& made)
+CRExportBase::CachedText& CRExportBase::CacheSlot(TextCache& cache, uint64_t key, int extra, bool& made)
 {
+    // Few colours, costs and durations recur in a report: each is formatted once. The cache
+    // starts small, so a small report does not pay for the room of a large one, and grows
+    // (starting afresh) when it misses more often than it has slots.
+    constexpr size_t kFirstSlots = 64;
+    constexpr size_t kMostSlots = 4096;
+    std::vector<CachedText>& slots = cache.slots;
+    if (slots.empty() || (cache.misses > 2 * slots.size() && slots.size() < kMostSlots)) {
+        slots.assign(slots.empty() ? kFirstSlots : slots.size() * 4, CachedText());
+        cache.misses = 0;
+    }
     // Fibonacci hashing: the top bits of the product take in every bit of the key.
     const uint64_t hash = key * 0x9E3779B97F4A7C15ull + static_cast<unsigned>(extra);
-    CachedText& slot = cache[(hash >> 40) & (cache.size() - 1)]; // sizes are powers of two
+    CachedText& slot = slots[(hash >> 40) & (slots.size() - 1)]; // sizes are powers of two
     made = slot.used && slot.key == key && slot.extra == extra;
     if (!made) {
+        ++cache.misses;
         slot.key = key;
         slot.extra = extra;
         slot.used = true;

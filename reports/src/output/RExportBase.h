@@ -97,8 +97,12 @@ private:
         bool used = false;
         std::wstring text;
     };
+    struct TextCache {
+        std::vector<CachedText> slots; // a power of two of them
+        size_t misses = 0;             // since the slots were made
+    };
     // The cache's slot for the key: `made` false when it holds another key's text (or none).
-    static CachedText& CacheSlot(std::vector<CachedText>& cache, uint64_t key, int extra, bool& made);
+    static CachedText& CacheSlot(TextCache& cache, uint64_t key, int extra, bool& made);
 
     // The cell of the table's current row that the next cell is (a first row when there is none).
     std::wstring& NextTableCell();
@@ -124,9 +128,9 @@ private:
     std::wstring m_colourPicture;
     bool m_hexColours = false; // the default colour picture, made without formatting
     std::vector<std::pair<UINT, std::wstring>> m_resourceTexts; // strings loaded in the run
-    std::vector<CachedText> m_colours;
-    std::vector<CachedText> m_costs;
-    std::vector<CachedText> m_durations;
+    TextCache m_colours;
+    TextCache m_costs;
+    TextCache m_durations;
     bool m_writeFailed = false;
     bool m_rowOpen = false;
     bool m_firstCell = true;     // the open row has no cell yet
