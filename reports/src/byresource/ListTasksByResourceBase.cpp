@@ -226,13 +226,23 @@ std::wstring CRListTasksByResourceBase::CellText(Column column, const TaskOccurr
     return std::wstring(CellText(column, occurrence, GetDaySpan(occurrence), values, texts));
 }
 
+const wchar_t* CRListTasksByResourceBase::DataText(Column column, const TaskOccurrence& occurrence) const
+{
+    if (column == kTask)
+        return occurrence.task->Name ? occurrence.task->Name : L"";
+    if (column == kNotes)
+        return occurrence.task->Note ? occurrence.task->Note : L"";
+    return nullptr;
+}
+
 std::wstring_view CRListTasksByResourceBase::CellText(Column column, const TaskOccurrence& occurrence,
                                                       const OccurrenceSpan& span, const OccurrenceValues& values,
                                                       CValueTexts& texts) const
 {
     switch (column) {
     case kTask:
-        return occurrence.task->Name ? occurrence.task->Name : L"";
+    case kNotes:
+        return DataText(column, occurrence);
     case kStart:
         return StartText(span, DateOnly, WeekdayMode, texts);
     case kEnd:
@@ -243,8 +253,6 @@ std::wstring_view CRListTasksByResourceBase::CellText(Column column, const TaskO
         return texts.Duration(values.workingTime, WorkingTimeType, WorkingTimeShort);
     case kCosts:
         return texts.Costs(values.costs);
-    case kNotes:
-        return occurrence.task->Note ? occurrence.task->Note : L"";
     case kIndent:
         break;
     }

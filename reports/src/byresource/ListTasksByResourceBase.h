@@ -55,6 +55,9 @@ public:
     std::vector<Column> TableColumns(bool grouped) const;
     // Head of a column (string 40410 after the heads of value columns cut to the period).
     std::wstring ColumnHead(Column column) const;
+    // The data library's own text a column shows (task name, notes), up to its terminating zero;
+    // null for the columns whose texts are made.
+    const wchar_t* DataText(Column column, const TaskOccurrence& occurrence) const;
     // The text of one task cell on its own (formats read for the call).
     std::wstring CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
     // The text made with the run's formats (`span`: GetDaySpan of the occurrence); valid until

@@ -188,12 +188,18 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
             out += resourceRuleHtml;
             page.Commit();
         }
+        // The task rows go to the page straight; the data's texts are escaped as they are read.
+        CPageText& rows = page.Direct();
         for (size_t t = 0; t < tasks.size(); ++t) {
             const OccurrenceFacts fact = FactsOf(tasks[t]);
-            out += taskRowStart;
-            for (size_t i = 0; i < columns.size(); ++i)
-                cells[i].Append(out, CellText(columns[i], tasks[t], fact.daySpan, fact.values, texts));
-            HtmlTableRow::AppendEnd(out);
+            rows.Append(taskRowStart);
+            for (size_t i = 0; i < columns.size(); ++i) {
+                if (const wchar_t* text = DataText(columns[i], tasks[t]))
+                    cells[i].Append(rows, text);
+                else
+                    cells[i].Append(rows, CellText(columns[i], tasks[t], fact.daySpan, fact.values, texts));
+            }
+            HtmlTableRow::AppendEnd(rows);
             // A page whose write failed is lost: the rows left are not worth making.
             if (!page.Commit())
                 return;

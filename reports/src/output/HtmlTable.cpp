@@ -111,6 +111,37 @@ void CHtmlCellMarkup::Append(std::wstring& out, std::wstring_view text) const
     out += m_end;
 }
 
+namespace {
+
+// Text that escapes to nothing holds only carriage returns: the cell shows a blank instead.
+template <class Text>
+void AppendCell(CPageText& out, const std::wstring& start, const std::wstring& end, bool bold, bool blanks, Text text)
+{
+    out.Append(start);
+    const size_t content = out.Size();
+    if (bold)
+        out.Append(L"<b>");
+    if (out.AppendEscaped(text, blanks, true) == 0) {
+        out.CutTo(content);
+        out.Append(L"&#160;");
+    } else if (bold) {
+        out.Append(L"</b>");
+    }
+    out.Append(end);
+}
+
+} // namespace
+
+void CHtmlCellMarkup::Append(CPageText& out, std::wstring_view text) const
+{
+    AppendCell(out, m_start, m_end, m_bold, m_blanks, text);
+}
+
+void CHtmlCellMarkup::Append(CPageText& out, const wchar_t* text) const
+{
+    AppendCell(out, m_start, m_end, m_bold, m_blanks, text);
+}
+
 std::wstring HtmlTableCell::GetHtml(bool header) const
 {
     std::wstring html;

@@ -6,6 +6,8 @@
 // the page as they are made (AppendStart, HtmlTableRow::AppendHtml, AppendEnd), and the cells of
 // a column, alike but for their text, share one CHtmlCellMarkup made before the rows.
 
+#include "output/PageText.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -53,6 +55,9 @@ public:
     CHtmlCellMarkup(const HtmlTableCell& model, bool header);
     // The cell holding `text` (escaped; a non-breaking blank when empty) appended to `out`.
     void Append(std::wstring& out, std::wstring_view text) const;
+    void Append(CPageText& out, std::wstring_view text) const;
+    // The same of a text up to its terminating zero (null as empty).
+    void Append(CPageText& out, const wchar_t* text) const;
 
 private:
     std::wstring m_start; // the tag with its attributes, the rule, then link and font starts
@@ -78,6 +83,7 @@ struct HtmlTableRow {
     // The row's opening tag and the closing one, for rows whose cells are appended one by one.
     void AppendStart(std::wstring& out) const;
     static void AppendEnd(std::wstring& out) { out += L" </tr>\n"; }
+    static void AppendEnd(CPageText& out) { out.Append(L" </tr>\n"); }
 };
 
 class CHtmlTableHelper {

@@ -12,6 +12,7 @@ bool CHtmlWriter::Open(const std::wstring& path, bool unicode, unsigned codePage
     m_file.Unicode = unicode;
     m_file.CodePage = codePage;
     m_text.clear();
+    m_pending.Clear();
     m_failed = false;
     m_open = m_file.Open(path);
     if (m_open)
@@ -21,18 +22,45 @@ bool CHtmlWriter::Open(const std::wstring& path, bool unicode, unsigned codePage
 
 bool CHtmlWriter::Commit()
 {
-    // The file buffers: a part costs a copy into its buffer, and a file write per buffer.
-    if (!m_open || m_failed)
+    if (!m_open || m_failed) {
         m_failed = true;
-    else if (!m_text.empty())
-        m_failed = !m_file.Write(m_text);
-    m_text.clear();
+        m_text.clear();
+        m_pending.Clear();
+        return false;
+    }
+    if (!m_file.Unicode) {
+        // Each part converted on its own, as a code page with shift states needs: a part
+        // appended straight first, then the one of Text().
+        if (!Flush())
+            return false;
+        if (!m_text.empty())
+            m_failed = !m_file.Write(m_text);
+        m_text.clear();
+        return !m_failed;
+    }
+    if (!m_text.empty()) {
+        m_pending.Append(m_text);
+        m_text.clear();
+    }
+    // A write larger than the file's buffer goes to the file from here, not copied into it.
+    if (m_pending.Size() * sizeof(wchar_t) > unicode_helper::CTextFile::kBufferBytes)
+        return Flush();
+    return true;
+}
+
+bool CHtmlWriter::Flush()
+{
+    if (m_failed)
+        return false;
+    if (m_pending.Size() > 0)
+        m_failed = !m_file.Write(m_pending.View());
+    m_pending.Clear();
     return !m_failed;
 }
 
 bool CHtmlWriter::Write(std::wstring_view text)
 {
-    if (!Commit())
+    if (!Commit() || !Flush())
         return false;
     m_failed = !m_file.Write(text);
     return !m_failed;
@@ -40,7 +68,7 @@ bool CHtmlWriter::Write(std::wstring_view text)
 
 bool CHtmlWriter::Finish()
 {
-    if (!Commit()) {
+    if (!Commit() || !Flush()) {
         Discard();
         return false;
     }

@@ -104,9 +104,7 @@ std::wstring CRListTasksDefaultBase::CellText(int column, const TaskOccurrence& 
     return std::wstring(CellText(column, occurrence, GetDaySpan(occurrence), values, texts));
 }
 
-std::wstring_view CRListTasksDefaultBase::CellText(int column, const TaskOccurrence& occurrence,
-                                                   const OccurrenceSpan& span, const OccurrenceValues& values,
-                                                   CValueTexts& texts) const
+const wchar_t* CRListTasksDefaultBase::DataText(int column, const TaskOccurrence& occurrence) const
 {
     wqv2_data::CTask* task = occurrence.task;
     switch (column) {
@@ -116,6 +114,22 @@ std::wstring_view CRListTasksDefaultBase::CellText(int column, const TaskOccurre
         wqv2_data::CResource* resource = task->GetResource();
         return resource && resource->Name ? resource->Name : L"";
     }
+    case kNotes:
+        return task->Note ? task->Note : L"";
+    default:
+        return nullptr;
+    }
+}
+
+std::wstring_view CRListTasksDefaultBase::CellText(int column, const TaskOccurrence& occurrence,
+                                                   const OccurrenceSpan& span, const OccurrenceValues& values,
+                                                   CValueTexts& texts) const
+{
+    switch (column) {
+    case kName:
+    case kResource:
+    case kNotes:
+        return DataText(column, occurrence);
     case kStart:
         return StartText(span, DateOnly, WeekdayMode, texts);
     case kEnd:
@@ -126,8 +140,6 @@ std::wstring_view CRListTasksDefaultBase::CellText(int column, const TaskOccurre
         return texts.Duration(values.workingTime, WorkingTimeType, WorkingTimeShort);
     case kCosts:
         return texts.Costs(values.costs);
-    case kNotes:
-        return task->Note ? task->Note : L"";
     default:
         return {};
     }

@@ -43,6 +43,9 @@ public:
     bool ShowsSumRow() const { return SumTotal && Rows.size() >= 2; }
     // Head of a column in HTML and print (string 40410 after value columns cut to the period).
     std::wstring ColumnHead(int column) const;
+    // The data library's own text a column shows (task name, resource name, notes), up to its
+    // terminating zero; null for the columns whose texts are made.
+    const wchar_t* DataText(int column, const TaskOccurrence& occurrence) const;
     // The text of one cell on its own (formats read for the call).
     std::wstring CellText(int column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
     // The text made with the run's formats (`span`: GetDaySpan of the occurrence); valid until

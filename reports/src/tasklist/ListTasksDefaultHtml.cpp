@@ -87,14 +87,20 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
         cells.emplace_back(cell, false);
     }
     CValueTexts texts;
+    // The rows go to the page straight; the data's texts are escaped as they are read.
+    CPageText& rows = page.Direct();
     for (size_t r = 0; r < Rows.size(); ++r) {
         const TaskOccurrence& occurrence = Rows[r];
         const OccurrenceSpan span = GetDaySpan(occurrence);
         const OccurrenceValues values = CountRow(occurrence, span);
-        out += rowStart;
-        for (size_t i = 0; i < Columns.size(); ++i)
-            cells[i].Append(out, CellText(Columns[i], occurrence, span, values, texts));
-        HtmlTableRow::AppendEnd(out);
+        rows.Append(rowStart);
+        for (size_t i = 0; i < Columns.size(); ++i) {
+            if (const wchar_t* text = DataText(Columns[i], occurrence))
+                cells[i].Append(rows, text);
+            else
+                cells[i].Append(rows, CellText(Columns[i], occurrence, span, values, texts));
+        }
+        HtmlTableRow::AppendEnd(rows);
         // A page whose write failed is lost: the rows left are not worth making.
         if (!page.Commit())
             return;
