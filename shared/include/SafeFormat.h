@@ -6,9 +6,11 @@
 // with "." as the decimal point whatever the locale.
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace msgfmt {
 
@@ -47,5 +49,34 @@ std::wstring Format(std::wstring_view format, std::initializer_list<Arg> args);
 void FormatAppend(std::wstring& out, std::wstring_view format, std::initializer_list<Arg> args);
 // The same, cut to the buffer (always terminated); returns the characters written.
 size_t FormatTo(wchar_t* buffer, size_t capacity, std::wstring_view format, std::initializer_list<Arg> args);
+
+// A format read once for the many texts made of it: Append gives what FormatAppend gives for the
+// same format and arguments, without reading the format again.
+class Pattern {
+public:
+    Pattern() = default; // the empty format
+    explicit Pattern(std::wstring_view format);
+
+    void Append(std::wstring& out, std::initializer_list<Arg> args) const { Append(out, args.begin(), args.size()); }
+    void Append(std::wstring& out, const Arg* args, size_t count) const;
+
+    // A stretch of text (conversion 0) or a placeholder to fill with the next argument.
+    struct Piece {
+        uint32_t literalStart = 0; // in the pattern's text
+        uint32_t literalSize = 0;
+        wchar_t conversion = 0;
+        wchar_t signFlag = 0; // '+' or ' ' before non-negative numbers
+        uint16_t width = 0;
+        uint16_t precision = 0;
+        bool hasPrecision = false;
+        bool left = false;
+        bool zero = false;
+        bool plain = false; // no flag, width or precision that changes the text
+    };
+
+private:
+    std::wstring m_literals;
+    std::vector<Piece> m_pieces;
+};
 
 } // namespace msgfmt

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 
 namespace msgfmt {
@@ -178,10 +179,93 @@ std::wstring Format(std::wstring_view f, std::initializer_list<Arg> args)
     return out;
 }
 
+namespace {
+
+using Piece = Pattern::Piece;
+
+enum class Read { kPercent, kKept, kFilled };
+
+// Reads the placeholder at f[i] (a "%") into `p` and moves past it: "%%", one kept as it
+// stands (its length in p.literalSize; it consumes no argument), or one that is filled.
+Read ReadPlaceholder(std::wstring_view f, size_t& i, Piece& p)
+{
+    const size_t start = i++;
+    p = {};
+    if (i < f.size() && f[i] == L'%') {
+        ++i;
+        return Read::kPercent;
+    }
+    for (; i < f.size() && (f[i] == L'-' || f[i] == L'0' || f[i] == L'+' || f[i] == L' '); ++i) {
+        if (f[i] == L'-')
+            p.left = true;
+        else if (f[i] == L'0')
+            p.zero = true;
+        else if (f[i] == L'+' || p.signFlag == 0)
+            p.signFlag = f[i];
+    }
+    p.width = static_cast<uint16_t>(ReadCount(f, i, kMaxWidth));
+    if (i < f.size() && f[i] == L'.') {
+        ++i;
+        p.hasPrecision = true;
+        p.precision = static_cast<uint16_t>(ReadCount(f, i, kMaxPrecision));
+    }
+    while (i < f.size() && (f[i] == L'l' || f[i] == L'h'))
+        ++i;
+    if (i >= f.size() || !IsConversion(f[i])) {
+        p.literalSize = static_cast<uint32_t>(i - start);
+        return Read::kKept;
+    }
+    p.conversion = f[i++];
+    // What no flag, width or precision changes takes the short way in Pattern::Append.
+    p.plain = p.width == 0 && !p.hasPrecision && p.signFlag == 0;
+    return Read::kFilled;
+}
+
+// The placeholder filled with the argument `a` (null: none left).
+void Fill(std::wstring& out, const Piece& p, const Arg* a)
+{
+    const wchar_t conv = p.conversion;
+    const bool text = conv == L's' || conv == L'S';
+    if (!a) {
+        AppendPadded(out, {}, p.width, p.left, false);
+        return;
+    }
+    if (a->IsText()) {
+        std::wstring_view t = a->Text();
+        if (text && p.hasPrecision && t.size() > p.precision)
+            t = t.substr(0, p.precision);
+        AppendPadded(out, t, p.width, p.left, false);
+        return;
+    }
+    const bool real = IsRealConversion(conv);
+    NumberText piece;
+    bool numeric = false;
+    if (text) {
+        piece.Assign(a->IsReal() ? ctext::DoubleText(a->Real()) : ctext::IntText(a->Number()));
+    } else if (real) {
+        RealDigits(a->Real(), conv, p.hasPrecision ? p.precision : 6, piece);
+        numeric = true;
+    } else {
+        IntegerDigits(a->Number(), conv, piece);
+        numeric = true;
+        // The precision of an integer is its least number of digits.
+        const size_t sign = (!piece.empty() && piece[0] == L'-') ? 1 : 0;
+        if (p.hasPrecision && piece.size() - sign < p.precision)
+            piece.Insert(sign, p.precision - (piece.size() - sign), L'0');
+    }
+    if (text && p.hasPrecision && piece.size() > p.precision)
+        piece.Resize(p.precision);
+    if (numeric && p.signFlag && conv != L'x' && conv != L'X' && conv != L'u' && !piece.empty() && piece[0] != L'-')
+        piece.Insert(0, 1, p.signFlag);
+    AppendPadded(out, piece.View(), p.width, p.left, p.zero && numeric);
+}
+
+} // namespace
+
 void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<Arg> args)
 {
     const Arg* next = args.begin();
-    NumberText piece; // numbers only: texts go straight into `out`
+    Piece p;
     size_t i = 0;
     while (i < f.size()) {
         const size_t percent = f.find(L'%', i);
@@ -191,72 +275,85 @@ void FormatAppend(std::wstring& out, std::wstring_view f, std::initializer_list<
         }
         out.append(f.substr(i, percent - i));
         i = percent;
-        const size_t start = i++;
-        if (i < f.size() && f[i] == L'%') {
+        switch (ReadPlaceholder(f, i, p)) {
+        case Read::kPercent:
             out.push_back(L'%');
-            ++i;
+            break;
+        case Read::kKept:
+            out.append(f.substr(percent, p.literalSize));
+            break;
+        case Read::kFilled:
+            Fill(out, p, next != args.end() ? next++ : nullptr);
+            break;
+        }
+    }
+}
+
+Pattern::Pattern(std::wstring_view f)
+{
+    // Literal stretches, "%%" and the placeholders kept as they stand make one piece of text
+    // between two filled placeholders.
+    auto literal = [this](std::wstring_view text) {
+        if (text.empty())
+            return;
+        if (m_pieces.empty() || m_pieces.back().conversion != 0) {
+            m_pieces.emplace_back();
+            m_pieces.back().literalStart = static_cast<uint32_t>(m_literals.size());
+        }
+        m_literals.append(text);
+        m_pieces.back().literalSize += static_cast<uint32_t>(text.size());
+    };
+    Piece p;
+    size_t i = 0;
+    while (i < f.size()) {
+        const size_t percent = f.find(L'%', i);
+        if (percent == std::wstring_view::npos) {
+            literal(f.substr(i));
+            break;
+        }
+        literal(f.substr(i, percent - i));
+        i = percent;
+        switch (ReadPlaceholder(f, i, p)) {
+        case Read::kPercent:
+            literal(L"%");
+            break;
+        case Read::kKept:
+            literal(f.substr(percent, p.literalSize));
+            break;
+        case Read::kFilled:
+            p.literalSize = 0;
+            m_pieces.push_back(p);
+            break;
+        }
+    }
+}
+
+void Pattern::Append(std::wstring& out, const Arg* args, size_t count) const
+{
+    size_t next = 0;
+    for (const Piece& piece : m_pieces) {
+        if (piece.conversion == 0) {
+            out.append(m_literals, piece.literalStart, piece.literalSize);
             continue;
         }
-        bool left = false;
-        bool zero = false;
-        wchar_t signFlag = 0; // '+' or ' ' before non-negative numbers
-        for (; i < f.size() && (f[i] == L'-' || f[i] == L'0' || f[i] == L'+' || f[i] == L' '); ++i) {
-            if (f[i] == L'-')
-                left = true;
-            else if (f[i] == L'0')
-                zero = true;
-            else if (f[i] == L'+' || signFlag == 0)
-                signFlag = f[i];
-        }
-        const size_t width = ReadCount(f, i, kMaxWidth);
-        bool hasPrecision = false;
-        size_t precision = 0;
-        if (i < f.size() && f[i] == L'.') {
-            ++i;
-            hasPrecision = true;
-            precision = ReadCount(f, i, kMaxPrecision);
-        }
-        while (i < f.size() && (f[i] == L'l' || f[i] == L'h'))
-            ++i;
-        if (i >= f.size() || !IsConversion(f[i])) {
-            // Not a placeholder we fill: keep its characters, consume no argument.
-            out.append(f.substr(start, i - start));
+        const Arg* a = next < count ? args + next : nullptr;
+        ++next;
+        if (a && piece.plain && a->IsText()) {
+            if (piece.conversion == L's' || piece.conversion == L'S') {
+                out.append(a->Text());
+                continue;
+            }
+        } else if (a && piece.plain && (piece.conversion == L'd' || piece.conversion == L'i')) {
+            char digits[24];
+            const auto end = std::to_chars(digits, digits + sizeof digits, a->Number()).ptr;
+            wchar_t wide[24];
+            size_t n = 0;
+            for (const char* c = digits; c != end; ++c)
+                wide[n++] = static_cast<wchar_t>(*c);
+            out.append(wide, n);
             continue;
         }
-        const wchar_t conv = f[i++];
-        const bool text = conv == L's' || conv == L'S';
-        const bool real = IsRealConversion(conv);
-        if (next == args.end()) {
-            AppendPadded(out, {}, width, left, false);
-            continue;
-        }
-        const Arg& a = *next++;
-        if (a.IsText()) {
-            std::wstring_view t = a.Text();
-            if (text && hasPrecision && t.size() > precision)
-                t = t.substr(0, precision);
-            AppendPadded(out, t, width, left, false);
-            continue;
-        }
-        bool numeric = false;
-        if (text) {
-            piece.Assign(a.IsReal() ? ctext::DoubleText(a.Real()) : ctext::IntText(a.Number()));
-        } else if (real) {
-            RealDigits(a.Real(), conv, hasPrecision ? precision : 6, piece);
-            numeric = true;
-        } else {
-            IntegerDigits(a.Number(), conv, piece);
-            numeric = true;
-            // The precision of an integer is its least number of digits.
-            const size_t sign = (!piece.empty() && piece[0] == L'-') ? 1 : 0;
-            if (hasPrecision && piece.size() - sign < precision)
-                piece.Insert(sign, precision - (piece.size() - sign), L'0');
-        }
-        if (text && hasPrecision && piece.size() > precision)
-            piece.Resize(precision);
-        if (numeric && signFlag && conv != L'x' && conv != L'X' && conv != L'u' && !piece.empty() && piece[0] != L'-')
-            piece.Insert(0, 1, signFlag);
-        AppendPadded(out, piece.View(), width, left, zero && numeric);
+        Fill(out, piece, a);
     }
 }
 

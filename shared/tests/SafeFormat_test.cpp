@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using msgfmt::Format;
@@ -62,6 +65,67 @@ TEST(SafeFormat, FormatTo_cutsToTheBuffer)
     wchar_t buf[6];
     EXPECT_EQ(msgfmt::FormatTo(buf, 6, L"%s!", {L"abcdefgh"}), 5u);
     EXPECT_STREQ(buf, L"abcde");
+}
+
+// A pattern read once gives what Format gives, for formats as users may write them: placeholders
+// of every kind, flags, widths and precisions, kept ones, a trailing "%", and arguments too few,
+// too many or of the other kind.
+TEST(SafeFormat, Pattern_appendsWhatFormatGives)
+{
+    const std::vector<std::vector<msgfmt::Arg>> argumentSets = {
+        {},
+        {7},
+        {-42, 5, 1440},
+        {2.5, L"EUR"},
+        {L"text", -1, 3.14159, 0},
+        {1e300, -0.0, 99999999999LL, L"", 12u},
+    };
+    std::vector<std::wstring> formats = {
+        L"", L"plain", L"%d d %d h %d min", L"%d:%02d", L"%.2f d", L"%s %s", L"%.2f %s", L"100%%", L"%",
+        L"trailing %", L"%5%d", L"%-+ 08.3d|%+x|% X", L"%ls%hd%lld", L"%n%p%q%*d", L"%.s%.0d%.e", L"%99999d",
+        L"%.9999f", L"%S%G%F%E%u%i", L"%-5s|%5s|%.1s", L"%%%d%%%s%%",
+    };
+    // And many made of the characters a format reads, the same every run.
+    const wchar_t alphabet[] = L"%%%-0+ .129lhsdiuxXfeEgGSF%a";
+    unsigned seed = 12345;
+    for (int n = 0; n < 3000; ++n) {
+        std::wstring format;
+        const int length = 1 + n % 12;
+        for (int k = 0; k < length; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            format += alphabet[(seed >> 16) % (sizeof alphabet / sizeof alphabet[0] - 1)];
+        }
+        formats.push_back(format);
+    }
+    for (const std::wstring& format : formats) {
+        const msgfmt::Pattern pattern(format);
+        for (const std::vector<msgfmt::Arg>& args : argumentSets) {
+            std::wstring expected;
+            switch (args.size()) {
+            case 0:
+                expected = Format(format, {});
+                break;
+            case 1:
+                expected = Format(format, {args[0]});
+                break;
+            case 2:
+                expected = Format(format, {args[0], args[1]});
+                break;
+            case 4:
+                expected = Format(format, {args[0], args[1], args[2], args[3]});
+                break;
+            case 5:
+                expected = Format(format, {args[0], args[1], args[2], args[3], args[4]});
+                break;
+            default:
+                expected = Format(format, {args[0], args[1], args[2]});
+                break;
+            }
+            std::wstring out = L"kept ";
+            pattern.Append(out, args.data(), args.size());
+            EXPECT_EQ(out, L"kept " + expected) << format << " with " << args.size() << " arguments";
+        }
+    }
 }
 
 } // namespace

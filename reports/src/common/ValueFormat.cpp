@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cwchar>
 #include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -36,7 +37,9 @@ std::wstring DateWithPicture(TDate date, const std::wstring& picture)
 struct DurationPick {
     unsigned id = 0;
     int count = 0;
-    msgfmt::Arg args[3] = {0, 0, 0};
+    bool real = false; // one real number, else whole ones
+    int whole[3] = {0, 0, 0};
+    double number = 0.0;
 };
 
 DurationPick PickDuration(int minutes, int type, bool shortForm)
@@ -45,53 +48,66 @@ DurationPick PickDuration(int minutes, int type, bool shortForm)
     const int r = minutes % 1440;
     const int h = r / 60;
     const int m = r % 60;
-    auto pick = [](unsigned id, std::initializer_list<msgfmt::Arg> args) {
-        DurationPick result;
-        result.id = id;
-        for (const msgfmt::Arg& arg : args)
-            result.args[result.count++] = arg;
-        return result;
+    DurationPick pick;
+    auto whole = [&pick](unsigned id, int count, int a, int b, int c) {
+        pick.id = id;
+        pick.count = count;
+        pick.whole[0] = a;
+        pick.whole[1] = b;
+        pick.whole[2] = c;
+        return pick;
+    };
+    auto real = [&pick](unsigned id, double value) {
+        pick.id = id;
+        pick.count = 1;
+        pick.real = true;
+        pick.number = value;
+        return pick;
     };
     switch (type) {
     case 0:
         if (!shortForm || d != 0)
-            return pick(IDS_DURATION_DAYS_HOURS_MINUTES, {d, h, m});
+            return whole(IDS_DURATION_DAYS_HOURS_MINUTES, 3, d, h, m);
         if (h != 0)
-            return pick(IDS_DURATION_HOURS_MINUTES, {h, m});
-        return pick(IDS_DURATION_MINUTES, {m});
+            return whole(IDS_DURATION_HOURS_MINUTES, 2, h, m, 0);
+        return whole(IDS_DURATION_MINUTES, 1, m, 0, 0);
     case 1:
         if (shortForm && minutes / 60 == 0)
-            return pick(IDS_DURATION_MINUTES, {minutes % 60});
-        return pick(IDS_DURATION_HOURS_MINUTES, {minutes / 60, minutes % 60});
+            return whole(IDS_DURATION_MINUTES, 1, minutes % 60, 0, 0);
+        return whole(IDS_DURATION_HOURS_MINUTES, 2, minutes / 60, minutes % 60, 0);
     case 2:
-        return pick(IDS_DURATION_DECIMAL_DAYS, {minutes / 1440.0});
+        return real(IDS_DURATION_DECIMAL_DAYS, minutes / 1440.0);
     case 3:
-        return pick(IDS_DURATION_DECIMAL_HOURS, {minutes / 60.0});
+        return real(IDS_DURATION_DECIMAL_HOURS, minutes / 60.0);
     case 4:
-        return pick(IDS_DURATION_MINUTES, {minutes});
+        return whole(IDS_DURATION_MINUTES, 1, minutes, 0, 0);
     case 5:
-        return pick(IDS_DURATION_CLOCK, {minutes / 60, minutes % 60});
+        return whole(IDS_DURATION_CLOCK, 2, minutes / 60, minutes % 60, 0);
     default:
-        return {};
+        return pick;
     }
 }
 
-void AppendPick(std::wstring& out, const std::wstring& format, const DurationPick& pick)
+// The pick's text appended: FormatAppend of the string, or the same from its pattern.
+template <class Format>
+void AppendPick(std::wstring& out, const Format& format, const DurationPick& pick)
 {
-    const msgfmt::Arg* a = pick.args;
-    switch (pick.count) {
-    case 1:
-        msgfmt::FormatAppend(out, format, {a[0]});
-        break;
-    case 2:
-        msgfmt::FormatAppend(out, format, {a[0], a[1]});
-        break;
-    case 3:
-        msgfmt::FormatAppend(out, format, {a[0], a[1], a[2]});
-        break;
-    default:
-        msgfmt::FormatAppend(out, format, {});
-        break;
+    const msgfmt::Arg args[3] = {pick.real ? msgfmt::Arg(pick.number) : msgfmt::Arg(pick.whole[0]), pick.whole[1],
+                                 pick.whole[2]};
+    if constexpr (std::is_same_v<Format, msgfmt::Pattern>) {
+        format.Append(out, args, static_cast<size_t>(pick.count));
+    } else {
+        switch (pick.count) {
+        case 1:
+            msgfmt::FormatAppend(out, format, {args[0]});
+            break;
+        case 2:
+            msgfmt::FormatAppend(out, format, {args[0], args[1]});
+            break;
+        default:
+            msgfmt::FormatAppend(out, format, {args[0], args[1], args[2]});
+            break;
+        }
     }
 }
 
@@ -211,14 +227,14 @@ CValueFormats::CValueFormats()
     : m_datePicture(GetSettingText(L"DateFormat")),
       m_timePicture(GetTimeFormatSetting()),
       m_currency(ProjectCurrency()),
-      m_costsPicture(CostsPicture(m_currency)),
+      m_costsPicture(msgfmt::Pattern(CostsPicture(m_currency))),
       m_decimalSeparator(GetLocaleText(LOCALE_SDECIMAL)),
       m_dates(512),
       m_times(1442),
       m_timeMade(1442, false)
 {
     for (size_t i = 0; i < std::size(m_durations); ++i)
-        m_durations[i] = fw::LoadResString(IDS_DURATION_DAYS_HOURS_MINUTES + static_cast<unsigned>(i));
+        m_durations[i] = msgfmt::Pattern(fw::LoadResString(IDS_DURATION_DAYS_HOURS_MINUTES + static_cast<unsigned>(i)));
 }
 
 const std::wstring& CValueFormats::Date(TDate date)
@@ -254,7 +270,7 @@ const std::wstring& CValueFormats::Time(const TTime& time)
 void CValueFormats::Costs(double value, std::wstring& out) const
 {
     out.clear();
-    msgfmt::FormatAppend(out, m_costsPicture, {value, m_currency});
+    m_costsPicture.Append(out, {value, m_currency});
 }
 
 void CValueFormats::Duration(int minutes, int type, bool shortForm, std::wstring& out) const

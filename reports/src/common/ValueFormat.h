@@ -6,6 +6,8 @@
 #include "TDate.h"
 #include "TDateTime.h"
 
+#include "SafeFormat.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -70,9 +72,9 @@ private:
     std::wstring m_datePicture;
     std::wstring m_timePicture;
     std::wstring m_currency;
-    std::wstring m_costsPicture;
+    msgfmt::Pattern m_costsPicture;
     std::wstring m_decimalSeparator;
-    std::wstring m_durations[6]; // strings 1220 to 1225
+    msgfmt::Pattern m_durations[6]; // strings 1220 to 1225
     std::vector<CachedDate> m_dates; // by day number modulo its size
     std::vector<std::wstring> m_times; // minutes 0 to 1440, then the empty time
     std::vector<bool> m_timeMade;

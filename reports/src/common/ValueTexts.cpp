@@ -7,7 +7,7 @@
 #include "fw/Resources.h"
 
 CValueTexts::CValueTexts()
-    : m_dateTimeFormat(fw::LoadResString(IDS_REPORT_DATETIME_FORMAT)),
+    : m_dateTimeFormat(msgfmt::Pattern(fw::LoadResString(IDS_REPORT_DATETIME_FORMAT))),
       m_noWorkingTime(fw::LoadResString(IDS_WORKING_TIME_NONE)),
       m_range(fw::LoadResString(IDS_WORKING_TIME_RANGE)),
       m_join(fw::LoadResString(IDS_WORKING_TIME_JOIN))
@@ -42,7 +42,7 @@ std::wstring_view CValueTexts::DateTime(TDate day, int minute)
 {
     const TDateTime moment(day, minute, false);
     m_text.clear();
-    msgfmt::FormatAppend(m_text, m_dateTimeFormat, {m_formats.Date(day), m_formats.Time(moment.time)});
+    m_dateTimeFormat.Append(m_text, {m_formats.Date(day), m_formats.Time(moment.time)});
     return m_text;
 }
 

@@ -30,7 +30,7 @@ public:
 
 private:
     CValueFormats m_formats;
-    std::wstring m_dateTimeFormat; // string 40020: date and time
+    msgfmt::Pattern m_dateTimeFormat; // string 40020: date and time
     std::wstring m_noWorkingTime;  // string 13030
     std::wstring m_range;          // string 13026: start and end time
     std::wstring m_join;           // string 13027
