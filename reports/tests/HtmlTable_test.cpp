@@ -5,6 +5,9 @@
 
 #include "QV2ResVReportIds.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using HtmlTableTest = ReportTest;
@@ -105,6 +108,52 @@ TEST_F(HtmlTableTest, AddEmptyRow_aNonBreakingBlank)
     CHtmlTableHelper table;
     table.AddEmptyRow();
     EXPECT_EQ(table.Rows[0].GetHtml(), L" <tr >\n  <td >&#160;</td>\n </tr>\n");
+}
+
+// Cells appended to the page text straight, from a view or up to a terminating zero at any
+// alignment, equal the cells of the string markup: escapes, the blank of an empty or CR-only
+// text, bold; also past the page text's first room.
+TEST_F(HtmlTableTest, CellMarkup_pageTextEqualsTheStringMarkup)
+{
+    const wchar_t alphabet[] = L"ab1 &<>\r\n.:?=%\x00e9\x4e2d\xff01;";
+    std::vector<std::wstring> texts = {L"", L"\r", L"\r\r", L" ", L"Task 45 of Resource 1", L"09.01.2025 08:00",
+                                       L"a&b<c>d e\r\nf", std::wstring(300, L'<'), std::wstring(1000, L'x')};
+    unsigned seed = 7;
+    for (int n = 0; n < 400; ++n) {
+        std::wstring text;
+        for (int k = 0; k < n % 41; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            text += alphabet[(seed >> 16) % (sizeof alphabet / sizeof alphabet[0] - 1)];
+        }
+        texts.push_back(text);
+    }
+    for (int model = 0; model < 4; ++model) {
+        HtmlTableCell cell;
+        cell.Bold = (model & 1) != 0;
+        cell.BlanksNonBreaking = (model & 2) != 0;
+        cell.HorizontalAlignment = 2;
+        const CHtmlCellMarkup markup(cell, false);
+        std::wstring expected;
+        CPageText fromViews;
+        CPageText fromZeros;
+        alignas(16) wchar_t buffer[1024 + 16];
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const std::wstring& text = texts[i];
+            markup.Append(expected, text);
+            markup.Append(fromViews, text);
+            wchar_t* copy = buffer + i % 8;
+            text.copy(copy, text.size());
+            copy[text.size()] = L'\0';
+            markup.Append(fromZeros, copy);
+        }
+        ASSERT_GT(expected.size(), 16384u);
+        EXPECT_EQ(fromViews.View(), expected) << model;
+        EXPECT_EQ(fromZeros.View(), expected) << model;
+    }
+    CPageText none;
+    HtmlTableCell plain;
+    CHtmlCellMarkup(plain, false).Append(none, static_cast<const wchar_t*>(nullptr));
+    EXPECT_EQ(none.View(), L"  <td >&#160;</td>\n");
 }
 
 } // namespace

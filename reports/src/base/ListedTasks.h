@@ -6,6 +6,7 @@
 
 #include "wqv2_data.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -20,6 +21,27 @@ struct OccurrenceSpan {
     TDate endDay = TDate(0u);
     int endMinute = 0;
 };
+
+// Rows ahead of the one being written: a long listing visits its tasks out of memory order, so
+// the task, and once it is in, its texts are asked for before the row needs them.
+inline void PrefetchTask(const TaskOccurrence& occurrence)
+{
+    __builtin_prefetch(occurrence.task);
+    __builtin_prefetch(reinterpret_cast<const char*>(occurrence.task) + 64);
+}
+inline void PrefetchTexts(const TaskOccurrence& occurrence)
+{
+    __builtin_prefetch(occurrence.task->Name);
+    __builtin_prefetch(occurrence.task->Note);
+}
+constexpr size_t kPrefetchRows = 8;
+inline void PrefetchRows(const TaskOccurrence* rows, size_t r, size_t count)
+{
+    if (r + 2 * kPrefetchRows < count)
+        PrefetchTask(rows[r + 2 * kPrefetchRows]);
+    if (r + kPrefetchRows < count)
+        PrefetchTexts(rows[r + kPrefetchRows]);
+}
 
 // A task that belongs to no task list and has a series: it stands for the series' occurrences.
 bool IsSeriesTemplate(const wqv2_data::CTask* task);

@@ -191,6 +191,7 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
         // The task rows go to the page straight; the data's texts are escaped as they are read.
         CPageText& rows = page.Direct();
         for (size_t t = 0; t < tasks.size(); ++t) {
+            PrefetchRows(tasks.data(), t, tasks.size());
             const OccurrenceFacts fact = FactsOf(tasks[t]);
             rows.Append(taskRowStart);
             for (size_t i = 0; i < columns.size(); ++i) {

@@ -90,6 +90,7 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
     // The rows go to the page straight; the data's texts are escaped as they are read.
     CPageText& rows = page.Direct();
     for (size_t r = 0; r < Rows.size(); ++r) {
+        PrefetchRows(Rows.data(), r, Rows.size());
         const TaskOccurrence& occurrence = Rows[r];
         const OccurrenceSpan span = GetDaySpan(occurrence);
         const OccurrenceValues values = CountRow(occurrence, span);
