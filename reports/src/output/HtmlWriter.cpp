@@ -1,6 +1,13 @@
 // HTML pages written part by part.
 #include "output/HtmlWriter.h"
 
+namespace {
+
+// The committed text written at once: four times the file's buffer.
+constexpr size_t kWriteUnits = 4 * unicode_helper::CTextFile::kBufferBytes / sizeof(wchar_t);
+
+} // namespace
+
 CHtmlWriter::~CHtmlWriter()
 {
     Discard();
@@ -15,6 +22,9 @@ bool CHtmlWriter::Open(const std::wstring& path, bool unicode, unsigned codePage
     m_pending.Clear();
     m_failed = false;
     m_open = m_file.Open(path);
+    // Room for a write and a row or two beyond it, made once.
+    if (m_open && unicode)
+        m_pending.Reserve(kWriteUnits + kWriteUnits / 8);
     if (m_open)
         m_path = path;
     return m_open;
@@ -42,8 +52,9 @@ bool CHtmlWriter::Commit()
         m_pending.Append(m_text);
         m_text.clear();
     }
-    // A write larger than the file's buffer goes to the file from here, not copied into it.
-    if (m_pending.Size() * sizeof(wchar_t) > unicode_helper::CTextFile::kBufferBytes)
+    // A write larger than the file's buffer goes to the file from here, not copied into it; and
+    // a file write costs enough besides its bytes that fewer, larger ones pay.
+    if (m_pending.Size() > kWriteUnits)
         return Flush();
     return true;
 }

@@ -195,7 +195,11 @@ size_t CPageText::AppendEscaped(const wchar_t* text, bool blanks, bool lineBreak
 
 void CPageText::Grow(size_t more)
 {
-    const size_t capacity = std::max({m_capacity * 2, m_size + more, size_t{16384}});
+    Reallocate(std::max({m_capacity * 2, m_size + more, size_t{16384}}));
+}
+
+void CPageText::Reallocate(size_t capacity)
+{
     std::unique_ptr<wchar_t[]> data(new wchar_t[capacity]);
     if (m_size > 0)
         std::memcpy(data.get(), m_data.get(), m_size * sizeof(wchar_t));

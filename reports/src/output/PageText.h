@@ -17,6 +17,12 @@ public:
     size_t Size() const { return m_size; }
     std::wstring_view View() const { return {m_data.get(), m_size}; }
     void Clear() { m_size = 0; }
+    // Room for `capacity` characters in all.
+    void Reserve(size_t capacity)
+    {
+        if (capacity > m_capacity)
+            Reallocate(capacity);
+    }
     // Cuts the text back to `size` characters (no longer).
     void CutTo(size_t size)
     {
@@ -48,6 +54,7 @@ private:
         return m_data.get() + m_size;
     }
     void Grow(size_t more);
+    void Reallocate(size_t capacity);
 
     // Markup pieces are short: fixed-size moves that may overlap cover them without a call.
     static void Copy(wchar_t* to, const wchar_t* from, size_t n)
