@@ -156,4 +156,44 @@ TEST_F(HtmlTableTest, CellMarkup_pageTextEqualsTheStringMarkup)
     EXPECT_EQ(none.View(), L"  <td >&#160;</td>\n");
 }
 
+// Rows made of their markup between two texts equal the rows of the table model: row tags,
+// header cells, a class for every cell, bold, blanks, links and colours, empty texts.
+TEST_F(HtmlTableTest, RowMarkup_equalsTheModelsRows)
+{
+    for (int variant = 0; variant < 4; ++variant) {
+        HtmlTableRow row;
+        row.Header = variant == 1;
+        row.VerticalAlignment = variant;
+        row.Class = variant == 2 ? L"line" : L"";
+        row.CellClass = variant == 3 ? L"all" : L"";
+        std::vector<HtmlTableCell> columns(4);
+        columns[0].Bold = true;
+        columns[1].BlanksNonBreaking = true;
+        columns[1].HorizontalAlignment = 2;
+        columns[2].Link = L"page 2.htm";
+        columns[2].TextColor = RGB(200, 0, 0);
+        columns[3].Class = L"own";
+        columns[3].ColumnSpan = 2;
+        const CHtmlRowMarkup markup(row, columns);
+        const std::vector<std::vector<std::wstring>> texts = {
+            {L"a & b", L"one two", L"", L"\r"}, {L"", L"", L"x<y>", L"line\r\nnext"}};
+        CPageText rows;
+        std::wstring expected;
+        for (const std::vector<std::wstring>& line : texts) {
+            HtmlTableRow filled = row;
+            filled.Cells = columns;
+            for (size_t i = 0; i < line.size(); ++i) {
+                filled.Cells[i].Text = line[i];
+                if (i % 2 == 0)
+                    markup.AppendCell(rows, i, std::wstring_view(line[i]));
+                else
+                    markup.AppendCell(rows, i, line[i].c_str());
+            }
+            markup.AppendEnd(rows);
+            filled.AppendHtml(expected);
+        }
+        EXPECT_EQ(rows.View(), expected) << variant;
+    }
+}
+
 } // namespace

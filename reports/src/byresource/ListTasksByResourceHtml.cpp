@@ -148,16 +148,14 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
     // and the rule above a sum.
     HtmlTableRow topRow;
     topRow.VerticalAlignment = kTop;
-    std::wstring taskRowStart;
-    topRow.AppendStart(taskRowStart);
-    std::vector<CHtmlCellMarkup> cells;
+    std::vector<HtmlTableCell> cells;
     for (Column column : columns) {
-        HtmlTableCell cell;
+        HtmlTableCell& cell = cells.emplace_back();
         cell.Class = L"qvlentries";
         if (column != kIndent && column != kTask && column != kNotes)
             cell.HorizontalAlignment = kRight;
-        cells.emplace_back(cell, false);
     }
+    const CHtmlRowMarkup taskRow(topRow, cells);
     HtmlTableRow resourceRule;
     spanning(resourceRule, n).SetRule(1, false);
     const std::wstring resourceRuleHtml = resourceRule.GetHtml();
@@ -193,14 +191,13 @@ void CRListTasksByResourceHtml::WriteTable(CHtmlWriter& page, const std::vector<
         for (size_t t = 0; t < tasks.size(); ++t) {
             PrefetchRows(tasks.data(), t, tasks.size());
             const OccurrenceFacts fact = FactsOf(tasks[t]);
-            rows.Append(taskRowStart);
             for (size_t i = 0; i < columns.size(); ++i) {
                 if (const wchar_t* text = DataText(columns[i], tasks[t]))
-                    cells[i].Append(rows, text);
+                    taskRow.AppendCell(rows, i, text);
                 else
-                    cells[i].Append(rows, CellText(columns[i], tasks[t], fact.daySpan, fact.values, texts));
+                    taskRow.AppendCell(rows, i, CellText(columns[i], tasks[t], fact.daySpan, fact.values, texts));
             }
-            HtmlTableRow::AppendEnd(rows);
+            taskRow.AppendEnd(rows);
             // A page whose write failed is lost: the rows left are not worth making.
             if (!page.Commit())
                 return;

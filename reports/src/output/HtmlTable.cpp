@@ -115,9 +115,8 @@ namespace {
 
 // Text that escapes to nothing holds only carriage returns: the cell shows a blank instead.
 template <class Text>
-void AppendCell(CPageText& out, const std::wstring& start, const std::wstring& end, bool bold, bool blanks, Text text)
+void AppendContent(CPageText& out, bool bold, bool blanks, Text text)
 {
-    out.Append(start);
     const size_t content = out.Size();
     if (bold)
         out.Append(L"<b>");
@@ -127,19 +126,51 @@ void AppendCell(CPageText& out, const std::wstring& start, const std::wstring& e
     } else if (bold) {
         out.Append(L"</b>");
     }
-    out.Append(end);
 }
 
 } // namespace
 
 void CHtmlCellMarkup::Append(CPageText& out, std::wstring_view text) const
 {
-    AppendCell(out, m_start, m_end, m_bold, m_blanks, text);
+    out.Append(m_start);
+    AppendContent(out, m_bold, m_blanks, text);
+    out.Append(m_end);
 }
 
 void CHtmlCellMarkup::Append(CPageText& out, const wchar_t* text) const
 {
-    AppendCell(out, m_start, m_end, m_bold, m_blanks, text);
+    out.Append(m_start);
+    AppendContent(out, m_bold, m_blanks, text);
+    out.Append(m_end);
+}
+
+CHtmlRowMarkup::CHtmlRowMarkup(const HtmlTableRow& row, const std::vector<HtmlTableCell>& columns)
+{
+    std::wstring before;
+    row.AppendStart(before);
+    for (HtmlTableCell model : columns) {
+        if (!row.CellClass.empty())
+            model.Class = row.CellClass;
+        const CHtmlCellMarkup cell(model, row.Header);
+        m_columns.push_back({before + cell.Start(), cell.Bold(), cell.Blanks()});
+        before = cell.End();
+    }
+    m_end = before;
+    HtmlTableRow::AppendEnd(m_end);
+}
+
+void CHtmlRowMarkup::AppendCell(CPageText& out, size_t column, std::wstring_view text) const
+{
+    const Column& markup = m_columns[column];
+    out.Append(markup.before);
+    AppendContent(out, markup.bold, markup.blanks, text);
+}
+
+void CHtmlRowMarkup::AppendCell(CPageText& out, size_t column, const wchar_t* text) const
+{
+    const Column& markup = m_columns[column];
+    out.Append(markup.before);
+    AppendContent(out, markup.bold, markup.blanks, text);
 }
 
 std::wstring HtmlTableCell::GetHtml(bool header) const

@@ -59,6 +59,12 @@ public:
     // The same of a text up to its terminating zero (null as empty).
     void Append(CPageText& out, const wchar_t* text) const;
 
+    // The cell's markup before and after its content, and how the content is written.
+    const std::wstring& Start() const { return m_start; }
+    const std::wstring& End() const { return m_end; }
+    bool Bold() const { return m_bold; }
+    bool Blanks() const { return m_blanks; }
+
 private:
     std::wstring m_start; // the tag with its attributes, the rule, then link and font starts
     std::wstring m_end;   // the ends of font, link and cell
@@ -84,6 +90,32 @@ struct HtmlTableRow {
     void AppendStart(std::wstring& out) const;
     static void AppendEnd(std::wstring& out) { out += L" </tr>\n"; }
     static void AppendEnd(CPageText& out) { out.Append(L" </tr>\n"); }
+};
+
+// The markup of rows alike but for their texts: the row's tags (its cells not used) and one
+// model cell per column (their Text and TextId not used), with what lies between two texts, one
+// cell's end and the next one's start, made once. A row is its cells' texts in column order,
+// then AppendEnd.
+class CHtmlRowMarkup {
+public:
+    CHtmlRowMarkup(const HtmlTableRow& row, const std::vector<HtmlTableCell>& columns);
+
+    // The text of a column's cell, escaped (a non-breaking blank when empty), with the markup
+    // before it.
+    void AppendCell(CPageText& out, size_t column, std::wstring_view text) const;
+    // The same of a text up to its terminating zero (null as empty).
+    void AppendCell(CPageText& out, size_t column, const wchar_t* text) const;
+    // The last cell's end and the row's end.
+    void AppendEnd(CPageText& out) const { out.Append(m_end); }
+
+private:
+    struct Column {
+        std::wstring before; // the row's start or the cell before's end, then this cell's start
+        bool bold = false;
+        bool blanks = false;
+    };
+    std::vector<Column> m_columns;
+    std::wstring m_end;
 };
 
 class CHtmlTableHelper {

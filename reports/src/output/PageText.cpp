@@ -102,6 +102,16 @@ public:
 private:
     __m128i m_amp, m_lt, m_gt, m_blank, m_cr, m_lf, m_zero;
 };
+
+// Made once: a cell's text is short, and making the lanes costs as much as testing them.
+const CSpecialLanes kLanes[8] = {{false, false, false}, {false, false, true}, {false, true, false},
+                                 {false, true, true},   {true, false, false}, {true, false, true},
+                                 {true, true, false},   {true, true, true}};
+
+const CSpecialLanes& Lanes(bool blanks, bool lineBreaks, bool zero)
+{
+    return kLanes[(blanks ? 4 : 0) + (lineBreaks ? 2 : 0) + (zero ? 1 : 0)];
+}
 #endif
 
 } // namespace
@@ -111,7 +121,7 @@ size_t CPageText::AppendEscaped(std::wstring_view text, bool blanks, bool lineBr
     const size_t before = m_size;
     const uint64_t specials = Specials(blanks, lineBreaks, false);
 #if defined(__SSE2__)
-    const CSpecialLanes lanes(blanks, lineBreaks, false);
+    const CSpecialLanes& lanes = Lanes(blanks, lineBreaks, false);
 #endif
     const wchar_t* from = text.data();
     size_t left = text.size();
@@ -158,7 +168,7 @@ size_t CPageText::AppendEscaped(const wchar_t* text, bool blanks, bool lineBreak
         return 0;
     const uint64_t specials = Specials(blanks, lineBreaks, true);
 #if defined(__SSE2__)
-    const CSpecialLanes lanes(blanks, lineBreaks, true);
+    const CSpecialLanes& lanes = Lanes(blanks, lineBreaks, true);
 #endif
     for (;;) {
         wchar_t* const start = Room(kStretch * kMostPerCharacter);

@@ -75,17 +75,15 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
     heads.AppendHtml(out);
     page.Commit();
 
-    // Every row has the same layout: its start and each column's cell markup are made once.
+    // Every row has the same layout: its markup between two texts is made once.
     HtmlTableRow model;
     model.VerticalAlignment = kTop;
-    std::wstring rowStart;
-    model.AppendStart(rowStart);
-    std::vector<CHtmlCellMarkup> cells;
+    std::vector<HtmlTableCell> cells;
     for (int column : Columns) {
-        HtmlTableCell cell;
+        HtmlTableCell& cell = cells.emplace_back();
         cell.HorizontalAlignment = column == kName || column == kResource || column == kNotes ? kLeft : kRight;
-        cells.emplace_back(cell, false);
     }
+    const CHtmlRowMarkup markup(model, cells);
     CValueTexts texts;
     // The rows go to the page straight; the data's texts are escaped as they are read.
     CPageText& rows = page.Direct();
@@ -94,14 +92,13 @@ void CRListTasksDefaultHtml::WriteTable(CHtmlWriter& page)
         const TaskOccurrence& occurrence = Rows[r];
         const OccurrenceSpan span = GetDaySpan(occurrence);
         const OccurrenceValues values = CountRow(occurrence, span);
-        rows.Append(rowStart);
         for (size_t i = 0; i < Columns.size(); ++i) {
             if (const wchar_t* text = DataText(Columns[i], occurrence))
-                cells[i].Append(rows, text);
+                markup.AppendCell(rows, i, text);
             else
-                cells[i].Append(rows, CellText(Columns[i], occurrence, span, values, texts));
+                markup.AppendCell(rows, i, CellText(Columns[i], occurrence, span, values, texts));
         }
-        HtmlTableRow::AppendEnd(rows);
+        markup.AppendEnd(rows);
         // A page whose write failed is lost: the rows left are not worth making.
         if (!page.Commit())
             return;
