@@ -7,9 +7,9 @@
 #include "plugin/PluginState.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -144,159 +144,187 @@ uint64_t OrderedBits(double value)
     return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
 }
 
-double NumberOfBits(uint64_t key)
+uint64_t HashOf(uint64_t key)
 {
-    const uint64_t bits = (key & 0x8000000000000000ull) ? key & ~0x8000000000000000ull : ~key;
-    double value = 0.0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-// The rank of each object's text in the locale's order, equal texts alike: sorting the distinct
-// objects once costs far fewer locale comparisons than comparing texts while sorting entries.
-// `objects` holds each object once.
-template <class T, class TextOf>
-std::vector<std::pair<const T*, int>> RankTexts(std::vector<const T*> objects, TextOf textOf)
-{
-    std::sort(objects.begin(), objects.end(),
-              [&](const T* a, const T* b) { return CompareLocaleNoCase(textOf(a), textOf(b)) < 0; });
-    std::vector<std::pair<const T*, int>> ranks;
-    ranks.reserve(objects.size());
-    int rank = 0;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        if (i > 0 && CompareLocaleNoCase(textOf(objects[i - 1]), textOf(objects[i])) != 0)
-            ++rank;
-        ranks.emplace_back(objects[i], rank);
-    }
-    objects = {};
-    std::sort(ranks.begin(), ranks.end(),
-              [](const auto& a, const auto& b) { return std::less<const T*>()(a.first, b.first); });
-    return ranks;
+    // Mixes every bit into the low ones: numbers as OrderedBits differ in their high bits.
+    key ^= key >> 33;
+    key *= 0xFF51AFD7ED558CCDull;
+    key ^= key >> 33;
+    key *= 0xC4CEB9FE1A85EC53ull;
+    return key ^ (key >> 33);
 }
 
 template <class T>
-int RankOf(const std::vector<std::pair<const T*, int>>& ranks, const T* object)
+uint64_t HashOf(const T* object)
 {
-    const auto found = std::lower_bound(ranks.begin(), ranks.end(), object, [](const auto& entry, const T* key) {
-        return std::less<const T*>()(entry.first, key);
-    });
-    return found != ranks.end() && found->first == object ? found->second : 0;
+    return HashOf(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(object)));
 }
 
-// The distinct objects of the items, gathered in `scratch` (as large as the items): no list of
-// one pointer per item beside it.
-template <class T, class ObjectOf>
-std::vector<const T*> DistinctObjects(const std::vector<TaskOccurrence>& items, std::vector<uint64_t>& scratch,
-                                      ObjectOf objectOf)
+// Numbers the distinct keys in the order they are first met: a table by distinct keys, not by
+// items.
+template <class Key>
+class CDistinctKeys {
+public:
+    uint32_t IdOf(Key key)
+    {
+        if (2 * (m_keys.size() + 1) > m_slots.size())
+            Grow();
+        const size_t slot = Find(key);
+        if (m_slots[slot] == 0) {
+            m_keys.push_back(key);
+            m_slots[slot] = static_cast<uint32_t>(m_keys.size());
+        }
+        return m_slots[slot] - 1;
+    }
+
+    // The keys by id; the table is gone after.
+    std::vector<Key> TakeKeys()
+    {
+        m_slots = {};
+        return std::move(m_keys);
+    }
+
+private:
+    // The key's slot, or the empty slot where it belongs.
+    size_t Find(Key key) const
+    {
+        const size_t mask = m_slots.size() - 1;
+        size_t slot = static_cast<size_t>(HashOf(key)) & mask;
+        while (m_slots[slot] != 0 && !(m_keys[m_slots[slot] - 1] == key))
+            slot = (slot + 1) & mask;
+        return slot;
+    }
+
+    void Grow()
+    {
+        m_slots.assign(std::max<size_t>(64, 2 * m_slots.size()), 0);
+        for (size_t id = 0; id < m_keys.size(); ++id)
+            m_slots[Find(m_keys[id])] = static_cast<uint32_t>(id + 1);
+    }
+
+    std::vector<Key> m_keys;
+    std::vector<uint32_t> m_slots; // id + 1; 0 is empty
+};
+
+// Each item's rank in the order `less` gives the keys (0 first, keys neither less than the other
+// alike) into `ranks`; returns a bound on the ranks. Each distinct key is ordered once: far fewer
+// comparisons (of texts, say) than sorting the items.
+template <class KeyOf, class Less>
+uint32_t RanksOf(const std::vector<TaskOccurrence>& items, std::vector<uint32_t>& ranks, KeyOf keyOf, Less less)
 {
-    for (size_t i = 0; i < items.size(); ++i)
-        scratch[i] = reinterpret_cast<uintptr_t>(objectOf(items[i]));
-    std::sort(scratch.begin(), scratch.end());
-    const auto last = std::unique(scratch.begin(), scratch.end());
-    std::vector<const T*> objects;
-    objects.reserve(static_cast<size_t>(last - scratch.begin()));
-    for (auto it = scratch.begin(); it != last; ++it)
-        objects.push_back(reinterpret_cast<const T*>(static_cast<uintptr_t>(*it)));
-    return objects;
+    std::vector<decltype(keyOf(items.front()))> keys;
+    {
+        CDistinctKeys<decltype(keyOf(items.front()))> distinct;
+        for (size_t i = 0; i < items.size(); ++i)
+            ranks[i] = distinct.IdOf(keyOf(items[i]));
+        keys = distinct.TakeKeys();
+    }
+    std::vector<uint32_t> byOrder(keys.size());
+    std::iota(byOrder.begin(), byOrder.end(), 0u);
+    auto idLess = [&](uint32_t a, uint32_t b) { return less(keys[a], keys[b]); };
+    std::sort(byOrder.begin(), byOrder.end(), idLess);
+    std::vector<uint32_t> rankOfId(keys.size());
+    uint32_t rank = 0;
+    for (size_t k = 0; k < byOrder.size(); ++k) {
+        if (k > 0 && idLess(byOrder[k - 1], byOrder[k]))
+            ++rank;
+        rankOfId[byOrder[k]] = rank;
+    }
+    for (uint32_t& id : ranks)
+        id = rankOfId[id];
+    return static_cast<uint32_t>(keys.size());
 }
 
-// What a column compares, as one number for each item (duration, working time after having a
-// calendar, costs as shown, a moment, or the rank of a text), as OrderedBits into `keys`.
-void ColumnKeys(int column, int order, const std::vector<TaskOccurrence>& items, std::vector<uint64_t>& keys)
+// What a number column compares: duration, working time after having a calendar, costs as
+// shown, or a moment.
+double ColumnNumber(int column, const TaskOccurrence& o)
 {
-    const bool byResourceName = column == 1 && order != 2;
+    switch (column) {
+    case 2:
+    case 3: {
+        const OccurrenceSpan span = GetOccurrenceSpan(o);
+        return static_cast<double>(column == 2 ? MomentKey(span.startDay, DayMinute(span.startMinute))
+                                               : MomentKey(span.endDay, DayMinute(span.endMinute)));
+    }
+    case 4:
+        return o.task->GetDuration();
+    case 5: {
+        // Entries without a calendar first: whole minutes stay exact far below this.
+        wqv2_data::CResource* resource = o.task->GetResource();
+        const double calendar = resource && resource->Calendar ? 17179869184.0 : 0.0; // 2^34
+        return calendar + GetOccurrenceWorkingTime(o);
+    }
+    case 6:
+        // Costs that show alike sort alike: a tolerance would not give a strict order.
+        return CostsAsShown(GetOccurrenceCosts(o));
+    default:
+        return 0.0;
+    }
+}
+
+// Each item's rank by the column (texts in the locale's order, equal texts alike) into `ranks`;
+// returns a bound on the ranks.
+uint32_t ColumnRanks(int column, const std::vector<TaskOccurrence>& items, std::vector<uint32_t>& ranks)
+{
     if (column == 0 || column == 7) {
-        const auto ranks = RankTexts(DistinctObjects<wqv2_data::CTask>(items, keys, [](const TaskOccurrence& o) {
-                                         return static_cast<const wqv2_data::CTask*>(o.task);
-                                     }),
-                                     [column](const wqv2_data::CTask* task) { return column == 0 ? task->Name : task->Note; });
-        for (size_t i = 0; i < items.size(); ++i)
-            keys[i] = OrderedBits(RankOf(ranks, static_cast<const wqv2_data::CTask*>(items[i].task)));
-        return;
+        auto textOf = [column](const wqv2_data::CTask* task) { return column == 0 ? task->Name : task->Note; };
+        return RanksOf(
+            items, ranks, [](const TaskOccurrence& o) { return static_cast<const wqv2_data::CTask*>(o.task); },
+            [&](const wqv2_data::CTask* a, const wqv2_data::CTask* b) {
+                return CompareLocaleNoCase(textOf(a), textOf(b)) < 0;
+            });
     }
-    if (byResourceName) {
-        auto resourceOf = [](const TaskOccurrence& o) {
-            return static_cast<const wqv2_data::CResource*>(o.task->GetResource());
-        };
-        const auto ranks = RankTexts(DistinctObjects<wqv2_data::CResource>(items, keys, resourceOf),
-                                     [](const wqv2_data::CResource* resource) {
-                                         return resource ? resource->Name : L"";
-                                     });
-        for (size_t i = 0; i < items.size(); ++i)
-            keys[i] = OrderedBits(RankOf(ranks, resourceOf(items[i])));
-        return;
+    if (column == 1) {
+        return RanksOf(
+            items, ranks,
+            [](const TaskOccurrence& o) { return static_cast<const wqv2_data::CResource*>(o.task->GetResource()); },
+            [](const wqv2_data::CResource* a, const wqv2_data::CResource* b) {
+                return CompareLocaleNoCase(a ? a->Name : L"", b ? b->Name : L"") < 0;
+            });
     }
+    return RanksOf(
+        items, ranks, [column](const TaskOccurrence& o) { return OrderedBits(ColumnNumber(column, o)); },
+        std::less<uint64_t>());
+}
+
+// Turns each item's rank into its place: by rank (the highest first when descending), equal
+// ranks in item order.
+void PlacesOfRanks(std::vector<uint32_t>& ranks, uint32_t rankBound, bool descending)
+{
+    std::vector<uint32_t> next(rankBound, 0);
+    for (uint32_t rank : ranks)
+        ++next[rank];
+    uint32_t place = 0;
+    for (uint32_t k = 0; k < rankBound; ++k) {
+        uint32_t& first = next[descending ? rankBound - 1 - k : k];
+        const uint32_t count = first;
+        first = place;
+        place += count;
+    }
+    for (uint32_t& rank : ranks)
+        rank = next[rank]++;
+}
+
+// Moves each item i to places[i], in place; `places`, a permutation, is used up.
+void MoveToPlaces(std::vector<TaskOccurrence>& items, std::vector<uint32_t>& places)
+{
     for (size_t i = 0; i < items.size(); ++i) {
-        const TaskOccurrence& o = items[i];
-        double number = 0.0;
-        switch (column) {
-        case 2:
-        case 3: {
-            const OccurrenceSpan span = GetOccurrenceSpan(o);
-            number = static_cast<double>(column == 2 ? MomentKey(span.startDay, DayMinute(span.startMinute))
-                                                     : MomentKey(span.endDay, DayMinute(span.endMinute)));
-            break;
+        while (places[i] != i) {
+            const uint32_t to = places[i];
+            std::swap(items[i], items[to]);
+            std::swap(places[i], places[to]);
         }
-        case 4:
-            number = o.task->GetDuration();
-            break;
-        case 5: {
-            // Entries without a calendar first: whole minutes stay exact far below this.
-            wqv2_data::CResource* resource = o.task->GetResource();
-            const double calendar = resource && resource->Calendar ? 17179869184.0 : 0.0; // 2^34
-            number = calendar + GetOccurrenceWorkingTime(o);
-            break;
-        }
-        case 6:
-            // Costs that show alike sort alike: a tolerance would not give a strict order.
-            number = CostsAsShown(GetOccurrenceCosts(o));
-            break;
-        default:
-            break;
-        }
-        keys[i] = OrderedBits(number);
     }
 }
 
-// Sorts items in board order by the column's number, equal numbers in board order.
+// Sorts items in board order by the column, equal values in board order: one 4-byte rank an
+// item beside the list, and tables by distinct values.
 void SortByColumn(int column, int order, std::vector<TaskOccurrence>& items)
 {
-    std::vector<uint64_t> keys(items.size());
-    ColumnKeys(column, order, items, keys);
-    const bool descending = order == 1;
-    // Whole numbers within 2^32 of each other share one word with the board index: one plain
-    // sort of words, no lookups.
-    bool whole = true;
-    double low = 0.0;
-    double high = 0.0;
-    for (size_t i = 0; i < keys.size() && whole; ++i) {
-        const double number = NumberOfBits(keys[i]);
-        whole = std::isfinite(number) && std::trunc(number) == number && std::fabs(number) < 9007199254740992.0;
-        low = i == 0 ? number : std::min(low, number);
-        high = i == 0 ? number : std::max(high, number);
-    }
-    if (whole && high - low < 4294967296.0 && items.size() <= UINT32_MAX) {
-        for (size_t i = 0; i < keys.size(); ++i) {
-            const double number = NumberOfBits(keys[i]);
-            const auto word = static_cast<uint64_t>(descending ? high - number : number - low);
-            keys[i] = (word << 32) | i;
-        }
-        std::sort(keys.begin(), keys.end());
-        for (uint64_t& key : keys)
-            key &= 0xFFFFFFFFu;
-        ApplyOrder(items, keys);
-        return;
-    }
-    std::vector<uint32_t> order32(items.size());
-    for (size_t i = 0; i < order32.size(); ++i)
-        order32[i] = static_cast<uint32_t>(i);
-    std::sort(order32.begin(), order32.end(), [&](uint32_t a, uint32_t b) {
-        if (keys[a] != keys[b])
-            return descending ? keys[b] < keys[a] : keys[a] < keys[b];
-        return a < b;
-    });
-    keys = {};
-    ApplyOrder(items, order32);
+    std::vector<uint32_t> ranks(items.size());
+    const uint32_t rankBound = ColumnRanks(column, items, ranks);
+    PlacesOfRanks(ranks, rankBound, order == 1);
+    MoveToPlaces(items, ranks);
 }
 
 // Appends the resource's `count` occurrences in the window (CountTasksInWindow) to `out`;
@@ -313,8 +341,9 @@ size_t AppendOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resou
     return first;
 }
 
-template <class Index>
-void ApplyOrderOf(std::vector<TaskOccurrence>& items, std::vector<Index>& sources)
+} // namespace
+
+void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint64_t>& sources)
 {
     // Cycle by cycle, in place; a placed entry points to itself.
     for (size_t k = 0; k < sources.size() && k < items.size(); ++k) {
@@ -323,7 +352,7 @@ void ApplyOrderOf(std::vector<TaskOccurrence>& items, std::vector<Index>& source
         const TaskOccurrence held = items[k];
         for (size_t j = k;;) {
             const size_t from = static_cast<size_t>(sources[j]);
-            sources[j] = static_cast<Index>(j);
+            sources[j] = j;
             if (from == k) {
                 items[j] = held;
                 break;
@@ -332,18 +361,6 @@ void ApplyOrderOf(std::vector<TaskOccurrence>& items, std::vector<Index>& source
             j = from;
         }
     }
-}
-
-} // namespace
-
-void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint64_t>& sources)
-{
-    ApplyOrderOf(items, sources);
-}
-
-void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint32_t>& sources)
-{
-    ApplyOrderOf(items, sources);
 }
 
 bool IsSeriesTemplate(const wqv2_data::CTask* task)

@@ -60,7 +60,6 @@ void CollectOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resour
 // Reorders the items so that each place k holds the item that was at sources[k]; `sources`, a
 // permutation of the places, is used up.
 void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint64_t>& sources);
-void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint32_t>& sources);
 
 class CListedTasks {
 public:
