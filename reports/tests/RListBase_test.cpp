@@ -3,7 +3,12 @@
 #include "CoreTestEnv.h"
 
 #include "base/RListBase.h"
+#include "common/LocaleText.h"
+#include "common/ValueFormat.h"
 #include "plugin/PluginState.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,12 +40,14 @@ protected:
         return names;
     }
 
-    std::vector<std::wstring> Sorted(int column, int order)
+    static std::vector<TaskOccurrence> Listed(int column, int order)
     {
         CListedTasks listed;
         listed.Rebuild(Day(1, 1), 0, Day(12, 31), 0, column, order);
-        return Names(listed.Items());
+        return listed.TakeItems();
     }
+
+    std::vector<std::wstring> Sorted(int column, int order) { return Names(Listed(column, order)); }
 
     void SetCosts(wqv2_data::CTask* task, double perHour)
     {
@@ -145,6 +152,87 @@ TEST_F(RListBaseTest, Rebuild_costsThatShowAlikeKeepTheTieBreakOrder)
     EXPECT_EQ(Sorted(6, 0), byPosition);
     host::SetSetting(L"ViewFormatCostsDecimalDigits", L"7");
     EXPECT_EQ(Sorted(6, 0), (std::vector<std::wstring>{L"gamma", L"daily@3", L"daily@4", L"daily@5", L"beta", L"Alpha"}));
+}
+
+// What the column shows, compared straight from the data: below 0, equal or above.
+int CompareByColumn(int column, const TaskOccurrence& x, const TaskOccurrence& y)
+{
+    auto compare = [](auto l, auto r) { return l < r ? -1 : r < l ? 1 : 0; };
+    auto moment = [](TDate day, int minute) { return std::make_pair(static_cast<uint32_t>(day), minute); };
+    const OccurrenceSpan sx = GetOccurrenceSpan(x);
+    const OccurrenceSpan sy = GetOccurrenceSpan(y);
+    wqv2_data::CResource* rx = x.task->GetResource();
+    wqv2_data::CResource* ry = y.task->GetResource();
+    switch (column) {
+    case 0:
+        return CompareLocaleNoCase(x.task->Name, y.task->Name);
+    case 1:
+        return CompareLocaleNoCase(rx->Name, ry->Name);
+    case 2:
+        return compare(moment(sx.startDay, sx.startMinute), moment(sy.startDay, sy.startMinute));
+    case 3:
+        return compare(moment(sx.endDay, sx.endMinute), moment(sy.endDay, sy.endMinute));
+    case 4:
+        return compare(x.task->GetDuration(), y.task->GetDuration());
+    case 5:
+        return compare(std::make_pair(rx->Calendar != nullptr, GetOccurrenceWorkingTime(x)),
+                       std::make_pair(ry->Calendar != nullptr, GetOccurrenceWorkingTime(y)));
+    case 6:
+        return compare(CostsAsShown(GetOccurrenceCosts(x)), CostsAsShown(GetOccurrenceCosts(y)));
+    default:
+        return CompareLocaleNoCase(x.task->Note, y.task->Note);
+    }
+}
+
+TEST_F(RListBaseTest, Rebuild_everyColumnAndOrderIsAStableSortOfTheBoardOrder)
+{
+    // Many equal values, across resources with and without a calendar: names and notes alike
+    // but for case, costs below zero, zero and apart by less than shows.
+    wqv2_data::CResource* d = rtest::AddResource(L"anna", 0);
+    ASSERT_NE(d, nullptr);
+    wqv2_data::CResource* resources[] = {a, b, c, d};
+    const wchar_t* names[] = {L"beta", L"Alpha", L"alpha", L"Gamma", L"b"};
+    const wchar_t* notes[] = {L"", L"check", L"Check", L"a note"};
+    const double fixed[] = {-12.5, 0.0, 0.004, 7.25, 7.254, -0.004, 30.0};
+    wqv2_data::CData* root = rtest::CData::Root();
+    ASSERT_EQ(root->BeginTransaction(L""), 0);
+    for (int i = 0; i < 70; ++i) {
+        wqv2_data::CResource* resource = resources[i % 4];
+        wqv2_data::CTask* task = resource->Tasks->CreateNew();
+        task->SetName(names[i % 5]);
+        task->SetNote(notes[i % 6 % 4]);
+        task->DateStart = Day(3, 2 + i % 3);
+        task->TimeStart = 480 + 60 * (i % 4);
+        task->DateEnd = task->DateStart + i % 2;
+        task->TimeEnd = (i % 2 ? 420 : task->TimeStart) + 30 * (i % 5);
+        task->CostsCalculate = i % 3 != 0;
+        task->CostsFixed = fixed[i % 7];
+        task->CostsVariable = i % 4 == 0 ? 0.0 : 1.5 * (i % 3);
+        ASSERT_EQ(resource->Tasks->Add(task), 0);
+    }
+    ASSERT_EQ(root->Commit(), 0);
+
+    const std::vector<TaskOccurrence> board = Listed(1, 2);
+    ASSERT_EQ(board.size(), 76u);
+    auto pairs = [](const std::vector<TaskOccurrence>& list) {
+        std::vector<std::pair<int, const wqv2_data::CTask*>> out;
+        for (const TaskOccurrence& o : list)
+            out.emplace_back(o.day, o.task);
+        return out;
+    };
+    for (int column = 0; column <= 7; ++column) {
+        for (int order = 0; order <= 2; ++order) {
+            SCOPED_TRACE(testing::Message() << "column " << column << ", order " << order);
+            std::vector<TaskOccurrence> expected = board;
+            if (column != 1 || order != 2) {
+                std::stable_sort(expected.begin(), expected.end(), [&](const TaskOccurrence& x, const TaskOccurrence& y) {
+                    const int c = CompareByColumn(column, x, y);
+                    return order == 1 ? c > 0 : c < 0;
+                });
+            }
+            EXPECT_EQ(pairs(Listed(column, order)), pairs(expected));
+        }
+    }
 }
 
 TEST_F(RListBaseTest, FormatEnd_datesOnlyAnEndAtMidnightIsTheDayBeforeButNotBeforeTheStart)
