@@ -167,7 +167,7 @@ class CDistinctKeys {
 public:
     uint32_t IdOf(Key key)
     {
-        if (2 * (m_keys.size() + 1) > m_slots.size())
+        if (4 * (m_keys.size() + 1) > 3 * m_slots.size())
             Grow();
         const size_t slot = Find(key);
         if (m_slots[slot] == 0) {
@@ -206,33 +206,37 @@ private:
     std::vector<uint32_t> m_slots; // id + 1; 0 is empty
 };
 
-// Each item's rank in the order `less` gives the keys (0 first, keys neither less than the other
-// alike) into `ranks`; returns a bound on the ranks. Each distinct key is ordered once: far fewer
-// comparisons (of texts, say) than sorting the items.
-template <class KeyOf, class Less>
-uint32_t RanksOf(const std::vector<TaskOccurrence>& items, std::vector<uint32_t>& ranks, KeyOf keyOf, Less less)
+// The rank of each key in the order `less` gives (0 first, keys neither less than the other
+// alike). Each distinct key is ordered once: far fewer comparisons (of texts, say) than sorting
+// the items.
+template <class Key, class Less>
+std::vector<uint32_t> RanksOfKeys(std::vector<Key> keys, Less less)
 {
-    std::vector<decltype(keyOf(items.front()))> keys;
-    {
-        CDistinctKeys<decltype(keyOf(items.front()))> distinct;
-        for (size_t i = 0; i < items.size(); ++i)
-            ranks[i] = distinct.IdOf(keyOf(items[i]));
-        keys = distinct.TakeKeys();
-    }
     std::vector<uint32_t> byOrder(keys.size());
     std::iota(byOrder.begin(), byOrder.end(), 0u);
     auto idLess = [&](uint32_t a, uint32_t b) { return less(keys[a], keys[b]); };
     std::sort(byOrder.begin(), byOrder.end(), idLess);
-    std::vector<uint32_t> rankOfId(keys.size());
+    std::vector<uint32_t> ranks(keys.size());
     uint32_t rank = 0;
     for (size_t k = 0; k < byOrder.size(); ++k) {
         if (k > 0 && idLess(byOrder[k - 1], byOrder[k]))
             ++rank;
-        rankOfId[byOrder[k]] = rank;
+        ranks[byOrder[k]] = rank;
     }
+    return ranks;
+}
+
+// Each item's rank by its key (RanksOfKeys) into `ranks`; returns a bound on the ranks.
+template <class KeyOf, class Less>
+uint32_t RanksOf(const std::vector<TaskOccurrence>& items, std::vector<uint32_t>& ranks, KeyOf keyOf, Less less)
+{
+    CDistinctKeys<decltype(keyOf(items.front()))> distinct;
+    for (size_t i = 0; i < items.size(); ++i)
+        ranks[i] = distinct.IdOf(keyOf(items[i]));
+    const std::vector<uint32_t> rankOfId = RanksOfKeys(distinct.TakeKeys(), less);
     for (uint32_t& id : ranks)
         id = rankOfId[id];
-    return static_cast<uint32_t>(keys.size());
+    return static_cast<uint32_t>(rankOfId.size());
 }
 
 // What a number column compares: duration, working time after having a calendar, costs as
