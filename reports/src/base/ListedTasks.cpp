@@ -177,10 +177,10 @@ public:
         return m_slots[slot] - 1;
     }
 
-    // The keys by id; the table is gone after.
+    // The keys by id; the table is gone after (assigning {} would keep its memory).
     std::vector<Key> TakeKeys()
     {
-        m_slots = {};
+        m_slots = std::vector<uint32_t>();
         return std::move(m_keys);
     }
 
