@@ -8,6 +8,8 @@
 namespace ctext {
 
 std::wstring IntText(long long value);
+// The same digits in the caller's buffer, without the heap (report cells make millions).
+std::wstring_view IntDigits(int value, wchar_t (&buffer)[12]);
 // Six significant digits, "." as decimal point: the stream form of project files ("%g").
 std::wstring DoubleText(double value);
 // The shortest text that reads back as the same double.

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace ctext {
@@ -35,6 +36,20 @@ std::wstring IntText(long long value)
     char buf[24];
     const auto r = std::to_chars(buf, buf + sizeof buf, value);
     return Widen(buf, r.ptr);
+}
+
+std::wstring_view IntDigits(int value, wchar_t (&buffer)[12])
+{
+    // From the end; the widening keeps INT_MIN's magnitude.
+    size_t at = std::size(buffer);
+    long long rest = value < 0 ? -static_cast<long long>(value) : value;
+    do {
+        buffer[--at] = static_cast<wchar_t>(L'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        buffer[--at] = L'-';
+    return {buffer + at, std::size(buffer) - at};
 }
 
 std::wstring DoubleText(double value)

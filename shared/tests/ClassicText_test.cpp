@@ -13,6 +13,10 @@ TEST(ClassicText, IntText_plainDigits)
     EXPECT_EQ(ctext::IntText(0), L"0");
     EXPECT_EQ(ctext::IntText(-42), L"-42");
     EXPECT_EQ(ctext::IntText(LLONG_MIN), L"-9223372036854775808");
+    // The buffer form fills its buffer from the end: the widest int uses all of it.
+    wchar_t digits[12];
+    for (int value : {0, 7, -42, INT_MAX, INT_MIN})
+        EXPECT_EQ(ctext::IntDigits(value, digits), ctext::IntText(value)) << value;
 }
 
 TEST(ClassicText, DoubleText_sixSignificantDigits)

@@ -313,18 +313,9 @@ std::wstring_view CValueFormats::UdfText(UdfKind kind, const wchar_t* value, std
     case UdfKind::Time:
         return Time(TTime::Parse(value));
     case UdfKind::Int: {
-        // "%i" of the number: digits from the end.
-        const int number = ctext::ParseInt(value);
+        // "%i" of the number.
         wchar_t digits[12];
-        size_t at = std::size(digits);
-        long long rest = number < 0 ? -static_cast<long long>(number) : number;
-        do {
-            digits[--at] = static_cast<wchar_t>(L'0' + rest % 10);
-            rest /= 10;
-        } while (rest != 0);
-        if (number < 0)
-            digits[--at] = L'-';
-        scratch.assign(digits + at, std::size(digits) - at);
+        scratch.assign(ctext::IntDigits(ctext::ParseInt(value), digits));
         return scratch;
     }
     case UdfKind::Decimal:

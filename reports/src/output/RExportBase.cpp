@@ -255,17 +255,8 @@ void CRExportBase::AddResourceText(UINT id)
 
 void CRExportBase::AddNumber(int value)
 {
-    // Digits from the end, without the C runtime (whose locale any module may switch).
-    wchar_t text[12];
-    size_t at = std::size(text);
-    long long rest = value < 0 ? -static_cast<long long>(value) : value;
-    do {
-        text[--at] = static_cast<wchar_t>(L'0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    if (value < 0)
-        text[--at] = L'-';
-    AddText(std::wstring_view(text + at, std::size(text) - at));
+    wchar_t digits[12];
+    AddText(ctext::IntDigits(value, digits));
 }
 
 CRExportBase::CachedText& CRExportBase::CacheSlot(TextCache& cache, uint64_t key, int extra, bool& made)
