@@ -347,24 +347,10 @@ size_t AppendOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resou
 
 } // namespace
 
-void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint64_t>& sources)
+void SortByRank(std::vector<TaskOccurrence>& items, std::vector<uint32_t>& ranks, uint32_t rankBound)
 {
-    // Cycle by cycle, in place; a placed entry points to itself.
-    for (size_t k = 0; k < sources.size() && k < items.size(); ++k) {
-        if (sources[k] == k)
-            continue;
-        const TaskOccurrence held = items[k];
-        for (size_t j = k;;) {
-            const size_t from = static_cast<size_t>(sources[j]);
-            sources[j] = j;
-            if (from == k) {
-                items[j] = held;
-                break;
-            }
-            items[j] = items[from];
-            j = from;
-        }
-    }
+    PlacesOfRanks(ranks, rankBound, false);
+    MoveToPlaces(items, ranks);
 }
 
 bool IsSeriesTemplate(const wqv2_data::CTask* task)

@@ -57,9 +57,9 @@ double GetOccurrenceCosts(const TaskOccurrence& occurrence);
 void CollectOccurrences(wqv2_data::CFilter* filter, wqv2_data::CResource* resource, TDate d1, int m1, TDate d2, int m2,
                         bool sorted, std::vector<TaskOccurrence>& out);
 
-// Reorders the items so that each place k holds the item that was at sources[k]; `sources`, a
-// permutation of the places, is used up.
-void ApplyOrder(std::vector<TaskOccurrence>& items, std::vector<uint64_t>& sources);
+// Puts the items in the order of their ranks (ranks[i] of items[i], each below `rankBound`),
+// equal ranks in their order, in place; `ranks` is used up.
+void SortByRank(std::vector<TaskOccurrence>& items, std::vector<uint32_t>& ranks, uint32_t rankBound);
 
 class CListedTasks {
 public:

@@ -119,29 +119,27 @@ bool CRListTasksByResourceBase::FindRanges()
 void CRListTasksByResourceBase::GroupByResource()
 {
     // Each occurrence's group is its resource's place among the rows (occurrences without one
-    // last); sorting group and place as one word keeps the listing order within a group.
-    std::map<wqv2_data::CResource*, uint64_t> groups;
+    // last); a stable sort by group keeps the listing order within a group.
+    std::map<wqv2_data::CResource*, uint32_t> groups;
     for (size_t i = 0; i < ResourceRows.size(); ++i) {
         if (ResourceRows[i])
-            groups.emplace(ResourceRows[i], i);
+            groups.emplace(ResourceRows[i], static_cast<uint32_t>(i));
     }
-    std::vector<uint64_t> order(Listed.size());
+    const auto none = static_cast<uint32_t>(ResourceRows.size());
+    std::vector<uint32_t> order(Listed.size());
     wqv2_data::CResource* last = nullptr;
-    uint64_t group = ResourceRows.size();
+    uint32_t group = none;
     for (size_t i = 0; i < Listed.size(); ++i) {
         wqv2_data::CResource* resource = Listed[i].task->GetResource();
         if (i == 0 || resource != last) {
             last = resource;
             const auto found = resource ? groups.find(resource) : groups.end();
-            group = found != groups.end() ? found->second : ResourceRows.size();
+            group = found != groups.end() ? found->second : none;
         }
-        order[i] = (group << 32) | i;
+        order[i] = group;
     }
-    std::sort(order.begin(), order.end());
-    for (uint64_t& place : order)
-        place &= 0xFFFFFFFFu;
-    ApplyOrder(Listed, order);
-    order = {};
+    SortByRank(Listed, order, none + 1);
+    std::vector<uint32_t>().swap(order); // gone before the ranges are found
     FindRanges();
 }
 
