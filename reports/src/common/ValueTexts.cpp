@@ -8,17 +8,6 @@
 
 #include <cstring>
 
-namespace {
-
-constexpr size_t kKeptTexts = 1024;
-
-size_t Slot(uint64_t key)
-{
-    return static_cast<size_t>(((key ^ (key >> 32)) * 0x9E3779B97F4A7C15ull) >> 54) & (kKeptTexts - 1);
-}
-
-} // namespace
-
 CValueTexts::CValueTexts()
     : m_dateTimeFormat(msgfmt::Pattern(fw::LoadResString(IDS_REPORT_DATETIME_FORMAT))),
       m_noWorkingTime(fw::LoadResString(IDS_WORKING_TIME_NONE)),
@@ -61,32 +50,23 @@ std::wstring_view CValueTexts::DateTime(TDate day, int minute)
 
 std::wstring_view CValueTexts::Duration(int minutes, int type, bool shortForm)
 {
-    if (m_durations.empty())
-        m_durations.resize(kKeptTexts);
-    const uint64_t key = (static_cast<uint64_t>(static_cast<uint32_t>(minutes)) << 1) | (shortForm ? 1 : 0);
-    KeptText& kept = m_durations[Slot(key ^ static_cast<uint32_t>(type))];
-    if (!kept.used || kept.key != key || kept.type != type) {
-        m_formats.Duration(minutes, type, shortForm, kept.text);
-        kept.key = key;
-        kept.type = type;
-        kept.used = true;
-    }
-    return kept.text;
+    const uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(minutes)) << 32 | static_cast<uint32_t>(type);
+    bool made = false;
+    std::wstring& text = m_durations.Slot(key, shortForm ? 1 : 0, made);
+    if (!made)
+        m_formats.Duration(minutes, type, shortForm, text);
+    return text;
 }
 
 std::wstring_view CValueTexts::Costs(double value)
 {
-    if (m_costs.empty())
-        m_costs.resize(kKeptTexts);
     uint64_t key = 0;
     std::memcpy(&key, &value, sizeof key);
-    KeptText& kept = m_costs[Slot(key)];
-    if (!kept.used || kept.key != key) {
-        m_formats.Costs(value, kept.text);
-        kept.key = key;
-        kept.used = true;
-    }
-    return kept.text;
+    bool made = false;
+    std::wstring& text = m_costs.Slot(key, 0, made);
+    if (!made)
+        m_formats.Costs(value, text);
+    return text;
 }
 
 std::wstring_view CValueTexts::WorkingTimes(const int* pairs, int count)

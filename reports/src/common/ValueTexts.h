@@ -6,14 +6,13 @@
 // costs repeat from row to row: their texts once made are kept and given again. Lives on the
 // stack of one output run.
 
+#include "common/KeptTexts.h"
 #include "common/ValueFormat.h"
 
 #include "WorkingTimeText.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CValueTexts {
 public:
@@ -32,15 +31,6 @@ public:
     std::wstring_view WorkingTimes(const int* pairs, int count);
 
 private:
-    // A text kept for a value: a duration's minutes and short form (key) and type, or a costs
-    // value's bits.
-    struct KeptText {
-        uint64_t key = 0;
-        int type = 0;
-        bool used = false;
-        std::wstring text;
-    };
-
     CValueFormats m_formats;
     msgfmt::Pattern m_dateTimeFormat; // string 40020: date and time
     std::wstring m_noWorkingTime;  // string 13030
@@ -51,6 +41,6 @@ private:
     std::wstring m_dayNames[2][7]; // full and abbreviated weekday names, read when first asked for
     bool m_namesRead[2] = {false, false};
     std::wstring m_text;
-    std::vector<KeptText> m_durations; // by a hash of the value, made when first asked for
-    std::vector<KeptText> m_costs;
+    CKeptTexts m_durations;
+    CKeptTexts m_costs;
 };

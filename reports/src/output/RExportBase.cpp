@@ -61,11 +61,17 @@ bool ConvertsInPieces(bool unicode, int codePage)
     return info.MaxCharSize == 1 || (info.MaxCharSize == 2 && info.LeadByte[0] != 0);
 }
 
-// A cell that a reader would take as it is: no line break and no start of the separator.
+// A character a reader could split a cell at: a line break or the start of the separator.
+inline bool Splits(wchar_t c, wchar_t separatorStart)
+{
+    return (c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart;
+}
+
+// A cell that a reader would take as it is.
 bool PlainCell(std::wstring_view cell, wchar_t separatorStart)
 {
     for (wchar_t c : cell) {
-        if ((c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart)
+        if (Splits(c, separatorStart))
             return false;
     }
     return true;
@@ -187,7 +193,7 @@ void CRExportBase::AddText(std::wstring_view text)
     bool plain = true;
     for (wchar_t c : text) {
         *out++ = c;
-        plain &= !((c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart);
+        plain &= !Splits(c, separatorStart);
     }
     if (!plain) {
         AppendCleaned(start, text);
@@ -221,7 +227,7 @@ void CRExportBase::AddText(const wchar_t* text)
         while (at < end && (c = *from) != L'\0') {
             lines[at++] = c;
             ++from;
-            plain &= !((c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart);
+            plain &= !Splits(c, separatorStart);
         }
         if (c == L'\0' && at < end)
             break;
@@ -259,32 +265,6 @@ void CRExportBase::AddNumber(int value)
     AddText(ctext::IntDigits(value, digits));
 }
 
-CRExportBase::CachedText& CRExportBase::CacheSlot(TextCache& cache, uint64_t key, int extra, bool& made)
-{
-    // Few colours, costs and durations recur in a report: each is formatted once. The cache
-    // starts small, so a small report does not pay for the room of a large one, and grows
-    // (starting afresh) when it misses more often than it has slots.
-    constexpr size_t kFirstSlots = 64;
-    constexpr size_t kMostSlots = 4096;
-    std::vector<CachedText>& slots = cache.slots;
-    if (slots.empty() || (cache.misses > 2 * slots.size() && slots.size() < kMostSlots)) {
-        slots.assign(slots.empty() ? kFirstSlots : slots.size() * 4, CachedText());
-        cache.misses = 0;
-    }
-    // Fibonacci hashing: the top bits of the product take in every bit of the key.
-    const uint64_t hash = key * 0x9E3779B97F4A7C15ull + static_cast<unsigned>(extra);
-    CachedText& slot = slots[(hash >> 40) & (slots.size() - 1)]; // sizes are powers of two
-    made = slot.used && slot.key == key && slot.extra == extra;
-    if (!made) {
-        ++cache.misses;
-        slot.key = key;
-        slot.extra = extra;
-        slot.used = true;
-        slot.text.clear();
-    }
-    return slot;
-}
-
 void CRExportBase::AddColor(COLORREF colour)
 {
     const int red = GetRValue(colour);
@@ -304,10 +284,10 @@ void CRExportBase::AddColor(COLORREF colour)
         return;
     }
     bool made = false;
-    CachedText& slot = CacheSlot(m_colours, colour & 0xFFFFFF, 0, made);
+    std::wstring& text = m_colours.Slot(colour & 0xFFFFFF, 0, made);
     if (!made)
-        msgfmt::FormatAppend(slot.text, m_colourPicture, {red, green, blue});
-    AddText(slot.text);
+        msgfmt::FormatAppend(text, m_colourPicture, {red, green, blue});
+    AddText(text);
 }
 
 void CRExportBase::AddDate(TDate date)
@@ -342,10 +322,10 @@ void CRExportBase::AddCosts(double value)
     static_assert(sizeof bits == sizeof value);
     std::memcpy(&bits, &value, sizeof bits);
     bool made = false;
-    CachedText& slot = CacheSlot(m_costs, bits, 0, made);
+    std::wstring& text = m_costs.Slot(bits, 0, made);
     if (!made)
-        m_formats->Costs(value, slot.text);
-    AddText(slot.text);
+        m_formats->Costs(value, text);
+    AddText(text);
 }
 
 void CRExportBase::AddDuration(int minutes, int type, bool shortForm)
@@ -356,10 +336,10 @@ void CRExportBase::AddDuration(int minutes, int type, bool shortForm)
     }
     const uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(minutes)) << 32 | static_cast<uint32_t>(type);
     bool made = false;
-    CachedText& slot = CacheSlot(m_durations, key, shortForm ? 1 : 0, made);
+    std::wstring& text = m_durations.Slot(key, shortForm ? 1 : 0, made);
     if (!made)
-        m_formats->Duration(minutes, type, shortForm, slot.text);
-    AddText(slot.text);
+        m_formats->Duration(minutes, type, shortForm, text);
+    AddText(text);
 }
 
 void CRExportBase::AppendCleanCell(std::wstring& line, std::wstring_view cell) const

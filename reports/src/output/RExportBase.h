@@ -9,6 +9,7 @@
 // the report's export callback.
 
 #include "base/RBase.h"
+#include "common/KeptTexts.h"
 #include "common/ValueFormat.h"
 
 #include "wqv2_data.h"
@@ -90,20 +91,6 @@ protected:
     std::wstring& ScratchCell();
 
 private:
-    // A text made once in a run and given again for the same key (colours, costs, durations).
-    struct CachedText {
-        uint64_t key = 0;
-        int extra = 0;
-        bool used = false;
-        std::wstring text;
-    };
-    struct TextCache {
-        std::vector<CachedText> slots; // a power of two of them
-        size_t misses = 0;             // since the slots were made
-    };
-    // The cache's slot for the key: `made` false when it holds another key's text (or none).
-    static CachedText& CacheSlot(TextCache& cache, uint64_t key, int extra, bool& made);
-
     // The cell of the table's current row that the next cell is (a first row when there is none).
     std::wstring& NextTableCell();
     // Room for `count` more units of the rows; where they go.
@@ -128,9 +115,9 @@ private:
     std::wstring m_colourPicture;
     bool m_hexColours = false; // the default colour picture, made without formatting
     std::vector<std::pair<UINT, std::wstring>> m_resourceTexts; // strings loaded in the run
-    TextCache m_colours;
-    TextCache m_costs;
-    TextCache m_durations;
+    CKeptTexts m_colours;
+    CKeptTexts m_costs;
+    CKeptTexts m_durations;
     bool m_writeFailed = false;
     bool m_rowOpen = false;
     bool m_firstCell = true;     // the open row has no cell yet
