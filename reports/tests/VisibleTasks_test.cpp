@@ -5,6 +5,7 @@
 #include "chart/VisibleTasks.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -149,6 +150,40 @@ TEST_F(VisibleTasksTest, Build_equalBarsShareALaneAndEmptyPeriodsHaveNoBars)
     UseReportFilter(nullptr);
     rows.Build(period, {kUnitHours, 1}, 10);
     EXPECT_EQ(rows.Items().size(), 5u) << "without a filter every resource shows";
+}
+
+// A chart over the bar limit lets the bars of its later rows go and makes them again, alike, as
+// their rows are read; reading another item's rows lets the longest-held go.
+TEST_F(VisibleTasksTest, FindRow_makesBarsLetGoAgainAlike)
+{
+    CVisibleTasks all, few;
+    all.MinimumBarWidth = few.MinimumBarWidth = 5;
+    few.KeptBars = 4;
+    all.Build(period, {kUnitHours, 1}, 10);
+    few.Build(period, {kUnitHours, 1}, 10);
+    EXPECT_TRUE(few.Items()[0]->bars.empty()) << "Anna's five bars are over the limit";
+    EXPECT_EQ(few.Items()[1]->bars.size(), 4u);
+    few.RemoveEmptyItems();
+    all.RemoveEmptyItems();
+    ASSERT_EQ(few.Items().size(), 2u) << "bars let go are not an empty resource";
+    ASSERT_EQ(few.GetRowCount(), all.GetRowCount());
+    auto bars = [](const CResourceItem& item) {
+        std::vector<std::tuple<unsigned, const wqv2_data::CTask*, int, int, int>> out;
+        for (const ChartBar& bar : item.bars)
+            out.emplace_back(static_cast<uint32_t>(bar.day), bar.task, bar.lane, bar.startX, bar.endX);
+        return out;
+    };
+    for (int row = 0; row < all.GetRowCount(); ++row) {
+        int laneAll = -1, laneFew = -1;
+        const CResourceItem* expected = all.FindRow(row, laneAll);
+        const CResourceItem* got = few.FindRow(row, laneFew);
+        ASSERT_TRUE(expected && got);
+        EXPECT_EQ(laneFew, laneAll);
+        EXPECT_EQ(got->laneCount, expected->laneCount);
+        EXPECT_EQ(bars(*got), bars(*expected)) << "row " << row;
+    }
+    EXPECT_TRUE(few.Items()[0]->bars.empty()) << "Bert's row let Anna's bars go";
+    EXPECT_EQ(few.Items()[1]->bars.size(), 4u);
 }
 
 } // namespace

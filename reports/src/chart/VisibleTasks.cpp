@@ -45,21 +45,40 @@ bool BarBefore(const ChartBar& a, int lane, int x)
 void CVisibleTasks::Build(const ChartPeriod& period, ScaleStep columnUnit, int columnWidth)
 {
     CWaitCursor wait;
+    m_held.clear();
+    m_heldBars = 0;
     m_items.clear();
+    m_period = period;
+    m_columnUnit = columnUnit;
+    m_columnWidth = columnWidth;
     std::vector<wqv2_data::CResource*> resources;
     if (wqv2_data::CData* root = GetDataRoot())
         GetSortedResources(GetReportFilter(), resources, root);
     for (wqv2_data::CResource* resource : resources) {
         auto item = std::make_unique<CResourceItem>();
         item->resource = resource;
-        BuildItem(*item, period, columnUnit, columnWidth);
+        BuildItem(*item);
+        item->barCount = item->bars.size();
+        // The first rows keep their bars: a chart is drawn from its top.
+        if (m_heldBars + item->barCount <= KeptBars) {
+            if (item->barCount > 0) {
+                m_held.push_back(item.get());
+                m_heldBars += item->barCount;
+            }
+        } else {
+            std::vector<ChartBar>().swap(item->bars);
+        }
         m_items.push_back(std::move(item));
     }
+    CountRows();
 }
 
-void CVisibleTasks::BuildItem(CResourceItem& item, const ChartPeriod& period, ScaleStep columnUnit,
-                              int columnWidth) const
+void CVisibleTasks::BuildItem(CResourceItem& item) const
 {
+    const ChartPeriod& period = m_period;
+    const ScaleStep columnUnit = m_columnUnit;
+    const int columnWidth = m_columnWidth;
+    item.bars.clear();
     const bool* mask = period.weekdays.data();
     const int startMinute = ((period.start.time.minutes % 1440) + 1440) % 1440;
     const int endMinute = ((period.end.time.minutes % 1440) + 1440) % 1440;
@@ -89,6 +108,7 @@ void CVisibleTasks::BuildItem(CResourceItem& item, const ChartPeriod& period, Sc
     // Bars are measured from the period's own start: hidden time before it has no minutes.
     const TDateTime origin(period.start.date, startMinute, false);
     std::vector<int> laneEnds;
+    item.bars.reserve(occurrences.size());
     for (const TaskOccurrence& o : occurrences) {
         const OccurrenceSpan span = GetOccurrenceSpan(o);
         const TDateTime start(span.startDay, span.startMinute, false);
@@ -127,16 +147,42 @@ void CVisibleTasks::BuildItem(CResourceItem& item, const ChartPeriod& period, Sc
 
 void CVisibleTasks::RemoveEmptyItems()
 {
-    m_items.erase(std::remove_if(m_items.begin(), m_items.end(), [](const auto& item) { return item->bars.empty(); }),
+    m_items.erase(std::remove_if(m_items.begin(), m_items.end(), [](const auto& item) { return item->barCount == 0; }),
                   m_items.end());
+    CountRows();
+}
+
+void CVisibleTasks::CountRows()
+{
+    m_rowEnds.clear();
+    m_rowEnds.reserve(m_items.size());
+    long long rows = 0;
+    for (const auto& item : m_items) {
+        rows += std::max(0, item->laneCount);
+        m_rowEnds.push_back(rows);
+    }
+}
+
+size_t CVisibleTasks::ItemOfRow(long long row) const
+{
+    return static_cast<size_t>(std::upper_bound(m_rowEnds.begin(), m_rowEnds.end(), row) - m_rowEnds.begin());
+}
+
+void CVisibleTasks::KeepBars(CResourceItem* item) const
+{
+    m_held.push_back(item);
+    m_heldBars += item->bars.size();
+    while (m_heldBars > KeptBars && m_held.front() != item) {
+        CResourceItem* oldest = m_held.front();
+        m_held.pop_front();
+        m_heldBars -= oldest->bars.size();
+        std::vector<ChartBar>().swap(oldest->bars);
+    }
 }
 
 int CVisibleTasks::GetRowCount() const
 {
-    long long rows = 0;
-    for (const auto& item : m_items)
-        rows += std::max(0, item->laneCount);
-    return static_cast<int>(std::min<long long>(rows, INT_MAX));
+    return static_cast<int>(std::min<long long>(m_rowEnds.empty() ? 0 : m_rowEnds.back(), INT_MAX));
 }
 
 const CResourceItem* CVisibleTasks::FindRow(int row, int& lane) const
@@ -144,26 +190,26 @@ const CResourceItem* CVisibleTasks::FindRow(int row, int& lane) const
     lane = 0;
     if (row < 0)
         return nullptr;
-    long long sum = 0;
-    for (const auto& item : m_items) {
-        const int lanes = std::max(0, item->laneCount);
-        if (row < sum + lanes) {
-            lane = static_cast<int>(row - sum);
-            return item.get();
-        }
-        sum += lanes;
+    const size_t i = ItemOfRow(row);
+    if (i >= m_items.size())
+        return nullptr;
+    CResourceItem* item = m_items[i].get();
+    lane = static_cast<int>(row - (i > 0 ? m_rowEnds[i - 1] : 0));
+    if (item->bars.size() != item->barCount) {
+        BuildItem(*item);
+        item->barCount = item->bars.size();
+        KeepBars(item);
     }
-    return nullptr;
+    return item;
 }
 
 int CVisibleTasks::GetItemsInRows(int first, int last, std::vector<const CResourceItem*>& out) const
 {
-    long long sum = 0;
-    for (const auto& item : m_items) {
-        const int lanes = std::max(0, item->laneCount);
-        if (lanes > 0 && sum <= last && sum + lanes - 1 >= first)
-            out.push_back(item.get());
-        sum += lanes;
+    for (size_t i = ItemOfRow(std::max(first, 0)); i < m_items.size(); ++i) {
+        if ((i > 0 ? m_rowEnds[i - 1] : 0) > last)
+            break;
+        if (m_items[i]->laneCount > 0)
+            out.push_back(m_items[i].get());
     }
     return static_cast<int>(out.size());
 }

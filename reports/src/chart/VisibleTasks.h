@@ -10,6 +10,7 @@
 
 #include "wqv2_data.h"
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -22,10 +23,12 @@ struct ChartBar {
     int endX = 0;
 };
 
-// One resource's rows: its bars ordered by lane, start x, end x and then insertion.
+// One resource's rows: its bars ordered by lane, start x, end x and then insertion. The bars
+// may be let go after the build (CVisibleTasks::KeptBars); FindRow makes them again.
 struct CResourceItem {
     wqv2_data::CResource* resource = nullptr; // not owned
     int laneCount = 0;
+    size_t barCount = 0; // bars of the build, whether kept or not
     std::vector<ChartBar> bars;
 };
 
@@ -51,7 +54,9 @@ public:
     void RemoveEmptyItems();
 
     int GetRowCount() const;
-    // The item whose rows hold `row`, and the lane within it; null beyond the last row.
+    // The item whose rows hold `row`, and the lane within it, its bars made again when they were
+    // let go; null beyond the last row. The bars of other items may be let go meanwhile: read an
+    // item's bars before the next call.
     const CResourceItem* FindRow(int row, int& lane) const;
     // Appends every item whose rows overlap [first, last]; returns the size of `out`.
     int GetItemsInRows(int first, int last, std::vector<const CResourceItem*>& out) const;
@@ -64,9 +69,25 @@ public:
 
     int MinimumBarWidth = 0; // chart units; the report sets it from its minimum task width
     int MinimumLanes = 1;    // rows of a resource without bars
+    // Bars kept in memory beyond the item being read: a chart of millions of occurrences keeps
+    // those of its first rows and makes the others again as their rows are drawn.
+    size_t KeptBars = size_t{1} << 18;
 
 private:
-    void BuildItem(CResourceItem& item, const ChartPeriod& period, ScaleStep columnUnit, int columnWidth) const;
+    void BuildItem(CResourceItem& item) const;
+    // Sums the rows before each item, for finding rows by halving.
+    void CountRows();
+    // Remembers that `item` holds its bars, letting go of the longest-held ones beyond KeptBars.
+    void KeepBars(CResourceItem* item) const;
+    // The first item whose rows reach past `row` (m_items.size() when none do).
+    size_t ItemOfRow(long long row) const;
 
+    ChartPeriod m_period;
+    ScaleStep m_columnUnit{};
+    int m_columnWidth = 0;
     std::vector<std::unique_ptr<CResourceItem>> m_items;
+    std::vector<long long> m_rowEnds; // rows up to and including each item
+    // Items holding their bars, the longest-held first, and how many bars they hold.
+    mutable std::deque<CResourceItem*> m_held;
+    mutable size_t m_heldBars = 0;
 };
