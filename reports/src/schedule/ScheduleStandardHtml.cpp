@@ -101,20 +101,31 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     CPngQueue queue(threads);
     std::vector<std::wstring> pictures;
     m_settled = 0;
-    const int slots = static_cast<int>(bitmaps.size());
-    for (int k = 0; k < PictureCount; ++k) {
+    int slots = static_cast<int>(bitmaps.size());
+    for (int k = 0; k < PictureCount;) {
         // The bitmap's last tile must be written before it is drawn on again.
         if (k >= slots && !SettlePictures(queue, pictures, k - slots + 1))
             return 1;
         TileBitmap& bitmap = bitmaps[static_cast<size_t>(k % slots)];
-        if (!DrawTile(dc.Get(), surface, bitmap, k, tiles[static_cast<size_t>(k)].firstRow,
-                      tiles[static_cast<size_t>(k)].rowCount)) {
-            SettlePictures(queue, pictures, k);
-            return 1;
+        if (DrawTile(dc.Get(), surface, bitmap, k, tiles[static_cast<size_t>(k)].firstRow,
+                     tiles[static_cast<size_t>(k)].rowCount)) {
+            pictures.push_back(AddImageReference(out, ImageWidth, bitmap.height, path, k));
+            queue.Add(pictures.back(), bitmap.header, bitmap.pixels);
+            page.Commit();
+            ++k;
+            continue;
         }
-        pictures.push_back(AddImageReference(out, ImageWidth, bitmap.height, path, k));
-        queue.Add(pictures.back(), bitmap.header, bitmap.pixels);
-        page.Commit();
+        // A 32-bit process may not find room for one more bitmap where fewer fit: once the
+        // queued pictures are written, the tile is drawn again with fewer bitmaps, down to one.
+        if (!SettlePictures(queue, pictures, k) || slots == 1)
+            return 1;
+        int made = 0;
+        for (TileBitmap& other : bitmaps) {
+            made += other.bitmap.Get() ? 1 : 0;
+            other.bitmap.Reset();
+            other.height = 0;
+        }
+        slots = std::clamp(made, 1, slots - 1);
     }
     if (!SettlePictures(queue, pictures, PictureCount))
         return 1;
