@@ -12,6 +12,7 @@
 // A run longer than QV_BENCH_LIMIT seconds (default 30) prints "over limit" and ends the
 // process; the runs listed in QV_BENCH_SKIP print "over limit" without running. QV_BENCH_KEEP
 // names a folder that keeps each run's files (a later run overwrites those of the same name).
+// QV_BENCH_REPEAT runs each output and its floor that many times and prints the fastest of each.
 #include "OutputFiles.h"
 #include "ReportProject.h"
 
@@ -184,8 +185,9 @@ void PrintRunName(const Run& run)
 
 class CBench {
 public:
-    CBench(wqv2_data::CData* root, SIZE_T projectBytes, double limitMs)
-        : m_root(root), m_projectBytes(projectBytes), m_limitMs(limitMs), m_folder(TempFolder())
+    CBench(wqv2_data::CData* root, SIZE_T projectBytes, double limitMs, int repeats)
+        : m_root(root), m_projectBytes(projectBytes), m_limitMs(limitMs), m_repeats(std::max(1, repeats)),
+          m_folder(TempFolder())
     {
     }
     ~CBench() { RemoveDirectoryW(m_folder.c_str()); }
@@ -206,6 +208,7 @@ private:
     wqv2_data::CData* m_root;
     SIZE_T m_projectBytes;
     double m_limitMs;
+    int m_repeats;
     std::wstring m_folder;
 };
 
@@ -288,8 +291,19 @@ void CBench::Measure(const Run& run, bool skipped)
     if (report->SetFilter)
         report->SetFilter(nullptr);
     gLastBox.clear();
+    // The fastest of the repeats: a busy machine only ever adds time.
     Figures figures;
-    const int result = TimedOutput(output, path, figures);
+    int result = 0;
+    for (int k = 0; k < m_repeats && result == 0; ++k) {
+        Figures once;
+        result = TimedOutput(output, path, once);
+        figures.ms = k == 0 ? once.ms : std::min(figures.ms, once.ms);
+        figures.growth = std::max(figures.growth, once.growth);
+        figures.peak = k == 0 ? once.peak : figures.peak; // before any file was read back
+        // Each run writes new files, as the first did.
+        if (k + 1 < m_repeats && result == 0)
+            bench::ReadFolder(m_folder, true);
+    }
     std::vector<bench::OutputFile> files;
     try {
         files = bench::ReadFolder(m_folder, true);
@@ -304,7 +318,9 @@ void CBench::Measure(const Run& run, bool skipped)
         std::printf("failed (%d) %s\n", result, Utf8(gLastBox).c_str());
         return;
     }
-    const double floorMs = bench::FloorWrite(m_folder, files);
+    double floorMs = bench::FloorWrite(m_folder, files);
+    for (int k = 1; k < m_repeats; ++k)
+        floorMs = std::min(floorMs, bench::FloorWrite(m_folder, files));
     size_t bytes = 0;
     for (const bench::OutputFile& file : files)
         bytes += file.bytes.size();
@@ -362,6 +378,8 @@ int wmain(int argc, wchar_t** argv)
     }
     const char* limit = std::getenv("QV_BENCH_LIMIT");
     const double limitMs = 1000.0 * (limit && std::atof(limit) > 0 ? std::atof(limit) : 30.0);
+    const char* repeat = std::getenv("QV_BENCH_REPEAT");
+    const int repeats = repeat ? std::atoi(repeat) : 1;
 
     HMODULE data = LoadLibraryW(L"QV2D.dll");
     HMODULE resources = LoadLibraryW(L"QV2ResV.dll");
@@ -387,7 +405,7 @@ int wmain(int argc, wchar_t** argv)
     std::fflush(stdout);
 
     HHOOK hook = SetWindowsHookExW(WH_CBT, CloseBoxes, nullptr, GetCurrentThreadId());
-    CBench bench(root, projectBytes, limitMs);
+    CBench bench(root, projectBytes, limitMs, repeats);
     if (!bench.Start(plugin, resources)) {
         std::printf("the report plug-in did not start\n");
         return 1;

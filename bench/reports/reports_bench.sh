@@ -3,6 +3,7 @@
 # process per output (so each one's memory figures are its own). Sizes: the arguments after the
 # program, else QV_BENCH_SIZES; QV_BENCH_MILLION=1 adds 1,000,000 tasks. QV_BENCH_LIMIT caps one
 # output (seconds, default 30): a run over it prints "over limit", and the larger projects skip it.
+# QV_BENCH_REPEAT=N prints the fastest of N runs of each output and of its floor.
 # Ends with the time per row of each output by project size: equal figures mean linear time.
 # The schedule chart's HTML counts its resource rows and its pictures.
 # scripts/bench runs it inside its Wine session: reports_bench.sh <program> [sizes...]
