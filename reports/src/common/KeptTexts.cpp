@@ -1,6 +1,10 @@
 // Texts kept for the values a report run shows again.
 #include "common/KeptTexts.h"
 
+#include "common/ValueFormat.h"
+
+#include <cstring>
+
 std::wstring& CKeptTexts::Slot(uint64_t key, int extra, bool& made)
 {
     constexpr size_t kFirstSlots = 64;
@@ -21,4 +25,26 @@ std::wstring& CKeptTexts::Slot(uint64_t key, int extra, bool& made)
         slot.text.clear();
     }
     return slot.text;
+}
+
+const std::wstring& CKeptValueTexts::Costs(const CValueFormats& formats, double value)
+{
+    uint64_t bits = 0;
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
+    bool made = false;
+    std::wstring& text = m_costs.Slot(bits, 0, made);
+    if (!made)
+        formats.Costs(value, text);
+    return text;
+}
+
+const std::wstring& CKeptValueTexts::Duration(const CValueFormats& formats, int minutes, int type, bool shortForm)
+{
+    const uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(minutes)) << 32 | static_cast<uint32_t>(type);
+    bool made = false;
+    std::wstring& text = m_durations.Slot(key, shortForm ? 1 : 0, made);
+    if (!made)
+        formats.Duration(minutes, type, shortForm, text);
+    return text;
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class CValueFormats;
+
 class CKeptTexts {
 public:
     // The text kept for (key, extra); `made` false when it holds none for them yet: the caller
@@ -23,4 +25,15 @@ private:
     };
     std::vector<Kept> m_slots; // a power of two of them
     size_t m_misses = 0;       // since the slots were made
+};
+
+// The costs and duration texts of a run's formats, each made once for its value.
+class CKeptValueTexts {
+public:
+    const std::wstring& Costs(const CValueFormats& formats, double value);
+    const std::wstring& Duration(const CValueFormats& formats, int minutes, int type, bool shortForm);
+
+private:
+    CKeptTexts m_costs;
+    CKeptTexts m_durations;
 };

@@ -18,7 +18,6 @@
 #include <cmath>
 #include <cwchar>
 #include <iterator>
-#include <type_traits>
 
 namespace {
 
@@ -88,27 +87,12 @@ DurationPick PickDuration(int minutes, int type, bool shortForm)
     }
 }
 
-// The pick's text appended: FormatAppend of the string, or the same from its pattern.
-template <class Format>
-void AppendPick(std::wstring& out, const Format& format, const DurationPick& pick)
+// The pick's text appended from its string's pattern.
+void AppendPick(std::wstring& out, const msgfmt::Pattern& format, const DurationPick& pick)
 {
     const msgfmt::Arg args[3] = {pick.real ? msgfmt::Arg(pick.number) : msgfmt::Arg(pick.whole[0]), pick.whole[1],
                                  pick.whole[2]};
-    if constexpr (std::is_same_v<Format, msgfmt::Pattern>) {
-        format.Append(out, args, static_cast<size_t>(pick.count));
-    } else {
-        switch (pick.count) {
-        case 1:
-            msgfmt::FormatAppend(out, format, {args[0]});
-            break;
-        case 2:
-            msgfmt::FormatAppend(out, format, {args[0], args[1]});
-            break;
-        default:
-            msgfmt::FormatAppend(out, format, {args[0], args[1], args[2]});
-            break;
-        }
-    }
+    format.Append(out, args, static_cast<size_t>(pick.count));
 }
 
 std::wstring ProjectCurrency()
@@ -181,7 +165,7 @@ std::wstring FormatDuration(int minutes, int type, bool shortForm)
     const DurationPick pick = PickDuration(minutes, type, shortForm);
     std::wstring text;
     if (pick.id)
-        AppendPick(text, fw::LoadResString(pick.id), pick);
+        AppendPick(text, msgfmt::Pattern(fw::LoadResString(pick.id)), pick);
     return text;
 }
 

@@ -6,7 +6,6 @@
 #include "WorkingTimeText.h"
 #include "fw/Resources.h"
 
-#include <cstring>
 
 CValueTexts::CValueTexts()
     : m_dateTimeFormat(msgfmt::Pattern(fw::LoadResString(IDS_REPORT_DATETIME_FORMAT))),
@@ -50,23 +49,12 @@ std::wstring_view CValueTexts::DateTime(TDate day, int minute)
 
 std::wstring_view CValueTexts::Duration(int minutes, int type, bool shortForm)
 {
-    const uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(minutes)) << 32 | static_cast<uint32_t>(type);
-    bool made = false;
-    std::wstring& text = m_durations.Slot(key, shortForm ? 1 : 0, made);
-    if (!made)
-        m_formats.Duration(minutes, type, shortForm, text);
-    return text;
+    return m_kept.Duration(m_formats, minutes, type, shortForm);
 }
 
 std::wstring_view CValueTexts::Costs(double value)
 {
-    uint64_t key = 0;
-    std::memcpy(&key, &value, sizeof key);
-    bool made = false;
-    std::wstring& text = m_costs.Slot(key, 0, made);
-    if (!made)
-        m_formats.Costs(value, text);
-    return text;
+    return m_kept.Costs(m_formats, value);
 }
 
 std::wstring_view CValueTexts::WorkingTimes(const int* pairs, int count)

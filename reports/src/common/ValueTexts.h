@@ -41,6 +41,5 @@ private:
     std::wstring m_dayNames[2][7]; // full and abbreviated weekday names, read when first asked for
     bool m_namesRead[2] = {false, false};
     std::wstring m_text;
-    CKeptTexts m_durations;
-    CKeptTexts m_costs;
+    CKeptValueTexts m_kept; // durations and costs
 };

@@ -14,7 +14,6 @@
 #include "fw/Resources.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 
 CRExportBase::CRExportBase()
@@ -97,8 +96,7 @@ int CRExportBase::BeginWrite(const wchar_t* path)
     m_hexColours = m_colourPicture == L"#%.2X%.2X%.2X";
     // Made when first used: a small report would spend longer on the memory than on its rows.
     m_colours = {};
-    m_costs = {};
-    m_durations = {};
+    m_kept = {};
     m_lines.assign(1024, L'\0');
     m_used = 0;
     m_rowByRow = !ConvertsInPieces(EncodingUnicode, CodePage);
@@ -318,14 +316,7 @@ void CRExportBase::AddCosts(double value)
         AddText(FormatCosts(value));
         return;
     }
-    uint64_t bits;
-    static_assert(sizeof bits == sizeof value);
-    std::memcpy(&bits, &value, sizeof bits);
-    bool made = false;
-    std::wstring& text = m_costs.Slot(bits, 0, made);
-    if (!made)
-        m_formats->Costs(value, text);
-    AddText(text);
+    AddText(m_kept.Costs(*m_formats, value));
 }
 
 void CRExportBase::AddDuration(int minutes, int type, bool shortForm)
@@ -334,12 +325,7 @@ void CRExportBase::AddDuration(int minutes, int type, bool shortForm)
         AddText(FormatDuration(minutes, type, shortForm));
         return;
     }
-    const uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(minutes)) << 32 | static_cast<uint32_t>(type);
-    bool made = false;
-    std::wstring& text = m_durations.Slot(key, shortForm ? 1 : 0, made);
-    if (!made)
-        m_formats->Duration(minutes, type, shortForm, text);
-    AddText(text);
+    AddText(m_kept.Duration(*m_formats, minutes, type, shortForm));
 }
 
 void CRExportBase::AppendCleanCell(std::wstring& line, std::wstring_view cell) const

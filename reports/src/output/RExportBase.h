@@ -116,8 +116,7 @@ private:
     bool m_hexColours = false; // the default colour picture, made without formatting
     std::vector<std::pair<UINT, std::wstring>> m_resourceTexts; // strings loaded in the run
     CKeptTexts m_colours;
-    CKeptTexts m_costs;
-    CKeptTexts m_durations;
+    CKeptValueTexts m_kept; // costs and durations
     bool m_writeFailed = false;
     bool m_rowOpen = false;
     bool m_firstCell = true;     // the open row has no cell yet
