@@ -51,26 +51,38 @@ std::string ReadAll(const std::wstring& path, size_t size)
     return bytes;
 }
 
+// Calls `visit(path, entry)` for each file of `folder` (not its subfolders).
+template <class Visit>
+void ForEachFile(const std::wstring& folder, Visit visit)
+{
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            visit(folder + L"\\" + entry.cFileName, entry);
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+}
+
 } // namespace
 
 std::vector<OutputFile> ReadFolder(const std::wstring& folder, bool remove)
 {
     std::vector<OutputFile> files;
-    WIN32_FIND_DATAW entry{};
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE)
-        return files;
-    do {
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        const std::wstring path = folder + L"\\" + entry.cFileName;
+    ForEachFile(folder, [&](const std::wstring& path, const WIN32_FIND_DATAW& entry) {
         const unsigned long long size = static_cast<unsigned long long>(entry.nFileSizeHigh) << 32 | entry.nFileSizeLow;
         files.push_back({entry.cFileName, ReadAll(path, static_cast<size_t>(size))});
         if (remove)
             DeleteFileW(path.c_str());
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+    });
     return files;
+}
+
+void EmptyFolder(const std::wstring& folder)
+{
+    ForEachFile(folder, [](const std::wstring& path, const WIN32_FIND_DATAW&) { DeleteFileW(path.c_str()); });
 }
 
 double FloorWrite(const std::wstring& folder, const std::vector<OutputFile>& files)

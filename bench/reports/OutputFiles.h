@@ -15,6 +15,8 @@ struct OutputFile {
 
 // Every file of `folder` (not its subfolders); empties the folder when `remove` is set.
 std::vector<OutputFile> ReadFolder(const std::wstring& folder, bool remove);
+// Deletes every file of `folder` (not its subfolders).
+void EmptyFolder(const std::wstring& folder);
 
 // Writes every file into `folder` with CreateFileW and one WriteFile per 64 KB, then deletes
 // them; the milliseconds taken by the writing, or a negative number when a write failed.

@@ -159,6 +159,8 @@ std::wstring TempFolder()
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"qv2r-bench-" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder.c_str(), nullptr);
+    // A process of the same id that ended over the limit left its files here.
+    bench::EmptyFolder(folder);
     return folder;
 }
 
@@ -302,7 +304,7 @@ void CBench::Measure(const Run& run, bool skipped)
         figures.peak = k == 0 ? once.peak : figures.peak; // before any file was read back
         // Each run writes new files, as the first did.
         if (k + 1 < m_repeats && result == 0)
-            bench::ReadFolder(m_folder, true);
+            bench::EmptyFolder(m_folder);
     }
     std::vector<bench::OutputFile> files;
     try {
