@@ -3,8 +3,6 @@
 
 #include "common/ReportSettings.h"
 #include "common/SortedLists.h"
-#include "common/ValueFormat.h"
-#include "common/ValueTexts.h"
 #include "plugin/PluginState.h"
 
 #include "QV2ResVReportIds.h"
@@ -13,40 +11,12 @@
 
 #include <algorithm>
 
-namespace {
-
-// A hand-edited time setting outside the day still names a moment of its day.
-int DayMinute(int minute)
+CRListTasksByResourceBase::CRListTasksByResourceBase() : CRListTasksBase(L"ReportsListTasksByResources")
 {
-    const int r = minute % 1440;
-    return r < 0 ? r + 1440 : r;
-}
-
-} // namespace
-
-CRListTasksByResourceBase::CRListTasksByResourceBase()
-{
-    DateStart = GetDateSetting(L"ReportsListTasksByResourcesDateStart", DateStart);
-    DateEnd = GetDateSetting(L"ReportsListTasksByResourcesDateEnd", DateEnd);
-    TimeStart = DayMinute(GetIntSetting(L"ReportsListTasksByResourcesTimeStart", 0));
-    TimeEnd = DayMinute(GetIntSetting(L"ReportsListTasksByResourcesTimeEnd", 0));
-    ColumnsDuration = GetBoolSetting(L"ReportsListTasksByResourcesColumnsDuration", false);
-    ColumnsWorkingTime = GetBoolSetting(L"ReportsListTasksByResourcesColumnsWorkingTime", false);
-    ColumnsCosts = GetBoolSetting(L"ReportsListTasksByResourcesColumnsCosts", false);
-    ColumnsFormat = GetBoolSetting(L"ReportsListTasksByResourcesColumnsFormat", false);
-    ColumnsUDF = GetBoolSetting(L"ReportsListTasksByResourcesColumnsUDF", false);
-    ColumnsNotes = GetBoolSetting(L"ReportsListTasksByResourcesColumnsNotes", false);
-    LimitPeriod = GetBoolSetting(L"ReportsListTasksByResourcesLimitPeriod", true);
-    SumTotal = GetBoolSetting(L"ReportsListTasksByResourcesSumTotal", false);
-    SumResource = GetBoolSetting(L"ReportsListTasksByResourcesSumResource", false);
+    // Sums of nothing are no sums.
+    SumResource = GetBoolSetting(L"ReportsListTasksByResourcesSumResource", false) && AnyValueColumn();
     ResourcesSingle = GetBoolSetting(L"ReportsListTasksByResourcesResourcesSingle", false);
     ResourcesSkipEmpty = GetBoolSetting(L"ReportsListTasksByResourcesResourcesSkipEmpty", false);
-    // Sums of nothing are no sums.
-    if (!AnyValueColumn())
-        SumTotal = SumResource = false;
-    const bool gridDateOnly = GetBoolSetting(L"ViewGridShowDateOnly", false);
-    DateOnly = GetBoolSetting(L"ReportsListTasksByResourcesDateOnly", gridDateOnly);
-    WeekdayMode = GetIntSetting(L"ReportsListTasksByResourcesDateFormat", 0);
 }
 
 void CRListTasksByResourceBase::CollectRows()
@@ -211,20 +181,10 @@ std::wstring CRListTasksByResourceBase::ColumnHead(Column column) const
         id = IDS_LIST_COLUMN_NOTES;
         break;
     }
-    std::wstring head = fw::LoadResString(id);
-    if (LimitPeriod && (column == kDuration || column == kWorkingTime || column == kCosts))
-        head += fw::LoadResString(IDS_LIST_LIMITED_MARK);
-    return head;
+    return HeadText(column, id);
 }
 
-std::wstring CRListTasksByResourceBase::CellText(Column column, const TaskOccurrence& occurrence,
-                                                 const OccurrenceValues& values) const
-{
-    CValueTexts texts;
-    return std::wstring(CellText(column, occurrence, GetDaySpan(occurrence), values, texts));
-}
-
-const wchar_t* CRListTasksByResourceBase::DataText(Column column, const TaskOccurrence& occurrence) const
+const wchar_t* CRListTasksByResourceBase::DataText(int column, const TaskOccurrence& occurrence) const
 {
     if (column == kTask)
         return occurrence.task->Name ? occurrence.task->Name : L"";
@@ -233,42 +193,9 @@ const wchar_t* CRListTasksByResourceBase::DataText(Column column, const TaskOccu
     return nullptr;
 }
 
-std::wstring_view CRListTasksByResourceBase::CellText(Column column, const TaskOccurrence& occurrence,
-                                                      const OccurrenceSpan& span, const OccurrenceValues& values,
-                                                      CValueTexts& texts) const
-{
-    switch (column) {
-    case kTask:
-    case kNotes:
-        return DataText(column, occurrence);
-    case kStart:
-        return StartText(span, DateOnly, WeekdayMode, texts);
-    case kEnd:
-        return EndText(span, DateOnly, WeekdayMode, texts);
-    case kDuration:
-        return texts.Duration(values.duration, DurationType, DurationShort);
-    case kWorkingTime:
-        return texts.Duration(values.workingTime, WorkingTimeType, WorkingTimeShort);
-    case kCosts:
-        return texts.Costs(values.costs);
-    case kIndent:
-        break;
-    }
-    return {};
-}
-
 std::wstring CRListTasksByResourceBase::SumText(Column column, const ResourceSums& sums) const
 {
-    switch (column) {
-    case kDuration:
-        return FormatDuration(sums.DurationSum);
-    case kWorkingTime:
-        return FormatWorkingTime(sums.WorkingTimeSum);
-    case kCosts:
-        return FormatCosts(sums.CostsSum);
-    default:
-        return {};
-    }
+    return ValueSumText(column, sums.DurationSum, sums.WorkingTimeSum, sums.CostsSum);
 }
 
 std::wstring CRListTasksByResourceBase::ResourceRowText(wqv2_data::CResource* resource) const

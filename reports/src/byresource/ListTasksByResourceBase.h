@@ -4,15 +4,12 @@
 // An output class derives from this and from one output base; it lives on the stack of one
 // output callback. The resources and tasks listed belong to the data library.
 
-#include "base/RListBase.h"
+#include "base/RListTasksBase.h"
 
 #include <map>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
-
-class CValueTexts;
 
 // What a row shows of one listed occurrence besides its task: its bounds (GetDaySpan) and its
 // values (zero without a value column).
@@ -27,12 +24,12 @@ struct ResourceSums {
     double CostsSum = 0.0;   // project currency
 };
 
-class CRListTasksByResourceBase : public CRListBase {
+class CRListTasksByResourceBase : public CRListTasksBase {
 public:
     // Columns of the HTML and printed tables, in their order.
-    enum Column { kIndent, kTask, kStart, kEnd, kDuration, kWorkingTime, kCosts, kNotes };
+    enum Column : int { kIndent, kTask, kStart = kStartColumn, kEnd, kDuration, kWorkingTime, kCosts, kNotes };
 
-    // The list base's defaults, then the report's settings.
+    // The shared settings under the report's prefix, then the resource options.
     CRListTasksByResourceBase();
 
     // Fills the resource rows, the occurrences of each resource and the sums for the period.
@@ -47,23 +44,13 @@ public:
     OccurrenceFacts FactsOf(const TaskOccurrence& occurrence);
     // The sums of a resource, or of all resources for null.
     ResourceSums SumsOf(wqv2_data::CResource* resource) const;
-    bool AnyValueColumn() const { return ColumnsDuration || ColumnsWorkingTime || ColumnsCosts; }
-    // The footnote on values cut to the period is due.
-    bool ShowsLimitNote() const { return LimitPeriod && AnyValueColumn(); }
 
     // Table columns of the HTML and printed outputs; the indent column only for a grouped section.
     std::vector<Column> TableColumns(bool grouped) const;
     // Head of a column (string 40410 after the heads of value columns cut to the period).
     std::wstring ColumnHead(Column column) const;
-    // The data library's own text a column shows (task name, notes), up to its terminating zero;
-    // null for the columns whose texts are made.
-    const wchar_t* DataText(Column column, const TaskOccurrence& occurrence) const;
-    // The text of one task cell on its own (formats read for the call).
-    std::wstring CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceValues& values) const;
-    // The text made with the run's formats (`span`: GetDaySpan of the occurrence); valid until
-    // the next call.
-    std::wstring_view CellText(Column column, const TaskOccurrence& occurrence, const OccurrenceSpan& span,
-                               const OccurrenceValues& values, CValueTexts& texts) const;
+    // Task name and notes.
+    const wchar_t* DataText(int column, const TaskOccurrence& occurrence) const override;
     // The text of a sum row's value cell; empty for other columns.
     std::wstring SumText(Column column, const ResourceSums& sums) const;
     // The resource row: its name, string 9515 for a resource without tasks, 9516 for the total.
@@ -77,18 +64,10 @@ public:
     std::vector<TaskOccurrence> Listed;
     std::map<wqv2_data::CResource*, std::pair<size_t, size_t>> RangeByResource;
     std::map<wqv2_data::CResource*, ResourceSums> SumsByResource;                // key null: all resources
-    bool ColumnsDuration = false;
-    bool ColumnsWorkingTime = false;
-    bool ColumnsCosts = false;
-    bool ColumnsFormat = false;     // export only
-    bool ColumnsUDF = false;        // export only
-    bool ColumnsNotes = false;
-    bool SumTotal = false;          // a total row over all resources (with two resources or more)
-    bool SumResource = false;       // a sum row under each resource
+    // Beside SumTotal (here a total row over all resources, with two resources or more):
+    bool SumResource = false;       // a sum row under each resource; forced off without a value column
     bool ResourcesSingle = false;   // HTML: one page per resource and an index; print: a page each
     bool ResourcesSkipEmpty = false;
-    bool DateOnly = false;          // HTML and print show days without times
-    int WeekdayMode = 0;            // FormatDate mode of those days
 
 private:
     // Sets RangeByResource from Listed; false (and none) when a resource's occurrences are apart.

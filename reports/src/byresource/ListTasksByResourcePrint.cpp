@@ -36,12 +36,6 @@ double WeightOf(CRListTasksByResourceBase::Column column)
     }
 }
 
-bool IsValueColumn(CRListTasksByResourceBase::Column column)
-{
-    return column == CRListTasksByResourceBase::kDuration || column == CRListTasksByResourceBase::kWorkingTime ||
-           column == CRListTasksByResourceBase::kCosts;
-}
-
 } // namespace
 
 CRListTasksByResourcePrint::CRListTasksByResourcePrint()
