@@ -18,7 +18,7 @@ using rtest::Day;
 
 class CTestPeriodDlg : public CPeriodBaseDlg {
 public:
-    CTestPeriodDlg() : CPeriodBaseDlg(L"ReportsTest") {}
+    CTestPeriodDlg() : CPeriodBaseDlg(L"ReportsTest", L"Start", L"End") {}
 
 protected:
     void SetDefaults() override

@@ -7,17 +7,9 @@
 
 class CRListTasksByResourceDlg : public CListOptionsDlg {
 public:
-    // The options in the order of their settings keys.
-    enum OptionIndex : size_t {
-        kColumnsDuration,
-        kColumnsWorkingTime,
-        kColumnsCosts,
-        kColumnsFormat,
-        kColumnsUDF,
-        kColumnsNotes,
-        kLimitPeriod,
-        kSumTotal,
-        kSumResource,
+    // The page's own options, after those of every task list, in the order of their settings keys.
+    enum OwnOption : size_t {
+        kSumResource = kTaskOptionCount,
         kResourcesSingle,
         kResourcesSkipEmpty,
     };
@@ -25,6 +17,5 @@ public:
     CRListTasksByResourceDlg();
 
 protected:
-    void SetDefaults() override;
     void AddOptions(int kind) override;
 };

@@ -1,13 +1,12 @@
 // Calendars report: option page.
 #include "calendars/CalendarsDlg.h"
 
-#include "common/ReportSettings.h"
-
 #include "QV2ResVReportIds.h"
 #include "fw/Resources.h"
 
-CRCalendarsDlg::CRCalendarsDlg() : CPeriodBaseDlg(L"ReportsCalendars")
+CRCalendarsDlg::CRCalendarsDlg() : CPeriodBaseDlg(L"ReportsCalendars", L"DateStart", L"DateEnd")
 {
+    BindSwitch(ListExceptions, L"ListExceptions");
 }
 
 bool CRCalendarsDlg::OnInit()
@@ -21,9 +20,7 @@ void CRCalendarsDlg::SetDefaults()
 {
     Title = fw::LoadResString(IDS_CALENDARS_DEFAULT_TITLE);
     OrientationIndex = 0;
-    const TDate today;
-    PeriodStart = TDate::FromYMD(1, today.GetYear(), 1);
-    PeriodEnd = TDate::FromYMD(12, today.GetYear(), 31);
+    SetYearPeriod();
     ListExceptions = true;
 }
 
@@ -36,18 +33,4 @@ void CRCalendarsDlg::AddOptions(int)
 int CRCalendarsDlg::OnPageValidate(WPARAM, LPARAM)
 {
     return 1;
-}
-
-void CRCalendarsDlg::LoadOwnSettings()
-{
-    PeriodStart = GetDateSetting(L"ReportsCalendarsDateStart", PeriodStart);
-    PeriodEnd = GetDateSetting(L"ReportsCalendarsDateEnd", PeriodEnd);
-    ListExceptions = GetBoolSetting(L"ReportsCalendarsListExceptions", ListExceptions);
-}
-
-void CRCalendarsDlg::ApplyOwnSettings()
-{
-    SetDateSetting(L"ReportsCalendarsDateStart", PeriodStart);
-    SetDateSetting(L"ReportsCalendarsDateEnd", PeriodEnd);
-    SetBoolSetting(L"ReportsCalendarsListExceptions", ListExceptions);
 }

@@ -17,6 +17,4 @@ protected:
     void AddOptions(int kind) override;
     // Never refuses, and leaves the members as they are until the page is applied.
     int OnPageValidate(WPARAM wp, LPARAM lp) override;
-    void LoadOwnSettings() override;
-    void ApplyOwnSettings() override;
 };

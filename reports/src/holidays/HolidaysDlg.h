@@ -10,6 +10,4 @@ public:
 
 protected:
     void SetDefaults() override;
-    void LoadOwnSettings() override;
-    void ApplyOwnSettings() override;
 };

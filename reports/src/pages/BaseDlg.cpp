@@ -160,6 +160,32 @@ HTREEITEM CBaseDlg::AddCheckOption(HTREEITEM group, bool& value, UINT textId)
     return item;
 }
 
+void CBaseDlg::AddLastColumnOptions(HTREEITEM group, int kind, bool& format, bool& userFields, bool& notes)
+{
+    if (kind == 1) {
+        AddCheckOption(group, format, IDS_OPTIONS_FORMAT);
+        AddCheckOption(group, userFields, IDS_OPTIONS_USER_FIELDS);
+    }
+    AddCheckOption(group, notes, IDS_OPTIONS_NOTES);
+}
+
+void CBaseDlg::BindSwitch(bool& value, const wchar_t* word)
+{
+    m_switches.push_back({&value, m_settingsPrefix + word});
+}
+
+void CBaseDlg::LoadSwitches()
+{
+    for (const Switch& s : m_switches)
+        *s.value = GetBoolSetting(s.key.c_str(), *s.value);
+}
+
+void CBaseDlg::ApplySwitches()
+{
+    for (const Switch& s : m_switches)
+        SetBoolSetting(s.key.c_str(), *s.value);
+}
+
 void CBaseDlg::RefreshOptions()
 {
     FillOptions();

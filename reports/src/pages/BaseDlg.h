@@ -4,9 +4,10 @@
 // title (edit 1001) and the printer orientation, shown as two radio items in an options tree
 // (control 1022) while the output is the printer, and gives the standard answers; a concrete
 // page loads and stores its own settings under its settings prefix and may add groups of check
-// items to the options tree, each bound to a member. Each page object lives for the whole process (a
-// static of its report), while its window is made anew by every CreatePage call and destroyed
-// by the host dialog.
+// items to the options tree, each bound to a member; such a member is mostly a switch stored as a
+// boolean setting, which the base loads and applies once the page binds it (BindSwitch). Each
+// page object lives for the whole process (a static of its report), while its window is made
+// anew by every CreatePage call and destroyed by the host dialog.
 
 #include "pages/OptionsTreeCtrl.h"
 
@@ -82,8 +83,19 @@ protected:
     virtual void LoadControls();
 
     const std::wstring& SettingsPrefix() const { return m_settingsPrefix; }
-    virtual void LoadOwnSettings() {}
-    virtual void ApplyOwnSettings() {}
+    // The page's own settings; here its switches.
+    virtual void LoadOwnSettings() { LoadSwitches(); }
+    virtual void ApplyOwnSettings() { ApplySwitches(); }
+
+    // Binds `value`, a member of the page, to the boolean setting <prefix><word>.
+    void BindSwitch(bool& value, const wchar_t* word);
+    // Reads the bound switches (each with its value as the default), or writes them; both in the
+    // order they were bound.
+    void LoadSwitches();
+    void ApplySwitches();
+    // The last items of a columns group: the format and user-field columns, which the export
+    // alone has, then the notes column.
+    void AddLastColumnOptions(HTREEITEM group, int kind, bool& format, bool& userFields, bool& notes);
 
     bool OnInit() override;
     // A page never ends itself: Enter and Escape belong to the host dialog.
@@ -95,10 +107,15 @@ private:
         bool* value;    // the page member it shows
         HTREEITEM item;
     };
+    struct Switch {
+        bool* value;    // the page member
+        std::wstring key;
+    };
 
     std::wstring m_settingsPrefix;
     std::vector<CheckOption> m_checks; // the check items of the tree as it stands
     std::vector<HTREEITEM> m_groups;   // the page's own groups, expanded once added
+    std::vector<Switch> m_switches;
 };
 
 // The CreatePage callback's work for any report page: the page created as a child of `parent`,

@@ -1,6 +1,7 @@
 // Report option page with a period.
 #include "pages/PeriodBaseDlg.h"
 
+#include "common/ReportSettings.h"
 #include "plugin/PluginState.h"
 #include "plugin/QV2Api.h"
 
@@ -9,8 +10,10 @@
 #include "wqv2_data.h"
 #include "fw/Resources.h"
 
-CPeriodBaseDlg::CPeriodBaseDlg(const wchar_t* settingsPrefix, UINT templateId)
-    : CBaseDlg(templateId, settingsPrefix), PeriodStart(), PeriodEnd()
+CPeriodBaseDlg::CPeriodBaseDlg(const wchar_t* settingsPrefix, const wchar_t* startWord, const wchar_t* endWord,
+                               UINT templateId)
+    : CBaseDlg(templateId, settingsPrefix), PeriodStart(), PeriodEnd(),
+      m_startKey(SettingsPrefix() + startWord), m_endKey(SettingsPrefix() + endWord)
 {
 }
 
@@ -60,6 +63,37 @@ void CPeriodBaseDlg::LoadControls()
     CBaseDlg::LoadControls();
     PeriodCtrl.SetDate(0, PeriodStart);
     PeriodCtrl.SetDate(1, PeriodEnd);
+}
+
+void CPeriodBaseDlg::LoadOwnSettings()
+{
+    LoadPeriod();
+    LoadSwitches();
+}
+
+void CPeriodBaseDlg::ApplyOwnSettings()
+{
+    ApplyPeriod();
+    ApplySwitches();
+}
+
+void CPeriodBaseDlg::LoadPeriod()
+{
+    PeriodStart = GetDateSetting(m_startKey.c_str(), PeriodStart);
+    PeriodEnd = GetDateSetting(m_endKey.c_str(), PeriodEnd);
+}
+
+void CPeriodBaseDlg::ApplyPeriod()
+{
+    SetDateSetting(m_startKey.c_str(), PeriodStart);
+    SetDateSetting(m_endKey.c_str(), PeriodEnd);
+}
+
+void CPeriodBaseDlg::SetYearPeriod()
+{
+    const TDate today;
+    PeriodStart = TDate::FromYMD(1, today.GetYear(), 1);
+    PeriodEnd = TDate::FromYMD(12, today.GetYear(), 31);
 }
 
 void CPeriodBaseDlg::OnPeriodButton()

@@ -1,31 +1,17 @@
 // Resources report: option page.
 #include "resources/ResourcesDlg.h"
 
-#include "common/ReportSettings.h"
-
 #include "QV2ResVReportIds.h"
 #include "fw/Resources.h"
 
-namespace {
-
-// The switches in the order they are stored.
-struct Switch {
-    bool CRResourcesDlg::*flag;
-    const wchar_t* key;
-};
-
-constexpr Switch kSwitches[] = {
-    {&CRResourcesDlg::Calendar, L"ReportsResourcesColumnsCalendar"},
-    {&CRResourcesDlg::Costs, L"ReportsResourcesColumnsCosts"},
-    {&CRResourcesDlg::Format, L"ReportsResourcesColumnsFormat"},
-    {&CRResourcesDlg::UDF, L"ReportsResourcesColumnsUDF"},
-    {&CRResourcesDlg::Notes, L"ReportsResourcesColumnsNotes"},
-};
-
-} // namespace
-
 CRResourcesDlg::CRResourcesDlg() : CBaseDlg(IDD_REPORT_PAGE_LIST, L"ReportsResources")
 {
+    // In the order they are stored.
+    BindSwitch(Calendar, L"ColumnsCalendar");
+    BindSwitch(Costs, L"ColumnsCosts");
+    BindSwitch(Format, L"ColumnsFormat");
+    BindSwitch(UDF, L"ColumnsUDF");
+    BindSwitch(Notes, L"ColumnsNotes");
     SetDefaults();
 }
 
@@ -33,8 +19,7 @@ void CRResourcesDlg::SetDefaults()
 {
     Title = fw::LoadResString(IDS_RESOURCES_DEFAULT_TITLE);
     OrientationIndex = 1;
-    for (const Switch& s : kSwitches)
-        this->*s.flag = false;
+    Calendar = Costs = Format = UDF = Notes = false;
 }
 
 void CRResourcesDlg::AddOptions(int kind)
@@ -42,26 +27,10 @@ void CRResourcesDlg::AddOptions(int kind)
     HTREEITEM columns = AddOptionsGroup(IDS_OPTIONS_COLUMNS);
     AddCheckOption(columns, Calendar, IDS_OPTIONS_CALENDAR);
     AddCheckOption(columns, Costs, IDS_OPTIONS_COSTS);
-    if (kind == 1) {
-        AddCheckOption(columns, Format, IDS_OPTIONS_FORMAT);
-        AddCheckOption(columns, UDF, IDS_OPTIONS_USER_FIELDS);
-    }
-    AddCheckOption(columns, Notes, IDS_OPTIONS_NOTES);
+    AddLastColumnOptions(columns, kind, Format, UDF, Notes);
 }
 
 int CRResourcesDlg::OnPageValidate(WPARAM, LPARAM)
 {
     return 1;
-}
-
-void CRResourcesDlg::LoadOwnSettings()
-{
-    for (const Switch& s : kSwitches)
-        this->*s.flag = GetBoolSetting(s.key, this->*s.flag);
-}
-
-void CRResourcesDlg::ApplyOwnSettings()
-{
-    for (const Switch& s : kSwitches)
-        SetBoolSetting(s.key, this->*s.flag);
 }

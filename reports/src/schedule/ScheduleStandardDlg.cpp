@@ -37,8 +37,10 @@ double Thousandths(double value)
 } // namespace
 
 CRScheduleStandardDlg::CRScheduleStandardDlg()
-    : CPeriodBaseDlg(L"ReportsScheduleStandard", IDD_REPORT_PAGE_SCHEDULE)
+    : CPeriodBaseDlg(L"ReportsScheduleStandard", L"Start", L"End", IDD_REPORT_PAGE_SCHEDULE)
 {
+    BindSwitch(SkipEmpty, L"ResourcesSkipEmpty");
+    BindSwitch(FullPage, L"PrinterFullPage");
     SetDefaults();
 }
 
@@ -202,12 +204,10 @@ int CRScheduleStandardDlg::OnPageValidate(WPARAM, LPARAM)
 void CRScheduleStandardDlg::LoadOwnSettings()
 {
     PeriodKind = GetIntSetting(L"ReportsScheduleStandardPeriod", PeriodKind);
-    PeriodStart = GetDateSetting(L"ReportsScheduleStandardStart", PeriodStart);
-    PeriodEnd = GetDateSetting(L"ReportsScheduleStandardEnd", PeriodEnd);
+    // The fixed dates and the switches.
+    CPeriodBaseDlg::LoadOwnSettings();
     ScaleWidth = GetIntSetting(L"ReportsScheduleStandardPrinterScaleWidth", ScaleWidth);
     ScaleHeight = GetIntSetting(L"ReportsScheduleStandardPrinterScaleHeight", ScaleHeight);
-    SkipEmpty = GetBoolSetting(L"ReportsScheduleStandardResourcesSkipEmpty", SkipEmpty);
-    FullPage = GetBoolSetting(L"ReportsScheduleStandardPrinterFullPage", FullPage);
     NameColumnWidth = FromStored(GetIntSetting(L"ReportsScheduleStandardPrinterNameColumnWidth", 400), Metric);
     HtmlNameColumnWidth = GetIntSetting(L"ReportsScheduleStandardHtmlNameColumnWidth", HtmlNameColumnWidth);
 }
@@ -215,11 +215,9 @@ void CRScheduleStandardDlg::LoadOwnSettings()
 void CRScheduleStandardDlg::ApplyOwnSettings()
 {
     SetIntSetting(L"ReportsScheduleStandardPeriod", PeriodKind);
-    SetDateSetting(L"ReportsScheduleStandardStart", PeriodStart);
-    SetDateSetting(L"ReportsScheduleStandardEnd", PeriodEnd);
+    ApplyPeriod();
     StoreCurrentViewPeriod();
-    SetBoolSetting(L"ReportsScheduleStandardResourcesSkipEmpty", SkipEmpty);
-    SetBoolSetting(L"ReportsScheduleStandardPrinterFullPage", FullPage);
+    ApplySwitches();
     SetIntSetting(L"ReportsScheduleStandardPrinterScaleWidth", ScaleWidth);
     SetIntSetting(L"ReportsScheduleStandardPrinterScaleHeight", ScaleHeight);
     SetIntSetting(L"ReportsScheduleStandardPrinterNameColumnWidth", ToStored(NameColumnWidth, Metric));

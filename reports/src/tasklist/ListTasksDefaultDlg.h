@@ -7,21 +7,8 @@
 
 class CRListTasksDefaultDlg : public CListOptionsDlg {
 public:
-    // The options in the order of their settings keys.
-    enum OptionIndex : size_t {
-        kColumnsDuration,
-        kColumnsWorkingTime,
-        kColumnsCosts,
-        kColumnsFormat,
-        kColumnsUDF,
-        kColumnsNotes,
-        kLimitPeriod,
-        kSumTotal,
-    };
-
     CRListTasksDefaultDlg();
 
 protected:
-    void SetDefaults() override;
     void AddOptions(int kind) override;
 };
