@@ -308,6 +308,30 @@ TEST_F(ScheduleReportTest, Html_noColumnBesideTheLabelsInAPictureIsToldAndWrites
     }
 }
 
+// The print object with an engine that has no memory left for a third page.
+class CPrintWithTwoPages : public CRScheduleStandardPrint {
+protected:
+    int AddPage(CRKPrintEngine2* engine) override
+    {
+        return engine->GetPageCount() < 2 ? CRScheduleStandardPrint::AddPage(engine) : 0;
+    }
+};
+
+TEST_F(ScheduleReportTest, Print_pageTheEngineCannotAddEndsTheRunWithTheReportFailure)
+{
+    BuildProject();
+    // Four strips, four pages (as below); the engine gives two.
+    Set(L"Period", L"2");
+    Set(L"Start", L"20260302");
+    Set(L"End", L"20260531");
+    engine = rtest::Engine();
+    rtest::CMessageBoxCatcher catcher;
+    CPrintWithTwoPages chart;
+    EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), chart), kReportFailedShown);
+    EXPECT_EQ(engine->GetPageCount(), 2);
+    EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."});
+}
+
 TEST_F(ScheduleReportTest, Print_longPeriodInStripsAndPagesWithContinuedLabels)
 {
     BuildProject();
