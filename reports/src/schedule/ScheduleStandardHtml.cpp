@@ -101,13 +101,14 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
         ComputePictureTiles(LargestPicture, ImageWidth, timeBarHeight, chart.GetRowHeight(), chart.GetRowCount());
     PictureCount = static_cast<int>(tiles.size());
     // Workers write the pictures while the next ones are drawn, each tile on a bitmap of its own
-    // until its file is done. The bitmaps, made first, outlive the queue's jobs.
+    // until its file is done. The bitmaps, made first, outlive the queue's jobs; each is made
+    // when first drawn on, and only the workers that started get one beside the drawing's.
     const int threads = tiles.size() > 1 ? CPngQueue::ThreadsFor(kMostWriters) : 0;
     std::vector<TileBitmap> bitmaps(static_cast<size_t>(threads) + 1);
     CPngQueue queue(threads);
     std::vector<std::wstring> pictures;
     m_settled = 0;
-    int slots = static_cast<int>(bitmaps.size());
+    int slots = queue.Threads() + 1;
     for (int k = 0; k < PictureCount;) {
         // The bitmap's last tile must be written before it is drawn on again.
         if (k >= slots) {
