@@ -81,6 +81,7 @@ TEST_F(RExportBaseTest, CleanCell_lineBreaksAndDelimiterBySettings)
         host::SetSetting(L"ReportsExportNewlineReplacementEmpty", L"1");
         CTableExport table;
         EXPECT_EQ(table.CleanCell(L"a\r\nb"), L"ab");
+        EXPECT_EQ(table.CleanCell(L"\r\"Quoted\" end"), L"\"\"\"Quoted\"\" end\"");
     }
     {
         host::SetSetting(L"ReportsExportNewlineReplacementEmpty", L"");
@@ -95,6 +96,8 @@ TEST_F(RExportBaseTest, CleanCell_lineBreaksAndDelimiterBySettings)
         host::SetSetting(L"ReportsExportSeparator", L";");
         CTableExport table;
         EXPECT_EQ(table.CleanCell(L"say \"hi\"\nnow"), L"\"say \"hi\" // now\"");
+        // The delimiter comes first: a leading quote of the text stays as it is.
+        EXPECT_EQ(table.CleanCell(L"\"hi\" now"), L"\"\"hi\" now\"");
         EXPECT_EQ(table.Separator, L";");
     }
 }

@@ -43,21 +43,23 @@ TEST_F(ReportResourcesTest, Strings_everyIdentifierHasText)
                     40254u, 40255u, 40256u, 40260u, 40261u, 40276u, 40280u, 40427u, 40428u, 40429u, 40450u})
         EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
     // The schedule chart: its page, units, options, chart font and time-bar captions.
-    for (UINT id : {40071u, 40072u, 40073u, 40074u, 40604u, 40605u, 40606u, 40620u, 40621u, 21100u, 14000u, 14001u,
-                    14002u, 14003u})
+    for (UINT id : {40071u, 40072u, 40073u, 40074u, 40604u, 40605u, 40606u, 40620u, 40621u, 40630u, 21100u, 14000u,
+                    14001u, 14002u, 14003u})
         EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
 }
 
 TEST_F(ReportResourcesTest, Formats_placeholdersForTheArgumentsGiven)
 {
     const std::pair<UINT, size_t> textFormats[] = {{40020, 2}, {10200, 1}, {38001, 2}, {38002, 4}, {13026, 2},
-                                                   {40086, 1}, {40256, 1}, {40261, 2}, {14001, 2}, {14002, 2}};
+                                                   {40086, 1}, {40256, 1}, {40261, 2}, {14001, 2}, {14002, 2},
+                                                   {40630, 1}};
     for (const auto& [id, count] : textFormats)
         EXPECT_EQ(Count(fw::LoadResString(id), L"%s"), count) << id;
     EXPECT_EQ(Count(fw::LoadResString(1220), L"%d"), 3u);
     EXPECT_EQ(Count(fw::LoadResString(1225), L"%d"), 1u);
     EXPECT_EQ(Count(fw::LoadResString(14000), L"%d"), 1u);
     EXPECT_EQ(Count(fw::LoadResString(14002), L"%d"), 1u);
+    EXPECT_EQ(Count(fw::LoadResString(40630), L"%d"), 5u);
     EXPECT_EQ(fw::LoadResString(14003).find(L'%'), std::wstring::npos);
     // The costs formats build a format: one %d now, then a real number (and the currency).
     EXPECT_EQ(Count(fw::LoadResString(1240), L"%d"), 1u);

@@ -262,7 +262,8 @@ TEST_F(ScheduleReportTest, Html_pictureThatCannotBeWrittenEndsThePageAndLeavesOn
         pictures = html.PictureCount;
         boxes = catcher.Texts();
     }
-    EXPECT_EQ(result, 1);
+    // One box for the fault: the result tells the host it was shown.
+    EXPECT_EQ(result, kReportFailedShown);
     ASSERT_GE(pictures, 4);
     EXPECT_EQ(last, blocked);
     ASSERT_EQ(boxes.size(), 1u);
@@ -272,6 +273,63 @@ TEST_F(ScheduleReportTest, Html_pictureThatCannotBeWrittenEndsThePageAndLeavesOn
     for (int k = 3; k <= pictures; ++k)
         EXPECT_FALSE(rtest::FileExists(folder.File(L"schedule" + std::to_wstring(k) + L".png"))) << k;
     EXPECT_FALSE(rtest::FileExists(path));
+}
+
+TEST_F(ScheduleReportTest, Html_noColumnBesideTheLabelsInAPictureIsToldAndWritesNothing)
+{
+    BuildProject();
+    SetSampleWeekColumns();
+    Set(L"HtmlNameColumnWidth", L"89000");
+    const std::wstring path = rtest::OutputFolder() + L"schedule_wide.htm";
+    for (const wchar_t* shown : {L"1", L"0"}) {
+        host::SetSetting(L"ReportsErrorMessage", shown);
+        rtest::CMessageBoxCatcher catcher;
+        CRScheduleStandardHtml html;
+        const int result = html.Html(path.c_str());
+        EXPECT_FALSE(rtest::FileExists(path));
+        EXPECT_TRUE(html.CreatedFiles.empty());
+        if (*shown == L'0') {
+            // No box: the host's own message tells of the failure.
+            EXPECT_EQ(result, 1);
+            EXPECT_TRUE(catcher.Texts().empty());
+            continue;
+        }
+        EXPECT_EQ(result, kReportFailedShown);
+        const CScheduleChart& chart = html.Report.Chart;
+        const int line = std::max(chart.GetTimeBarHeight(), chart.GetRowHeight());
+        ASSERT_EQ(catcher.Texts().size(), 1u);
+        EXPECT_EQ(catcher.Texts()[0], L"The schedule chart cannot be written to " + path +
+                                          L": a picture holds at most 4000000 pixels, so with lines " +
+                                          std::to_wstring(line) + L" pixels high it is at most " +
+                                          std::to_wstring(4000000 / line) +
+                                          L" pixels wide, too narrow for the label column of 89000 pixels and one "
+                                          L"column of 96 pixels. Make the label column narrower or allow larger "
+                                          L"pictures.");
+    }
+}
+
+// The print object with an engine that has no memory left for a third page.
+class CPrintWithTwoPages : public CRScheduleStandardPrint {
+protected:
+    int AddPage(CRKPrintEngine2* engine) override
+    {
+        return engine->GetPageCount() < 2 ? CRScheduleStandardPrint::AddPage(engine) : 0;
+    }
+};
+
+TEST_F(ScheduleReportTest, Print_pageTheEngineCannotAddEndsTheRunWithTheReportFailure)
+{
+    BuildProject();
+    // Four strips, four pages (as below); the engine gives two.
+    Set(L"Period", L"2");
+    Set(L"Start", L"20260302");
+    Set(L"End", L"20260531");
+    engine = rtest::Engine();
+    rtest::CMessageBoxCatcher catcher;
+    CPrintWithTwoPages chart;
+    EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), chart), kReportFailedShown);
+    EXPECT_EQ(engine->GetPageCount(), 2);
+    EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."});
 }
 
 TEST_F(ScheduleReportTest, Print_longPeriodInStripsAndPagesWithContinuedLabels)

@@ -114,10 +114,12 @@ TEST_F(TaskListTest, Export_oneOccurrenceStillGetsItsSumRowAndNoValueColumnNone)
                         L"Total\t\t\t\t\t\t\t\t\t\t130.00 EUR\r\n");
 }
 
-TEST_F(TaskListTest, Export_cellsWithTheSeparatorOrALineBreakAreQuoted)
+TEST_F(TaskListTest, Export_cellsWithTheSeparatorALineBreakOrALeadingQuoteAreQuoted)
 {
     // Left for the Linux-side check, which reads the file with Python's csv module.
     ASSERT_TRUE(listtest::EditTask(project.plan, [](wqv2_data::CTask& task) { task.SetName(L"a\tb \"c\""); }));
+    ASSERT_TRUE(
+        listtest::EditTask(project.early, [](wqv2_data::CTask& task) { task.SetName(L"\"Quoted start\" end"); }));
     Set(L"ColumnsNotes", L"1");
     Set(L"DateEnd", L"20260303");
     host::SetSetting(L"ReportsExportNewlineReplace", L"0");
@@ -125,7 +127,7 @@ TEST_F(TaskListTest, Export_cellsWithTheSeparatorOrALineBreakAreQuoted)
     ASSERT_EQ(record->Export(path.c_str()), 0);
     EXPECT_EQ(rtest::ReadUtf16(path), L"Task\tResource\tStart date\tStart time\tEnd date\tEnd time\tNotes\r\n"
                                       L"\"a\tb \"\"c\"\"\"\tAnna\t2026-03-02\t09:00\t2026-03-02\t11:00\t\"First\nsecond\"\r\n"
-                                      L"Early\tBen\t2026-02-28\t10:00\t2026-03-01\t10:00\t\r\n");
+                                      L"\"\"\"Quoted start\"\" end\"\tBen\t2026-02-28\t10:00\t2026-03-01\t10:00\t\r\n");
 }
 
 TEST_F(TaskListTest, Export_filterEmptyProjectAndUnwritablePath)

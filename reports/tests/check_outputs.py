@@ -110,13 +110,15 @@ def check_html(path):
 
 
 def check_quoted_export(path):
-    """The task list exported with a task named a<TAB>b "c" and a note of two lines."""
+    """The task list exported with a task named a<TAB>b "c" with a note of two lines, and one named
+    "Quoted start" end."""
     data = open(path, "rb").read()
     assert data[:2] == b"\xff\xfe", "byte-order mark"
     rows = list(csv.reader(io.StringIO(data[2:].decode("utf-16-le"), newline=""), delimiter="\t"))
     assert len(rows) == 3 and all(len(row) == 7 for row in rows), "rows of seven cells: %r" % rows
     assert rows[1][0] == 'a\tb "c"', "name cell %r" % rows[1][0]
     assert rows[1][1] == "Anna" and rows[1][6] == "First\nsecond", "row %r" % rows[1]
+    assert rows[2][0] == '"Quoted start" end', "name cell %r" % rows[2][0]
 
 
 def main(folder):

@@ -12,22 +12,23 @@
 
 #include <windows.h>
 
-int ShowFileError(const std::wstring& path)
+int ShowReportError(const std::wstring& text)
 {
     if (!GetBoolSetting(L"ReportsErrorMessage", true))
         return 1;
     // Owned by whatever window is active (the viewer's reports dialog or main window).
-    fw::ShowMessage(GetActiveWindow(), msgfmt::Format(fw::LoadResString(IDS_MSG_REPORT_FILE_FAILED), {path}),
-                    MB_OK | MB_ICONERROR);
+    fw::ShowMessage(GetActiveWindow(), text, MB_OK | MB_ICONERROR);
     return kReportFailedShown;
+}
+
+int ShowFileError(const std::wstring& path)
+{
+    return ShowReportError(msgfmt::Format(fw::LoadResString(IDS_MSG_REPORT_FILE_FAILED), {path}));
 }
 
 int ShowOutOfMemory(const wchar_t* path)
 {
     if (path)
         return *path ? ShowFileError(path) : 1;
-    if (!GetBoolSetting(L"ReportsErrorMessage", true))
-        return 1;
-    fw::ShowMessage(GetActiveWindow(), fw::LoadResString(IDS_MSG_REPORT_FAILED), MB_OK | MB_ICONERROR);
-    return kReportFailedShown;
+    return ShowReportError(fw::LoadResString(IDS_MSG_REPORT_FAILED));
 }

@@ -4,9 +4,10 @@
 
 #include <string>
 
-// String 10200 with the path, error icon, when the setting `ReportsErrorMessage` (default true)
-// is set.
+// The text, error icon, when the setting `ReportsErrorMessage` (default true) is set.
 // The output callback's result: kReportFailedShown when the box was shown, else 1.
+int ShowReportError(const std::wstring& text);
+// String 10200 with the path, as ShowReportError.
 int ShowFileError(const std::wstring& path);
 // A run that ran out of memory: ShowFileError for the output file `path`; for print (null) the
 // report failure (string 20150), error icon, when `ReportsErrorMessage` is set. The result as

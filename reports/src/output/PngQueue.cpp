@@ -1,14 +1,20 @@
 // PNG files written beside the drawing.
 #include "output/PngQueue.h"
 
-#include "output/PngWriter.h"
-
 #include <algorithm>
 
-CPngQueue::CPngQueue(int threads)
+CPngQueue::CPngQueue(int threads, WriteFn write, StartFn start) : m_write(std::move(write))
 {
-    for (int i = 0; i < threads; ++i)
-        m_threads.emplace_back([this] { Work(); });
+    // A process short of threads or memory starts fewer workers, or none. A thread that
+    // started must be joined: an exception leaving here would destroy it joinable, which
+    // terminates the process.
+    try {
+        m_threads.reserve(static_cast<size_t>(std::max(0, threads)));
+        for (int i = 0; i < threads; ++i)
+            m_threads.push_back(start([this] { Work(); }));
+    } catch (...) {
+        // Those that started write the pictures; with none, Add does.
+    }
 }
 
 CPngQueue::~CPngQueue()
@@ -28,6 +34,11 @@ int CPngQueue::ThreadsFor(int most)
     return std::clamp(processors - 1, 0, std::max(0, most));
 }
 
+std::thread CPngQueue::StartThread(std::function<void()> work)
+{
+    return std::thread(std::move(work));
+}
+
 int CPngQueue::Add(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)
 {
     std::unique_lock<std::mutex> lock(m_lock);
@@ -37,7 +48,7 @@ int CPngQueue::Add(const std::wstring& path, const BITMAPINFOHEADER& header, con
         // Nobody else would write it.
         m_next = m_jobs.size();
         lock.unlock();
-        const bool written = WritePngFile(path, header, pixels);
+        const bool written = Write(m_jobs[static_cast<size_t>(job)]);
         lock.lock();
         m_jobs[static_cast<size_t>(job)].written = written;
         m_jobs[static_cast<size_t>(job)].done = true;
@@ -70,16 +81,23 @@ void CPngQueue::Work()
         m_added.wait(lock, [&] { return m_closing || m_next < m_jobs.size(); });
         if (m_next >= m_jobs.size())
             return; // closing, and nothing left
-        const size_t job = m_next++;
-        // The vector may grow meanwhile: the worker copies what it reads.
-        const std::wstring path = m_jobs[job].path;
-        const BITMAPINFOHEADER header = m_jobs[job].header;
-        const void* const pixels = m_jobs[job].pixels;
+        Job& job = m_jobs[m_next++];
         lock.unlock();
-        const bool written = WritePngFile(path, header, pixels);
+        const bool written = Write(job);
         lock.lock();
-        m_jobs[job].written = written;
-        m_jobs[job].done = true;
+        job.written = written;
+        job.done = true;
         m_finished.notify_all();
+    }
+}
+
+bool CPngQueue::Write(const Job& job) const noexcept
+{
+    // No exception may leave a worker's thread: the process would end. The picture is then
+    // not written, and the page tells the user so.
+    try {
+        return m_write(job.path, job.header, job.pixels);
+    } catch (...) {
+        return false;
     }
 }

@@ -3,9 +3,13 @@
 // picture. A job reads the caller's pixels until Wait has returned for it, so the caller keeps
 // them untouched until then. Pictures are independent files: the threads change no byte.
 
+#include "output/PngWriter.h"
+
 #include <windows.h>
 
 #include <condition_variable>
+#include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -13,8 +17,15 @@
 
 class CPngQueue {
 public:
-    // `threads` workers; with none, Add writes the file itself.
-    explicit CPngQueue(int threads);
+    // Writes one picture file; true when written. An exception (std::bad_alloc) counts as a
+    // file not written.
+    using WriteFn = std::function<bool(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)>;
+    // Starts a thread that runs `work`; throws as std::thread does when none can be started.
+    using StartFn = std::function<std::thread(std::function<void()> work)>;
+
+    // Up to `threads` workers: as many as start, down to none, when Add writes the file itself.
+    // `write` and `start` are replaced by tests only.
+    explicit CPngQueue(int threads, WriteFn write = WritePngFile, StartFn start = StartThread);
     // Waits for every job.
     ~CPngQueue();
     CPngQueue(const CPngQueue&) = delete;
@@ -22,7 +33,11 @@ public:
 
     // Workers worth having here: the processors but the caller's, at most `most`.
     static int ThreadsFor(int most);
+    // A std::thread running `work`.
+    static std::thread StartThread(std::function<void()> work);
 
+    // The workers that started.
+    int Threads() const { return static_cast<int>(m_threads.size()); }
     // Queues the writing of `path`; returns the job's number, counting from 0.
     int Add(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels);
     // Waits for job `job`; true when its file was written.
@@ -39,12 +54,17 @@ private:
         bool written = false;
     };
     void Work();
+    // The job's file written; false also when the writer threw.
+    bool Write(const Job& job) const noexcept;
 
+    WriteFn m_write;
     std::mutex m_lock;
     std::condition_variable m_added;
     std::condition_variable m_finished;
-    std::vector<Job> m_jobs;
+    // A deque keeps its jobs in place as it grows: a worker reads its job without the lock
+    // and without copying it.
+    std::deque<Job> m_jobs;
     size_t m_next = 0; // the first job no worker has taken
     bool m_closing = false;
-    std::vector<std::thread> m_threads;
+    std::vector<std::thread> m_threads; // set by the constructor only
 };

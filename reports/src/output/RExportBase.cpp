@@ -66,9 +66,17 @@ inline bool Splits(wchar_t c, wchar_t separatorStart)
     return (c <= L'\r' && (c == L'\r' || c == L'\n')) || c == separatorStart;
 }
 
+// A reader takes a cell that starts with a double quote as a quoted one and drops the quotes.
+inline bool StartsQuoted(std::wstring_view cell)
+{
+    return !cell.empty() && cell.front() == L'"';
+}
+
 // A cell that a reader would take as it is.
 bool PlainCell(std::wstring_view cell, wchar_t separatorStart)
 {
+    if (StartsQuoted(cell))
+        return false;
     for (wchar_t c : cell) {
         if (Splits(c, separatorStart))
             return false;
@@ -188,7 +196,7 @@ void CRExportBase::AddText(std::wstring_view text)
     const size_t delimiter = Delimiter.size();
     wchar_t* out = std::copy_n(Delimiter.data(), delimiter, start);
     // The text is checked as it is copied: most cells hold nothing to change.
-    bool plain = true;
+    bool plain = !StartsQuoted(text);
     for (wchar_t c : text) {
         *out++ = c;
         plain &= !Splits(c, separatorStart);
@@ -217,7 +225,7 @@ void CRExportBase::AddText(const wchar_t* text)
     std::copy_n(Delimiter.data(), delimiter, m_lines.data() + at);
     at += delimiter;
     const size_t content = at;
-    bool plain = true;
+    bool plain = *text != L'"';
     for (const wchar_t* from = text;;) {
         wchar_t* const lines = m_lines.data();
         const size_t end = m_lines.size() - delimiter;
@@ -347,11 +355,13 @@ void CRExportBase::AppendCleanCell(std::wstring& line, std::wstring_view cell) c
         else
             content += c;
     }
-    // A reader would split the cell at its separator or its line break: such a cell goes in
-    // double quotes, the quotes inside doubled. Every other cell stays as it is.
-    const bool split = content.find(L'\n') != std::wstring::npos ||
-                       (!Separator.empty() && content.find(Separator) != std::wstring::npos);
-    if (!split) {
+    // A reader would split the cell at its separator or its line break, or take its leading
+    // double quote for quoting (where no delimiter comes first): such a cell goes in double
+    // quotes, the quotes inside doubled. Every other cell stays as it is.
+    const bool quoted = content.find(L'\n') != std::wstring::npos ||
+                        (!Separator.empty() && content.find(Separator) != std::wstring::npos) ||
+                        (Delimiter.empty() && StartsQuoted(content));
+    if (!quoted) {
         line += Delimiter;
         line += content;
         line += Delimiter;

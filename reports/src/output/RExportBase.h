@@ -69,7 +69,8 @@ public:
     // cannot be made or written (message 10200 when `ReportsErrorMessage` is set).
     int Write(const wchar_t* path);
     // A cell as written: CR removed, LF replaced (with NewlineReplace), wrapped in Delimiter; a
-    // cell that still holds a line break or the separator in double quotes, inner ones doubled.
+    // cell that still holds a line break or the separator, or that starts with a double quote
+    // (and no Delimiter), in double quotes, inner ones doubled.
     std::wstring CleanCell(const std::wstring& cell) const;
 
     std::wstring ChartFieldSeparator = L"/"; // ReportsExportChartFieldSeparator

@@ -9,6 +9,7 @@
 #include "output/PngQueue.h"
 
 #include "QV2ResVReportIds.h"
+#include "SafeFormat.h"
 #include "fw/Gdi.h"
 #include "fw/Resources.h"
 
@@ -71,9 +72,14 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     // before the page is made, so a chart that does not fit leaves no file behind.
     const int timeBarHeight = chart.GetTimeBarHeight();
     const int lineHeight = std::max({timeBarHeight, chart.GetRowHeight(), 1});
-    const int fit = (LargestPicture / lineHeight - chart.GetNameColumnWidth()) / std::max(1, chart.GetColumnWidth());
-    if (fit <= 0)
-        return 2;
+    const int widest = LargestPicture / lineHeight;
+    const int fit = (widest - chart.GetNameColumnWidth()) / std::max(1, chart.GetColumnWidth());
+    if (fit <= 0) {
+        // The message says why there is no page; its result keeps the host from adding its own.
+        return ShowReportError(msgfmt::Format(fw::LoadResString(IDS_SCHEDULE_HTML_NO_COLUMN),
+                                              {path, LargestPicture, lineHeight, widest, chart.GetNameColumnWidth(),
+                                               chart.GetColumnWidth()}));
+    }
     int columns = std::min(chart.GetColumnCount(), fit);
     if (ColumnsMax > 0)
         columns = std::min(columns, ColumnsMax);
@@ -95,17 +101,20 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
         ComputePictureTiles(LargestPicture, ImageWidth, timeBarHeight, chart.GetRowHeight(), chart.GetRowCount());
     PictureCount = static_cast<int>(tiles.size());
     // Workers write the pictures while the next ones are drawn, each tile on a bitmap of its own
-    // until its file is done. The bitmaps, made first, outlive the queue's jobs.
+    // until its file is done. The bitmaps, made first, outlive the queue's jobs; each is made
+    // when first drawn on, and only the workers that started get one beside the drawing's.
     const int threads = tiles.size() > 1 ? CPngQueue::ThreadsFor(kMostWriters) : 0;
     std::vector<TileBitmap> bitmaps(static_cast<size_t>(threads) + 1);
     CPngQueue queue(threads);
     std::vector<std::wstring> pictures;
     m_settled = 0;
-    int slots = static_cast<int>(bitmaps.size());
+    int slots = queue.Threads() + 1;
     for (int k = 0; k < PictureCount;) {
         // The bitmap's last tile must be written before it is drawn on again.
-        if (k >= slots && !SettlePictures(queue, pictures, k - slots + 1))
-            return 1;
+        if (k >= slots) {
+            if (const int result = SettlePictures(queue, pictures, k - slots + 1))
+                return result;
+        }
         TileBitmap& bitmap = bitmaps[static_cast<size_t>(k % slots)];
         if (DrawTile(dc.Get(), surface, bitmap, k, tiles[static_cast<size_t>(k)].firstRow,
                      tiles[static_cast<size_t>(k)].rowCount)) {
@@ -117,7 +126,9 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
         }
         // A 32-bit process may not find room for one more bitmap where fewer fit: once the
         // queued pictures are written, the tile is drawn again with fewer bitmaps, down to one.
-        if (!SettlePictures(queue, pictures, k) || slots == 1)
+        if (const int result = SettlePictures(queue, pictures, k))
+            return result;
+        if (slots == 1)
             return 1;
         int made = 0;
         for (TileBitmap& other : bitmaps) {
@@ -127,8 +138,8 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
         }
         slots = std::clamp(made, 1, slots - 1);
     }
-    if (!SettlePictures(queue, pictures, PictureCount))
-        return 1;
+    if (const int result = SettlePictures(queue, pictures, PictureCount))
+        return result;
     if (const int result = EndHtml(out))
         return result;
     return FinishPage(page, path);
@@ -164,7 +175,7 @@ bool CRScheduleStandardHtml::DrawTile(HDC dc, CDrawBase& surface, TileBitmap& bi
     return true;
 }
 
-bool CRScheduleStandardHtml::SettlePictures(CPngQueue& queue, const std::vector<std::wstring>& pictures, int upTo)
+int CRScheduleStandardHtml::SettlePictures(CPngQueue& queue, const std::vector<std::wstring>& pictures, int upTo)
 {
     // In picture order, as if each were written before the next was drawn: the written ones
     // join the created files, and the first that was not ends the page with its message.
@@ -178,8 +189,7 @@ bool CRScheduleStandardHtml::SettlePictures(CPngQueue& queue, const std::vector<
             if (queue.Wait(later))
                 DeleteFileW(pictures[static_cast<size_t>(later)].c_str());
         LastPicturePath = pictures[static_cast<size_t>(m_settled)];
-        ShowFileError(LastPicturePath);
-        return false;
+        return ShowFileError(LastPicturePath);
     }
-    return true;
+    return 0;
 }

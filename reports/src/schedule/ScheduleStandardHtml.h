@@ -14,8 +14,10 @@ class CRScheduleStandardHtml : public CRHtmlBaseEx {
 public:
     CRScheduleStandardHtml();
 
-    // 0 written; 1 for a file or picture that cannot be made or written (the picture's with
-    // message 10200); 2 when not even one column fits the picture size limit (nothing written).
+    // 0 written. A page or picture that cannot be written (message 10200), or not even one
+    // column that fits the picture size limit (string 40630; nothing written), gives the
+    // message's result (ShowReportError); an empty path or a bitmap that cannot be made gives 1,
+    // which the host tells.
     int Html(const wchar_t* path) override;
 
     CRScheduleStandardBase Report;
@@ -28,9 +30,9 @@ private:
     // Draws rows [firstRow, firstRow + rowCount) (under the time bar on tile 0) on `bitmap`,
     // made anew when its height differs; false when it cannot be made.
     bool DrawTile(HDC dc, CDrawBase& surface, TileBitmap& bitmap, int index, int firstRow, int rowCount);
-    // Waits for the pictures before `upTo` not yet settled; false (after the message) when one
-    // could not be written.
-    bool SettlePictures(CPngQueue& queue, const std::vector<std::wstring>& pictures, int upTo);
+    // Waits for the pictures before `upTo` not yet settled: 0 when all were written, else the
+    // result of the message (10200) for the first that was not.
+    int SettlePictures(CPngQueue& queue, const std::vector<std::wstring>& pictures, int upTo);
 
     int m_settled = 0; // pictures whose outcome SettlePictures has taken
 };

@@ -2,6 +2,7 @@
 #include "schedule/ScheduleStandardPrint.h"
 
 #include "chart/PrintChartSurface.h"
+#include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
 
 #include <algorithm>
@@ -49,8 +50,12 @@ int CRScheduleStandardPrint::PrintBody(CRKPrintEngine2* engine)
     int pages = 1;
     for (const ChartPageRecord& record : Pieces)
         pages = std::max(pages, record.page + 1);
-    while (engine->GetPageCount() < pages)
-        engine->AddPage();
+    while (engine->GetPageCount() < pages) {
+        // A fine scale over a long period makes thousands of strips, more pages than memory
+        // holds: asked again, the engine would add none for ever.
+        if (AddPage(engine) == 0)
+            return ShowOutOfMemory(nullptr);
+    }
     // A resource whose rows go on over a page break shows its name again on the next page.
     surface.FirstRowTop = ChartTop + geometry.timeBarHeight;
     for (const ChartPageRecord& record : Pieces) {

@@ -13,6 +13,8 @@ class CRScheduleStandardPrint : public CRPrintBaseEx {
 public:
     CRScheduleStandardPrint();
 
+    // 0; or, when the engine cannot add a page (out of memory), the result of the report's
+    // failure message (ShowOutOfMemory).
     int PrintBody(CRKPrintEngine2* engine) override;
     // The filter line when the report shows it (ShowsFilterCaption).
     int GetCaptionLines(std::vector<std::wstring>& labels, std::vector<std::wstring>& values) override;
@@ -22,4 +24,8 @@ public:
     int FullPageDistance = 75;      // ReportsScheduleStandardPrinterFullPageDistance
     int ChartTop = 0;               // computed by PrintBody
     std::vector<ChartPageRecord> Pieces; // computed by PrintBody, in printing order
+
+protected:
+    // The engine's AddPage: the new page's number, 0 when none was added. A test refuses here.
+    virtual int AddPage(CRKPrintEngine2* engine) { return engine->AddPage(); }
 };
