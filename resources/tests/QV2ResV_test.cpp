@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -198,6 +199,78 @@ TEST_F(ResourceLibraryTest, OwnPages_stringsTemplatesAndTheSortIcon)
     EXPECT_NE(icon, nullptr);
     if (icon)
         DestroyIcon(icon);
+}
+
+// ---- Typed edits of the controls library in every dialog template
+BOOL CALLBACK CollectDialog(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found)
+{
+    // Every template is known by a number, which outlives the enumeration.
+    reinterpret_cast<std::vector<LPCWSTR>*>(found)->push_back(name);
+    return TRUE;
+}
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM found)
+{
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> Descendants(HWND window)
+{
+    std::vector<HWND> found;
+    EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(ResourceLibraryTest, TypedEdits_everyTemplateLeavesTheirTextItsFullHeight)
+{
+    // The controls library registers its classes while it loads.
+    HMODULE controls = LoadLibraryW(L"RKComControls2.dll");
+    ASSERT_NE(controls, nullptr);
+    std::vector<LPCWSTR> templates;
+    EnumResourceNamesW(gModule, reinterpret_cast<LPCWSTR>(RT_DIALOG), &CollectDialog,
+                       reinterpret_cast<LONG_PTR>(&templates));
+    ASSERT_FALSE(templates.empty());
+    // Pages are child dialogs: they need a parent.
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
+    int edits = 0;
+    for (LPCWSTR name : templates) {
+        ASSERT_TRUE(IS_INTRESOURCE(name));
+        const auto id = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name));
+        HWND dialog = CreateDialogParamW(gModule, name, parent, &NoDialogProc, 0);
+        ASSERT_NE(dialog, nullptr) << id;
+        for (HWND control : Descendants(dialog)) {
+            const std::wstring type = ClassOf(control);
+            if (GetParent(control) != dialog || type.rfind(L"RKCC2", 0) != 0)
+                continue;
+            // Every edit inside the control (a period has two) shows a whole line of its font.
+            for (HWND inner : Descendants(control)) {
+                if (lstrcmpiW(ClassOf(inner).c_str(), L"Edit") != 0)
+                    continue;
+                RECT client{};
+                GetClientRect(inner, &client);
+                HDC dc = GetDC(inner);
+                HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(inner, WM_GETFONT, 0, 0)));
+                TEXTMETRICW metrics{};
+                GetTextMetricsW(dc, &metrics);
+                SelectObject(dc, previous);
+                ReleaseDC(inner, dc);
+                EXPECT_GE(client.bottom, metrics.tmHeight)
+                    << "template " << id << ", control " << GetDlgCtrlID(control) << " (" << type << ")";
+                ++edits;
+            }
+        }
+        DestroyWindow(dialog);
+    }
+    DestroyWindow(parent);
+    EXPECT_GT(edits, 0);
 }
 
 } // namespace

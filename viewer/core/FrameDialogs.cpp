@@ -228,7 +228,8 @@ void ShowTimeBarDlg()
 void ShowSettingDlg()
 {
     CSettingDlg dialog;
-    if (dialog.RunModal(MainWindow()) != IDOK)
+    // Without a name there is nothing to set, and so nothing to tell.
+    if (dialog.RunModal(MainWindow()) != IDOK || dialog.key.empty())
         return;
     SetSetting(dialog.key, dialog.value);
     SettingsChanged(0);

@@ -99,8 +99,13 @@ void CCalendarDlg::ColourDay(CalendarDayInfo& cell) const
 
 void __cdecl CCalendarDlg::DayCallback(CalendarDayInfo* cell, void* context)
 {
-    if (cell && context)
-        static_cast<const CCalendarDlg*>(context)->ColourDay(*cell);
+    // Called from the controls library's painting: nothing may escape; the cell then keeps the
+    // painter's colours.
+    try {
+        if (cell && context)
+            static_cast<const CCalendarDlg*>(context)->ColourDay(*cell);
+    } catch (...) {
+    }
 }
 
 bool CCalendarDlg::OnInit()

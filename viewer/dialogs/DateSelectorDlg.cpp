@@ -96,10 +96,11 @@ bool CDateSelectorDlg::OnCommand(UINT id, UINT code, HWND control)
         OnOk();
         break;
     case RKCC2N_CAL_MONTH:
-        ChoosePeriod(false);
-        break;
     case RKCC2N_CAL_YEAR:
-        ChoosePeriod(true);
+        // F6 and F7 report a month or a year even while those buttons are disabled; closing on
+        // them would drop the day chosen with the arrow keys.
+        if (allowPeriod)
+            ChoosePeriod(code == RKCC2N_CAL_YEAR);
         break;
     case RKCC2N_CAL_TODAY:
         day = TDate();

@@ -10,6 +10,14 @@
 
 #include <vector>
 
+namespace {
+
+// The edit's limits: the list never shows a year that the edit could not show.
+constexpr int kFirstYear = 1800;
+constexpr int kLastYear = 9999;
+
+} // namespace
+
 CHolidaysDlg::CHolidaysDlg() : fw::CDialog(IDD_HOLIDAYS), year(static_cast<int>(TDate().GetYear()))
 {
 }
@@ -17,17 +25,22 @@ CHolidaysDlg::CHolidaysDlg() : fw::CDialog(IDD_HOLIDAYS), year(static_cast<int>(
 int CHolidaysDlg::EffectiveYear(int typed)
 {
     const long long full = typed <= 99 ? 1900LL + typed : typed;
-    return full >= 1 && full <= 9999 ? static_cast<int>(full) : 0;
+    return full >= kFirstYear && full <= kLastYear ? static_cast<int>(full) : 0;
 }
 
 bool CHolidaysDlg::OnInit()
 {
     const int current = static_cast<int>(TDate().GetYear());
-    year = GetIntSetting(L"DlgHolidaysYearDefault", current);
-    year = GetIntSetting(L"DlgHolidaysYearLast", year);
+    // A stored year outside the edit's limits would show one year in the edit and list
+    // another: it gives way to the one before it.
+    year = current;
+    for (const wchar_t* key : {L"DlgHolidaysYearDefault", L"DlgHolidaysYearLast"}) {
+        if (const int stored = EffectiveYear(GetIntSetting(key, year)))
+            year = stored;
+    }
 
     m_year.Attach(Hwnd(), IDC_HOLIDAYS_YEAR);
-    m_year.SetMin(1800);
+    m_year.SetMin(kFirstYear);
     m_year.SetStartValue(current);
     m_year.SetValue(year);
 
@@ -60,16 +73,15 @@ void CHolidaysDlg::SwitchToOwnerDrawing()
     m_list.AutoSizeColumns();
 }
 
-void CHolidaysDlg::Fill(int typed)
+void CHolidaysDlg::Fill(int full)
 {
     HWND list = m_list.Hwnd();
     if (!list)
         return;
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    listedYear = typed;
-    const int full = EffectiveYear(typed);
+    listedYear = full;
     wqv2_data::CHolidays* holidays = gData ? gData->Holidays : nullptr;
-    if (full && holidays) {
+    if (holidays) {
         const TDate first(TDate::FromYMD(1, static_cast<unsigned>(full), 1));
         const TDate last(TDate::FromYMD(12, static_cast<unsigned>(full), 31));
         const int count = holidays->CountInRange(first, last);
@@ -89,15 +101,17 @@ void CHolidaysDlg::Fill(int typed)
 
 void CHolidaysDlg::YearChanged()
 {
-    if (!m_ready)
+    if (!m_ready || m_year.IsEmpty())
         return;
-    year = m_year.GetRawValue();
-    if (year == listedYear)
+    // A year the edit cannot hold keeps the list, and the remembered year, as they are.
+    const int typed = m_year.GetRawValue();
+    const int full = EffectiveYear(typed);
+    if (!full || full == listedYear)
         return;
-    Fill(year);
-    // A year outside the calendar leaves nothing to remember.
-    if (EffectiveYear(year) && GetBoolSetting(L"DlgHolidaysYearRemember", false))
-        SetIntSetting(L"DlgHolidaysYearLast", year);
+    year = full;
+    Fill(full);
+    if (GetBoolSetting(L"DlgHolidaysYearRemember", false))
+        SetIntSetting(L"DlgHolidaysYearLast", typed);
 }
 
 bool CHolidaysDlg::OnCommand(UINT id, UINT code, HWND control)

@@ -1,7 +1,8 @@
 #pragma once
 // CHolidaysDlg: the project's public holidays of one year (modal). The year comes from a
-// whole-number edit; the list refills whenever the typed year changes. Changes nothing in the
-// project; `DlgHolidaysYearLast` is its only trace.
+// whole-number edit; the list refills whenever the typed year changes, except to an empty text
+// or a year outside the edit's limits. Changes nothing in the project; `DlgHolidaysYearLast` is
+// its only trace.
 
 #include "ListCtrlEx.h"
 #include "RK2Controls.h"
@@ -12,11 +13,11 @@ public:
     CHolidaysDlg();
 
     // A typed year as the list uses it: up to 99 means 1900 and more; 0 when the result lies
-    // outside 1 to 9999.
+    // outside the edit's limits, 1800 to 9999.
     static int EffectiveYear(int typed);
 
     int year;             // the year shown
-    int listedYear = -1;  // the year whose holidays the list holds, -1 before the first fill
+    int listedYear = -1;  // the year whose holidays the list holds (in full), -1 before the first fill
 
 protected:
     bool OnInit() override;
@@ -25,7 +26,7 @@ protected:
 
 private:
     void InsertColumns();
-    void Fill(int typed);
+    void Fill(int full);
     void YearChanged();
     void SwitchToOwnerDrawing();
 

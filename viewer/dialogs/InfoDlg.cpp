@@ -23,18 +23,6 @@ int ColumnCount(HWND list)
     return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
-std::wstring CellText(HWND list, int row, int column)
-{
-    std::wstring text(1024, L'\0');
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
-    const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return text;
-}
-
 class CWaitCursor {
 public:
     CWaitCursor() : m_previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
@@ -103,14 +91,15 @@ std::wstring CInfoDlg::InformationText() const
                            {fw::LoadResString(IDS_APP_TITLE), GetDateText(TDate()), FormatTimeSetting(TTime())});
     for (int page = 0; page < kPages; ++page) {
         text += msgfmt::Format(fw::LoadResString(IDS_INFO_FILE_PAGE), {fw::LoadResString(kPageTitles[page])});
-        HWND list = Item(kListIds[page]);
+        const CListCtrlEx& shown = m_lists[page];
+        HWND list = shown.Hwnd();
         if (!list)
             continue;
         const int columns = ColumnCount(list);
         const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
         for (int row = 0; row < rows; ++row) {
             for (int column = 1; column < columns; ++column)
-                text += L"\t" + CellText(list, row, column);
+                text += L"\t" + shown.ItemText(row, column);
             text += L"\r\n";
         }
     }
@@ -145,12 +134,14 @@ void CInfoDlg::Save()
     std::wstring path;
     if (!fw::ChooseSaveFile(args, path))
         return;
+    // Only a file that was written is worth offering again.
+    if (!WriteInformationFile(path, InformationText()))
+        return;
     std::wstring folder = GetPathFolder(path);
     if (folder.size() > 3 && folder.back() == L'\\')
         folder.pop_back();
     SetSetting(L"DirectoryApplicationInformation", folder);
     SetSetting(L"DlgInfoFilenameLast", GetPathFileName(path));
-    WriteInformationFile(path, InformationText());
 }
 
 bool CInfoDlg::OnCommand(UINT id, UINT code, HWND control)

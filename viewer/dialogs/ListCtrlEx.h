@@ -48,6 +48,8 @@ public:
     // Invalidates the focused and (unless the list shows its selection always) the selected
     // rows, then repaints them at once.
     void RepaintSelectedItems();
+    // The whole text of a cell (up to 65,535 characters, more than any path or command line).
+    std::wstring ItemText(int row, int column) const;
 
     bool fullRowSelection = true;
     bool clientWidthSelection = true; // the highlight reaches the client area's right edge
@@ -61,7 +63,6 @@ protected:
 
 private:
     bool IsReportView() const;
-    std::wstring ItemText(int row, int column) const;
     void InvalidateRow(int row);
     void ExtendPaintToTheRightEdge();
 

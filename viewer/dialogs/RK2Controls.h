@@ -93,6 +93,7 @@ public:
     void SetStartValue(int value) const;
     // The value as typed, without committing it.
     int GetRawValue() const;
+    bool IsEmpty() const { return Send(RKCC2M_LONGEDIT_ISEMPTY) == 1; }
 };
 
 class CRK2DoubleEditCtrl : public CRK2Ctrl {

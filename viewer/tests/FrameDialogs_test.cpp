@@ -168,4 +168,15 @@ TEST_F(FrameDialogsTest, Setting_storedAndThePluginsTold)
               (std::vector<std::wstring>{L"Watcher:OnSettingsChanged 0"}));
 }
 
+TEST_F(FrameDialogsTest, Setting_withoutANameNothingIsStoredOrTold)
+{
+    AnswerModal<CSettingDlg>(L"CSettingDlg", [](CSettingDlg& setting) {
+        SetDlgItemTextW(setting.Hwnd(), IDC_SETTING_VALUE, L"150");
+        return IDOK;
+    });
+    ShowSettingDlg();
+    EXPECT_EQ(GetSetting(L""), L"");
+    EXPECT_TRUE(qvtest::LogLinesOf(L"Watcher:OnSettingsChanged").empty());
+}
+
 } // namespace

@@ -10,6 +10,8 @@
 #include "Settings.h"
 #include "fw/Resources.h"
 
+#include <new>
+
 namespace {
 
 constexpr COLORREF kWorking = RGB(10, 20, 30);
@@ -18,6 +20,46 @@ constexpr COLORREF kWorkingException = RGB(70, 80, 90);
 constexpr COLORREF kDayOffException = RGB(100, 110, 120);
 constexpr COLORREF kFrame = RGB(130, 140, 150);
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
+
+// A calendar's exceptions whose look-up fails once armed, as one of a data library out of memory
+// would; stands in for the calendar's own set while a test runs.
+class CFailingExceptions : public wqv2_data::CCalendarExceptions {
+public:
+    explicit CFailingExceptions(wqv2_data::CCalendar& calendar) : m_calendar(calendar), m_own(calendar.Exceptions)
+    {
+        calendar.Exceptions = this;
+    }
+    ~CFailingExceptions() override { m_calendar.Exceptions = m_own; }
+    CFailingExceptions(const CFailingExceptions&) = delete;
+    CFailingExceptions& operator=(const CFailingExceptions&) = delete;
+
+    wqv2_data::CCalendarException* FindByDate(TDate) override
+    {
+        if (!failing)
+            return nullptr;
+        ++thrown;
+        throw std::bad_alloc();
+    }
+    wqv2_data::CCalendarException* CreateNew() override { return nullptr; }
+    int Add(wqv2_data::CCalendarException*) override { return wqv2_data::kErrRefused; }
+    int CountInRange(TDate, TDate) override { return 0; }
+    int GetCount() override { return 0; }
+    int GetInRange(wqv2_data::CCalendarException**, TDate, TDate) override { return 0; }
+    int GetAll(wqv2_data::CCalendarException**) override { return 0; }
+    wqv2_data::CCalendarException* GetAt(int) override { return nullptr; }
+    bool Contains(const wqv2_data::CCalendarException*) override { return false; }
+
+    bool failing = false;
+    int thrown = 0;
+
+protected:
+    void Erase(wqv2_data::CCalendarException*) override {}
+    void Insert(wqv2_data::CCalendarException*) override {}
+
+private:
+    wqv2_data::CCalendar& m_calendar;
+    wqv2_data::CCalendarExceptions* m_own;
+};
 
 class CalendarDlgTest : public dlgtest::ProjectDialogTest {
 protected:
@@ -196,6 +238,26 @@ TEST_F(CalendarDlgTest, HostCommand_answersWhetherTheDialogWasShown)
     EXPECT_EQ(QV2A_Command(L"ShowCalendar", Calendar(L"Part time")), 0);
     fw::SetResourceModule(resources);
     EXPECT_EQ(runs, 1);
+}
+
+TEST_F(CalendarDlgTest, DayColours_aFailureWhileTheMonthPaintsStaysInTheDialog)
+{
+    wqv2_data::CCalendar* office = Calendar(L"Office hours");
+    ASSERT_NE(office, nullptr);
+    CFailingExceptions exceptions(*office);
+    bool paintReturned = false;
+    Answer<CCalendarDlg>([&](CCalendarDlg& dialog) {
+        // Ends the dialog also when the paint never comes back here.
+        PostMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        exceptions.failing = true;
+        ShowWindow(dialog.Hwnd(), SW_SHOWNOACTIVATE);
+        RedrawWindow(dialog.Item(IDC_CALENDAR_MONTH), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        paintReturned = true;
+        return 0;
+    });
+    EXPECT_TRUE(ShowCalendarDlg(office));
+    EXPECT_GT(exceptions.thrown, 1); // every day was asked for, not only the first
+    EXPECT_TRUE(paintReturned);
 }
 
 TEST_F(CalendarDlgTest, FitDayText_cutsTheHolidayNameOrKeepsTheWholeText)

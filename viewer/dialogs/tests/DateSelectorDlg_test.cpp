@@ -55,6 +55,41 @@ TEST_F(DateSelectorDlgTest, Keys_dayMonthYearTodayAndCancel)
     EXPECT_EQ(dialog.RunModal(nullptr), IDCANCEL);
 }
 
+TEST_F(DateSelectorDlgTest, MonthAndYearKeys_onlyWhenPeriodsAreAllowed)
+{
+    const uint32_t may17 = TDate::FromYMD(5, 2026, 17);
+    CDateSelectorDlg dialog{TDate(may17)};
+    // Arrow keys move the day; F6 and F7 then ask for a month and a year.
+    auto keys = [](HWND calendar, std::initializer_list<WPARAM> pressed) {
+        for (WPARAM key : pressed)
+            SendMessageW(calendar, WM_KEYDOWN, key, 0);
+    };
+    bool endedOnPeriodKeys = true;
+    Answer<CDateSelectorDlg>([&](CDateSelectorDlg& open) {
+        HWND calendar = open.Item(IDC_DATE_SELECTOR_CALENDAR);
+        keys(calendar, {VK_RIGHT, VK_DOWN, VK_F6, VK_F7});
+        endedOnPeriodKeys = open.HasEnded();
+        keys(calendar, {VK_RETURN});
+        return 0;
+    });
+    EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+    EXPECT_FALSE(endedOnPeriodKeys);
+    EXPECT_EQ(static_cast<uint32_t>(dialog.day), TDate::FromYMD(5, 2026, 25));
+    EXPECT_FALSE(dialog.periodChosen);
+
+    // Allowed, F6 takes the month of the moved day.
+    dialog.allowPeriod = true;
+    dialog.day = TDate(may17);
+    Answer<CDateSelectorDlg>([&](CDateSelectorDlg& open) {
+        keys(open.Item(IDC_DATE_SELECTOR_CALENDAR), {VK_NEXT, VK_F6});
+        return 0;
+    });
+    EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+    EXPECT_TRUE(dialog.periodChosen);
+    EXPECT_EQ(static_cast<uint32_t>(dialog.periodStart), TDate::FromYMD(6, 2026, 1));
+    EXPECT_EQ(static_cast<uint32_t>(dialog.periodEnd), TDate::FromYMD(6, 2026, 30));
+}
+
 TEST_F(DateSelectorDlgTest, Init_aZeroDateOpensOnTodayAndTheDialogFitsTheCalendar)
 {
     CDateSelectorDlg dialog(TDate(0u));

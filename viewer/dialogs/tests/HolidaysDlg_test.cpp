@@ -30,14 +30,30 @@ protected:
             SetSetting(key, L"");
     }
 
+    // The year edit's own window, inside its frame.
+    static HWND InnerEdit(CHolidaysDlg& dialog)
+    {
+        HWND inner = nullptr;
+        EnumChildWindows(dialog.Item(IDC_HOLIDAYS_YEAR), &FindEdit, reinterpret_cast<LPARAM>(&inner));
+        return inner;
+    }
+
     // Types into the year edit as a user would: the text changes, nothing is committed.
     static void TypeYear(CHolidaysDlg& dialog, const wchar_t* text)
     {
-        // The edit's own window lies inside its frame.
-        HWND inner = nullptr;
-        EnumChildWindows(dialog.Item(IDC_HOLIDAYS_YEAR), &FindEdit, reinterpret_cast<LPARAM>(&inner));
+        HWND inner = InnerEdit(dialog);
         ASSERT_NE(inner, nullptr);
         SetWindowTextW(inner, text);
+    }
+
+    void AddHoliday(unsigned month, unsigned year, unsigned day, const wchar_t* name)
+    {
+        ASSERT_EQ(root->BeginTransaction(L""), 0);
+        wqv2_data::CHoliday* holiday = root->Holidays->CreateNew();
+        holiday->Date = TDate(TDate::FromYMD(month, year, day));
+        holiday->SetName(name);
+        ASSERT_EQ(root->Holidays->Add(holiday), 0);
+        ASSERT_EQ(root->Commit(), 0);
     }
 
     // What the data library holds for a year, as the list should show it.
@@ -62,9 +78,10 @@ TEST_F(HolidaysDlgTest, List_theHolidaysOfTheTypedYearFromTheDataLibrary)
     SetSetting(L"DlgHolidaysYearDefault", L"2020");
     SetSetting(L"DlgHolidaysYearLast", L"2026");
     SetSetting(L"DlgHolidaysYearRemember", L"1");
-    std::vector<std::vector<std::wstring>> opened, typed1925, typedHuge, typedBack;
+    AddHoliday(6, 1925, 24, L"Midsummer 1925");
+    std::vector<std::vector<std::wstring>> opened, typed1925, typedHuge, typed1950, typedBack;
     std::wstring rememberedAfterHuge;
-    int selectedOnOpen = -2, selectedEmpty = -2;
+    int selectedOnOpen = -2, selected1925 = -2, selectedEmpty = -2;
     LONG_PTR style = 0;
     LPARAM firstData = 0;
     Answer<CHolidaysDlg>([&](CHolidaysDlg& dialog) {
@@ -79,10 +96,13 @@ TEST_F(HolidaysDlgTest, List_theHolidaysOfTheTypedYearFromTheDataLibrary)
 
         TypeYear(dialog, L"25"); // two digits: 1925
         typed1925 = ListRows(list);
-        selectedEmpty = Selected(list);
-        TypeYear(dialog, L"123456"); // beyond the calendar: empty and not remembered
+        selected1925 = Selected(list);
+        TypeYear(dialog, L"123456"); // beyond the edit's limits: kept and not remembered
         typedHuge = ListRows(list);
         rememberedAfterHuge = GetSetting(L"DlgHolidaysYearLast");
+        TypeYear(dialog, L"1950"); // no holidays
+        typed1950 = ListRows(list);
+        selectedEmpty = Selected(list);
         TypeYear(dialog, L"2026");
         typedBack = ListRows(list);
         return IDCANCEL;
@@ -98,12 +118,16 @@ TEST_F(HolidaysDlgTest, List_theHolidaysOfTheTypedYearFromTheDataLibrary)
     wqv2_data::CHoliday* first = root->Holidays->FindByDate(TDate(TDate::FromYMD(1, 2026, 1)));
     EXPECT_EQ(firstData, reinterpret_cast<LPARAM>(first));
 
-    EXPECT_TRUE(typed1925.empty());
-    EXPECT_EQ(selectedEmpty, -1);
-    EXPECT_TRUE(typedHuge.empty());
+    ASSERT_EQ(typed1925.size(), 1u);
+    EXPECT_EQ(typed1925, Expected(1925));
+    EXPECT_EQ(typed1925[0][2], L"Midsummer 1925");
+    EXPECT_EQ(selected1925, 0);
+    EXPECT_EQ(typedHuge, typed1925);
     EXPECT_EQ(rememberedAfterHuge, L"25");
+    EXPECT_TRUE(typed1950.empty());
+    EXPECT_EQ(selectedEmpty, -1);
     EXPECT_EQ(typedBack, expected);
-    // Every year shown was remembered, the one outside the calendar not.
+    // Every year shown was remembered, the one outside the edit's limits not.
     EXPECT_EQ(GetSetting(L"DlgHolidaysYearLast"), L"2026");
 }
 
@@ -124,6 +148,54 @@ TEST_F(HolidaysDlgTest, Open_theRememberedYearWinsAndTypingWithoutRememberStores
     EXPECT_EQ(shownYear, 2026);
     EXPECT_EQ(dialog.listedYear, 2027);
     EXPECT_EQ(GetSetting(L"DlgHolidaysYearLast"), L"");
+}
+
+TEST_F(HolidaysDlgTest, Year_anEmptyOrUnusableYearKeepsTheListAndTheEditShowsTheListedYear)
+{
+    AddHoliday(6, 1925, 24, L"Midsummer 1925");
+    SetSetting(L"DlgHolidaysYearDefault", L"2026");
+    SetSetting(L"DlgHolidaysYearRemember", L"1");
+    const std::vector<std::vector<std::wstring>> year2026 = Expected(2026);
+    std::vector<std::vector<std::wstring>> emptied, below;
+    std::wstring rememberedEmptied, rememberedBelow;
+    Answer<CHolidaysDlg>([&](CHolidaysDlg& dialog) {
+        HWND list = dialog.Item(IDC_HOLIDAYS_LIST);
+        TypeYear(dialog, L"");
+        emptied = ListRows(list);
+        rememberedEmptied = GetSetting(L"DlgHolidaysYearLast");
+        TypeYear(dialog, L"1799");
+        below = ListRows(list);
+        rememberedBelow = GetSetting(L"DlgHolidaysYearLast");
+        return IDCANCEL;
+    });
+    SetSetting(L"DlgHolidaysYearLast", L"2026");
+    CHolidaysDlg dialog;
+    dialog.RunModal(nullptr);
+    EXPECT_EQ(emptied, year2026);
+    EXPECT_EQ(below, year2026);
+    EXPECT_EQ(rememberedEmptied, L"2026");
+    EXPECT_EQ(rememberedBelow, L"2026");
+    EXPECT_EQ(dialog.listedYear, 2026);
+
+    // On opening, the edit shows the year whose holidays are listed: a stored two-digit year in
+    // full, a stored year outside the edit's limits (as an empty edit once stored) gives way to
+    // the default.
+    for (auto [stored, shown] : {std::pair{L"25", 1925u}, std::pair{L"0", 1900u}, std::pair{L"1750", 2026u}}) {
+        SetSetting(L"DlgHolidaysYearLast", stored);
+        std::wstring edit;
+        std::vector<std::vector<std::wstring>> rows;
+        Answer<CHolidaysDlg>([&](CHolidaysDlg& open) {
+            wchar_t text[16] = {};
+            GetWindowTextW(InnerEdit(open), text, 16);
+            edit = text;
+            rows = ListRows(open.Item(IDC_HOLIDAYS_LIST));
+            return IDCANCEL;
+        });
+        CHolidaysDlg reopened;
+        reopened.RunModal(nullptr);
+        EXPECT_EQ(edit, std::to_wstring(shown)) << stored;
+        EXPECT_EQ(rows, Expected(shown)) << stored;
+    }
 }
 
 } // namespace

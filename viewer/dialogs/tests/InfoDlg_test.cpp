@@ -146,6 +146,35 @@ TEST_F(InfoDlgTest, Save_aFileThatCannotBeWrittenIsReported)
     EXPECT_EQ(messages.messages[0].flags & MB_ICONERROR, static_cast<UINT>(MB_ICONERROR));
 }
 
+TEST_F(InfoDlgTest, Save_writesLongTextsWholeAndAFailedSaveRemembersNothing)
+{
+    // A command line far longer than a kilobyte, as the system page lists it.
+    std::wstring longText = L"Win-Quorvia2-Viewer.exe";
+    while (longText.size() < 5000)
+        longText += L" /cf C:\\Settings\\Team\\planning-board.qvs";
+    const std::wstring path = temp.File(L"info.txt");
+    dlgtest::CSaveDialogRecorder saveDialogs;
+    saveDialogs.answer = path;
+    Run([&](CInfoDlg& dialog) {
+        HWND system = dialog.Item(IDC_INFO_SYSTEM);
+        LVITEMW item{};
+        item.iSubItem = 2;
+        item.pszText = longText.data();
+        SendMessageW(system, LVM_SETITEMTEXTW, 6, reinterpret_cast<LPARAM>(&item));
+        Press(dialog.Hwnd(), IDC_INFO_SAVE);
+    });
+    const std::string bytes = Bytes(path);
+    const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+    EXPECT_NE(text.find(L"\t" + longText + L"\r\n"), std::wstring::npos);
+
+    // A file that cannot be written leaves the folder and name of the last good save.
+    saveDialogs.answer = temp.File(L"no folder\\other.txt");
+    Run([&](CInfoDlg& dialog) { Press(dialog.Hwnd(), IDC_INFO_SAVE); });
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(GetSetting(L"DlgInfoFilenameLast"), L"info.txt");
+    EXPECT_EQ(GetSetting(L"DirectoryApplicationInformation"), temp.Path());
+}
+
 TEST_F(InfoDlgTest, FileSize_kilobytesRoundedHalfUp)
 {
     EXPECT_EQ(FormatFileSize(1535).substr(0, 2), L"1 ");
