@@ -35,10 +35,12 @@ std::wstring SaveTarget()
     return save.empty() ? GetSetting(L"InitializationFile") : save;
 }
 
+// Removes the command's item, and with it a separator left with nothing to separate.
 void RemoveMenuCommand(HMENU menu, int submenu, UINT id)
 {
-    if (HMENU sub = menu ? GetSubMenu(menu, submenu) : nullptr)
-        DeleteMenu(sub, id, MF_BYCOMMAND);
+    HMENU sub = menu ? GetSubMenu(menu, submenu) : nullptr;
+    if (sub && DeleteMenu(sub, id, MF_BYCOMMAND))
+        fw::RemoveStraySeparators(sub);
 }
 
 // The message of a failed open or reload.

@@ -39,6 +39,22 @@ protected:
     }
     std::vector<std::wstring> SettingsBroadcasts() { return qvtest::LogLinesOf(L"QV2R:OnSettingsChanged"); }
 
+    // A submenu of the main menu as GetMenuItemInfo reads it: each item's command id, 0 for a
+    // separator.
+    std::vector<UINT> MenuItems(int submenu)
+    {
+        HMENU menu = GetSubMenu(Frame().Menu(), submenu);
+        std::vector<UINT> items;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_ID;
+            EXPECT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
+            items.push_back((info.fType & MFT_SEPARATOR) ? 0 : info.wID);
+        }
+        return items;
+    }
+
     // A key-down as the message loop would see it, with the modifier keys held as given.
     bool Key(HWND target, int key, bool ctrl, bool shift = false)
     {
@@ -252,6 +268,16 @@ TEST_F(FrameTest, Menus_statesFollowTheProjectAndTheSettings)
     EXPECT_EQ(GetSetting(L"ViewGridSortOrder"), L"0");
     Command(IDM_GRID_SORT_FIRST + 1);
     EXPECT_EQ(GetSetting(L"ViewGridSortOrder"), L"2");
+}
+
+TEST_F(FrameTest, Menus_withoutPluginPagesNoSeparatorIsLeftWithNothingToSeparate)
+{
+    // Neither plug-in registers file-option or administration pages: their items go, and so
+    // do the separators that stood beside them alone.
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MenuItems(0), (std::vector<UINT>{IDM_FILE_OPEN, IDM_FILE_RELOAD, 0, IDM_FILE_PRINT, 0,
+                                               IDM_FILE_RECENT_FIRST, 0, IDM_APP_EXIT}));
+    EXPECT_EQ(MenuItems(2), (std::vector<UINT>{IDM_TOOLS_CALENDARS, IDM_TOOLS_HOLIDAYS, 0, IDM_TOOLS_REPORTS}));
 }
 
 TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
