@@ -154,10 +154,16 @@ void CMainFrame::ReloadProject()
         return;
     }
     UpdateTitle();
-    if (status == 11 || status == wqv2_data::kErrIo)
-        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_READ_ERROR), {path}), MB_OK | MB_ICONSTOP);
-    else
-        fw::ShowMessageId(Hwnd(), IDS_MSG_RELOAD_FAILED, MB_OK | MB_ICONSTOP);
+    // The reason is the one an open of the file gives. A read error tells the whole story;
+    // any other reason follows the word that the reload failed (alone when no file was open).
+    const UINT reason = OpenFailureMessage(status);
+    const std::wstring why = msgfmt::Format(fw::LoadResString(reason), {path});
+    std::wstring text = fw::LoadResString(IDS_MSG_RELOAD_FAILED);
+    if (reason == IDS_MSG_READ_ERROR)
+        text = why;
+    else if (!path.empty())
+        text += L"\n\n" + why;
+    fw::ShowMessage(Hwnd(), text, MB_OK | MB_ICONSTOP);
 }
 
 void CMainFrame::OpenWithDialog()

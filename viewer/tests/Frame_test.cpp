@@ -400,7 +400,35 @@ TEST_F(FrameTest, Reload_readOnlyCountsAsSuccess)
     SetSetting(L"StubReloadResult.QV2D", L"8");
     Command(IDM_FILE_RELOAD);
     ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[1].text, L"The project could not be reloaded.");
+    EXPECT_EQ(messages.messages[1].text, L"The project could not be reloaded.\n\nThe file " + program.File(L"plan.wqv") +
+                                             L" is not a Quorvia2 project, or it is damaged.");
+}
+
+TEST_F(FrameTest, Reload_aFileThatCanNoLongerBeReadGivesTheReasonOpenGives)
+{
+    // The real data library on a real project, which another program overwrites while it is open.
+    ASSERT_TRUE(program.Copy(qvtest::BinFolder() + L"QV2D.dll", L"QV2D.dll"));
+    ASSERT_TRUE(program.Copy(qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv", L"plan.wqv"));
+    ASSERT_TRUE(Start());
+    const std::wstring path = program.File(L"plan.wqv");
+    ASSERT_TRUE(Frame().OpenProjectFile(path));
+    messages.messages.clear();
+    // The viewer reads projects without keeping others from writing them.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const char garbage[] = "no project at all";
+    DWORD written = 0;
+    WriteFile(file, garbage, sizeof(garbage) - 1, &written, nullptr);
+    CloseHandle(file);
+
+    Command(IDM_FILE_RELOAD);
+    EXPECT_FALSE(Frame().OpenProjectFile(path));
+    ASSERT_EQ(messages.messages.size(), 2u);
+    const std::wstring opened = messages.messages[1].text;
+    EXPECT_EQ(opened, L"The file " + path + L" is not a Quorvia2 project, or it is damaged.");
+    EXPECT_EQ(messages.messages[0].text, L"The project could not be reloaded.\n\n" + opened);
+    EXPECT_EQ(messages.messages[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
 }
 
 // Records the view messages that reach the board window.
