@@ -49,4 +49,29 @@ std::wstring MenuItemText(HMENU menu, int index)
     return text;
 }
 
+bool IsMenuSeparator(HMENU menu, int index)
+{
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    return GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info) && (info.fType & MFT_SEPARATOR);
+}
+
+void RemoveStraySeparators(HMENU menu)
+{
+    bool afterSeparator = true; // nothing above the first item to separate from
+    for (int i = 0; i < GetMenuItemCount(menu);) {
+        const bool separator = IsMenuSeparator(menu, i);
+        if (separator && afterSeparator) {
+            DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+            continue;
+        }
+        afterSeparator = separator;
+        ++i;
+    }
+    const int last = GetMenuItemCount(menu) - 1;
+    if (last >= 0 && IsMenuSeparator(menu, last))
+        DeleteMenu(menu, static_cast<UINT>(last), MF_BYPOSITION);
+}
+
 } // namespace fw

@@ -31,14 +31,6 @@ std::vector<ContextMenuItem>& ItemList()
 // menu handle, a bitmap or owner-draw flag the text a pointer of another kind.
 constexpr UINT kAllowedItemFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_SEPARATOR | MF_MENUBREAK | MF_MENUBARBREAK;
 
-bool FirstIsSeparator(HMENU menu)
-{
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE;
-    return GetMenuItemCount(menu) > 0 && GetMenuItemInfoW(menu, 0, TRUE, &info) && (info.fType & MFT_SEPARATOR);
-}
-
 HWND MainWindow()
 {
     return gApp && gApp->Frame() ? gApp->Frame()->Hwnd() : nullptr;
@@ -79,7 +71,7 @@ int CContextMenu::AppendPluginItems(UINT nextId, HMENU menu)
 UINT CContextMenu::Track(HMENU menu, HWND owner)
 {
     const int pluginItems = AppendPluginItems(1, menu);
-    while (FirstIsSeparator(menu))
+    while (fw::IsMenuSeparator(menu, 0))
         DeleteMenu(menu, 0, MF_BYPOSITION);
     if (GetMenuItemCount(menu) <= 0)
         return 0;

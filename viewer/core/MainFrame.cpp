@@ -35,10 +35,12 @@ std::wstring SaveTarget()
     return save.empty() ? GetSetting(L"InitializationFile") : save;
 }
 
+// Removes the command's item, and with it a separator left with nothing to separate.
 void RemoveMenuCommand(HMENU menu, int submenu, UINT id)
 {
-    if (HMENU sub = menu ? GetSubMenu(menu, submenu) : nullptr)
-        DeleteMenu(sub, id, MF_BYCOMMAND);
+    HMENU sub = menu ? GetSubMenu(menu, submenu) : nullptr;
+    if (sub && DeleteMenu(sub, id, MF_BYCOMMAND))
+        fw::RemoveStraySeparators(sub);
 }
 
 // The message of a failed open or reload.
@@ -152,10 +154,16 @@ void CMainFrame::ReloadProject()
         return;
     }
     UpdateTitle();
-    if (status == 11 || status == wqv2_data::kErrIo)
-        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_READ_ERROR), {path}), MB_OK | MB_ICONSTOP);
-    else
-        fw::ShowMessageId(Hwnd(), IDS_MSG_RELOAD_FAILED, MB_OK | MB_ICONSTOP);
+    // The reason is the one an open of the file gives. A read error tells the whole story;
+    // any other reason follows the word that the reload failed (alone when no file was open).
+    const UINT reason = OpenFailureMessage(status);
+    const std::wstring why = msgfmt::Format(fw::LoadResString(reason), {path});
+    std::wstring text = fw::LoadResString(IDS_MSG_RELOAD_FAILED);
+    if (reason == IDS_MSG_READ_ERROR)
+        text = why;
+    else if (!path.empty())
+        text += L"\n\n" + why;
+    fw::ShowMessage(Hwnd(), text, MB_OK | MB_ICONSTOP);
 }
 
 void CMainFrame::OpenWithDialog()

@@ -1,7 +1,6 @@
 // The main view: hosts the board window and prints reports.
 #include "MainView.h"
 
-#include "MainApp.h"
 #include "ProcessObjects.h"
 #include "QV2PluginInterface.h"
 #include "QV2ResVIds.h"
@@ -65,21 +64,7 @@ bool CMainView::PrintReport()
 
 bool CMainView::OnPreparePrinting(fw::CPrintInfo& info)
 {
-    const ReportRegistration* report = RememberedReport();
-    // The host reads the low 16 bits of the answer.
-    const int orientation = report && report->Orientation ? static_cast<int>(LOWORD(report->Orientation())) : 1;
-    HGLOBAL devMode = nullptr;
-    HGLOBAL devNames = nullptr;
-    // 0 leaves the printer as it is; so does any value a driver would not know.
-    const bool known = orientation == DMORIENT_PORTRAIT || orientation == DMORIENT_LANDSCAPE;
-    if (known && gApp && gApp->GetPrinterDeviceDefaults(devMode, devNames)) {
-        // The application's settings: later jobs keep this orientation too.
-        if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode))) {
-            mode->dmOrientation = static_cast<short>(orientation);
-            mode->dmFields |= DM_ORIENTATION;
-            GlobalUnlock(devMode);
-        }
-    }
+    ApplyReportOrientation(RememberedReport());
     if (!info.preview)
         info.direct = GetBoolSetting(L"ReportsPrintDirect", false);
     const int pages = ReportPrintState().pageCount;

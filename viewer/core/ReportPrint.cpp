@@ -2,6 +2,7 @@
 #include "ReportPrint.h"
 
 #include "CurrentFilter.h"
+#include "MainApp.h"
 #include "MainFrame.h"
 #include "NewPreviewView.h"
 #include "Plugins.h"
@@ -26,6 +27,24 @@ const ReportRegistration* RememberedReport()
     if (!gPlugins || index < 0 || index >= static_cast<int>(gPlugins->Reports().size()))
         return nullptr;
     return &gPlugins->Reports()[static_cast<size_t>(index)];
+}
+
+void ApplyReportOrientation(const ReportRegistration* report)
+{
+    // The host reads the low 16 bits of the answer.
+    const int orientation = report && report->Orientation ? static_cast<int>(LOWORD(report->Orientation())) : 1;
+    HGLOBAL devMode = nullptr;
+    HGLOBAL devNames = nullptr;
+    // 0 leaves the printer as it is; so does any value a driver would not know.
+    const bool known = orientation == DMORIENT_PORTRAIT || orientation == DMORIENT_LANDSCAPE;
+    if (!known || !gApp || !gApp->GetPrinterDeviceDefaults(devMode, devNames))
+        return;
+    // The application's settings: later jobs keep this orientation too.
+    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode))) {
+        mode->dmOrientation = static_cast<short>(orientation);
+        mode->dmFields |= DM_ORIENTATION;
+        GlobalUnlock(devMode);
+    }
 }
 
 void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex)

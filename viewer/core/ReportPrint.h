@@ -16,6 +16,11 @@ CReportPrintState& ReportPrintState();
 // The remembered report's registration, or null.
 const ReportRegistration* RememberedReport();
 
+// Writes the report's orientation (its callback's answer; portrait without one or without a
+// report) into the application's printer settings, which the print set-up shows and every later
+// job uses. An answer other than portrait or landscape leaves them as they are.
+void ApplyReportOrientation(const ReportRegistration* report);
+
 // Remembers the report (page count reset) and prints it, or shows its print preview
 // (message 61705 when the preview cannot start).
 void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex);

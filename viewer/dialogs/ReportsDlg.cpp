@@ -8,6 +8,7 @@
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
+#include "ReportPrint.h"
 #include "Settings.h"
 #include "ViewerUtil.h"
 #include "WideCopy.h"
@@ -275,6 +276,11 @@ void CReportsDlg::OnOk()
 
 void CReportsDlg::OnPrintSetup()
 {
+    // The set-up shows the orientation the chosen report prints with, not the one the report
+    // printed last left behind.
+    const ReportPageEntry* entry = SelectedEntry();
+    if (const ReportRegistration* report = entry ? RegistrationOf(*entry) : nullptr)
+        ApplyReportOrientation(report);
     fw::RunPrintSetup(Hwnd());
 }
 

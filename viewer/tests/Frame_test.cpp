@@ -39,6 +39,22 @@ protected:
     }
     std::vector<std::wstring> SettingsBroadcasts() { return qvtest::LogLinesOf(L"QV2R:OnSettingsChanged"); }
 
+    // A submenu of the main menu as GetMenuItemInfo reads it: each item's command id, 0 for a
+    // separator.
+    std::vector<UINT> MenuItems(int submenu)
+    {
+        HMENU menu = GetSubMenu(Frame().Menu(), submenu);
+        std::vector<UINT> items;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_ID;
+            EXPECT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
+            items.push_back((info.fType & MFT_SEPARATOR) ? 0 : info.wID);
+        }
+        return items;
+    }
+
     // A key-down as the message loop would see it, with the modifier keys held as given.
     bool Key(HWND target, int key, bool ctrl, bool shift = false)
     {
@@ -254,6 +270,16 @@ TEST_F(FrameTest, Menus_statesFollowTheProjectAndTheSettings)
     EXPECT_EQ(GetSetting(L"ViewGridSortOrder"), L"2");
 }
 
+TEST_F(FrameTest, Menus_withoutPluginPagesNoSeparatorIsLeftWithNothingToSeparate)
+{
+    // Neither plug-in registers file-option or administration pages: their items go, and so
+    // do the separators that stood beside them alone.
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MenuItems(0), (std::vector<UINT>{IDM_FILE_OPEN, IDM_FILE_RELOAD, 0, IDM_FILE_PRINT, 0,
+                                               IDM_FILE_RECENT_FIRST, 0, IDM_APP_EXIT}));
+    EXPECT_EQ(MenuItems(2), (std::vector<UINT>{IDM_TOOLS_CALENDARS, IDM_TOOLS_HOLIDAYS, 0, IDM_TOOLS_REPORTS}));
+}
+
 TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
 {
     ASSERT_TRUE(Start());
@@ -374,7 +400,35 @@ TEST_F(FrameTest, Reload_readOnlyCountsAsSuccess)
     SetSetting(L"StubReloadResult.QV2D", L"8");
     Command(IDM_FILE_RELOAD);
     ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[1].text, L"The project could not be reloaded.");
+    EXPECT_EQ(messages.messages[1].text, L"The project could not be reloaded.\n\nThe file " + program.File(L"plan.wqv") +
+                                             L" is not a Quorvia2 project, or it is damaged.");
+}
+
+TEST_F(FrameTest, Reload_aFileThatCanNoLongerBeReadGivesTheReasonOpenGives)
+{
+    // The real data library on a real project, which another program overwrites while it is open.
+    ASSERT_TRUE(program.Copy(qvtest::BinFolder() + L"QV2D.dll", L"QV2D.dll"));
+    ASSERT_TRUE(program.Copy(qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv", L"plan.wqv"));
+    ASSERT_TRUE(Start());
+    const std::wstring path = program.File(L"plan.wqv");
+    ASSERT_TRUE(Frame().OpenProjectFile(path));
+    messages.messages.clear();
+    // The viewer reads projects without keeping others from writing them.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const char garbage[] = "no project at all";
+    DWORD written = 0;
+    WriteFile(file, garbage, sizeof(garbage) - 1, &written, nullptr);
+    CloseHandle(file);
+
+    Command(IDM_FILE_RELOAD);
+    EXPECT_FALSE(Frame().OpenProjectFile(path));
+    ASSERT_EQ(messages.messages.size(), 2u);
+    const std::wstring opened = messages.messages[1].text;
+    EXPECT_EQ(opened, L"The file " + path + L" is not a Quorvia2 project, or it is damaged.");
+    EXPECT_EQ(messages.messages[0].text, L"The project could not be reloaded.\n\n" + opened);
+    EXPECT_EQ(messages.messages[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
 }
 
 // Records the view messages that reach the board window.

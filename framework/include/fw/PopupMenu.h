@@ -1,6 +1,6 @@
 #pragma once
-// Tracking of popup menus. Every popup goes through one replaceable sink, so tests look at the
-// menu and choose an item instead of waiting for a user.
+// Tracking of popup menus, and small helpers for the items of a menu. Every popup goes through
+// one replaceable sink, so tests look at the menu and choose an item instead of waiting for a user.
 
 #include <windows.h>
 
@@ -23,5 +23,12 @@ UINT TrackPopup(HMENU menu, UINT flags, POINT at, HWND owner);
 
 // The text of a menu item by position; empty for a separator or a missing item.
 std::wstring MenuItemText(HMENU menu, int index);
+
+// Whether the item at the position is a separator (false for a missing item).
+bool IsMenuSeparator(HMENU menu, int index);
+
+// Deletes the separators that no longer separate anything, as removed items leave them: at the
+// start or end of the menu, or right after another separator.
+void RemoveStraySeparators(HMENU menu);
 
 } // namespace fw

@@ -2,6 +2,7 @@
 #include "ReportsDlg.h"
 
 #include "DialogFixture.h"
+#include "MainApp.h"
 #include "OptionsDlg.h"
 #include "PageTree.h"
 #include "QV2ResVIds.h"
@@ -321,6 +322,33 @@ TEST_F(ReportsDlgTest, Buttons_printerSetUpAndReportOptions)
     EXPECT_TRUE(printer.dialogFlags & PD_PRINTSETUP);
     EXPECT_EQ(nested, (std::vector<std::wstring>{L"options 2"}));
     EXPECT_EQ(PageLog(L"O1")[0], L"created 260 170");
+}
+
+TEST_F(ReportsDlgTest, PrinterSetUp_showsTheChosenReportsOrientation)
+{
+    ASSERT_TRUE(LoadPlugin(qvtest::BinFolder() + L"QV2R.dll"));
+    Register();
+    SetSetting(L"ReportsHolidaysPrinterOrientation", L"1");
+    SetSetting(L"ReportsFiltersPrinterOrientation", L"2");
+    fwtest::CRecordingPrinter printer;
+    // A landscape report printed last left the application's printer in landscape.
+    HGLOBAL devMode = nullptr;
+    HGLOBAL devNames = nullptr;
+    ASSERT_TRUE(gApp->GetPrinterDeviceDefaults(devMode, devNames));
+    auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode));
+    mode->dmOrientation = DMORIENT_LANDSCAPE;
+    std::vector<short> shown;
+    Run([&](CReportsDlg& dialog) {
+        for (const wchar_t* title : {L"Holidays", L"Filters", L"Holidays"}) {
+            SelectReport(dialog, title);
+            Click(dialog, IDC_REPORTS_PRINT_SETUP);
+            shown.push_back(printer.dialogOrientation);
+        }
+    });
+    EXPECT_EQ(shown, (std::vector<short>{DMORIENT_PORTRAIT, DMORIENT_LANDSCAPE, DMORIENT_PORTRAIT}));
+    // The set-up's settings are the ones printing starts from.
+    EXPECT_EQ(mode->dmOrientation, DMORIENT_PORTRAIT);
+    GlobalUnlock(devMode);
 }
 
 TEST_F(ReportsDlgTest, ReportPlugin_itsFiltersPageProposesItsTitle)
