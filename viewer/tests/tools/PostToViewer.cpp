@@ -2,14 +2,45 @@
 // opens one of its menus by the menu's access letter.
 //   PostToViewer command ID
 //   PostToViewer menu LETTER
+//   PostToViewer window
 // Exit code 0 when the message was posted, 1 for bad arguments, 2 when no viewer window exists.
+// "window" tells how far a starting viewer is: 0 when its main window shows, 3 when a message box
+// shows instead (or over it), 2 when neither does yet. The window's title is no guide: while the
+// viewer starts, its main window carries the plain title its message boxes carry.
 #include <windows.h>
 
 #include <cwchar>
 #include <cwctype>
 
+namespace {
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (IsWindowVisible(window) && std::wcscmp(name, L"#32770") == 0) {
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int WindowState()
+{
+    bool message = false;
+    EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&message));
+    if (message)
+        return 3;
+    HWND frame = FindWindowW(L"QvFrameWindow", nullptr);
+    return frame && IsWindowVisible(frame) ? 0 : 2;
+}
+
+} // namespace
+
 int wmain(int argc, wchar_t** argv)
 {
+    if (argc == 2 && std::wcscmp(argv[1], L"window") == 0)
+        return WindowState();
     if (argc != 3)
         return 1;
     HWND frame = FindWindowW(L"QvFrameWindow", nullptr);
