@@ -37,19 +37,22 @@ endfunction()
 
 # One GoogleTest program, run by ctest through the cross-compiling emulator (Wine).
 # Tests start in the program folder, where the deliverables and their resources lie.
-# GUI: the program makes windows that take focus or uses the clipboard; such programs share one
-# display, focus and clipboard, so they take turns instead of running side by side.
+# GUI: the program makes windows that take focus or uses the clipboard. Such programs take turns
+# on a display: each needs one of ctest's "display" lanes, which scripts/test gives it (each lane
+# its own virtual display and Wine prefix; cmake/wine-run picks them). A ctest run without that
+# resource file gives no lanes: run it without -j.
+# ARGS: arguments of the program in the test (a --gtest_filter, say).
 function(qv_add_test name)
-  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QV_TEST_DIR})
-  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${QV_BIN_DIR})
+  add_test(NAME ${name} COMMAND ${name} ${T_ARGS} WORKING_DIRECTORY ${QV_BIN_DIR})
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
   endif()
   if(T_GUI)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
+    set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS display:1)
   endif()
 endfunction()
 
