@@ -67,6 +67,13 @@ struct CTimeBarBase::RowDrawing {
     int dayBreak;        // minute of the day break, or -1
 };
 
+int StripX(long long minutes, int firstColumn, int columnWidth, int stepMinutes, int left)
+{
+    const long long x = static_cast<long long>(columnWidth) * minutes / std::max(1, stepMinutes) -
+                        static_cast<long long>(firstColumn) * columnWidth + left;
+    return static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2));
+}
+
 void DrawLines(CDrawBase& dc, const std::vector<ChartLine>& lines, const RECT& clip)
 {
     for (ChartLine l : lines) {
@@ -217,18 +224,43 @@ int CTimeBarBase::ComputeCells(const TDateTime& periodStart, const bool* mask, i
                                std::vector<TimeBarCell>& cells) const
 {
     VisibleStepWalker walker(periodStart.date, columnUnit, from, to, mask, periodStart.time.minutes);
+    const int m = GetStepMinutes(columnUnit);
+    if (walker.Step.Unit == kUnitNone || m <= 0 || columnCount < 0)
+        return static_cast<int>(cells.size());
+    const TDateTime origin = walker.Start;
     walker.Advance(firstColumn);
-    const TDateTime cellStart = AlignToUnit(walker.Current, rowStep, false, FirstDayOfWeek);
-    walker.Advance(CountSteps(columnUnit, cellStart, walker.Current, from, to, mask), false);
-    const long long end = static_cast<long long>(firstColumn) + columnCount;
-    // Each cell covers at least one column, so the strip bounds the number of rounds.
-    for (long long round = 0; walker.Position <= end && round <= columnCount + 1; ++round) {
-        const TDateTime next = AlignToUnit(walker.Current, rowStep, true, FirstDayOfWeek);
-        const int g = CountSteps(columnUnit, walker.Current, next, from, to, mask);
-        if (g < 1)
+    const long long end = (static_cast<long long>(firstColumn) + columnCount) * m;
+    if (rowStep == columnUnit) {
+        // A cell per column, whatever minute the period starts at: the row's ticks stand on the
+        // chart's grid lines and its captions name the columns.
+        for (int k = 0; k <= columnCount; ++k) {
+            cells.push_back({walker.Current, (static_cast<long long>(firstColumn) + k) * m, m});
+            walker.Advance(1);
+        }
+        return static_cast<int>(cells.size());
+    }
+    // A cell per unit of the row from the unit that holds the strip's first column. A unit
+    // without visible time (a hidden weekday, the night outside the window) gets none: the walk
+    // goes on at the unit that holds the next visible minute.
+    const int f = walker.DailyFrom;
+    const int t = walker.DailyTo;
+    TDateTime unit = AlignToUnit(walker.Current, rowStep, false, FirstDayOfWeek);
+    // Every round adds a cell or passes hidden units, and the cells of a strip are at most one a
+    // column plus the pieces that window edges and the strip's ends cut off: the bound is only a
+    // guard.
+    const long long rounds = 8LL * columnCount + 16;
+    for (long long round = 0; round < rounds; ++round) {
+        const long long at = VisibleMinutesBetween(unit, origin, f, t, mask);
+        if (at > end)
             break;
-        cells.push_back({walker.Current, walker.Position, g});
-        walker.Advance(g);
+        const TDateTime next = AlignToUnit(unit, rowStep, true, FirstDayOfWeek);
+        const long long atNext = VisibleMinutesBetween(next, origin, f, t, mask);
+        if (atNext > at) {
+            cells.push_back({NextVisibleMoment(unit, columnUnit, f, t, mask), at, atNext - at});
+            unit = next;
+        } else {
+            unit = AlignToUnit(NextVisibleMoment(next, columnUnit, f, t, mask), rowStep, false, FirstDayOfWeek);
+        }
     }
     return static_cast<int>(cells.size());
 }
@@ -359,12 +391,10 @@ void CTimeBarBase::DrawCells(CDrawBase& dc, const RowDrawing& row, ScaleStep ste
     std::vector<ChartLine> lines;
     bool drewText = false;
     int lastRight = 0;
+    const int m = GetStepMinutes(row.columnUnit);
     for (const TimeBarCell& cell : cells) {
-        const int x = static_cast<int>(
-            std::clamp<long long>(static_cast<long long>(cell.column - row.firstColumn) * ColumnWidth + r.left,
-                                  INT_MIN / 2, INT_MAX / 2));
-        const int xEnd = static_cast<int>(
-            std::min<long long>(static_cast<long long>(x) + static_cast<long long>(ColumnWidth) * cell.count, INT_MAX / 2));
+        const int x = StripX(cell.at, row.firstColumn, ColumnWidth, m, r.left);
+        const int xEnd = StripX(cell.at + cell.length, row.firstColumn, ColumnWidth, m, r.left);
         const RECT visible{std::max<int>(x, r.left), r.top, std::min<int>(xEnd, r.right), r.bottom};
         // The major pass draws over the minor cells: their backgrounds are painted already.
         if (!majorPass && AtMostDays(step) && WeekdayColorsInBar) {

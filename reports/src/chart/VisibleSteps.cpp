@@ -295,6 +295,16 @@ TDateTime AlignToUnit(const TDateTime& t, ScaleStep unit, bool next, int firstDa
     }
 }
 
+TDateTime NextVisibleMoment(const TDateTime& t, ScaleStep unit, int from, int to, const bool* mask)
+{
+    TDateTime n = Normalized(t);
+    if (n.time.minutes == kDay) {
+        n.date += 1;
+        n.time.minutes = 0;
+    }
+    return VisibleStepWalker(n.date, unit, from, to, mask, n.time.minutes).Start;
+}
+
 int ColumnCountOfPeriod(ScaleStep scale, const TDateTime& start, const TDateTime& end, int from, int to,
                         const bool* mask)
 {

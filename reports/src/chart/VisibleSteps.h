@@ -59,6 +59,10 @@ int CountSteps(ScaleStep step, const TDateTime& start, const TDateTime& end, int
 // `firstDay` (0 Monday .. 6 Sunday, other values taken modulo 7).
 TDateTime AlignToUnit(const TDateTime& t, ScaleStep unit, bool next, int firstDay);
 
+// The first visible moment at or after t, the window rounded for the column unit `unit` (a
+// start in hidden time moves on as a column walk from it would start).
+TDateTime NextVisibleMoment(const TDateTime& t, ScaleStep unit, int from, int to, const bool* mask);
+
 // Columns of a period: visible steps of the scale's column unit from start to end; 0 for an
 // empty or inverted period or a scale without minutes.
 int ColumnCountOfPeriod(ScaleStep scale, const TDateTime& start, const TDateTime& end, int from, int to,
