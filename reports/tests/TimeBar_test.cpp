@@ -207,4 +207,48 @@ TEST_F(TimeBarTest, DrawTimeBar_periodsOffTheStepLongStepsAndOddMinuteSteps)
     }
 }
 
+// Month captions where a strip starts late in March (a continued page) or ends early in April
+// (the picture's right edge): a caption wider than what shows of its cell takes a shorter form
+// that fits, and no caption reaches past its cell.
+TEST_F(TimeBarTest, DrawTimeBar_monthCaptionsFitWhatShowsOfTheirCells)
+{
+    const ScaleStep days{kUnitDays, 1};
+    const TDateTime first(Day(3, 1), 0, false);
+    auto month = [](TDate day, const wchar_t* picture) {
+        wchar_t text[100] = {};
+        day.Format(text, 100, 0, picture);
+        return std::wstring(text);
+    };
+    struct Strip {
+        int firstColumn, count;
+        int marchEnd; // where the March cell ends in the strip
+        std::vector<std::wstring> captions;
+    };
+    // "March 2026" is 70 units; two columns show 60 of March, one column 30 (30 March to
+    // 4 April; 31 March to 1 April; 26 March to 2 April, whose April shows 60).
+    const Strip strips[] = {
+        {29, 6, kLeft + 60, {month(Day(3, 1), L"MMM yyyy"), month(Day(4, 1), L"MMMM yyyy")}},
+        {30, 2, kLeft + 30, {month(Day(3, 1), L"MMM"), month(Day(4, 1), L"MMM")}},
+        {25, 8, kLeft + 180, {month(Day(3, 1), L"MMMM yyyy"), month(Day(4, 1), L"MMM yyyy")}},
+    };
+    for (const Strip& strip : strips) {
+        SCOPED_TRACE(strip.firstColumn);
+        const CRecordingSurface dc = Draw(days, first, strip.firstColumn, strip.count);
+        const auto [top, bottom] = Band(days, 2);
+        const std::vector<CRecordingSurface::Text> texts = dc.TextsIn(top, bottom);
+        ASSERT_EQ(texts.size(), 2u);
+        const int right = kLeft + 30 * strip.count;
+        for (size_t i = 0; i < 2; ++i) {
+            EXPECT_EQ(texts[i].text, strip.captions[i]);
+            const int cellLeft = i == 0 ? kLeft : strip.marchEnd;
+            const int cellRight = i == 0 ? strip.marchEnd : right;
+            EXPECT_GE(texts[i].shownLeft, cellLeft);
+            EXPECT_LE(texts[i].shownRight, cellRight);
+            EXPECT_EQ(texts[i].shownRight - texts[i].shownLeft,
+                      CRecordingSurface::kCharWidth * static_cast<int>(texts[i].text.size()))
+                << "the whole caption shows";
+        }
+    }
+}
+
 } // namespace

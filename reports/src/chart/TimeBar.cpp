@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -40,6 +41,17 @@ std::wstring TimeText(int minutes, unsigned long flags)
     wchar_t buffer[100] = {};
     TTime(minutes).Format(flags, buffer, nullptr, 100);
     return buffer;
+}
+
+// The shorter forms of a cell's caption, level 1 the longest; false past the last. Months name
+// their month short with the year, then without it; other steps have none.
+bool ShortCellCaption(TDate day, ScaleStep step, int level, std::wstring& text)
+{
+    static const wchar_t* const kMonthPictures[] = {L"MMM yyyy", L"MMM"};
+    if (step.Unit != kUnitMonths || level < 1 || level > static_cast<int>(std::size(kMonthPictures)))
+        return false;
+    text = DateText(day, 0, kMonthPictures[level - 1]);
+    return true;
 }
 
 bool AtMostDays(ScaleStep step)
@@ -410,11 +422,20 @@ void CTimeBarBase::DrawCells(CDrawBase& dc, const RowDrawing& row, ScaleStep ste
         }
         std::wstring text1, text2;
         if (withTexts && FormatCellCaption(cell.start, index, step, majorPass, text1, text2)) {
-            const int w = dc.GetTextWidth(text1);
+            int w = dc.GetTextWidth(text1);
             RECT area{};
             RECT clip{};
             bool draw = true;
             if (step.Unit >= kUnitDays) {
+                // A caption wider than what shows of its cell (a month that a page or the picture
+                // cuts) gives way to the first shorter form of it that fits there, or else to the
+                // shortest; the clip keeps it inside its cell either way.
+                const int shown = std::min<int>(xEnd, r.right) - std::max<int>(x, r.left);
+                std::wstring shorter;
+                for (int level = 1; w > shown && ShortCellCaption(cell.start.date, step, level, shorter); ++level) {
+                    text1 = shorter;
+                    w = dc.GetTextWidth(text1);
+                }
                 int left = x + (w > xEnd - x ? TextIndent : 0);
                 left = std::max<int>(left, r.left);
                 area = RECT{left, r.top, std::min<int>(xEnd, r.right), r.bottom};
