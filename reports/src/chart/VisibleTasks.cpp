@@ -82,8 +82,13 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
     const bool* mask = period.weekdays.data();
     const int startMinute = ((period.start.time.minutes % 1440) + 1440) % 1440;
     const int endMinute = ((period.end.time.minutes % 1440) + 1440) % 1440;
-    TDate first = period.start.date;
-    MoveToVisibleDay(mask, first, true);
+    // Occurrences are collected from where the columns start: a period that starts on a hidden
+    // weekday or in hidden time starts its columns at the next visible minute, which may be
+    // earlier in its day than the period's own minute (the window start of the next visible day).
+    const TDateTime columnsStart = NextVisibleMoment(TDateTime(period.start.date, startMinute, false), columnUnit,
+                                                     period.dailyFrom, period.dailyTo, mask);
+    const TDate first = columnsStart.date;
+    const int firstMinute = columnsStart.time.minutes;
     TDate last = period.end.date;
     if (endMinute == 0) {
         // The period ends at 24:00 of the day before for the weekday check.
@@ -94,7 +99,7 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
         MoveToVisibleDay(mask, last, false);
     }
     item.laneCount = MinimumLanes;
-    const TDateTime windowStart(first, startMinute, false);
+    const TDateTime windowStart(first, firstMinute, false);
     const TDateTime windowEnd(last, endMinute, false);
     const int m = GetStepMinutes(columnUnit);
     if (Key(windowEnd) <= Key(windowStart) || m <= 0)
@@ -104,7 +109,7 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
     NormalizeDailyRange(columnUnit, from, to);
 
     std::vector<TaskOccurrence> occurrences;
-    CollectOccurrences(GetReportFilter(), item.resource, first, startMinute, last, endMinute, true, occurrences);
+    CollectOccurrences(GetReportFilter(), item.resource, first, firstMinute, last, endMinute, true, occurrences);
     // Bars are measured from the period's own start: hidden time before it has no minutes.
     const TDateTime origin(period.start.date, startMinute, false);
     std::vector<int> laneEnds;
