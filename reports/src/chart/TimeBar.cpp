@@ -79,13 +79,6 @@ struct CTimeBarBase::RowDrawing {
     int dayBreak;        // minute of the day break, or -1
 };
 
-int StripX(long long minutes, int firstColumn, int columnWidth, int stepMinutes, int left)
-{
-    const long long x = static_cast<long long>(columnWidth) * minutes / std::max(1, stepMinutes) -
-                        static_cast<long long>(firstColumn) * columnWidth + left;
-    return static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2));
-}
-
 void DrawLines(CDrawBase& dc, const std::vector<ChartLine>& lines, const RECT& clip)
 {
     for (ChartLine l : lines) {

@@ -24,11 +24,6 @@ struct TimeBarCell {
     long long length = 0;
 };
 
-// The x of the moment `minutes` visible minutes after the start of the period's first column, in
-// a strip whose column `firstColumn` begins at `left`; the chart's bars are placed by the same
-// rule, so a tick and a bar of the same moment meet.
-int StripX(long long minutes, int firstColumn, int columnWidth, int stepMinutes, int left);
-
 // Draws each line cut to clip (lines wholly outside are left out).
 void DrawLines(CDrawBase& dc, const std::vector<ChartLine>& lines, const RECT& clip);
 

@@ -305,6 +305,13 @@ TDateTime NextVisibleMoment(const TDateTime& t, ScaleStep unit, int from, int to
     return VisibleStepWalker(n.date, unit, from, to, mask, n.time.minutes).Start;
 }
 
+int StripX(long long minutes, int firstColumn, int columnWidth, int stepMinutes, int left)
+{
+    const long long x = static_cast<long long>(columnWidth) * minutes / std::max(1, stepMinutes) -
+                        static_cast<long long>(firstColumn) * columnWidth + left;
+    return static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2));
+}
+
 int ColumnCountOfPeriod(ScaleStep scale, const TDateTime& start, const TDateTime& end, int from, int to,
                         const bool* mask)
 {

@@ -29,12 +29,6 @@ long long Key(const TDateTime& t)
     return static_cast<long long>(static_cast<uint32_t>(t.date)) * 1440 + t.time.minutes;
 }
 
-int BarX(int columnWidth, int minutes, int stepMinutes)
-{
-    const long long x = static_cast<long long>(columnWidth) * minutes / stepMinutes;
-    return static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2));
-}
-
 bool BarBefore(const ChartBar& a, int lane, int x)
 {
     return a.lane < lane || (a.lane == lane && a.startX < x);
@@ -125,8 +119,8 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
         ChartBar bar;
         bar.day = static_cast<uint32_t>(o.day);
         bar.task = o.task;
-        bar.startX = BarX(columnWidth, f, m);
-        bar.endX = BarX(columnWidth, g, m);
+        bar.startX = StripX(f, 0, columnWidth, m, 0);
+        bar.endX = StripX(g, 0, columnWidth, m, 0);
         if (bar.endX - bar.startX < MinimumBarWidth)
             bar.endX = bar.startX + MinimumBarWidth;
         size_t lane = 0;
