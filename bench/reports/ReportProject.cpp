@@ -25,18 +25,26 @@ bool AddHolidays(CData* root, int count)
     return true;
 }
 
-bool AddCalendars(CData* root, int count)
+// A calendar that works 8:00-12:00 and 13:00-17:00 on weekdays, added at `position`; null when
+// the data library refused it.
+CCalendar* AddWorkWeekCalendar(CData* root, int position)
 {
     const int week[] = {480, 720, 780, 1020};
+    CCalendar* calendar = root->Calendars->CreateNew();
+    calendar->SetName((L"Calendar " + std::to_wstring(position + 1)).c_str());
+    calendar->Position = position;
+    for (unsigned day = 0; day < 5; ++day)
+        calendar->SetWorkingTimes(day, week, 2);
+    return root->Calendars->Add(calendar) == 0 ? calendar : nullptr;
+}
+
+bool AddCalendars(CData* root, int count)
+{
     const int shortDay[] = {480, 720};
     const TDate first = TDate::FromYMD(1, 2025, 6);
     for (int i = 0; i < count; ++i) {
-        CCalendar* calendar = root->Calendars->CreateNew();
-        calendar->SetName((L"Calendar " + std::to_wstring(i + 1)).c_str());
-        calendar->Position = i;
-        for (unsigned day = 0; day < 5; ++day)
-            calendar->SetWorkingTimes(day, week, 2);
-        if (root->Calendars->Add(calendar) != 0)
+        CCalendar* calendar = AddWorkWeekCalendar(root, i);
+        if (!calendar)
             return false;
         for (int k = 0; k < 10; ++k) {
             CCalendarException* exception = calendar->Exceptions->CreateNew();
@@ -69,7 +77,49 @@ bool AddFilters(CData* root, int count)
     return true;
 }
 
+bool AddNonWorkingResources(CData* root, int resources)
+{
+    std::vector<CCalendar*> calendars;
+    for (int i = 0; i < 10; ++i) {
+        calendars.push_back(AddWorkWeekCalendar(root, i));
+        if (!calendars.back())
+            return false;
+    }
+    const TDate first = TDate::FromYMD(1, 2025, 1);
+    for (int r = 0; r < resources; ++r) {
+        CResource* resource = root->Resources->CreateNew();
+        resource->SetName((L"Resource " + std::to_wstring(r + 1)).c_str());
+        resource->Position = r;
+        resource->Calendar = calendars[static_cast<size_t>(r % 10)];
+        if (root->Resources->Add(resource) != 0)
+            return false;
+        for (int i = 0; i < 2; ++i) {
+            CTask* task = resource->Tasks->CreateNew();
+            task->DateStart = task->DateEnd = first + (r * 7 + i * 180) % 365;
+            task->TimeStart = 540;
+            task->TimeEnd = 960;
+            task->SetName((L"Task " + std::to_wstring(i + 1)).c_str());
+            if (resource->Tasks->Add(task) != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+bool BuildNonWorkingProject(CData* root, int resources)
+{
+    if (root->BeginTransaction(L"") != 0)
+        return false;
+    root->ProjectSettings->MarkModified();
+    root->ProjectSettings->NonWorkingTime = 0xC0C0C0;
+    if (!AddNonWorkingResources(root, resources)) {
+        root->Rollback();
+        return false;
+    }
+    return root->Commit() == 0;
+}
 
 bool BuildReportProject(CData* root, int tasks)
 {

@@ -4,6 +4,9 @@
 // report's registered callback. Each output is timed against its floor: the same bytes written
 // again through a plain buffered writer in the same run.
 //   reports_bench <tasks> [<first run> [<last run>]]   runs (all by default) on a fresh project
+//   reports_bench nonworking <resources>                the schedule chart's HTML with the
+//                                                       non-working colour set, every resource
+//                                                       with a calendar (BuildNonWorkingProject)
 //   reports_bench header | runs                         the header of the rows | the run count
 // Prints one table row per run. The memory figures: what the built project keeps, how far the
 // working set grew above it during the output (sampled every 2 ms) and the process's peak
@@ -88,6 +91,7 @@ struct Run {
     const ReportSpec* report;
     bool html;
     bool all;
+    bool nonWorking = false; // the chart on the non-working project: rows paint calendar gaps
 };
 
 std::vector<Run> Runs()
@@ -182,7 +186,7 @@ void PrintHeader()
 void PrintRunName(const Run& run)
 {
     std::printf("%-18s %-6s %-7s ", Utf8(run.report->name).c_str(), run.html ? "HTML" : "export",
-                run.all ? "all" : "default");
+                run.nonWorking ? "nonwork" : run.all ? "all" : "default");
 }
 
 class CBench {
@@ -353,7 +357,7 @@ void CBench::Measure(const Run& run, bool skipped)
 
 int wmain(int argc, wchar_t** argv)
 {
-    const std::vector<Run> runs = Runs();
+    std::vector<Run> runs = Runs();
     if (argc >= 2 && std::wstring(argv[1]) == L"header") {
         PrintHeader();
         return 0;
@@ -362,11 +366,17 @@ int wmain(int argc, wchar_t** argv)
         std::printf("%zu\n", runs.size());
         return 0;
     }
-    const int tasks = argc >= 2 ? _wtoi(argv[1]) : 0;
-    const int first = argc >= 3 ? _wtoi(argv[2]) : 0;
-    const int last = std::min(argc >= 4 ? _wtoi(argv[3]) : static_cast<int>(runs.size()) - 1, static_cast<int>(runs.size()) - 1);
+    // The non-working case is the schedule chart's HTML alone, on a project of its own.
+    const bool nonWorking = argc >= 2 && std::wstring(argv[1]) == L"nonworking";
+    const int resourceCount = nonWorking && argc >= 3 ? _wtoi(argv[2]) : 0;
+    if (nonWorking)
+        runs = {Run{&Reports().front(), true, false, true}};
+    const int tasks = nonWorking ? resourceCount : argc >= 2 ? _wtoi(argv[1]) : 0;
+    const int first = nonWorking ? 0 : argc >= 3 ? _wtoi(argv[2]) : 0;
+    const int last = std::min(argc >= 4 && !nonWorking ? _wtoi(argv[3]) : static_cast<int>(runs.size()) - 1,
+                              static_cast<int>(runs.size()) - 1);
     if (tasks <= 0 || first < 0) {
-        std::printf("usage: reports_bench <tasks> [<first run> [<last run>]] | header | runs\n");
+        std::printf("usage: reports_bench <tasks> [<first run> [<last run>]] | nonworking <resources> | header | runs\n");
         return 2;
     }
     std::vector<int> skip;
@@ -396,14 +406,17 @@ int wmain(int argc, wchar_t** argv)
     wqv2_data::CData* root = getData(&store);
     const SIZE_T startBytes = Memory().WorkingSetSize;
     const auto building = Clock::now();
-    if (!root || !bench::BuildReportProject(root, tasks)) {
+    const bool built = root && (nonWorking ? bench::BuildNonWorkingProject(root, resourceCount)
+                                           : bench::BuildReportProject(root, tasks));
+    if (!built) {
         std::printf("the project could not be built\n");
         return 1;
     }
     const double buildMs = MsSince(building);
     const SIZE_T projectBytes = Memory().WorkingSetSize - startBytes;
     if (first == 0)
-        std::printf("-- %d tasks: project built in %.0f ms, keeps %.1f MB\n", tasks, buildMs, Mb(projectBytes));
+        std::printf("-- %d %s: project built in %.0f ms, keeps %.1f MB\n", tasks,
+                    nonWorking ? "resources with calendars" : "tasks", buildMs, Mb(projectBytes));
     std::fflush(stdout);
 
     HHOOK hook = SetWindowsHookExW(WH_CBT, CloseBoxes, nullptr, GetCurrentThreadId());

@@ -5,17 +5,32 @@
 # output (seconds, default 30): a run over it prints "over limit", and the larger projects skip it.
 # QV_BENCH_REPEAT=N prints the fastest of N runs of each output and of its floor.
 # Ends with the time per row of each output by project size: equal figures mean linear time.
-# The schedule chart's HTML counts its resource rows and its pictures.
+# The schedule chart's HTML counts its resource rows and its pictures. Last comes the chart's HTML
+# with the non-working colour set on a project of QV_BENCH_NONWORKING resources (default 10,000),
+# each with a calendar (0 leaves it out; its limit is 300 s unless QV_BENCH_LIMIT is set);
+# "nonworking [resources]" as the arguments runs it alone.
 # scripts/bench runs it inside its Wine session: reports_bench.sh <program> [sizes...]
 set -euo pipefail
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 shift
-sizes=${*:-${QV_BENCH_SIZES:-10000 100000 200000}}
-if [ -n "${QV_BENCH_MILLION:-}" ]; then sizes="$sizes 1000000"; fi
 log=$(mktemp)
 all=$(mktemp)
 trap 'rm -f "$log" "$all"' EXIT
 
+nonworking() { # <resources>
+  [ "$1" != 0 ] || return 0
+  echo "-- the schedule chart with the non-working colour set, every resource with a calendar"
+  wine "$exe" header | tr -d '\r'
+  { QV_BENCH_LIMIT=${QV_BENCH_LIMIT:-300} wine "$exe" nonworking "$1" 2>/dev/null || true; } | tr -d '\r' | tee "$log"
+  if [ -n "$(tail -c 1 "$log")" ]; then echo " ended without figures"; fi
+}
+# reports_bench.sh <program> nonworking [resources]: that case alone.
+if [ "${1:-}" = nonworking ]; then
+  nonworking "${2:-${QV_BENCH_NONWORKING:-10000}}"
+  exit 0
+fi
+sizes=${*:-${QV_BENCH_SIZES:-10000 100000 200000}}
+if [ -n "${QV_BENCH_MILLION:-}" ]; then sizes="$sizes 1000000"; fi
 runs=$(wine "$exe" runs | tr -d '\r')
 wine "$exe" header | tr -d '\r'
 over=""
@@ -50,3 +65,6 @@ awk -F'|' -v sizes="$sizes" '
       if (a + 0 > 0 && b + 0 > 0) printf " %8.2f\n", b / a; else printf " %8s\n", "-"
     }
   }' "$all"
+
+echo
+nonworking "${QV_BENCH_NONWORKING:-10000}"

@@ -152,6 +152,31 @@ TEST_F(VisibleTasksTest, Build_equalBarsShareALaneAndEmptyPeriodsHaveNoBars)
     EXPECT_EQ(rows.Items().size(), 5u) << "without a filter every resource shows";
 }
 
+// A period that starts on a hidden weekday at a late minute: the columns start at the window
+// start of the next visible day, and so do the rows' occurrences.
+TEST_F(VisibleTasksTest, Build_periodFromAHiddenWeekdayCollectsFromWhereTheColumnsStart)
+{
+    ASSERT_TRUE(rtest::AddTask(c, L"Job early", Day(3, 9), 480, Day(3, 9), 540));
+    ChartPeriod weekend = period;
+    weekend.start = TDateTime(Day(3, 7), 600, false); // Saturday 10:00
+    weekend.end = TDateTime(Day(3, 11), 0, false);
+    CVisibleTasks rows;
+    rows.MinimumBarWidth = 0;
+    rows.Build(weekend, {kUnitHours, 1}, 10);
+    ASSERT_EQ(rows.Items().size(), 4u);
+    const CResourceItem& carl = *rows.Items()[2];
+    ASSERT_EQ(carl.resource, c);
+    ASSERT_EQ(carl.bars.size(), 1u) << "Monday 8:00-9:00 is the first hour of the chart";
+    EXPECT_EQ(carl.bars[0].startX, 0);
+    EXPECT_EQ(carl.bars[0].endX, 10);
+    // Ending at Monday 8:30, before the period's own minute: the chart has half an hour.
+    weekend.end = TDateTime(Day(3, 9), 510, false);
+    rows.Build(weekend, {kUnitMinutes, 15}, 10);
+    ASSERT_EQ(rows.Items()[2]->bars.size(), 1u);
+    EXPECT_EQ(rows.Items()[2]->bars[0].startX, 0);
+    EXPECT_EQ(rows.Items()[2]->bars[0].endX, 40);
+}
+
 // A chart over the bar limit lets the bars of its later rows go and makes them again, alike, as
 // their rows are read; reading another item's rows lets the longest-held go.
 TEST_F(VisibleTasksTest, FindRow_makesBarsLetGoAgainAlike)

@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 ChartColor MinColor(ChartColor a, ChartColor b)
 {
@@ -18,30 +20,79 @@ ChartColor MinColor(ChartColor a, ChartColor b)
     return r;
 }
 
+namespace {
+
+// How many open bands hold each value of one colour channel, and which values are held: the
+// smallest held value comes from four words, however many bands are open.
+class ChannelValues {
+public:
+    void Add(unsigned value)
+    {
+        if (m_count[value]++ == 0)
+            m_held[value >> 6] |= uint64_t{1} << (value & 63);
+    }
+    void Remove(unsigned value)
+    {
+        if (--m_count[value] == 0)
+            m_held[value >> 6] &= ~(uint64_t{1} << (value & 63));
+    }
+    unsigned Smallest() const
+    {
+        for (unsigned word = 0; word < 4; ++word)
+            if (m_held[word])
+                return word * 64 + static_cast<unsigned>(std::countr_zero(m_held[word]));
+        return 0xFF;
+    }
+
+private:
+    std::array<int, 256> m_count{};
+    std::array<uint64_t, 4> m_held{};
+};
+
+} // namespace
+
 int MergeColorIntervals(const std::vector<ColorInterval>& intervals, std::vector<ColorInterval>& out)
 {
     out.clear();
-    std::vector<int> cuts;
-    cuts.reserve(intervals.size() * 2);
+    // A sweep over the band edges in x order: a band opens at x1 and closes at x2, and between
+    // two neighbouring edges the colour is the per-channel minimum of the open bands. A band
+    // whose x2 is not above its x1 covers nothing.
+    struct Edge {
+        int x;
+        bool opens;
+        ChartColor colour;
+    };
+    std::vector<Edge> edges;
+    edges.reserve(intervals.size() * 2);
     for (const ColorInterval& i : intervals) {
-        cuts.push_back(i.x1);
-        cuts.push_back(i.x2);
-    }
-    std::sort(cuts.begin(), cuts.end());
-    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
-    for (size_t k = 1; k < cuts.size(); ++k) {
-        const int p = cuts[k - 1];
-        const int q = cuts[k];
-        bool any = false;
-        ChartColor colour = kNoColor;
-        for (const ColorInterval& i : intervals) {
-            if (i.x1 < q && i.x2 > p) {
-                colour = any ? MinColor(colour, i.colour) : (i.colour & 0xFFFFFFu);
-                any = true;
-            }
+        if (i.x1 < i.x2) {
+            edges.push_back({i.x1, true, i.colour & 0xFFFFFFu});
+            edges.push_back({i.x2, false, i.colour & 0xFFFFFFu});
         }
-        if (!any)
+    }
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.x < b.x; });
+    std::array<ChannelValues, 3> channels;
+    size_t open = 0;
+    for (size_t k = 0; k < edges.size();) {
+        const int p = edges[k].x;
+        for (; k < edges.size() && edges[k].x == p; ++k) {
+            const Edge& e = edges[k];
+            for (unsigned c = 0; c < 3; ++c) {
+                const unsigned value = (e.colour >> (8 * c)) & 0xFFu;
+                if (e.opens)
+                    channels[c].Add(value);
+                else
+                    channels[c].Remove(value);
+            }
+            open = e.opens ? open + 1 : open - 1;
+        }
+        if (open == 0 || k == edges.size())
             continue;
+        const int q = edges[k].x;
+        ChartColor colour = 0;
+        for (unsigned c = 0; c < 3; ++c)
+            colour |= channels[c].Smallest() << (8 * c);
+        // Touching bands of one colour are joined.
         if (!out.empty() && out.back().x2 == p && out.back().colour == colour)
             out.back().x2 = q;
         else

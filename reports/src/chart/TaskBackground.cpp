@@ -178,8 +178,9 @@ void CTaskBase::CollectVerticalGridLines(const CTimeBarBase& timeBar, const Char
     std::vector<TimeBarCell> cells;
     timeBar.ComputeCells(period.start, period.weekdays.data(), period.dailyFrom, period.dailyTo, strip.firstColumn,
                          strip.columnCount, unit, mainRow, cells);
+    const int m = GetStepMinutes(unit);
     for (const TimeBarCell& cell : cells) {
-        const int x = left + (cell.column - strip.firstColumn) * ColumnWidth;
+        const int x = StripX(cell.at, strip.firstColumn, ColumnWidth, m, left);
         main.push_back({x, top, x, bottom});
     }
 }

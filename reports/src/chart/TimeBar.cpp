@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -40,6 +41,17 @@ std::wstring TimeText(int minutes, unsigned long flags)
     wchar_t buffer[100] = {};
     TTime(minutes).Format(flags, buffer, nullptr, 100);
     return buffer;
+}
+
+// The shorter forms of a cell's caption, level 1 the longest; false past the last. Months name
+// their month short with the year, then without it; other steps have none.
+bool ShortCellCaption(TDate day, ScaleStep step, int level, std::wstring& text)
+{
+    static const wchar_t* const kMonthPictures[] = {L"MMM yyyy", L"MMM"};
+    if (step.Unit != kUnitMonths || level < 1 || level > static_cast<int>(std::size(kMonthPictures)))
+        return false;
+    text = DateText(day, 0, kMonthPictures[level - 1]);
+    return true;
 }
 
 bool AtMostDays(ScaleStep step)
@@ -217,18 +229,43 @@ int CTimeBarBase::ComputeCells(const TDateTime& periodStart, const bool* mask, i
                                std::vector<TimeBarCell>& cells) const
 {
     VisibleStepWalker walker(periodStart.date, columnUnit, from, to, mask, periodStart.time.minutes);
+    const int m = GetStepMinutes(columnUnit);
+    if (walker.Step.Unit == kUnitNone || m <= 0 || columnCount < 0)
+        return static_cast<int>(cells.size());
+    const TDateTime origin = walker.Start;
     walker.Advance(firstColumn);
-    const TDateTime cellStart = AlignToUnit(walker.Current, rowStep, false, FirstDayOfWeek);
-    walker.Advance(CountSteps(columnUnit, cellStart, walker.Current, from, to, mask), false);
-    const long long end = static_cast<long long>(firstColumn) + columnCount;
-    // Each cell covers at least one column, so the strip bounds the number of rounds.
-    for (long long round = 0; walker.Position <= end && round <= columnCount + 1; ++round) {
-        const TDateTime next = AlignToUnit(walker.Current, rowStep, true, FirstDayOfWeek);
-        const int g = CountSteps(columnUnit, walker.Current, next, from, to, mask);
-        if (g < 1)
+    const long long end = (static_cast<long long>(firstColumn) + columnCount) * m;
+    if (rowStep == columnUnit) {
+        // A cell per column, whatever minute the period starts at: the row's ticks stand on the
+        // chart's grid lines and its captions name the columns.
+        for (int k = 0; k <= columnCount; ++k) {
+            cells.push_back({walker.Current, (static_cast<long long>(firstColumn) + k) * m, m});
+            walker.Advance(1);
+        }
+        return static_cast<int>(cells.size());
+    }
+    // A cell per unit of the row from the unit that holds the strip's first column. A unit
+    // without visible time (a hidden weekday, the night outside the window) gets none: the walk
+    // goes on at the unit that holds the next visible minute.
+    const int f = walker.DailyFrom;
+    const int t = walker.DailyTo;
+    TDateTime unit = AlignToUnit(walker.Current, rowStep, false, FirstDayOfWeek);
+    // Every round adds a cell or passes hidden units, and the cells of a strip are at most one a
+    // column plus the pieces that window edges and the strip's ends cut off: the bound is only a
+    // guard.
+    const long long rounds = 8LL * columnCount + 16;
+    for (long long round = 0; round < rounds; ++round) {
+        const long long at = VisibleMinutesBetween(unit, origin, f, t, mask);
+        if (at > end)
             break;
-        cells.push_back({walker.Current, walker.Position, g});
-        walker.Advance(g);
+        const TDateTime next = AlignToUnit(unit, rowStep, true, FirstDayOfWeek);
+        const long long atNext = VisibleMinutesBetween(next, origin, f, t, mask);
+        if (atNext > at) {
+            cells.push_back({NextVisibleMoment(unit, columnUnit, f, t, mask), at, atNext - at});
+            unit = next;
+        } else {
+            unit = AlignToUnit(NextVisibleMoment(next, columnUnit, f, t, mask), rowStep, false, FirstDayOfWeek);
+        }
     }
     return static_cast<int>(cells.size());
 }
@@ -359,12 +396,10 @@ void CTimeBarBase::DrawCells(CDrawBase& dc, const RowDrawing& row, ScaleStep ste
     std::vector<ChartLine> lines;
     bool drewText = false;
     int lastRight = 0;
+    const int m = GetStepMinutes(row.columnUnit);
     for (const TimeBarCell& cell : cells) {
-        const int x = static_cast<int>(
-            std::clamp<long long>(static_cast<long long>(cell.column - row.firstColumn) * ColumnWidth + r.left,
-                                  INT_MIN / 2, INT_MAX / 2));
-        const int xEnd = static_cast<int>(
-            std::min<long long>(static_cast<long long>(x) + static_cast<long long>(ColumnWidth) * cell.count, INT_MAX / 2));
+        const int x = StripX(cell.at, row.firstColumn, ColumnWidth, m, r.left);
+        const int xEnd = StripX(cell.at + cell.length, row.firstColumn, ColumnWidth, m, r.left);
         const RECT visible{std::max<int>(x, r.left), r.top, std::min<int>(xEnd, r.right), r.bottom};
         // The major pass draws over the minor cells: their backgrounds are painted already.
         if (!majorPass && AtMostDays(step) && WeekdayColorsInBar) {
@@ -380,11 +415,20 @@ void CTimeBarBase::DrawCells(CDrawBase& dc, const RowDrawing& row, ScaleStep ste
         }
         std::wstring text1, text2;
         if (withTexts && FormatCellCaption(cell.start, index, step, majorPass, text1, text2)) {
-            const int w = dc.GetTextWidth(text1);
+            int w = dc.GetTextWidth(text1);
             RECT area{};
             RECT clip{};
             bool draw = true;
             if (step.Unit >= kUnitDays) {
+                // A caption wider than what shows of its cell (a month that a page or the picture
+                // cuts) gives way to the first shorter form of it that fits there, or else to the
+                // shortest; the clip keeps it inside its cell either way.
+                const int shown = std::min<int>(xEnd, r.right) - std::max<int>(x, r.left);
+                std::wstring shorter;
+                for (int level = 1; w > shown && ShortCellCaption(cell.start.date, step, level, shorter); ++level) {
+                    text1 = shorter;
+                    w = dc.GetTextWidth(text1);
+                }
                 int left = x + (w > xEnd - x ? TextIndent : 0);
                 left = std::max<int>(left, r.left);
                 area = RECT{left, r.top, std::min<int>(xEnd, r.right), r.bottom};

@@ -15,11 +15,13 @@ struct ChartLine {
     int x1, y1, x2, y2;
 };
 
-// A cell of a time-bar row: its start and the columns it spans, counted from the period start.
+// A cell of a time-bar row: its first visible moment, and where it starts and how long it lasts
+// in visible minutes, counted from the start of the period's first column. A cell may begin and
+// end inside a column: a period need not start on a boundary of the row's unit.
 struct TimeBarCell {
     TDateTime start;
-    int column = 0;
-    int count = 0;
+    long long at = 0;
+    long long length = 0;
 };
 
 // Draws each line cut to clip (lines wholly outside are left out).
@@ -43,8 +45,9 @@ public:
     int GetTimeBarRows(ScaleStep scale, ScaleStep& columnUnit, std::vector<ScaleStep>& rows) const;
     static ScaleStep GetMajorTickUnit(ScaleStep step);
     bool IsWeekNumberShown() const { return WeekNumberSetting && FirstDayOfWeek == 0; }
-    // The cells of a row over columns [firstColumn, firstColumn + columnCount); the first may
-    // begin left of the strip. Returns their number.
+    // Appends the cells of a row over columns [firstColumn, firstColumn + columnCount): one per
+    // column for the row of the column unit, else one per unit of the row that has visible time;
+    // the first may begin left of the strip. Returns the size of `cells`.
     int ComputeCells(const TDateTime& periodStart, const bool* mask, int from, int to, int firstColumn,
                      int columnCount, ScaleStep columnUnit, ScaleStep rowStep, std::vector<TimeBarCell>& cells) const;
     // The caption of a cell (one or two lines); false when there is none.

@@ -295,6 +295,23 @@ TDateTime AlignToUnit(const TDateTime& t, ScaleStep unit, bool next, int firstDa
     }
 }
 
+TDateTime NextVisibleMoment(const TDateTime& t, ScaleStep unit, int from, int to, const bool* mask)
+{
+    TDateTime n = Normalized(t);
+    if (n.time.minutes == kDay) {
+        n.date += 1;
+        n.time.minutes = 0;
+    }
+    return VisibleStepWalker(n.date, unit, from, to, mask, n.time.minutes).Start;
+}
+
+int StripX(long long minutes, int firstColumn, int columnWidth, int stepMinutes, int left)
+{
+    const long long x = static_cast<long long>(columnWidth) * minutes / std::max(1, stepMinutes) -
+                        static_cast<long long>(firstColumn) * columnWidth + left;
+    return static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2));
+}
+
 int ColumnCountOfPeriod(ScaleStep scale, const TDateTime& start, const TDateTime& end, int from, int to,
                         const bool* mask)
 {

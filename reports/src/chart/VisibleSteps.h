@@ -59,6 +59,15 @@ int CountSteps(ScaleStep step, const TDateTime& start, const TDateTime& end, int
 // `firstDay` (0 Monday .. 6 Sunday, other values taken modulo 7).
 TDateTime AlignToUnit(const TDateTime& t, ScaleStep unit, bool next, int firstDay);
 
+// The first visible moment at or after t, the window rounded for the column unit `unit` (a
+// start in hidden time moves on as a column walk from it would start).
+TDateTime NextVisibleMoment(const TDateTime& t, ScaleStep unit, int from, int to, const bool* mask);
+
+// The x of the moment `minutes` visible minutes after the start of the period's first column, in
+// a strip whose column `firstColumn` begins at `left`, `columnWidth` a step of `stepMinutes`
+// (truncated toward zero): the place of the chart's bars and of the time bar's ticks alike.
+int StripX(long long minutes, int firstColumn, int columnWidth, int stepMinutes, int left);
+
 // Columns of a period: visible steps of the scale's column unit from start to end; 0 for an
 // empty or inverted period or a scale without minutes.
 int ColumnCountOfPeriod(ScaleStep scale, const TDateTime& start, const TDateTime& end, int from, int to,

@@ -29,12 +29,6 @@ long long Key(const TDateTime& t)
     return static_cast<long long>(static_cast<uint32_t>(t.date)) * 1440 + t.time.minutes;
 }
 
-int BarX(int columnWidth, int minutes, int stepMinutes)
-{
-    const long long x = static_cast<long long>(columnWidth) * minutes / stepMinutes;
-    return static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2));
-}
-
 bool BarBefore(const ChartBar& a, int lane, int x)
 {
     return a.lane < lane || (a.lane == lane && a.startX < x);
@@ -82,8 +76,13 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
     const bool* mask = period.weekdays.data();
     const int startMinute = ((period.start.time.minutes % 1440) + 1440) % 1440;
     const int endMinute = ((period.end.time.minutes % 1440) + 1440) % 1440;
-    TDate first = period.start.date;
-    MoveToVisibleDay(mask, first, true);
+    // Occurrences are collected from where the columns start: a period that starts on a hidden
+    // weekday or in hidden time starts its columns at the next visible minute, which may be
+    // earlier in its day than the period's own minute (the window start of the next visible day).
+    const TDateTime columnsStart = NextVisibleMoment(TDateTime(period.start.date, startMinute, false), columnUnit,
+                                                     period.dailyFrom, period.dailyTo, mask);
+    const TDate first = columnsStart.date;
+    const int firstMinute = columnsStart.time.minutes;
     TDate last = period.end.date;
     if (endMinute == 0) {
         // The period ends at 24:00 of the day before for the weekday check.
@@ -94,7 +93,7 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
         MoveToVisibleDay(mask, last, false);
     }
     item.laneCount = MinimumLanes;
-    const TDateTime windowStart(first, startMinute, false);
+    const TDateTime windowStart(first, firstMinute, false);
     const TDateTime windowEnd(last, endMinute, false);
     const int m = GetStepMinutes(columnUnit);
     if (Key(windowEnd) <= Key(windowStart) || m <= 0)
@@ -104,7 +103,7 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
     NormalizeDailyRange(columnUnit, from, to);
 
     std::vector<TaskOccurrence> occurrences;
-    CollectOccurrences(GetReportFilter(), item.resource, first, startMinute, last, endMinute, true, occurrences);
+    CollectOccurrences(GetReportFilter(), item.resource, first, firstMinute, last, endMinute, true, occurrences);
     // Bars are measured from the period's own start: hidden time before it has no minutes.
     const TDateTime origin(period.start.date, startMinute, false);
     std::vector<int> laneEnds;
@@ -120,8 +119,8 @@ void CVisibleTasks::BuildItem(CResourceItem& item) const
         ChartBar bar;
         bar.day = static_cast<uint32_t>(o.day);
         bar.task = o.task;
-        bar.startX = BarX(columnWidth, f, m);
-        bar.endX = BarX(columnWidth, g, m);
+        bar.startX = StripX(f, 0, columnWidth, m, 0);
+        bar.endX = StripX(g, 0, columnWidth, m, 0);
         if (bar.endX - bar.startX < MinimumBarWidth)
             bar.endX = bar.startX + MinimumBarWidth;
         size_t lane = 0;
