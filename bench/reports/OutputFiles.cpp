@@ -9,21 +9,31 @@
 namespace bench {
 namespace {
 
-// The text as 8-bit characters: UTF-16 with its mark keeps the low byte of each unit, which is
-// enough to find the ASCII markup and separators.
-std::string Narrow(const std::string& bytes)
-{
-    if (bytes.size() < 2 || static_cast<unsigned char>(bytes[0]) != 0xFF || static_cast<unsigned char>(bytes[1]) != 0xFE)
-        return bytes;
-    std::string text;
-    text.reserve(bytes.size() / 2);
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-        text.push_back(bytes[i + 1] ? '?' : bytes[i]);
-    return text;
-}
+// The text as 8-bit characters, read in place (a copy of a large export would not fit beside a
+// large project in a 32-bit process): UTF-16 with its mark keeps the low byte of each unit, which
+// is enough to find the ASCII markup and separators.
+class NarrowText {
+public:
+    explicit NarrowText(const std::string& bytes)
+        : m_bytes(bytes), m_wide(bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+                                 static_cast<unsigned char>(bytes[1]) == 0xFE)
+    {
+    }
+    size_t size() const { return m_wide ? (m_bytes.size() - 2) / 2 : m_bytes.size(); }
+    char operator[](size_t i) const
+    {
+        if (!m_wide)
+            return m_bytes[i];
+        return m_bytes[2 + 2 * i + 1] ? '?' : m_bytes[2 + 2 * i];
+    }
+
+private:
+    const std::string& m_bytes;
+    bool m_wide;
+};
 
 // The tag `tag` (lower case) at `at`, and not a longer name that begins with it ("thead").
-bool IsTag(const std::string& text, size_t at, const char* tag)
+bool IsTag(const NarrowText& text, size_t at, const char* tag)
 {
     size_t k = 0;
     for (; tag[k]; ++k) {
@@ -129,12 +139,13 @@ bool KeepFiles(const std::wstring& folder, const std::vector<OutputFile>& files)
 
 Shape DelimitedShape(const std::string& bytes)
 {
-    const std::string text = Narrow(bytes);
+    const NarrowText text(bytes);
     Shape shape;
     int fields = 1;
     bool quoted = false;
     bool empty = true;
-    for (char c : text) {
+    for (size_t i = 0, size = text.size(); i < size; ++i) {
+        const char c = text[i];
         if (c == '"') {
             quoted = !quoted;
         } else if (quoted) {
@@ -162,10 +173,12 @@ Shape DelimitedShape(const std::string& bytes)
 
 Shape HtmlShape(const std::string& bytes)
 {
-    const std::string text = Narrow(bytes);
+    const NarrowText text(bytes);
     Shape shape;
     int cells = 0;
-    for (size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    for (size_t at = 0, size = text.size(); at < size; ++at) {
+        if (text[at] != '<')
+            continue;
         if (IsTag(text, at + 1, "tr")) {
             ++shape.rows;
             cells = 0;

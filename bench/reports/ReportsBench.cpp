@@ -314,7 +314,10 @@ void CBench::Measure(const Run& run, bool skipped)
     try {
         files = bench::ReadFolder(m_folder, true);
     } catch (const std::bad_alloc&) {
-        std::printf("%10.1f  (the files are too large to read back here)\n", figures.ms);
+        // The memory figures stand: they were taken before anything was read back.
+        std::printf("%10.1f %53s %8.1f %9.1f %8.1f  (result %d; the files are too large to read back here)\n",
+                    figures.ms, "", Mb(m_projectBytes), Mb(figures.growth), Mb(figures.peak), result);
+        std::fflush(stdout);
         return;
     }
     // QV_BENCH_KEEP: a folder that keeps the files, to compare two builds' outputs byte for byte.
