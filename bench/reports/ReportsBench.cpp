@@ -31,6 +31,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -313,11 +314,13 @@ void CBench::Measure(const Run& run, bool skipped)
     std::vector<bench::OutputFile> files;
     try {
         files = bench::ReadFolder(m_folder, true);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
+        // Out of memory, or longer than a string may be (a file over 2 GB in a 32-bit process).
         // The memory figures stand: they were taken before anything was read back.
         std::printf("%10.1f %53s %8.1f %9.1f %8.1f  (result %d; the files are too large to read back here)\n",
                     figures.ms, "", Mb(m_projectBytes), Mb(figures.growth), Mb(figures.peak), result);
         std::fflush(stdout);
+        bench::EmptyFolder(m_folder);
         return;
     }
     // QV_BENCH_KEEP: a folder that keeps the files, to compare two builds' outputs byte for byte.
