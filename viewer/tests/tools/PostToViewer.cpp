@@ -3,10 +3,13 @@
 //   PostToViewer command ID
 //   PostToViewer menu LETTER
 //   PostToViewer window
+//   PostToViewer close
 // Exit code 0 when the message was posted, 1 for bad arguments, 2 when no viewer window exists.
 // "window" tells how far a starting viewer is: 0 when its main window shows, 3 when a message box
 // shows instead (or over it), 2 when neither does yet. The window's title is no guide: while the
 // viewer starts, its main window carries the plain title its message boxes carry.
+// "close" asks the main window to close, as its close box would (taskkill finds no process by
+// name when 32-bit Wine runs under qemu).
 #include <windows.h>
 
 #include <cwchar>
@@ -41,6 +44,10 @@ int wmain(int argc, wchar_t** argv)
 {
     if (argc == 2 && std::wcscmp(argv[1], L"window") == 0)
         return WindowState();
+    if (argc == 2 && std::wcscmp(argv[1], L"close") == 0) {
+        HWND frame = FindWindowW(L"QvFrameWindow", nullptr);
+        return frame && PostMessageW(frame, WM_CLOSE, 0, 0) ? 0 : 2;
+    }
     if (argc != 3)
         return 1;
     HWND frame = FindWindowW(L"QvFrameWindow", nullptr);
