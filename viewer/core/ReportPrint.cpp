@@ -29,10 +29,14 @@ const ReportRegistration* RememberedReport()
     return &gPlugins->Reports()[static_cast<size_t>(index)];
 }
 
-void ApplyReportOrientation(const ReportRegistration* report)
+int ReportOrientation(const ReportRegistration* report)
 {
     // The host reads the low 16 bits of the answer.
-    const int orientation = report && report->Orientation ? static_cast<int>(LOWORD(report->Orientation())) : 1;
+    return report && report->Orientation ? static_cast<int>(LOWORD(report->Orientation())) : 1;
+}
+
+void ApplyPrinterOrientation(int orientation)
+{
     HGLOBAL devMode = nullptr;
     HGLOBAL devNames = nullptr;
     // 0 leaves the printer as it is; so does any value a driver would not know.
@@ -45,6 +49,11 @@ void ApplyReportOrientation(const ReportRegistration* report)
         mode->dmFields |= DM_ORIENTATION;
         GlobalUnlock(devMode);
     }
+}
+
+void ApplyReportOrientation(const ReportRegistration* report)
+{
+    ApplyPrinterOrientation(ReportOrientation(report));
 }
 
 void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex)

@@ -16,9 +16,13 @@ CReportPrintState& ReportPrintState();
 // The remembered report's registration, or null.
 const ReportRegistration* RememberedReport();
 
-// Writes the report's orientation (its callback's answer; portrait without one or without a
-// report) into the application's printer settings, which the print set-up shows and every later
-// job uses. An answer other than portrait or landscape leaves them as they are.
+// The report's orientation: its callback's answer (low 16 bits); portrait without one or without
+// a report.
+int ReportOrientation(const ReportRegistration* report);
+// Writes an orientation (1 portrait, 2 landscape) into the application's printer settings, which
+// the print set-up shows and every later job uses. Any other value leaves them as they are.
+void ApplyPrinterOrientation(int orientation);
+// ApplyPrinterOrientation of the report's orientation.
 void ApplyReportOrientation(const ReportRegistration* report);
 
 // Remembers the report (page count reset) and prints it, or shows its print preview

@@ -49,4 +49,12 @@ std::wstring ProposeFileName(HWND page)
     return std::wstring(buffer, wcsnlen(buffer, kFileNameCapacity));
 }
 
+int Orientation(HWND page)
+{
+    int orientation = 0;
+    if (SendMessageW(page, WM_PAGE_GET_ORIENTATION, 0, reinterpret_cast<LPARAM>(&orientation)) == 0)
+        return 0;
+    return orientation;
+}
+
 } // namespace pagemsg

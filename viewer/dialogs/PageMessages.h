@@ -20,5 +20,8 @@ void Shown(HWND page, bool shown);
 void OutputChanged(HWND page);
 // WM_PAGE_GET_FILENAME with a buffer of 261 characters: the page's proposal up to its zero.
 std::wstring ProposeFileName(HWND page);
+// WM_PAGE_GET_ORIENTATION: the printer orientation the page shows (1 portrait, 2 landscape);
+// 0 when the page does not answer.
+int Orientation(HWND page);
 
 } // namespace pagemsg

@@ -276,11 +276,13 @@ void CReportsDlg::OnOk()
 
 void CReportsDlg::OnPrintSetup()
 {
-    // The set-up shows the orientation the chosen report prints with, not the one the report
-    // printed last left behind.
+    // The set-up shows the orientation the chosen report will print with, not the one the report
+    // printed last left behind: the one its page shows, as a run applies the page first.
     const ReportPageEntry* entry = SelectedEntry();
-    if (const ReportRegistration* report = entry ? RegistrationOf(*entry) : nullptr)
-        ApplyReportOrientation(report);
+    if (const ReportRegistration* report = entry ? RegistrationOf(*entry) : nullptr) {
+        const int shown = pagemsg::Orientation(entry->record.Page);
+        ApplyPrinterOrientation(shown != 0 ? shown : ReportOrientation(report));
+    }
     fw::RunPrintSetup(Hwnd());
 }
 

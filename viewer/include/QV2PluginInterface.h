@@ -151,6 +151,10 @@ struct ContextMenuItem {
 // for a proposed file name. A page to the reports dialog: wParam 0, lParam int* receiving the
 // output kind (0 printer, 1 export, 2 HTML); the answer 1.
 #define WM_PAGE_GET_FILENAME 2035
+// Reports dialog to its page: lParam int* receiving the printer orientation the page shows,
+// applied or not (1 portrait, 2 landscape); the answer 1. Without an answer the report's
+// Orientation callback tells.
+#define WM_PAGE_GET_ORIENTATION 2039
 
 struct ViewWheelArgs {
     UINT Keys;

@@ -72,6 +72,9 @@ INT_PTR CBaseDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
     case WM_PAGE_GET_FILENAME:
         result = OnPageGetFileName(wp, lp);
         break;
+    case WM_PAGE_GET_ORIENTATION:
+        result = OnPageGetOrientation(wp, lp);
+        break;
     case WM_DESTROY:
         // The tree goes with the page window; its handle must not outlive it in the wrapper.
         OptionsTree.Detach();
@@ -221,17 +224,33 @@ int CBaseDlg::OnPageGetFileName(WPARAM wp, LPARAM lp)
     return 1;
 }
 
+int CBaseDlg::OnPageGetOrientation(WPARAM, LPARAM lp)
+{
+    auto* orientation = reinterpret_cast<int*>(lp);
+    if (!orientation)
+        return 0;
+    // Only the orientation is read: the page's other values stay as the user left them.
+    StoreOrientation();
+    *orientation = OrientationIndex + 1;
+    return 1;
+}
+
+void CBaseDlg::StoreOrientation()
+{
+    if (!Hwnd() || !GroupItem)
+        return;
+    // Only a selected radio item tells the orientation; none selected keeps the member.
+    const int index = OptionsTree.GetRadio(GroupItem);
+    if (index == 0 || index == 1)
+        OrientationIndex = index;
+}
+
 void CBaseDlg::StoreControls()
 {
     if (!Hwnd())
         return;
     Title = WindowText(Item(IDC_REPORT_TITLE));
-    if (GroupItem) {
-        // Only a selected radio item tells the orientation; none selected keeps the member.
-        const int index = OptionsTree.GetRadio(GroupItem);
-        if (index == 0 || index == 1)
-            OrientationIndex = index;
-    }
+    StoreOrientation();
     for (const CheckOption& check : m_checks)
         *check.value = OptionsTree.GetCheck(check.item);
 }

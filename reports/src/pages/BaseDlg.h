@@ -1,8 +1,8 @@
 #pragma once
 // CBaseDlg: the base of every report option page, a modeless child dialog that the viewer's
-// reports dialog embeds and drives with the page messages 2029 to 2035. It holds the report
-// title (edit 1001) and the printer orientation, shown as two radio items in an options tree
-// (control 1022) while the output is the printer, and gives the standard answers; a concrete
+// reports dialog embeds and drives with the page messages 2029 to 2035 and 2039. It holds the
+// report title (edit 1001) and the printer orientation, shown as two radio items in an options
+// tree (control 1022) while the output is the printer, and gives the standard answers; a concrete
 // page loads and stores its own settings under its settings prefix and may add groups of check
 // items to the options tree, each bound to a member; such a member is mostly a switch stored as a
 // boolean setting, which the base loads and applies once the page binds it (BindSwitch). Each
@@ -76,11 +76,16 @@ protected:
     virtual int OnPageOutputChanged(WPARAM wp, LPARAM lp);
     // wParam the capacity, lParam the buffer: receives the title as the proposed file name.
     virtual int OnPageGetFileName(WPARAM wp, LPARAM lp);
+    // lParam int*: receives the orientation the page shows (1 portrait, 2 landscape), which the
+    // printer set-up shows before an apply; nothing is stored.
+    virtual int OnPageGetOrientation(WPARAM wp, LPARAM lp);
 
     // Data exchange: controls into members, and members into controls. Pages with controls of
     // their own extend both.
     virtual void StoreControls();
     virtual void LoadControls();
+    // The orientation radio items into OrientationIndex, while they are shown.
+    void StoreOrientation();
 
     const std::wstring& SettingsPrefix() const { return m_settingsPrefix; }
     // The page's own settings; here its switches.

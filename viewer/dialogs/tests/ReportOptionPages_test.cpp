@@ -1,15 +1,20 @@
 // The viewer's printer and export pages in the report options dialog on the real controls
 // library: values loaded, edited, applied and read back, and what they change in the report
-// plug-in's printed and exported resources report.
+// plug-in's printed and exported resources report; the printer set-up of the reports dialog
+// with that report's own page.
 #include "BuiltInPages.h"
 #include "EngineFixture.h"
 #include "OptionsDlg.h"
+#include "PageTree.h"
 #include "Plugins.h"
 #include "ProjectDialogFixture.h"
 #include "QV2ResVIds.h"
 #include "QV2ResVReportIds.h"
 #include "RK2Controls.h"
+#include "RecordingPrinter.h"
+#include "ReportPrint.h"
 #include "ReportTestSupport.h"
+#include "ReportsDlg.h"
 #include "Settings.h"
 #include "fw/Resources.h"
 
@@ -285,6 +290,61 @@ TEST_F(ReportOutputsTest, PrintAndExport_followThePages)
     EXPECT_NE(western.substr(0, 2), "\xFF\xFE");
     EXPECT_NE(western.find("M\xFCller"), std::string::npos);
     EXPECT_NE(western.find("first / second"), std::string::npos);
+}
+
+TEST_F(ReportOutputsTest, PrinterSetUp_showsTheOrientationJustPickedOnThePage)
+{
+    SetSetting(L"ReportsResourcesPrinterOrientation", L"1");
+    SetSetting(L"ReportsSelectedReport", report->Name);
+    SetSetting(L"ReportsOutput", L"0");
+    fwtest::CRecordingPrinter printer;
+    // As the user picks landscape on the report's page, not yet applied.
+    auto pickLandscape = [](CReportsDlg& dialog) {
+        HWND reports = dialog.Item(IDC_REPORTS_TREE);
+        TVITEMW selected{};
+        selected.mask = TVIF_PARAM;
+        selected.hItem = TreeView_GetSelection(reports);
+        TreeView_GetItem(reports, &selected);
+        HWND options = GetDlgItem(reinterpret_cast<HWND>(selected.lParam), IDC_REPORT_OPTIONS);
+        HWND tree = reinterpret_cast<HWND>(SendMessageW(options, RKCC2M_OPTIONSTREE_GETINNERCTRL, 0, 0));
+        const std::wstring landscape = fw::LoadResString(IDS_REPORT_LANDSCAPE);
+        for (HTREEITEM item = TreeView_GetRoot(tree); item; item = treeitem::NextPreOrder(tree, item)) {
+            if (treeitem::Text(tree, item) == landscape) {
+                TreeView_SelectItem(tree, item);
+                SendMessageW(tree, WM_CHAR, L' ', 0);
+                return true;
+            }
+        }
+        return false;
+    };
+    std::vector<short> shown;
+    auto setUp = [&](CReportsDlg& dialog) {
+        Press(dialog.Hwnd(), IDC_REPORTS_PRINT_SETUP);
+        shown.push_back(printer.dialogOrientation);
+    };
+    Answer<CReportsDlg>([&](CReportsDlg& dialog) -> INT_PTR {
+        setUp(dialog);
+        EXPECT_TRUE(pickLandscape(dialog));
+        setUp(dialog);
+        return IDCANCEL;
+    });
+    CReportsDlg cancelled;
+    EXPECT_EQ(cancelled.RunModal(nullptr), IDCANCEL);
+    EXPECT_EQ(shown, (std::vector<short>{DMORIENT_PORTRAIT, DMORIENT_LANDSCAPE}));
+    // The set-up stored nothing the user did not apply.
+    EXPECT_EQ(GetSetting(L"ReportsResourcesPrinterOrientation"), L"1");
+
+    // Printed: the print takes the orientation the set-up showed.
+    Answer<CReportsDlg>([&](CReportsDlg& dialog) -> INT_PTR {
+        EXPECT_TRUE(pickLandscape(dialog));
+        setUp(dialog);
+        Press(dialog.Hwnd(), IDC_REPORTS_PRINT);
+        return 0;
+    });
+    CReportsDlg printed;
+    EXPECT_EQ(printed.RunModal(nullptr), IDOK);
+    EXPECT_EQ(shown.back(), DMORIENT_LANDSCAPE);
+    EXPECT_EQ(ReportOrientation(report), DMORIENT_LANDSCAPE);
 }
 
 } // namespace
