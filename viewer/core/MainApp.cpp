@@ -40,6 +40,13 @@ Fn Export(HMODULE module, const char* name)
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
+// Tells that a project to open names no file: message 900, or for a folder that it is one.
+void ShowNoFileMessage(HWND owner, const std::wstring& path)
+{
+    const UINT message = IsExistingFolder(path) ? IDS_MSG_FOLDER_NOT_FILE : IDS_MSG_FILE_MISSING;
+    fw::ShowMessage(owner, msgfmt::Format(fw::LoadResString(message), {path}), MB_OK | MB_ICONEXCLAMATION);
+}
+
 } // namespace
 
 CMainApp::CMainApp()
@@ -263,8 +270,7 @@ void CMainApp::ChooseStartFile()
     if (gCommandLine && !gCommandLine->fileName.empty())
         candidate = gCommandLine->fileName;
     if (!candidate.empty() && !IsExistingFile(candidate)) {
-        fw::ShowMessage(nullptr, msgfmt::Format(fw::LoadResString(IDS_MSG_FILE_MISSING), {candidate}),
-                        MB_OK | MB_ICONEXCLAMATION);
+        ShowNoFileMessage(nullptr, candidate);
         return;
     }
     m_startFile = candidate;
@@ -392,8 +398,7 @@ bool CMainApp::OpenRecentFile(int index)
         return false; // an empty slot is not on the menu
     if (IsExistingFile(path) && Frame())
         return Frame()->OpenProjectFile(path);
-    fw::ShowMessage(Frame() ? Frame()->Hwnd() : nullptr,
-                    msgfmt::Format(fw::LoadResString(IDS_MSG_FILE_MISSING), {path}), MB_OK | MB_ICONEXCLAMATION);
+    ShowNoFileMessage(Frame() ? Frame()->Hwnd() : nullptr, path);
     return false;
 }
 

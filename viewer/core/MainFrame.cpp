@@ -43,9 +43,12 @@ void RemoveMenuCommand(HMENU menu, int submenu, UINT id)
         fw::RemoveStraySeparators(sub);
 }
 
-// The message of a failed open or reload.
-UINT OpenFailureMessage(int status)
+// The message of a failed open or reload of `path`.
+UINT OpenFailureMessage(int status, const std::wstring& path)
 {
+    // A folder is no project, whatever the data library made of it.
+    if (IsExistingFolder(path))
+        return IDS_MSG_FOLDER_NOT_FILE;
     if (status == wqv2_data::kErrOpen)
         return IDS_MSG_OPEN_FAILED;
     if (status == wqv2_data::kErrIo || status == 11) // the data library reports read errors as 10
@@ -132,7 +135,7 @@ bool CMainFrame::OpenProjectFile(const std::wstring& path)
                             MB_OK | MB_ICONINFORMATION);
         return true;
     }
-    fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(OpenFailureMessage(status)), {path}),
+    fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(OpenFailureMessage(status, path)), {path}),
                     MB_OK | MB_ICONSTOP);
     return false;
 }
@@ -156,7 +159,7 @@ void CMainFrame::ReloadProject()
     UpdateTitle();
     // The reason is the one an open of the file gives. A read error tells the whole story;
     // any other reason follows the word that the reload failed (alone when no file was open).
-    const UINT reason = OpenFailureMessage(status);
+    const UINT reason = OpenFailureMessage(status, path);
     const std::wstring why = msgfmt::Format(fw::LoadResString(reason), {path});
     std::wstring text = fw::LoadResString(IDS_MSG_RELOAD_FAILED);
     if (reason == IDS_MSG_READ_ERROR)

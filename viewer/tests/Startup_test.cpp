@@ -413,6 +413,30 @@ TEST_F(StartupTest, OpenRecentFile_deletedFileShowsMessage900AndStays)
     CloseAndExit();
 }
 
+TEST_F(StartupTest, OpenFolder_aFolderNamedAsAProjectIsToldAsAFolderWhereverItComesFrom)
+{
+    program.MakeFolder(L"x.wqv");
+    const std::wstring folder = program.File(L"x.wqv");
+    program.Write(L"viewer.ini", "[Basic]\r\nFileOpenLast=0\r\nRecentFile1=" + Narrow(folder) + "\r\n");
+    const std::wstring told = folder + L" cannot be opened: it is a folder, not a project file.";
+    // Named on the command line.
+    ASSERT_TRUE(Start(L"/i " + Quoted(program.File(L"viewer.ini")) + L" " + Quoted(folder)));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, told);
+    EXPECT_TRUE(App().StartFile().empty());
+    // Chosen from the recent files, and dropped on the window (which opens what it is given).
+    EXPECT_FALSE(App().OpenRecentFile(0));
+    EXPECT_FALSE(App().Frame()->OpenProjectFile(folder));
+    ASSERT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(messages.messages[1].text, told);
+    EXPECT_EQ(messages.messages[2].text, told);
+    EXPECT_EQ(App().RecentFiles()->Entry(0), folder);
+    // A file that is missing is still told as missing.
+    EXPECT_FALSE(App().Frame()->OpenProjectFile(program.File(L"gone.wqv")));
+    EXPECT_EQ(messages.messages.back().text, L"The file " + program.File(L"gone.wqv") + L" cannot be opened.");
+    CloseAndExit();
+}
+
 TEST_F(StartupTest, Exit_undoRecordsAreReleasedWhileTheDataLibraryIsLoaded)
 {
     ASSERT_TRUE(Start(L"/se"));
