@@ -114,6 +114,22 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes)
     return ok;
 }
 
+std::wstring SystemErrorText(DWORD error)
+{
+    if (error == 0)
+        return {};
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text(buffer ? buffer : L"", buffer ? length : 0);
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    return text;
+}
+
 std::wstring GetSortNamePart(std::wstring_view name, int mode)
 {
     const size_t close = name.find(L']');

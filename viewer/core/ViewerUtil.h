@@ -30,6 +30,9 @@ bool IsExistingFile(const std::wstring& path);   // exists and is not a folder
 bool IsExistingFolder(const std::wstring& path); // exists and is a folder
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
+// The system's text for a Win32 error code, in the user's language, without its closing line
+// break; empty for 0 or a code the system has no text for.
+std::wstring SystemErrorText(DWORD error);
 
 // Names with a sort key in brackets, as in "[02]Alpha": mode 0 gives the key and the rest
 // ("02Alpha"), mode 1 the rest ("Alpha"), any other mode the whole name. Only the first "]"

@@ -108,16 +108,31 @@ std::wstring CInfoDlg::InformationText() const
 
 bool CInfoDlg::WriteInformationFile(const std::wstring& path, const std::wstring& text) const
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     bool written = false;
-    if (file != INVALID_HANDLE_VALUE) {
+    DWORD error = 0; // the first failure's: later calls would overwrite it
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+    } else {
         const DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
         DWORD done = 0;
-        written = WriteFile(file, text.data(), bytes, &done, nullptr) && done == bytes;
-        written = CloseHandle(file) && written;
+        if (!WriteFile(file, text.data(), bytes, &done, nullptr))
+            error = GetLastError();
+        else if (done != bytes)
+            error = ERROR_HANDLE_DISK_FULL; // a short write: the disk took no more
+        written = error == 0;
+        if (!CloseHandle(file) && written) {
+            error = GetLastError();
+            written = false;
+        }
     }
-    if (!written)
-        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_INFO_NOT_SAVED), {path}), MB_OK | MB_ICONERROR);
+    if (!written) {
+        // The system's reason follows: a read-only file and a missing folder need telling apart.
+        std::wstring message = msgfmt::Format(fw::LoadResString(IDS_MSG_INFO_NOT_SAVED), {path});
+        if (const std::wstring reason = SystemErrorText(error); !reason.empty())
+            message += L"\n\n" + reason;
+        fw::ShowMessage(Hwnd(), message, MB_OK | MB_ICONERROR);
+    }
     return written;
 }
 

@@ -4,6 +4,7 @@
 #include "DialogFixture.h"
 #include "ProjectDialogFixture.h"
 #include "QV2ResVIds.h"
+#include "SafeFormat.h"
 #include "Settings.h"
 #include "ViewerUtil.h"
 #include "fw/Resources.h"
@@ -136,14 +137,32 @@ TEST_F(InfoDlgTest, Save_replacesTheFileWithEveryPageAndRemembersWhere)
     EXPECT_EQ(text.substr(text.find(L"\r\n\t")), built.substr(built.find(L"\r\n\t")));
 }
 
-TEST_F(InfoDlgTest, Save_aFileThatCannotBeWrittenIsReported)
+TEST_F(InfoDlgTest, Save_aFileThatCannotBeWrittenIsReportedWithTheSystemsReason)
 {
     dlgtest::CSaveDialogRecorder saveDialogs;
-    saveDialogs.answer = temp.File(L"no folder\\info.txt");
+    const std::wstring missing = temp.File(L"no folder\\info.txt");
+    saveDialogs.answer = missing;
     Run([&](CInfoDlg& dialog) { Press(dialog.Hwnd(), IDC_INFO_SAVE); });
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_NE(messages.messages[0].text.find(L"no folder\\info.txt"), std::wstring::npos);
+    // A file another program holds open.
+    const std::wstring held = temp.File(L"held.txt");
+    HANDLE holder = CreateFileW(held.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    saveDialogs.answer = held;
+    Run([&](CInfoDlg& dialog) { Press(dialog.Hwnd(), IDC_INFO_SAVE); });
+    CloseHandle(holder);
+
+    const std::wstring noFolder = SystemErrorText(ERROR_PATH_NOT_FOUND);
+    const std::wstring inUse = SystemErrorText(ERROR_SHARING_VIOLATION);
+    ASSERT_FALSE(noFolder.empty());
+    ASSERT_FALSE(inUse.empty());
+    ASSERT_NE(noFolder, inUse);
+    auto notSaved = [](const std::wstring& path) {
+        return msgfmt::Format(fw::LoadResString(IDS_MSG_INFO_NOT_SAVED), {path});
+    };
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text, notSaved(missing) + L"\n\n" + noFolder);
     EXPECT_EQ(messages.messages[0].flags & MB_ICONERROR, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(messages.messages[1].text, notSaved(held) + L"\n\n" + inUse);
 }
 
 TEST_F(InfoDlgTest, Save_writesLongTextsWholeAndAFailedSaveRemembersNothing)
