@@ -1,13 +1,16 @@
 #include "HolidaysDlg.h"
 
+#include "Canvas.h"
 #include "FrameDialogs.h"
 #include "ProjectDialogFixture.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
 #include "WorkingTimeText.h"
+#include "fw/Resources.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 
 namespace {
 
@@ -94,6 +97,20 @@ protected:
         SendMessageW(inner, WM_PASTE, 0, 0);
     }
 
+    // The headings the list's header draws (into a metafile), as drawn.
+    static std::vector<std::wstring> DrawnHeadings(HWND list)
+    {
+        HWND header = ListView_GetHeader(list);
+        HDC screen = GetDC(nullptr);
+        HDC metafile = CreateEnhMetaFileW(screen, nullptr, nullptr, nullptr);
+        ReleaseDC(nullptr, screen);
+        SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(metafile), PRF_CLIENT);
+        std::vector<std::wstring> drawn;
+        for (const dlgtest::DrawnText& text : dlgtest::TextsOf(CloseEnhMetaFile(metafile)))
+            drawn.push_back(text.text);
+        return drawn;
+    }
+
     static int Selected(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
 };
 
@@ -157,7 +174,8 @@ TEST_F(HolidaysDlgTest, List_theHolidaysOfTheTypedYearFromTheDataLibrary)
 
 // Leaving the year field rewrites a text the edit cannot hold (empty: the current year; below
 // its minimum or pasted letters: 1800; beyond 9999: 9999). The list then holds the holidays of
-// the year the edit shows, and that year is remembered.
+// the year the edit shows, and that year is remembered; the fitted columns of an empty list
+// still show their headings whole.
 TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearTheEditShows)
 {
     AddHoliday(6, 1925, 24, L"Midsummer 1925");
@@ -172,6 +190,7 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
     };
     std::vector<Left> left;
     std::wstring rememberedTyping25, rememberedPasted;
+    std::vector<std::wstring> drawn;
     Answer<CHolidaysDlg>([&](CHolidaysDlg& dialog) {
         HWND list = dialog.Item(IDC_HOLIDAYS_LIST);
         auto enter = [&](const wchar_t* text, bool paste = false) {
@@ -201,6 +220,7 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
         leave();
         enter(L"1950");
         leave();
+        drawn = DrawnHeadings(list); // of the empty list of 1950
         return IDCANCEL;
     });
     ShowHolidaysDlg();
@@ -222,6 +242,11 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
     EXPECT_EQ(rememberedTyping25, L"1925");
     EXPECT_GE(std::stoi(rememberedPasted), 1800);
     EXPECT_TRUE(left.back().rows.empty());
+
+    for (UINT id : {IDS_HOLIDAYS_DATE, IDS_HOLIDAYS_NAME}) {
+        const std::wstring heading = fw::LoadResString(id);
+        EXPECT_NE(std::find(drawn.begin(), drawn.end(), heading), drawn.end()) << "heading cut: " << heading;
+    }
 }
 
 TEST_F(HolidaysDlgTest, Open_theRememberedYearWinsAndTypingWithoutRememberStoresNothing)
