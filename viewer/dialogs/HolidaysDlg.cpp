@@ -41,6 +41,7 @@ bool CHolidaysDlg::OnInit()
 
     m_year.Attach(Hwnd(), IDC_HOLIDAYS_YEAR);
     m_year.SetMin(kFirstYear);
+    m_year.SetMax(kLastYear);
     m_year.SetStartValue(current);
     m_year.SetValue(year);
 
@@ -103,15 +104,15 @@ void CHolidaysDlg::YearChanged()
 {
     if (!m_ready || m_year.IsEmpty())
         return;
-    // A year the edit cannot hold keeps the list, and the remembered year, as they are.
-    const int typed = m_year.GetRawValue();
-    const int full = EffectiveYear(typed);
+    // A year the edit cannot hold keeps the list, and the remembered year, as they are, until
+    // leaving the field rewrites the text to one it can (and reports that as a change).
+    const int full = EffectiveYear(m_year.GetRawValue());
     if (!full || full == listedYear)
         return;
     year = full;
     Fill(full);
     if (GetBoolSetting(L"DlgHolidaysYearRemember", false))
-        SetIntSetting(L"DlgHolidaysYearLast", typed);
+        SetIntSetting(L"DlgHolidaysYearLast", full);
 }
 
 bool CHolidaysDlg::OnCommand(UINT id, UINT code, HWND control)

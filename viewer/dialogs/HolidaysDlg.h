@@ -1,7 +1,8 @@
 #pragma once
 // CHolidaysDlg: the project's public holidays of one year (modal). The year comes from a
 // whole-number edit; the list refills whenever the typed year changes, except to an empty text
-// or a year outside the edit's limits. Changes nothing in the project; `DlgHolidaysYearLast` is
+// or a year outside the edit's limits, which the edit rewrites into a year of its own when the
+// focus leaves it (the list follows). Changes nothing in the project; `DlgHolidaysYearLast` is
 // its only trace.
 
 #include "ListCtrlEx.h"

@@ -31,6 +31,28 @@ int BlankWidth(HDC dc)
     return GetTextExtentPoint32W(dc, L" ", 1, &size) ? size.cx : 0;
 }
 
+// The width the header needs to draw a column's heading whole: the text in the header's font,
+// the header's margin either side of it and the item's edge; 0 for a column without a heading.
+int HeadingWidth(HWND header, int column)
+{
+    wchar_t text[256] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    if (!Header_GetItem(header, column, &item) || !text[0])
+        return 0;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(header, WM_GETFONT, 0, 0));
+    RECT extent{};
+    HDC dc = GetDC(header);
+    {
+        fw::CSelectObject selected(dc, font ? font : GetStockObject(SYSTEM_FONT));
+        DrawTextW(dc, text, -1, &extent, DT_SINGLELINE | DT_CALCRECT);
+    }
+    ReleaseDC(header, dc);
+    return extent.right - extent.left + 2 * Header_GetBitmapMargin(header) + GetSystemMetrics(SM_CXEDGE);
+}
+
 } // namespace
 
 CListCtrlEx::CListCtrlEx()
@@ -283,13 +305,21 @@ void CListCtrlEx::AutoSizeColumns()
         ReleaseDC(hwnd, dc);
     }
     SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
-    const int count = Header_GetItemCount(ListView_GetHeader(hwnd));
+    HWND header = ListView_GetHeader(hwnd);
+    const int count = Header_GetItemCount(header);
+    // No fitted column is narrower than its heading, also where the list is empty: the larger of
+    // the list's own fit to the header and the heading as the header draws it.
+    const auto headingFloor = [&](int column) {
+        ListView_SetColumnWidth(hwnd, column, LVSCW_AUTOSIZE_USEHEADER);
+        return std::max(ListView_GetColumnWidth(hwnd, column), HeadingWidth(header, column));
+    };
     for (int column = 1; column < count - 1; ++column) {
+        const int heading = headingFloor(column);
         ListView_SetColumnWidth(hwnd, column, LVSCW_AUTOSIZE);
-        ListView_SetColumnWidth(hwnd, column, ListView_GetColumnWidth(hwnd, column) + 2 * pad);
+        ListView_SetColumnWidth(hwnd, column, std::max(ListView_GetColumnWidth(hwnd, column) + 2 * pad, heading));
     }
     if (count > 0)
-        ListView_SetColumnWidth(hwnd, count - 1, LVSCW_AUTOSIZE_USEHEADER);
+        ListView_SetColumnWidth(hwnd, count - 1, headingFloor(count - 1));
     SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd, nullptr, TRUE);
 }

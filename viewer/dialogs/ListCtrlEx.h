@@ -36,7 +36,7 @@ public:
     // Draws one row into the record's device context.
     void DrawItem(const DRAWITEMSTRUCT& item);
     // Fits columns 1 to the second-to-last to their contents plus two blanks each side and the
-    // last one to the header; column 0 keeps its width.
+    // last one to the header, none narrower than its heading; column 0 keeps its width.
     void AutoSizeColumns();
     // Inserts column `index` with its heading, alignment (LVCFMT_) and width in pixels.
     void InsertColumn(int index, const std::wstring& heading, int format, int width);

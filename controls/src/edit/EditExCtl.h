@@ -75,15 +75,15 @@ public:
 
 protected:
     // Runs writes that may set the text more than once; the change is reported once at the end,
-    // when the text differs from before (`report` false: not at all, as for a commit).
+    // when the text differs from before.
     template <class F>
-    void WriteAsOne(F&& write, bool report = true)
+    void WriteAsOne(F&& write)
     {
         const std::wstring before = GetText();
         ++m_holdReports;
         write();
         --m_holdReports;
-        if (report && GetText() != before)
+        if (GetText() != before)
             NotifyChanged();
     }
 

@@ -37,8 +37,9 @@ public:
     void StepUp() override { StepBy(true); }
     void StepDown() override { StepBy(false); }
 
-    // Leaving the field: the text is made to show the value that reading it already gave, so
-    // the rewrite itself is no change to report (a partner pushed into order reports its own).
+    // Leaving the field: the text is made to show the value it stands for. A host that follows
+    // the raw text (as typed) hears of the rewrite; leaving a field whose text already shows its
+    // value writes and reports nothing.
     void Commit() override
     {
         ClearTyped();
@@ -50,7 +51,7 @@ public:
             return;
         if (empty)
             value = m_emptyValue;
-        WriteAsOne([&] { WriteValue(Limit(value)); }, false);
+        WriteAsOne([&] { WriteValue(Limit(value)); });
     }
 
     // The value a commit would leave, read without touching the text: what GET messages answer,

@@ -1,12 +1,16 @@
 #include "HolidaysDlg.h"
 
+#include "Canvas.h"
 #include "FrameDialogs.h"
 #include "ProjectDialogFixture.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
 #include "WorkingTimeText.h"
+#include "fw/Resources.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,6 +74,43 @@ protected:
         return rows;
     }
 
+    static std::wstring EditText(CHolidaysDlg& dialog)
+    {
+        wchar_t text[32] = {};
+        GetWindowTextW(InnerEdit(dialog), text, 32);
+        return text;
+    }
+
+    // Pastes as a user would: the text arrives without passing the edit's character filter.
+    static void PasteYear(CHolidaysDlg& dialog, const wchar_t* text)
+    {
+        HWND inner = InnerEdit(dialog);
+        ASSERT_TRUE(OpenClipboard(dialog.Hwnd()));
+        EmptyClipboard();
+        const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        memcpy(GlobalLock(memory), text, bytes);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        SendMessageW(inner, EM_SETSEL, 0, -1);
+        SendMessageW(inner, WM_PASTE, 0, 0);
+    }
+
+    // The headings the list's header draws (into a metafile), as drawn.
+    static std::vector<std::wstring> DrawnHeadings(HWND list)
+    {
+        HWND header = ListView_GetHeader(list);
+        HDC screen = GetDC(nullptr);
+        HDC metafile = CreateEnhMetaFileW(screen, nullptr, nullptr, nullptr);
+        ReleaseDC(nullptr, screen);
+        SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(metafile), PRF_CLIENT);
+        std::vector<std::wstring> drawn;
+        for (const dlgtest::DrawnText& text : dlgtest::TextsOf(CloseEnhMetaFile(metafile)))
+            drawn.push_back(text.text);
+        return drawn;
+    }
+
     static int Selected(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
 };
 
@@ -123,12 +164,89 @@ TEST_F(HolidaysDlgTest, List_theHolidaysOfTheTypedYearFromTheDataLibrary)
     EXPECT_EQ(typed1925[0][2], L"Midsummer 1925");
     EXPECT_EQ(selected1925, 0);
     EXPECT_EQ(typedHuge, typed1925);
-    EXPECT_EQ(rememberedAfterHuge, L"25");
+    EXPECT_EQ(rememberedAfterHuge, L"1925"); // a two-digit year is remembered in full
     EXPECT_TRUE(typed1950.empty());
     EXPECT_EQ(selectedEmpty, -1);
     EXPECT_EQ(typedBack, expected);
     // Every year shown was remembered, the one outside the edit's limits not.
     EXPECT_EQ(GetSetting(L"DlgHolidaysYearLast"), L"2026");
+}
+
+// Leaving the year field rewrites a text the edit cannot hold (empty: the current year; below
+// its minimum or pasted letters: 1800; beyond 9999: 9999). The list then holds the holidays of
+// the year the edit shows, and that year is remembered; the fitted columns of an empty list
+// still show their headings whole.
+TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearTheEditShows)
+{
+    AddHoliday(6, 1925, 24, L"Midsummer 1925");
+    AddHoliday(7, 1800, 14, L"Summer 1800");
+    SetSetting(L"DlgHolidaysYearLast", L"1925");
+    SetSetting(L"DlgHolidaysYearRemember", L"1");
+    struct Left {
+        std::wstring edit;
+        std::vector<std::vector<std::wstring>> rows;
+        std::wstring remembered;
+        int listed = 0;
+    };
+    std::vector<Left> left;
+    std::wstring rememberedTyping25, rememberedPasted;
+    std::vector<std::wstring> drawn;
+    Answer<CHolidaysDlg>([&](CHolidaysDlg& dialog) {
+        HWND list = dialog.Item(IDC_HOLIDAYS_LIST);
+        auto enter = [&](const wchar_t* text, bool paste = false) {
+            SetFocus(InnerEdit(dialog));
+            paste ? PasteYear(dialog, text) : TypeYear(dialog, text);
+        };
+        auto leave = [&] {
+            SetFocus(list);
+            left.push_back({EditText(dialog), ListRows(list), GetSetting(L"DlgHolidaysYearLast"), dialog.listedYear});
+        };
+        enter(L"");
+        leave();
+        enter(L"25");
+        rememberedTyping25 = GetSetting(L"DlgHolidaysYearLast");
+        leave();
+        enter(L"2026");
+        enter(L"1799");
+        leave();
+        enter(L"2026");
+        enter(L"abc", true);
+        rememberedPasted = GetSetting(L"DlgHolidaysYearLast");
+        leave();
+        enter(L"2026");
+        enter(L"123456");
+        leave();
+        enter(L"2026");
+        leave();
+        enter(L"1950");
+        leave();
+        drawn = DrawnHeadings(list); // of the empty list of 1950
+        return IDCANCEL;
+    });
+    ShowHolidaysDlg();
+
+    const std::wstring current = std::to_wstring(TDate().GetYear());
+    const std::vector<std::wstring> shown = {current, L"1800", L"1800", L"1800", L"9999", L"2026", L"1950"};
+    ASSERT_EQ(left.size(), shown.size());
+    for (size_t i = 0; i < left.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "left #" << i);
+        EXPECT_EQ(left[i].edit, shown[i]);
+        const int year = std::stoi(left[i].edit);
+        EXPECT_EQ(left[i].listed, year);
+        EXPECT_EQ(left[i].rows, Expected(static_cast<unsigned>(year)));
+        EXPECT_EQ(left[i].remembered, left[i].edit);
+    }
+    ASSERT_FALSE(left[1].rows.empty());
+    EXPECT_EQ(left[1].rows[0][2], L"Summer 1800");
+    // Remembered while still in the field: a full year, never the typed two digits or a 0.
+    EXPECT_EQ(rememberedTyping25, L"1925");
+    EXPECT_GE(std::stoi(rememberedPasted), 1800);
+    EXPECT_TRUE(left.back().rows.empty());
+
+    for (UINT id : {IDS_HOLIDAYS_DATE, IDS_HOLIDAYS_NAME}) {
+        const std::wstring heading = fw::LoadResString(id);
+        EXPECT_NE(std::find(drawn.begin(), drawn.end(), heading), drawn.end()) << "heading cut: " << heading;
+    }
 }
 
 TEST_F(HolidaysDlgTest, Open_theRememberedYearWinsAndTypingWithoutRememberStoresNothing)
@@ -175,7 +293,8 @@ TEST_F(HolidaysDlgTest, Year_anEmptyOrUnusableYearKeepsTheListAndTheEditShowsThe
     EXPECT_EQ(below, year2026);
     EXPECT_EQ(rememberedEmptied, L"2026");
     EXPECT_EQ(rememberedBelow, L"2026");
-    EXPECT_EQ(dialog.listedYear, 2026);
+    // Closing left the field: the edit rewrote 1799 as 1800, and the list followed.
+    EXPECT_EQ(dialog.listedYear, 1800);
 
     // On opening, the edit shows the year whose holidays are listed: a stored two-digit year in
     // full, a stored year outside the edit's limits (as an empty edit once stored) gives way to
