@@ -1,8 +1,10 @@
 // Printed report base.
 #include "output/RPrintBase.h"
 
+#include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
+#include "output/PrintTable.h"
 #include "plugin/PluginState.h"
 
 #include "ClassicText.h"
@@ -108,6 +110,35 @@ int CRPrintBase::PrintReport(CRKPrintEngine2* engine, HDC dc, HDC attributeDc, C
     report.DrawFooters(engine);
     engine->EndDocument();
     return 0;
+}
+
+int CRPrintBase::NewPage(CRKPrintEngine2* engine)
+{
+    // Drawn on without it, the rest of the report would go over the last page.
+    return AddPage(engine) != 0 ? 0 : ShowOutOfMemory(nullptr);
+}
+
+int CRPrintBase::LayOutTable(print_table_helper::CTable& table, int* below)
+{
+    int y = 0;
+    if (EndTable(table, y) == 0)
+        return ShowOutOfMemory(nullptr);
+    if (below)
+        *below = y;
+    return 0;
+}
+
+int CRPrintBase::AddPage(CRKPrintEngine2* engine)
+{
+    return engine->AddPage();
+}
+
+int CRPrintBase::EndTable(print_table_helper::CTable& table, int& below)
+{
+    below = table.EndTable();
+    int first = 0;
+    int last = 0;
+    return table.Engine()->GetLastTablePages(&first, &last);
 }
 
 int CRPrintBase::SetupPage(CRKPrintEngine2* engine)
