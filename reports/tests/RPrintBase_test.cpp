@@ -189,7 +189,7 @@ TEST_F(RPrintBaseTest, PrintReport_theFirstFailureEndsTheRun)
     EXPECT_EQ(squeezed.bodyCalls, 0);
 }
 
-TEST_F(RPrintBaseTest, PrintReport_aPageTheEngineCannotAddEndsEveryReportWithTheFailure)
+TEST_F(RPrintBaseTest, PrintReport_aPageTheEngineCannotAddEndsEveryReportWithTheFailureAndLeavesNoPages)
 {
     // A body a few lines high, and more of everything than fits on it.
     ASSERT_NE(rtest::CData::Fresh(), nullptr);
@@ -226,6 +226,10 @@ TEST_F(RPrintBaseTest, PrintReport_aPageTheEngineCannotAddEndsEveryReportWithThe
         rtest::CMessageBoxCatcher catcher;
         EXPECT_EQ(report.print(engine, dc.Get()), kReportFailedShown) << report.name;
         EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."}) << report.name;
+        // Nothing of the failed run is left in the engine: a new document's one empty page.
+        EXPECT_EQ(engine->GetPageCount(), 1) << report.name;
+        const petest::PageRec page = Page(1);
+        EXPECT_TRUE(page.texts.empty() && page.lines.empty() && page.fills.empty()) << report.name;
     }
 }
 

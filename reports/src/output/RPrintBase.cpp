@@ -46,6 +46,39 @@ int Measured(CRKPrintEngine2* engine, const std::wstring& text, bool width)
     return width ? w : h;
 }
 
+// The document of one print run, begun on the run's device contexts. A run that does not finish
+// it (a failure result, an exception) leaves none of its pages in the shared engine: the viewer
+// prints nothing of such a run, and the pages, which may hold the memory the run ran out of,
+// would stay until the next print or preview. The engine lets a document go only when it
+// begins the next one, so that is how it is discarded.
+class CDocumentRun {
+public:
+    CDocumentRun(CRKPrintEngine2* engine, HDC dc, HDC attributeDc)
+        : m_engine(engine), m_dc(dc), m_attributeDc(attributeDc)
+    {
+        m_engine->BeginDocument(m_dc, m_attributeDc);
+    }
+    ~CDocumentRun()
+    {
+        if (!m_finished)
+            m_engine->BeginDocument(m_dc, m_attributeDc);
+    }
+    CDocumentRun(const CDocumentRun&) = delete;
+    CDocumentRun& operator=(const CDocumentRun&) = delete;
+
+    void Finish()
+    {
+        m_engine->EndDocument();
+        m_finished = true;
+    }
+
+private:
+    CRKPrintEngine2* m_engine; // not owned
+    HDC m_dc;
+    HDC m_attributeDc;
+    bool m_finished = false;
+};
+
 } // namespace
 
 CRPrintBase::CRPrintBase()
@@ -101,14 +134,14 @@ int CRPrintBase::PrintReport(CRKPrintEngine2* engine, HDC dc, HDC attributeDc, C
 {
     if (!engine)
         return 1;
-    engine->BeginDocument(dc, attributeDc);
+    CDocumentRun run(engine, dc, attributeDc);
     if (const int result = report.SetupPage(engine))
         return result;
     if (const int result = report.PrintBody(engine))
         return result;
     report.DrawHeaders(engine);
     report.DrawFooters(engine);
-    engine->EndDocument();
+    run.Finish();
     return 0;
 }
 

@@ -29,8 +29,8 @@ public:
     virtual int PrintBody(CRKPrintEngine2* engine);
 
     // The print driver: BeginDocument, SetupPage, PrintBody, headers, footers, EndDocument.
-    // 0, or the first non-zero result of the report's operations (the document is then left
-    // unfinished); 1 without an engine.
+    // 0, or the first non-zero result of the report's operations; 1 without an engine. A run that
+    // fails (or throws) leaves none of its pages: the engine then holds a new, empty document.
     static int PrintReport(CRKPrintEngine2* engine, HDC dc, HDC attributeDc, CRPrintBase& report);
 
     // Every page a report asks of the engine, its own or those a table flows onto, goes through
