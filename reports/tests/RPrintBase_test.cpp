@@ -1,10 +1,19 @@
 // The printed report base on the real print engine, pages read back from enhanced metafiles:
-// page set-up, header and footer, captions, footnote and the driver's order.
+// page set-up, header and footer, captions, footnote, the driver's order, and every report's
+// print when the engine cannot add a page.
 #include "CoreTestEnv.h"
+#include "ProjectBuilders.h"
 
 #include "EngineFixture.h"
+#include "byresource/ListTasksByResourcePrint.h"
+#include "calendars/CalendarsPrint.h"
+#include "filters/FiltersPrint.h"
+#include "holidays/HolidaysPrint.h"
 #include "output/PrintTable.h"
 #include "output/RPrintBase.h"
+#include "resources/ResourcesPrint.h"
+#include "schedule/ScheduleStandardPrint.h"
+#include "tasklist/ListTasksDefaultPrint.h"
 
 namespace {
 
@@ -35,6 +44,26 @@ public:
     int setupResult = 0;
     int bodyCalls = 0;
 };
+
+// A report's print object on an engine without memory for a second page: refused are the pages
+// the report adds and those a table flows onto.
+template <class Print>
+class CFirstPageOnly : public Print {
+protected:
+    int AddPage(CRKPrintEngine2*) override { return 0; }
+    int EndTable(print_table_helper::CTable& table, int& below) override
+    {
+        const int pages = Print::EndTable(table, below);
+        return table.Engine()->GetPageCount() > 1 ? 0 : pages;
+    }
+};
+
+template <class Print>
+int PrintOnFirstPageOnly(CRKPrintEngine2* engine, HDC dc)
+{
+    CFirstPageOnly<Print> report;
+    return CRPrintBase::PrintReport(engine, dc, dc, report);
+}
 
 class RPrintBaseTest : public ReportTest {
 protected:
@@ -158,6 +187,50 @@ TEST_F(RPrintBaseTest, PrintReport_theFirstFailureEndsTheRun)
     CPrinted squeezed;
     EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), squeezed), 1);
     EXPECT_EQ(squeezed.bodyCalls, 0);
+}
+
+TEST_F(RPrintBaseTest, PrintReport_aPageTheEngineCannotAddEndsEveryReportWithTheFailureAndLeavesNoPages)
+{
+    // A body a few lines high, and more of everything than fits on it.
+    ASSERT_NE(rtest::CData::Fresh(), nullptr);
+    host::SetSetting(L"ReportsPrinterMarginsTop", L"1200");
+    host::SetSetting(L"ReportsPrinterMarginsBottom", L"1200");
+    for (unsigned i = 1; i <= 12; ++i) {
+        const std::wstring name = L"Item " + std::to_wstring(i);
+        wqv2_data::CResource* resource = rtest::AddResource(name.c_str(), static_cast<int>(i));
+        ASSERT_NE(resource, nullptr);
+        ASSERT_NE(rtest::AddTask(resource, L"Task", rtest::Day(3, i), 480, rtest::Day(3, i), 720), nullptr);
+        ASSERT_NE(rtest::AddHoliday(name.c_str(), rtest::Day(4, i)), nullptr);
+        ASSERT_NE(rtest::AddFilter(name.c_str(), {}), nullptr);
+    }
+    ASSERT_NE(rtest::AddCalendar(L"Office", {480, 960}), nullptr);
+    ASSERT_NE(rtest::AddCalendar(L"Plant", {360, 840}), nullptr);
+    // The chart in four strips, one a page.
+    host::SetSetting(L"ReportsScheduleStandardPeriod", L"2");
+    host::SetSetting(L"ReportsScheduleStandardStart", L"20260302");
+    host::SetSetting(L"ReportsScheduleStandardEnd", L"20260531");
+
+    const struct {
+        const char* name;
+        int (*print)(CRKPrintEngine2* engine, HDC dc);
+    } reports[] = {
+        {"schedule chart", &PrintOnFirstPageOnly<CRScheduleStandardPrint>},
+        {"tasks", &PrintOnFirstPageOnly<CRListTasksDefaultPrint>},
+        {"tasks by resource", &PrintOnFirstPageOnly<CRListTasksByResourcePrint>},
+        {"calendars", &PrintOnFirstPageOnly<CRCalendarsPrint>},
+        {"resources", &PrintOnFirstPageOnly<CRResourcesPrint>},
+        {"holidays", &PrintOnFirstPageOnly<CRHolidaysPrint>},
+        {"filters", &PrintOnFirstPageOnly<CRFiltersPrint>},
+    };
+    for (const auto& report : reports) {
+        rtest::CMessageBoxCatcher catcher;
+        EXPECT_EQ(report.print(engine, dc.Get()), kReportFailedShown) << report.name;
+        EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."}) << report.name;
+        // Nothing of the failed run is left in the engine: a new document's one empty page.
+        EXPECT_EQ(engine->GetPageCount(), 1) << report.name;
+        const petest::PageRec page = Page(1);
+        EXPECT_TRUE(page.texts.empty() && page.lines.empty() && page.fills.empty()) << report.name;
+    }
 }
 
 TEST_F(RPrintBaseTest, Captions_heightAndLinesOnEveryPage)

@@ -68,8 +68,10 @@ int CRListTasksByResourcePrint::PrintBody(CRKPrintEngine2* engine)
     if (ResourcesSingle && ResourceRows.size() >= 2) {
         for (size_t i = 0; i < ResourceRows.size(); ++i) {
             // Every resource starts on a page of its own.
-            if (i > 0)
-                engine->AddPage();
+            if (i > 0) {
+                if (const int result = NewPage(engine))
+                    return result;
+            }
             if (const int result = PrintSection(engine, {ResourceRows[i]}))
                 return result;
         }
@@ -92,7 +94,8 @@ int CRListTasksByResourcePrint::PrintSection(CRKPrintEngine2* engine, const std:
     } else if (entries.size() == 1 && entries.front() && TasksOf(entries.front()).empty()) {
         engine->DrawText(fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD).c_str(), 0, top);
     } else {
-        PrintTable(engine, entries, top);
+        if (const int result = PrintTable(engine, entries, top))
+            return result;
         if (ShowsLimitNote())
             DrawFootnote(fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE), engine);
     }
@@ -100,7 +103,7 @@ int CRListTasksByResourcePrint::PrintSection(CRKPrintEngine2* engine, const std:
     return 0;
 }
 
-void CRListTasksByResourcePrint::PrintTable(CRKPrintEngine2* engine, const std::vector<wqv2_data::CResource*>& entries,
+int CRListTasksByResourcePrint::PrintTable(CRKPrintEngine2* engine, const std::vector<wqv2_data::CResource*>& entries,
                                             int top)
 {
     const bool grouped = entries.size() >= 2;
@@ -195,5 +198,5 @@ void CRListTasksByResourcePrint::PrintTable(CRKPrintEngine2* engine, const std::
     }
     table.SetPaddingAll(kLeftSide, TableGridIndent);
     table.SetPaddingAll(kRightSide, TableGridIndent);
-    table.EndTable();
+    return LayOutTable(table);
 }

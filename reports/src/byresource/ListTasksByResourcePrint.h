@@ -19,8 +19,9 @@ public:
                       const std::vector<wqv2_data::CResource*>& section) const;
 
 private:
+    // 0, or the failure result of a page the engine could not add.
     int PrintSection(CRKPrintEngine2* engine, const std::vector<wqv2_data::CResource*>& entries);
-    void PrintTable(CRKPrintEngine2* engine, const std::vector<wqv2_data::CResource*>& entries, int top);
+    int PrintTable(CRKPrintEngine2* engine, const std::vector<wqv2_data::CResource*>& entries, int top);
 
     std::vector<wqv2_data::CResource*> m_section; // the entries of the section being printed
 };

@@ -31,8 +31,10 @@ int CRCalendarsPrint::PrintBody(CRKPrintEngine2* engine)
 {
     bool first = true;
     for (wqv2_data::CCalendar* calendar : GetCalendars()) {
-        if (!first)
-            engine->AddPage();
+        if (!first) {
+            if (const int result = NewPage(engine))
+                return result;
+        }
         first = false;
         if (const int result = PrintCalendar(engine, *calendar))
             return result;
@@ -47,17 +49,22 @@ int CRCalendarsPrint::PrintCalendar(CRKPrintEngine2* engine, wqv2_data::CCalenda
     const int top = BodyTop + CaptionHeight(engine);
     engine->SetFont(FontSizeStandard, false, 3, 0, false, false);
 
-    const int below = PrintWeekdays(engine, calendar, top);
+    int below = 0;
+    if (const int result = PrintWeekdays(engine, calendar, top, below))
+        return result;
 
     engine->SetFont(FontSizeStandard, true, 3, 0, false, false);
     const std::wstring period = PeriodText();
     int width = 0;
     int height = 0;
     engine->MeasureText(&width, &height, period.c_str());
-    const int headingY = LineTop(engine, below + height, height, top);
+    int headingY = below + height;
+    if (const int result = LineTop(engine, headingY, height, top))
+        return result;
     engine->DrawText(period.c_str(), 0, headingY);
     // Every calendar's exceptions are printed; the export's and the pages' switch does not apply.
-    PrintExceptions(engine, calendar, top, headingY + height * 3 / 2);
+    if (const int result = PrintExceptions(engine, calendar, top, headingY + height * 3 / 2))
+        return result;
 
     std::vector<std::wstring> labels;
     std::vector<std::wstring> values;
@@ -66,19 +73,21 @@ int CRCalendarsPrint::PrintCalendar(CRKPrintEngine2* engine, wqv2_data::CCalenda
     return 0;
 }
 
-int CRCalendarsPrint::LineTop(CRKPrintEngine2* engine, int y, int height, int top) const
+int CRCalendarsPrint::LineTop(CRKPrintEngine2* engine, int& y, int height, int top)
 {
     // As a table row does: a line that would reach below the body starts the next page.
     if (y + height <= BodyBottom)
-        return y;
-    if (engine->CurrentPage < engine->GetPageCount())
+        return 0;
+    y = top;
+    if (engine->CurrentPage < engine->GetPageCount()) {
         ++engine->CurrentPage;
-    else
-        engine->AddPage();
-    return top;
+        return 0;
+    }
+    return NewPage(engine);
 }
 
-int CRCalendarsPrint::PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CCalendar& calendar, int top)
+int CRCalendarsPrint::PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CCalendar& calendar, int top,
+                                    int& below)
 {
     print_table_helper::CTable table(engine);
     table.AddColumn(2);
@@ -105,10 +114,10 @@ int CRCalendarsPrint::PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CC
     holidays.Cell(1).SetText(HolidayRuleText(calendar));
     holidays.SetFont(TableFontSize, false);
     table.SetAlignmentAll(kAlignLeft);
-    return table.EndTable();
+    return LayOutTable(table, &below);
 }
 
-void CRCalendarsPrint::PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar, int top, int startY)
+int CRCalendarsPrint::PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar, int top, int startY)
 {
     std::vector<wqv2_data::CCalendarException*> exceptions;
     if (GetExceptions(calendar, exceptions) == 0) {
@@ -117,8 +126,11 @@ void CRCalendarsPrint::PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCale
         int width = 0;
         int height = 0;
         engine->MeasureText(&width, &height, nothing.c_str());
-        engine->DrawText(nothing.c_str(), 0, LineTop(engine, startY, height, top));
-        return;
+        int y = startY;
+        if (const int result = LineTop(engine, y, height, top))
+            return result;
+        engine->DrawText(nothing.c_str(), 0, y);
+        return 0;
     }
     const int indent = 5 * TableGridIndent;
     print_table_helper::CTable table(engine);
@@ -149,5 +161,5 @@ void CRCalendarsPrint::PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCale
         row.Cell(2).SetPadding(kLeft, indent);
         row.SetFont(TableFontSize, false);
     }
-    table.EndTable();
+    return LayOutTable(table);
 }

@@ -14,13 +14,14 @@ public:
     int GetCaptionLines(std::vector<std::wstring>& labels, std::vector<std::wstring>& values) override;
 
 private:
+    // Each of these: 0, or the failure result of a page the engine could not add.
     int PrintCalendar(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar);
-    // The weekday table from `top`; the y below it.
-    int PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CCalendar& calendar, int top);
-    void PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar, int top, int startY);
-    // Where a line of text `height` high goes: at `y`, or at `top` of the next page when it would
-    // reach below the body.
-    int LineTop(CRKPrintEngine2* engine, int y, int height, int top) const;
+    // The weekday table from `top`; the y below it in `below`.
+    int PrintWeekdays(CRKPrintEngine2* engine, const wqv2_data::CCalendar& calendar, int top, int& below);
+    int PrintExceptions(CRKPrintEngine2* engine, wqv2_data::CCalendar& calendar, int top, int startY);
+    // Where a line of text `height` high goes: `y` stays, or becomes `top` of the next page when
+    // the line would reach below the body.
+    int LineTop(CRKPrintEngine2* engine, int& y, int height, int top);
 
     const wqv2_data::CCalendar* m_calendar = nullptr; // not owned: the calendar of the captions
 };

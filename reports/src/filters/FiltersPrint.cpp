@@ -91,6 +91,5 @@ int CRFiltersPrint::PrintBody(CRKPrintEngine2* engine)
     table.SetPaddingAll(kLeft, TableGridIndent);
     table.SetWordWrapAll(false);
     table.SetEllipsisAll(true);
-    table.EndTable();
-    return 0;
+    return LayOutTable(table);
 }

@@ -64,7 +64,8 @@ int CRHolidaysPrint::PrintBody(CRKPrintEngine2* engine)
         table.SetEllipsisAll(false);
         // After the table-wide borders, which would otherwise cover it: the line under the head.
         head.SetBorder(kBottom, PenThick);
-        table.EndTable();
+        if (const int result = LayOutTable(table))
+            return result;
     }
     DrawCaptions(FontSizeStandard, engine, 1, engine->CurrentPage, labels, values, true, false);
     return 0;

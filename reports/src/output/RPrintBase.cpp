@@ -1,8 +1,10 @@
 // Printed report base.
 #include "output/RPrintBase.h"
 
+#include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
 #include "common/ValueFormat.h"
+#include "output/PrintTable.h"
 #include "plugin/PluginState.h"
 
 #include "ClassicText.h"
@@ -43,6 +45,39 @@ int Measured(CRKPrintEngine2* engine, const std::wstring& text, bool width)
     engine->MeasureText(&w, &h, text.c_str());
     return width ? w : h;
 }
+
+// The document of one print run, begun on the run's device contexts. A run that does not finish
+// it (a failure result, an exception) leaves none of its pages in the shared engine: the viewer
+// prints nothing of such a run, and the pages, which may hold the memory the run ran out of,
+// would stay until the next print or preview. The engine lets a document go only when it
+// begins the next one, so that is how it is discarded.
+class CDocumentRun {
+public:
+    CDocumentRun(CRKPrintEngine2* engine, HDC dc, HDC attributeDc)
+        : m_engine(engine), m_dc(dc), m_attributeDc(attributeDc)
+    {
+        m_engine->BeginDocument(m_dc, m_attributeDc);
+    }
+    ~CDocumentRun()
+    {
+        if (!m_finished)
+            m_engine->BeginDocument(m_dc, m_attributeDc);
+    }
+    CDocumentRun(const CDocumentRun&) = delete;
+    CDocumentRun& operator=(const CDocumentRun&) = delete;
+
+    void Finish()
+    {
+        m_engine->EndDocument();
+        m_finished = true;
+    }
+
+private:
+    CRKPrintEngine2* m_engine; // not owned
+    HDC m_dc;
+    HDC m_attributeDc;
+    bool m_finished = false;
+};
 
 } // namespace
 
@@ -99,15 +134,44 @@ int CRPrintBase::PrintReport(CRKPrintEngine2* engine, HDC dc, HDC attributeDc, C
 {
     if (!engine)
         return 1;
-    engine->BeginDocument(dc, attributeDc);
+    CDocumentRun run(engine, dc, attributeDc);
     if (const int result = report.SetupPage(engine))
         return result;
     if (const int result = report.PrintBody(engine))
         return result;
     report.DrawHeaders(engine);
     report.DrawFooters(engine);
-    engine->EndDocument();
+    run.Finish();
     return 0;
+}
+
+int CRPrintBase::NewPage(CRKPrintEngine2* engine)
+{
+    // Drawn on without it, the rest of the report would go over the last page.
+    return AddPage(engine) != 0 ? 0 : ShowOutOfMemory(nullptr);
+}
+
+int CRPrintBase::LayOutTable(print_table_helper::CTable& table, int* below)
+{
+    int y = 0;
+    if (EndTable(table, y) == 0)
+        return ShowOutOfMemory(nullptr);
+    if (below)
+        *below = y;
+    return 0;
+}
+
+int CRPrintBase::AddPage(CRKPrintEngine2* engine)
+{
+    return engine->AddPage();
+}
+
+int CRPrintBase::EndTable(print_table_helper::CTable& table, int& below)
+{
+    below = table.EndTable();
+    int first = 0;
+    int last = 0;
+    return table.Engine()->GetLastTablePages(&first, &last);
 }
 
 int CRPrintBase::SetupPage(CRKPrintEngine2* engine)

@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+namespace print_table_helper {
+class CTable;
+}
+
 class CRPrintBase : public CRBase {
 public:
     // The defaults below, then the settings.
@@ -25,9 +29,17 @@ public:
     virtual int PrintBody(CRKPrintEngine2* engine);
 
     // The print driver: BeginDocument, SetupPage, PrintBody, headers, footers, EndDocument.
-    // 0, or the first non-zero result of the report's operations (the document is then left
-    // unfinished); 1 without an engine.
+    // 0, or the first non-zero result of the report's operations; 1 without an engine. A run that
+    // fails (or throws) leaves none of its pages: the engine then holds a new, empty document.
     static int PrintReport(CRKPrintEngine2* engine, HDC dc, HDC attributeDc, CRPrintBase& report);
+
+    // Every page a report asks of the engine, its own or those a table flows onto, goes through
+    // these two: 0; or, when the engine cannot add a page (out of memory), the result of the
+    // report failure message (ShowOutOfMemory), with which the report ends its run.
+    // A new page after the last, made current.
+    int NewPage(CRKPrintEngine2* engine);
+    // The table's EndTable: its rows laid out from the current page on; the y below it in `below`.
+    int LayOutTable(print_table_helper::CTable& table, int* below = nullptr);
 
     // Header or footer on every page built so far; nothing when it is not shown. 0.
     int DrawHeaders(CRKPrintEngine2* engine);
@@ -101,6 +113,14 @@ public:
     int PrintableHeight = 0;
     int BodyTop = 0;
     int BodyBottom = 0;
+
+protected:
+    // The engine's operations that add pages; a test refuses pages here.
+    // AddPage: the new page's number, 0 when none was added.
+    virtual int AddPage(CRKPrintEngine2* engine);
+    // EndTable: the number of pages the table was laid out on, 0 when the engine could not lay
+    // it out (a page it flows onto could not be added); the y below it in `below`.
+    virtual int EndTable(print_table_helper::CTable& table, int& below);
 };
 
 class CRPrintBaseEx : public CRPrintBase {

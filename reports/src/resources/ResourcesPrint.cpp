@@ -95,7 +95,8 @@ int CRResourcesPrint::PrintBody(CRKPrintEngine2* engine)
         table.SetPaddingAll(kRight, TableGridIndent);
         table.SetWordWrapAll(true);
         table.SetEllipsisAll(false);
-        table.EndTable();
+        if (const int result = LayOutTable(table))
+            return result;
     }
     if (captions) {
         std::vector<std::wstring> labels;

@@ -2,7 +2,6 @@
 #include "schedule/ScheduleStandardPrint.h"
 
 #include "chart/PrintChartSurface.h"
-#include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
 
 #include <algorithm>
@@ -53,8 +52,8 @@ int CRScheduleStandardPrint::PrintBody(CRKPrintEngine2* engine)
     while (engine->GetPageCount() < pages) {
         // A fine scale over a long period makes thousands of strips, more pages than memory
         // holds: asked again, the engine would add none for ever.
-        if (AddPage(engine) == 0)
-            return ShowOutOfMemory(nullptr);
+        if (const int result = NewPage(engine))
+            return result;
     }
     // A resource whose rows go on over a page break shows its name again on the next page.
     surface.FirstRowTop = ChartTop + geometry.timeBarHeight;

@@ -24,8 +24,4 @@ public:
     int FullPageDistance = 75;      // ReportsScheduleStandardPrinterFullPageDistance
     int ChartTop = 0;               // computed by PrintBody
     std::vector<ChartPageRecord> Pieces; // computed by PrintBody, in printing order
-
-protected:
-    // The engine's AddPage: the new page's number, 0 when none was added. A test refuses here.
-    virtual int AddPage(CRKPrintEngine2* engine) { return engine->AddPage(); }
 };

@@ -52,7 +52,8 @@ int CRListTasksDefaultPrint::PrintBody(CRKPrintEngine2* engine)
         engine->SetFont(FontSizeStandard, false, kMiddleLeft, 0, false, false);
         engine->DrawText(fw::LoadResString(IDS_REPORT_NOTHING_IN_PERIOD).c_str(), 0, top);
     } else {
-        PrintTable(engine, top);
+        if (const int result = PrintTable(engine, top))
+            return result;
         if (ShowsLimitNote())
             DrawFootnote(fw::LoadResString(IDS_LIST_LIMITED_FOOTNOTE), engine);
     }
@@ -60,7 +61,7 @@ int CRListTasksDefaultPrint::PrintBody(CRKPrintEngine2* engine)
     return 0;
 }
 
-void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top)
+int CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top)
 {
     int bottom = BodyBottom;
     // Room for the footnote under the table on every page.
@@ -117,5 +118,5 @@ void CRListTasksDefaultPrint::PrintTable(CRKPrintEngine2* engine, int top)
     }
     table.SetPaddingAll(kLeftSide, TableGridIndent);
     table.SetPaddingAll(kRightSide, TableGridIndent);
-    table.EndTable();
+    return LayOutTable(table);
 }

@@ -19,5 +19,6 @@ public:
     std::vector<double> ColumnWeights() const;
 
 private:
-    void PrintTable(CRKPrintEngine2* engine, int top);
+    // 0, or the failure result of a page the engine could not add.
+    int PrintTable(CRKPrintEngine2* engine, int top);
 };
