@@ -41,11 +41,12 @@ endfunction()
 # on a display: each needs one of ctest's "display" lanes, which scripts/test gives it (each lane
 # its own virtual display and Wine prefix; cmake/wine-run picks them). A ctest run without that
 # resource file gives no lanes: run it without -j.
-# ARGS: arguments of the program in the test (a --gtest_filter, say).
+# ARGS: arguments of the program in the test (a --gtest_filter, say). The program's main
+# (qv_test_main) fails a run in which no test ran.
 function(qv_add_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest qv_test_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QV_TEST_DIR})
   add_test(NAME ${name} COMMAND ${name} ${T_ARGS} WORKING_DIRECTORY ${QV_BIN_DIR})
   if(T_LABELS)
