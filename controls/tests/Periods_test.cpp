@@ -126,6 +126,108 @@ TEST_F(PeriodTest, TimePeriod_independentKeepsBothAsTyped)
     EXPECT_EQ(Get(period, RKCC2M_TIMEPERIOD_GETRAWTIME, 1), 18 * 60);
 }
 
+// What a date or time edit shows reads back as the value it shows, whatever the library's picture
+// and the locale (dialogs read every period back on OK, touched or not); text typed in the order
+// of the picture is read in that order.
+TEST_F(PeriodTest, Pictures_shownTextReadsBackAndTypedTextFollowsThePicturesOrder)
+{
+    HWND dates = DatePeriod();
+    HWND shown = host.CreateControl(RKCC2_CLASS_DATEEDIT, 0, 63, {0, 70, 200, 94});
+    HWND typed = host.CreateControl(RKCC2_CLASS_DATEEDIT, 0, 64, {0, 100, 200, 124});
+    // A text as the user gives it, not as the edit wrote it.
+    const auto readTyped = [typed](const std::wstring& text) {
+        SetWindowTextW(InnerEdit(typed), text.c_str());
+        int day = -999;
+        SendMessageW(typed, RKCC2M_DATEEDIT_GETRAWDATE, 0, reinterpret_cast<LPARAM>(&day));
+        return day;
+    };
+
+    rkcc2_setdateformat(L"dd.MM.yyyy"); // day first under a month-first locale
+    Set(dates, RKCC2M_DATEPERIOD_SETDATE, 0, D(2026, 3, 1));
+    Set(dates, RKCC2M_DATEPERIOD_SETDATE, 1, D(2026, 3, 31));
+    EXPECT_EQ(TextOf(InnerEdit(dates, 100)), L"01.03.2026");
+    EXPECT_EQ(Get(dates, RKCC2M_DATEPERIOD_GETDATE, 0), D(2026, 3, 1));
+    EXPECT_EQ(Get(dates, RKCC2M_DATEPERIOD_GETDATE, 1), D(2026, 3, 31));
+    EXPECT_EQ(readTyped(L"01.03.2026"), D(2026, 3, 1));
+    EXPECT_EQ(readTyped(L"31.03.2026"), D(2026, 3, 31));
+    // Fewer numbers leave out the year, then the month; the file form still reads as such.
+    EXPECT_EQ(readTyped(L"2/4/27"), D(2027, 4, 2));
+    EXPECT_EQ(readTyped(L"5.6"), D(2026, 6, 5));
+    EXPECT_EQ(readTyped(L"9"), D(2026, 5, 9));
+    EXPECT_EQ(readTyped(L"20260704"), D(2026, 7, 4));
+    EXPECT_EQ(readTyped(L"31.02.2026"), 0);
+    EXPECT_EQ(readTyped(L"3/13/2026"), D(2026, 3, 13)); // no date in that order, one in the locale's
+    SetFocus(InnerEdit(typed));
+    SetWindowTextW(InnerEdit(typed), L"");
+    Type(InnerEdit(typed), L"7.8.26");
+    SetFocus(host.FocusSink());
+    EXPECT_EQ(TextOf(InnerEdit(typed)), L"07.08.2026");
+
+    struct Case {
+        const wchar_t* picture;
+        int date;
+        const wchar_t* text;
+    };
+    const auto check = [&](const Case& c) {
+        rkcc2_setdateformat(c.picture);
+        Set(shown, RKCC2M_DATEEDIT_SETDATE, 0, c.date);
+        EXPECT_EQ(TextOf(InnerEdit(shown)), c.text) << c.picture;
+        EXPECT_EQ(Get(shown, RKCC2M_DATEEDIT_GETDATE, 0), c.date) << c.picture;
+        EXPECT_EQ(readTyped(c.text), c.date) << c.picture;
+    };
+    for (const Case& c : {Case{L"d MMM yy", D(2026, 3, 1), L"1 Mar 26"},
+                          Case{L"dddd, MMMM d, yyyy", D(2026, 3, 31), L"Tuesday, March 31, 2026"},
+                          Case{L"'Day' d 'of' M/yy", D(2026, 12, 24), L"Day 24 of 12/26"},
+                          Case{L"yyyy-MM-dd", D(2026, 3, 1), L"2026-03-01"},
+                          Case{L"ddMMyyyy", D(2026, 3, 1), L"01032026"}})
+        check(c);
+    rkcc2_setdateformat(L"yyyy-MM-dd");
+    EXPECT_EQ(readTyped(L"3-1"), D(2026, 3, 1)); // without its year: month and day
+    // A picture without the year or the century still reads back the date it shows.
+    rkcc2_setdateformat(L"dd.MM.");
+    Set(shown, RKCC2M_DATEEDIT_SETDATE, 0, D(2025, 3, 1));
+    EXPECT_EQ(TextOf(InnerEdit(shown)), L"01.03.");
+    EXPECT_EQ(Get(shown, RKCC2M_DATEEDIT_GETDATE, 0), D(2025, 3, 1));
+    EXPECT_EQ(readTyped(L"1.3.2025"), D(2025, 3, 1));
+    rkcc2_setdateformat(L"dd.MM.yy");
+    Set(shown, RKCC2M_DATEEDIT_SETDATE, 0, D(2045, 3, 1));
+    EXPECT_EQ(Get(shown, RKCC2M_DATEEDIT_GETDATE, 0), D(2045, 3, 1));
+    // Without a picture the locale's order rules.
+    rkcc2_setdateformat(nullptr);
+    EXPECT_EQ(readTyped(L"3/1/2026"), D(2026, 3, 1));
+
+    UseLocale(kGerman);
+    for (const Case& c : {Case{L"d. MMMM yyyy", D(2026, 3, 1), L"1. M\u00e4rz 2026"},
+                          Case{L"MM/dd/yyyy", D(2026, 3, 1), L"03/01/2026"}})
+        check(c);
+    EXPECT_EQ(readTyped(L"3/1"), D(2026, 3, 1));
+
+    // Times: 24 hours under a 12-hour locale, 12 hours with designators under a 24-hour one.
+    HWND times = TimePeriod();
+    HWND typedTime = host.CreateControl(RKCC2_CLASS_TIMEEDIT, 0, 65, {0, 130, 200, 154});
+    const auto readTypedTime = [typedTime](const std::wstring& text) {
+        SetWindowTextW(InnerEdit(typedTime), text.c_str());
+        return Get(typedTime, RKCC2M_TIMEEDIT_GETRAWTIME, 0);
+    };
+    UseLocale(kEnglishUS);
+    rkcc2_settimeformat(L"HH:mm");
+    Set(times, RKCC2M_TIMEPERIOD_SETTIME, 0, 13 * 60 + 5);
+    EXPECT_EQ(TextOf(InnerEdit(times, 100)), L"13:05");
+    EXPECT_EQ(Get(times, RKCC2M_TIMEPERIOD_GETTIME, 0), 13 * 60 + 5);
+    EXPECT_EQ(readTypedTime(L"00:30"), 30);
+    EXPECT_EQ(readTypedTime(L"12:30"), 12 * 60 + 30);
+    UseLocale(kGerman);
+    rkcc2_settimeformat(L"h:mm tt");
+    Set(times, RKCC2M_TIMEPERIOD_SETTIME, 0, 13 * 60 + 5);
+    const std::wstring afternoon = TextOf(InnerEdit(times, 100));
+    EXPECT_EQ(Get(times, RKCC2M_TIMEPERIOD_GETTIME, 0), 13 * 60 + 5) << afternoon;
+    EXPECT_EQ(readTypedTime(afternoon), 13 * 60 + 5) << afternoon;
+    rkcc2_settimeformat(L"hh 'Uhr' mm t");
+    Set(times, RKCC2M_TIMEPERIOD_SETTIME, 0, 0 * 60 + 15);
+    const std::wstring night = TextOf(InnerEdit(times, 100));
+    EXPECT_EQ(readTypedTime(night), 15) << night;
+}
+
 TEST_F(PeriodTest, TimePeriod_messageResults)
 {
     HWND period = TimePeriod();

@@ -101,8 +101,8 @@ TEST_F(ValueTextTest, Date_writesThePictureOrTheShortDate)
     EXPECT_EQ(WriteDate(TDate(2451545), L""), L"1/1/2000");
     EXPECT_EQ(WriteDate(TDate(2451545), L"yyyy-MM-dd"), L"2000-01-01");
     EXPECT_EQ(WriteDate(TDate(TDate::kEmpty), L""), L"");
-    EXPECT_EQ(ReadDate(L""), TDate::kEmpty);
-    EXPECT_EQ(ReadDate(L"1/2/2000"), 2451546u);
+    EXPECT_EQ(ReadDate(L"", L""), TDate::kEmpty);
+    EXPECT_EQ(ReadDate(L"1/2/2000", L""), 2451546u);
 }
 
 } // namespace

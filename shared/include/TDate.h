@@ -49,6 +49,9 @@ public:
     wchar_t* Format(wchar_t* buffer, int size, unsigned long flags, const wchar_t* picture) const;
     // Typed input in the locale's order; empty text gives the empty date, nonsense the invalid one.
     static TDate Parse(const wchar_t* text);
+    // Parts as typed: a year below 100 is 1941..2040, one from 100 to 1000 gets 1000 added; an
+    // impossible date gives the invalid one.
+    static TDate FromTypedParts(uint64_t year, uint32_t month, uint32_t day);
 
 private:
     void Step(long long n);

@@ -18,6 +18,9 @@ public:
     wchar_t* Format(unsigned long flags, wchar_t* buffer, const wchar_t* picture, int size) const;
     // Typed input: digit groups as hours and minutes, AM/PM in 12-hour locales.
     static TTime Parse(const wchar_t* text);
+    // The same, with the AM/PM designators read or not whatever the locale's clock (a picture
+    // with "t" shows them under a 24-hour locale too).
+    static TTime Parse(const wchar_t* text, bool designators);
     // File input ("HH:mm", "HHmm", "Hmm"); no locale.
     static TTime ParseFixed(const wchar_t* text);
 

@@ -268,10 +268,8 @@ wchar_t* TDate::Format(wchar_t* buffer, int size, unsigned long flags, const wch
     return buffer;
 }
 
-namespace {
-
 // The year rules of typed input: two digits are 19xx or 20xx, three digits lie after 1000.
-TDate FromParts(uint64_t year, uint32_t month, uint32_t day)
+TDate TDate::FromTypedParts(uint64_t year, uint32_t month, uint32_t day)
 {
     if (year < 100)
         year += year <= 40 ? 2000 : 1900;
@@ -281,8 +279,6 @@ TDate FromParts(uint64_t year, uint32_t month, uint32_t day)
         return TDate(TDate::kInvalid);
     return TDate(TDate::FromYMD(month, static_cast<unsigned>(year), day));
 }
-
-} // namespace
 
 TDate TDate::Parse(const wchar_t* text)
 {
@@ -298,7 +294,7 @@ TDate TDate::Parse(const wchar_t* text)
                 value = value * 10 + static_cast<uint32_t>(input[i] - L'0');
             return value;
         };
-        return FromParts(digits(0, 4), digits(4, 2), digits(6, 2));
+        return FromTypedParts(digits(0, 4), digits(4, 2), digits(6, 2));
     }
 
     std::wstring separators = L"/.-\n";
@@ -356,5 +352,5 @@ TDate TDate::Parse(const wchar_t* text)
     }
     if (overflow)
         return TDate(kInvalid);
-    return FromParts(year, month, day);
+    return FromTypedParts(year, month, day);
 }

@@ -105,6 +105,11 @@ wchar_t* TTime::Format(unsigned long flags, wchar_t* buffer, const wchar_t* pict
 
 TTime TTime::Parse(const wchar_t* text)
 {
+    return Parse(text, UsesTwelveHourClock());
+}
+
+TTime TTime::Parse(const wchar_t* text, bool designators)
+{
     TTime t(0);
     if (!text || !*text) {
         t.empty = true;
@@ -135,7 +140,7 @@ TTime TTime::Parse(const wchar_t* text)
             mins = Digits(s.substr(next), 2);
     }
 
-    if (UsesTwelveHourClock()) {
+    if (designators) {
         const std::wstring am = Upper(datetime::LocaleInfo(LOCALE_S1159));
         const std::wstring pm = Upper(datetime::LocaleInfo(LOCALE_S2359));
         const std::wstring upper = Upper(std::wstring(s));

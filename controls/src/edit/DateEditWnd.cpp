@@ -26,13 +26,15 @@ CDateEditWnd::CDateEditWnd() : m_separator(valuetext::DateSeparator())
 
 void CDateEditWnd::ReadValue(TDate& value) const
 {
-    value = valuetext::ReadDate(GetText());
+    const std::wstring text = GetText();
+    if (!ReadShown(text, value))
+        value = valuetext::ReadDate(text, Settings().dateFormat);
 }
 
 void CDateEditWnd::WriteValue(const TDate& value)
 {
     // The edit's own change notification reports a new text.
-    SetText(valuetext::WriteDate(value, Settings().dateFormat));
+    Show(value, valuetext::WriteDate(value, Settings().dateFormat));
 }
 
 void CDateEditWnd::Step(TDate& value, bool up) const

@@ -1,7 +1,7 @@
 #pragma once
 // CDateEditWnd: the frame of the date edit and of each end of the date period: typed dates in
-// the locale's order, steps of one day, and a drop-down calendar that can also pick a whole month
-// or year for both ends of a period.
+// the order of the library's date format (the locale's without one), steps of one day, and a
+// drop-down calendar that can also pick a whole month or year for both ends of a period.
 
 #include "edit/EditExCtlTemplate.h"
 

@@ -157,6 +157,25 @@ public:
     void SetIndependent(bool independent) { m_independent = independent; }
 
 protected:
+    // Writes the text that shows `value` and keeps which value that is: a picture may leave out
+    // part of it (the century, the year, the minutes), yet the text as shown must read back as
+    // the value it shows. The pair is kept first: setting the text reports the change at once,
+    // and the host may read the value then.
+    void Show(const T& value, const std::wstring& text)
+    {
+        m_shown = value;
+        m_shownText = text;
+        SetText(text);
+    }
+    // The value that Show wrote, while the text is still its text (an empty text is read as such).
+    bool ReadShown(const std::wstring& text, T& value) const
+    {
+        if (text.empty() || text != m_shownText)
+            return false;
+        value = m_shown;
+        return true;
+    }
+
     LRESULT OnValueMessage(UINT msg, LPARAM lp) override
     {
         if (!lp)
@@ -177,6 +196,9 @@ protected:
     bool m_independent = false;
 
 private:
+    T m_shown{};
+    std::wstring m_shownText;
+
     // A partner takes part in ordering unless it allows empty and its text is empty.
     bool Takes() const { return !(AllowsEmpty() && IsTextEmpty()); }
 

@@ -15,13 +15,15 @@ CTimeEditWnd::CTimeEditWnd()
 
 void CTimeEditWnd::ReadValue(TTime& value) const
 {
-    value = valuetext::ReadTime(GetText());
+    const std::wstring text = GetText();
+    if (!ReadShown(text, value))
+        value = valuetext::ReadTime(text, Settings().timeFormat);
 }
 
 void CTimeEditWnd::WriteValue(const TTime& value)
 {
     // The edit's own change notification reports a new text.
-    SetText(valuetext::WriteTime(value, Settings().timeFormat));
+    Show(value, valuetext::WriteTime(value, Settings().timeFormat));
 }
 
 void CTimeEditWnd::Step(TTime& value, bool up) const

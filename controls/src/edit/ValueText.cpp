@@ -3,6 +3,7 @@
 
 #include "ClassicText.h"
 #include "DateTimeEnv.h"
+#include "PictureParse.h"
 
 #include <windows.h>
 
@@ -39,9 +40,9 @@ bool IsDateChar(wchar_t c, wchar_t separator)
     return (c >= L'0' && c <= L'9') || c == L'-' || c == L'.' || c == L'/' || c == separator || IsControlChar(c);
 }
 
-TDate ReadDate(const std::wstring& text)
+TDate ReadDate(const std::wstring& text, const std::wstring& picture)
 {
-    return TDate::Parse(text.c_str());
+    return datetime::ParseDate(text, picture);
 }
 
 std::wstring WriteDate(TDate date, const std::wstring& picture)
@@ -67,9 +68,9 @@ TDate StepDate(TDate date, bool up)
     return date;
 }
 
-TTime ReadTime(const std::wstring& text)
+TTime ReadTime(const std::wstring& text, const std::wstring& picture)
 {
-    return TTime::Parse(text.c_str());
+    return datetime::ParseTime(text, picture);
 }
 
 std::wstring WriteTime(const TTime& time, const std::wstring& picture)

@@ -15,14 +15,17 @@ bool IsControlChar(wchar_t c);
 // Dates: day numbers, 1 = empty text.
 wchar_t DateSeparator(); // first character of the locale's date separator, '0' when it has none
 bool IsDateChar(wchar_t c, wchar_t separator);
-TDate ReadDate(const std::wstring& text);
+// In the order of the picture's day, month and year (the library's date format) or, when it is
+// empty, in the locale's order.
+TDate ReadDate(const std::wstring& text, const std::wstring& picture);
 // With a picture (the library's date format) or, when it is empty, the locale's short date.
 std::wstring WriteDate(TDate date, const std::wstring& picture);
 // A value below 2 (invalid or empty) becomes today first.
 TDate StepDate(TDate date, bool up);
 
-// Times: an empty text reads as an empty time.
-TTime ReadTime(const std::wstring& text);
+// Times: an empty text reads as an empty time. AM/PM designators are read where the picture
+// shows them or, without a picture, in a 12-hour locale.
+TTime ReadTime(const std::wstring& text, const std::wstring& picture);
 // With a picture or, when it is empty, the locale's format without seconds.
 std::wstring WriteTime(const TTime& time, const std::wstring& picture);
 TTime StepTime(const TTime& time, int stepMinutes, bool up);

@@ -166,6 +166,36 @@ TEST_F(TimeBarDlgTest, Runner_writesTheProjectSettingsInOneCommit)
     EXPECT_TRUE(settings->VisibleWeekdays[6]);
 }
 
+// A date picture whose order is not the locale's ("dd.MM.yyyy" under English (United States)):
+// OK without a change keeps the period that the dialog shows.
+TEST_F(TimeBarDlgTest, Runner_okUntouchedKeepsTheShownPeriodWhateverTheDatePicture)
+{
+    using SetFormatFn = int(__cdecl*)(const wchar_t*);
+    const auto setDateFormat = reinterpret_cast<SetFormatFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"RKComControls2.dll"), "rkcc2_setdateformat")));
+    ASSERT_NE(setDateFormat, nullptr);
+    root->BeginTransaction(L"");
+    settings->MarkModified();
+    settings->DateStart = TDate::FromYMD(3, 2026, 1);
+    settings->DateEnd = TDate::FromYMD(3, 2026, 31);
+    root->Commit();
+    std::wstring start;
+    std::wstring end;
+    Answer<CTimeBarDlg>([&](CTimeBarDlg& shown) {
+        HWND period = shown.Item(IDC_TIMEBAR_DATES);
+        start = Text(GetDlgItem(period, 100), 1);
+        end = Text(GetDlgItem(period, 101), 1);
+        return IDOK;
+    });
+    setDateFormat(L"dd.MM.yyyy");
+    ShowTimeBarDlg();
+    setDateFormat(nullptr);
+    EXPECT_EQ(start, L"01.03.2026");
+    EXPECT_EQ(end, L"31.03.2026");
+    EXPECT_EQ(static_cast<uint32_t>(settings->DateStart), TDate::FromYMD(3, 2026, 1));
+    EXPECT_EQ(static_cast<uint32_t>(settings->DateEnd), TDate::FromYMD(3, 2026, 31));
+}
+
 TEST_F(TimeBarDlgTest, ScaleMenu_presetsReplaceThePlaceholderWithTheCurrentChecked)
 {
     HMENU menu = CreatePopupMenu();

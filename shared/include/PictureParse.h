@@ -1,0 +1,29 @@
+#pragma once
+// Reading back what a date or time picture shows ("dd.MM.yyyy", "d MMM yy", "h:mm tt"), and text
+// typed in the order of the picture's fields; names and designators are the date module's locale's.
+
+#include "TDate.h"
+#include "TTime.h"
+
+#include <string_view>
+
+namespace datetime {
+
+// A date in `picture` (GetDateFormatW's d, M, y, g and quoted text). Numbers fill the picture's
+// day, month and year in the picture's order; month names (MMM, MMMM) and day names (ddd, dddd)
+// are the locale's. With fewer numbers than the picture has, the year is left out first, then
+// the month (typed "1.3" is a day and a month); what the text leaves out is today's, and a
+// number after a picture without a year is the year. Eight plain digits keep their file meaning
+// (year, month, day) unless the picture itself shows eight digits. Text that gives no date in
+// the picture's order (nothing to read, a month name the locale does not know, no such day) is
+// read in the locale's order by TDate::Parse; the invalid date when that gives none either. An
+// empty picture: as TDate::Parse.
+TDate ParseDate(std::wstring_view text, std::wstring_view picture);
+
+// A time in `picture` (GetTimeFormatW's h, H, m, s, t and quoted text): TTime::Parse's digit
+// rules once the picture's own words are taken out of the text; the AM/PM designators are read
+// when the picture shows them ("t"), else as the locale's clock says. An empty picture: as
+// TTime::Parse.
+TTime ParseTime(std::wstring_view text, std::wstring_view picture);
+
+} // namespace datetime

@@ -1,0 +1,358 @@
+// Reading date and time texts by the picture that wrote them.
+#include "PictureParse.h"
+
+#include "DateTimeEnv.h"
+#include "LocaleText.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace datetime {
+namespace {
+
+// More digits than this are no day, month or year.
+constexpr size_t kMaxDigits = 9;
+
+// One run of a picture: a field letter `count` times over, or literal text (letter 0).
+struct PictureRun {
+    wchar_t letter = 0;
+    size_t count = 0;
+    std::wstring text;
+};
+
+// `fields` are the letters that make fields; any other character is literal, and so is text in
+// single quotes ('' in it stands for one quote).
+std::vector<PictureRun> SplitPicture(std::wstring_view picture, std::wstring_view fields)
+{
+    std::vector<PictureRun> runs;
+    const auto literal = [&runs](wchar_t c) {
+        if (runs.empty() || runs.back().letter)
+            runs.push_back({});
+        runs.back().text += c;
+    };
+    size_t i = 0;
+    while (i < picture.size()) {
+        const wchar_t c = picture[i];
+        if (c == L'\'') {
+            for (++i; i < picture.size(); ++i) {
+                if (picture[i] != L'\'') {
+                    literal(picture[i]);
+                } else if (i + 1 < picture.size() && picture[i + 1] == L'\'') {
+                    literal(L'\'');
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            ++i;
+            continue;
+        }
+        size_t n = 1;
+        while (i + n < picture.size() && picture[i + n] == c)
+            ++n;
+        if (fields.find(c) != std::wstring_view::npos) {
+            runs.push_back({c, n, {}});
+        } else {
+            for (size_t k = 0; k < n; ++k)
+                literal(c);
+        }
+        i += n;
+    }
+    return runs;
+}
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsLetter(wchar_t c) { return IsCharAlphaW(c) != FALSE; }
+bool IsWordChar(wchar_t c) { return IsDigit(c) || IsLetter(c); }
+bool SameClass(wchar_t a, wchar_t b) { return (IsDigit(a) && IsDigit(b)) || (IsLetter(a) && IsLetter(b)); }
+
+std::wstring Upper(std::wstring s)
+{
+    if (!s.empty())
+        CharUpperBuffW(s.data(), static_cast<DWORD>(s.size()));
+    return s;
+}
+
+// Blanks out the picture's literal words and numbers ("'Week' ", "'h'") in the upper-cased text,
+// each at its next whole occurrence, so that they are not read as fields. Separators stay.
+void BlankLiterals(std::wstring& upper, const std::vector<PictureRun>& runs)
+{
+    size_t from = 0;
+    for (const PictureRun& run : runs) {
+        if (run.letter)
+            continue;
+        const std::wstring literal = Upper(run.text);
+        size_t b = 0;
+        size_t e = literal.size();
+        while (b < e && !IsWordChar(literal[b]))
+            ++b;
+        while (e > b && !IsWordChar(literal[e - 1]))
+            --e;
+        if (b == e)
+            continue;
+        const std::wstring_view needle(literal.data() + b, e - b);
+        for (size_t at = upper.find(needle, from); at != std::wstring::npos; at = upper.find(needle, at + 1)) {
+            const size_t end = at + needle.size();
+            if ((at == 0 || !SameClass(upper[at - 1], needle.front())) &&
+                (end == upper.size() || !SameClass(upper[end], needle.back()))) {
+                upper.replace(at, needle.size(), needle.size(), L' ');
+                from = end;
+                break;
+            }
+        }
+    }
+}
+
+// A month (1..12) or weekday name of the locale, upper-cased.
+struct Name {
+    std::wstring text;
+    uint32_t value;
+};
+
+// Full and abbreviated names, `count` of them from each first locale constant; month names also
+// in the genitive form some languages use after a day ("1 marca").
+std::vector<Name> Names(LCTYPE full, LCTYPE abbreviated, uint32_t count, bool genitive)
+{
+    std::vector<LCTYPE> forms{0};
+    if (genitive)
+        forms.push_back(LOCALE_RETURN_GENITIVE_NAMES);
+    std::vector<Name> names;
+    for (LCTYPE form : forms) {
+        for (uint32_t i = 0; i < count; ++i) {
+            for (LCTYPE first : {full, abbreviated}) {
+                std::wstring text = Upper(LocaleInfo((first + i) | form));
+                if (!text.empty())
+                    names.push_back({std::move(text), i + 1});
+            }
+        }
+    }
+    return names;
+}
+
+// The text read from left to right.
+class CCursor {
+public:
+    explicit CCursor(std::wstring_view text) : m_text(text) {}
+
+    void SkipSeparators()
+    {
+        while (m_pos < m_text.size() && !IsWordChar(m_text[m_pos]))
+            ++m_pos;
+    }
+    // Whether a word follows (after any separators, which are taken).
+    bool WordFollows()
+    {
+        SkipSeparators();
+        return m_pos < m_text.size() && IsLetter(m_text[m_pos]);
+    }
+    // Letters and the dots of abbreviations ("A.D.").
+    void SkipWord()
+    {
+        while (m_pos < m_text.size() && (IsLetter(m_text[m_pos]) || m_text[m_pos] == L'.'))
+            ++m_pos;
+    }
+    // The longest of `names` that the text goes on with, taken; 0 when none.
+    uint32_t TakeName(const std::vector<Name>& names)
+    {
+        size_t longest = 0;
+        uint32_t value = 0;
+        for (const Name& name : names) {
+            if (name.text.size() > longest && m_text.substr(m_pos, name.text.size()) == name.text) {
+                longest = name.text.size();
+                value = name.value;
+            }
+        }
+        m_pos += longest;
+        return value;
+    }
+    // The next number, of at most `most` digits (0: any count); false when there is none.
+    // `overflow` is set when it has more digits than any date part can have.
+    bool TakeNumber(size_t most, uint32_t& value, bool& overflow)
+    {
+        while (m_pos < m_text.size() && !IsDigit(m_text[m_pos]))
+            ++m_pos;
+        if (m_pos == m_text.size())
+            return false;
+        value = 0;
+        size_t n = 0;
+        for (; m_pos < m_text.size() && IsDigit(m_text[m_pos]) && (most == 0 || n < most); ++m_pos, ++n) {
+            if (n == kMaxDigits)
+                overflow = true;
+            else
+                value = value * 10 + static_cast<uint32_t>(m_text[m_pos] - L'0');
+        }
+        return true;
+    }
+
+private:
+    std::wstring_view m_text;
+    size_t m_pos = 0;
+};
+
+enum class Part { Day, Month, Year };
+
+// A day, month or year field of the picture and what the text gave it.
+struct Slot {
+    Part part;
+    bool byName = false; // a month read as its name, not as a number
+    bool read = false;
+    uint32_t value = 0;
+};
+
+bool IsNumberField(const PictureRun& run)
+{
+    return run.letter == L'y' || ((run.letter == L'd' || run.letter == L'M') && run.count <= 2);
+}
+
+// Digits a number field may take when the next field follows without a separator
+// ("yyyyMMdd"); any count otherwise.
+size_t FieldWidth(const std::vector<PictureRun>& runs, size_t i)
+{
+    if (i + 1 >= runs.size() || !IsNumberField(runs[i + 1]))
+        return 0;
+    return runs[i].letter == L'y' && runs[i].count > 2 ? 4 : 2;
+}
+
+bool AllDigits(std::wstring_view s)
+{
+    return std::all_of(s.begin(), s.end(), IsDigit);
+}
+
+// Whether the picture writes a date as eight plain digits, as the project files do.
+bool ShowsEightDigits(std::wstring_view picture)
+{
+    wchar_t shown[64] = {};
+    TDate(TDate::FromYMD(12, 2000, 31)).Format(shown, 64, 0, std::wstring(picture).c_str());
+    return std::wcslen(shown) == 8 && AllDigits(shown);
+}
+
+// With fewer numbers than number fields, the numbers go to the day, month and year in the
+// picture's order, leaving out the year first and then the month, as TDate::Parse does.
+void FitFewerNumbers(std::vector<Slot>& slots)
+{
+    std::vector<Slot*> fields;
+    std::vector<uint32_t> numbers;
+    for (Slot& slot : slots) {
+        if (slot.byName)
+            continue;
+        fields.push_back(&slot);
+        if (slot.read)
+            numbers.push_back(slot.value);
+    }
+    if (numbers.size() >= fields.size())
+        return;
+    std::vector<Slot*> takers = fields;
+    for (Part left : {Part::Year, Part::Month}) {
+        if (numbers.size() < takers.size())
+            takers.erase(std::remove_if(takers.begin(), takers.end(),
+                                        [left](const Slot* s) { return s->part == left; }),
+                         takers.end());
+    }
+    for (Slot* slot : fields)
+        slot->read = false;
+    for (size_t i = 0; i < numbers.size() && i < takers.size(); ++i) {
+        takers[i]->read = true;
+        takers[i]->value = numbers[i];
+    }
+}
+
+// The date in the picture's order; the invalid date when there is none.
+TDate ReadByPicture(std::wstring_view text, std::wstring_view picture)
+{
+    const std::vector<PictureRun> runs = SplitPicture(picture, L"dMyg");
+    std::wstring upper = Upper(std::wstring(text));
+    BlankLiterals(upper, runs);
+    const auto has = [&runs](wchar_t letter, size_t count) {
+        return std::any_of(runs.begin(), runs.end(),
+                           [=](const PictureRun& r) { return r.letter == letter && r.count >= count; });
+    };
+    const std::vector<Name> months = has(L'M', 3) ? Names(LOCALE_SMONTHNAME1, LOCALE_SABBREVMONTHNAME1, 12, true)
+                                                  : std::vector<Name>{};
+    const std::vector<Name> days =
+        has(L'd', 3) ? Names(LOCALE_SDAYNAME1, LOCALE_SABBREVDAYNAME1, 7, false) : std::vector<Name>{};
+
+    CCursor at(upper);
+    std::vector<Slot> slots;
+    bool overflow = false;
+    const auto takeNumber = [&](Part part, size_t most) {
+        Slot slot{part};
+        slot.read = at.TakeNumber(most, slot.value, overflow);
+        slots.push_back(slot);
+    };
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const PictureRun& run = runs[i];
+        if (run.letter == L'd' && run.count >= 3) {
+            if (at.WordFollows() && at.TakeName(days) == 0)
+                at.SkipWord();
+        } else if (run.letter == L'M' && run.count >= 3 && at.WordFollows()) {
+            Slot slot{Part::Month, true, true};
+            slot.value = at.TakeName(months);
+            if (slot.value == 0)
+                return TDate(TDate::kInvalid); // a word where the month's name should be
+            slots.push_back(slot);
+        } else if (run.letter == L'g') {
+            if (at.WordFollows())
+                at.SkipWord();
+        } else if (run.letter) {
+            const Part part = run.letter == L'd' ? Part::Day : run.letter == L'M' ? Part::Month : Part::Year;
+            takeNumber(part, FieldWidth(runs, i));
+        }
+    }
+    // A number after a picture without a year ("dd.MM.") is the year.
+    if (!has(L'y', 1)) {
+        takeNumber(Part::Year, 0);
+        if (!slots.back().read)
+            slots.pop_back();
+    }
+    if (overflow)
+        return TDate(TDate::kInvalid);
+    FitFewerNumbers(slots);
+    if (std::none_of(slots.begin(), slots.end(), [](const Slot& s) { return s.read; }))
+        return TDate(TDate::kInvalid);
+
+    const LocalClock now = Now();
+    uint64_t parts[3] = {static_cast<unsigned>(now.day), static_cast<unsigned>(now.month),
+                         static_cast<unsigned>(now.year)};
+    // A picture may show a part twice ("d (dd)"); the first counts.
+    for (auto it = slots.rbegin(); it != slots.rend(); ++it) {
+        if (it->read)
+            parts[static_cast<int>(it->part)] = it->value;
+    }
+    return TDate::FromTypedParts(parts[2], static_cast<uint32_t>(parts[1]), static_cast<uint32_t>(parts[0]));
+}
+
+} // namespace
+
+TDate ParseDate(std::wstring_view text, std::wstring_view picture)
+{
+    const std::wstring typed(text);
+    if (picture.empty() || text.empty() || (text.size() == 8 && AllDigits(text) && !ShowsEightDigits(picture)))
+        return TDate::Parse(typed.c_str());
+    const TDate date = ReadByPicture(text, picture);
+    if (date.IsReal())
+        return date;
+    // No date in the picture's order ("3/13/2026" under "dd.MM.yyyy"): perhaps one in the
+    // locale's; a text that is no date either way stays the invalid date.
+    const TDate byLocale = TDate::Parse(typed.c_str());
+    return byLocale.IsReal() ? byLocale : date;
+}
+
+TTime ParseTime(std::wstring_view text, std::wstring_view picture)
+{
+    if (picture.empty())
+        return TTime::Parse(std::wstring(text).c_str());
+    const std::vector<PictureRun> runs = SplitPicture(picture, L"hHmst");
+    std::wstring plain = Upper(std::wstring(text));
+    BlankLiterals(plain, runs);
+    // A picture with "t" shows the designators even where the locale's clock has 24 hours.
+    if (std::any_of(runs.begin(), runs.end(), [](const PictureRun& r) { return r.letter == L't'; }))
+        return TTime::Parse(plain.c_str(), true);
+    return TTime::Parse(plain.c_str());
+}
+
+} // namespace datetime
