@@ -3,7 +3,9 @@
 // out overlapping hour captions.
 #include "CoreTestEnv.h"
 
+#include "QV2ResVReportScheduleIds.h"
 #include "RecordingSurface.h"
+#include "fw/Resources.h"
 
 #include <algorithm>
 #include <climits>
@@ -214,9 +216,13 @@ TEST_F(TimeBarTest, DrawTimeBar_monthCaptionsFitWhatShowsOfTheirCells)
 {
     const ScaleStep days{kUnitDays, 1};
     const TDateTime first(Day(3, 1), 0, false);
-    auto month = [](TDate day, const wchar_t* picture) {
+    // The long form and both shorter ones are date pictures of the resource library.
+    const std::wstring pictures[] = {fw::LoadResString(IDS_TIMEBAR_MONTH_PICTURE),
+                                     fw::LoadResString(IDS_TIMEBAR_MONTH_PICTURE_SHORT),
+                                     fw::LoadResString(IDS_TIMEBAR_MONTH_PICTURE_SHORTEST)};
+    auto month = [&pictures](TDate day, int form) {
         wchar_t text[100] = {};
-        day.Format(text, 100, 0, picture);
+        day.Format(text, 100, 0, pictures[form].c_str());
         return std::wstring(text);
     };
     struct Strip {
@@ -227,9 +233,9 @@ TEST_F(TimeBarTest, DrawTimeBar_monthCaptionsFitWhatShowsOfTheirCells)
     // "March 2026" is 70 units; two columns show 60 of March, one column 30 (30 March to
     // 4 April; 31 March to 1 April; 26 March to 2 April, whose April shows 60).
     const Strip strips[] = {
-        {29, 6, kLeft + 60, {month(Day(3, 1), L"MMM yyyy"), month(Day(4, 1), L"MMMM yyyy")}},
-        {30, 2, kLeft + 30, {month(Day(3, 1), L"MMM"), month(Day(4, 1), L"MMM")}},
-        {25, 8, kLeft + 180, {month(Day(3, 1), L"MMMM yyyy"), month(Day(4, 1), L"MMM yyyy")}},
+        {29, 6, kLeft + 60, {month(Day(3, 1), 1), month(Day(4, 1), 0)}},
+        {30, 2, kLeft + 30, {month(Day(3, 1), 2), month(Day(4, 1), 2)}},
+        {25, 8, kLeft + 180, {month(Day(3, 1), 0), month(Day(4, 1), 1)}},
     };
     for (const Strip& strip : strips) {
         SCOPED_TRACE(strip.firstColumn);
