@@ -79,7 +79,7 @@ TEST_F(ColorHelperTest, MergeColorIntervals_workedExamplesNonWorkingTimeAndLongS
     CTaskBase tasks;
     tasks.ColumnWidth = 15;
     tasks.RowHeight = 20;
-    CQV2ColorHelper colours;
+    CTimeBarBase colours;
     const RECT everything{0, 0, 0, 0};
     {
         CRecordingSurface dc;

@@ -64,7 +64,7 @@ void AddNonWorkingIntervals(wqv2_data::CCalendar& calendar, const std::vector<Ru
 
 void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, const ChartStrip& strip,
                                        const std::vector<const CResourceItem*>& itemsPerRow,
-                                       const CQV2ColorHelper& colours, const RECT& clip, const RECT& chartRect) const
+                                       const CTimeBarBase& timeBar, const RECT& clip, const RECT& chartRect) const
 {
     const ScaleStep unit = ColumnUnitOf(strip.scale);
     const int m = GetStepMinutes(unit);
@@ -76,31 +76,39 @@ void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, con
     const int left = chartRect.left;
     const int right = static_cast<int>(
         std::min<long long>(chartRect.right, left + static_cast<long long>(ColumnWidth) * strip.columnCount));
+    const int stripEnd = static_cast<int>(
+        std::min<long long>(left + static_cast<long long>(ColumnWidth) * strip.columnCount, INT_MAX / 2));
 
-    // Day bands and runs of columns without hidden time between them.
+    // Day bands where the time bar's day cells are: a date that begins inside a column (a period
+    // off the column grid) changes colour at its first minute, under the day row's tick. Day
+    // columns are their own day cells.
     std::vector<ColorInterval> days;
+    if (timeBar.WeekdayColorsShown) {
+        std::vector<TimeBarCell> cells;
+        timeBar.ComputeCells(period.start, mask, period.dailyFrom, period.dailyTo, strip.firstColumn,
+                             strip.columnCount, unit, unit.Unit == kUnitDays ? unit : ScaleStep{kUnitDays, 1}, cells);
+        for (const TimeBarCell& cell : cells) {
+            const ChartColor c = timeBar.GetDayColor(cell.start.date);
+            const int x1 = std::max(left, StripX(cell.at, strip.firstColumn, ColumnWidth, m, left));
+            const int x2 = std::min(stripEnd, StripX(cell.at + cell.length, strip.firstColumn, ColumnWidth, m, left));
+            if (c != kNoColor && x2 > x1)
+                days.push_back({x1, x2, c});
+        }
+    }
+
+    // Runs of columns of one date without hidden time between them.
     std::vector<Run> runs;
     VisibleStepWalker walker(period.start.date, unit, period.dailyFrom, period.dailyTo, mask,
                              period.start.time.minutes);
     walker.Advance(strip.firstColumn);
     TDateTime previous = walker.Current;
-    int bandStart = left;
     Run run{walker.Current.date, walker.Current.time.minutes, 0, 0};
-    auto closeBand = [&](TDate date, int x) {
-        const ChartColor c = colours.WeekdayColorsShown ? colours.GetDayColor(date) : kNoColor;
-        if (c != kNoColor && x >= bandStart)
-            days.push_back({bandStart, x, c});
-        bandStart = x;
-    };
     for (int i = 1; i <= strip.columnCount; ++i) {
         const bool last = i == strip.columnCount;
         if (!last)
             walker.Advance(1);
         const TDateTime& now = walker.Current;
-        const int x = static_cast<int>(std::min<long long>(left + static_cast<long long>(i) * ColumnWidth, INT_MAX / 2));
         const bool newDate = last || static_cast<uint32_t>(now.date) != static_cast<uint32_t>(previous.date);
-        if (newDate)
-            closeBand(previous.date, x);
         if (newDate || now.time.minutes - previous.time.minutes > m) {
             run.count = i - run.column;
             runs.push_back(run);
