@@ -79,7 +79,7 @@ TEST_F(ColorHelperTest, MergeColorIntervals_workedExamplesNonWorkingTimeAndLongS
     CTaskBase tasks;
     tasks.ColumnWidth = 15;
     tasks.RowHeight = 20;
-    CQV2ColorHelper colours;
+    CTimeBarBase colours;
     const RECT everything{0, 0, 0, 0};
     {
         CRecordingSurface dc;
@@ -115,6 +115,58 @@ TEST_F(ColorHelperTest, MergeColorIntervals_workedExamplesNonWorkingTimeAndLongS
     EXPECT_EQ(BandsOf({out[0], out[1], out[2], out[3], out[4], out[5]}),
               (Bands{{0, 3, grey}, {3, 4, 0xF0F0F0}, {4, 5, grey}, {5, 7, 0xF0F0F0}, {7, 13, grey}, {13, 14, 0xE0E0E0}}));
     EXPECT_EQ(BandsOf({out.back()}), (Bands{{10 * days - 3, 10 * days, grey}}));
+}
+
+// A calendar working 8:00-17:00 every day under columns that start off the hour or run over
+// hidden time: the non-working colour follows the dates and minutes each column shows, one
+// unit a minute or an hour as the time bar places them. (1) Days from 10:00, weekends hidden:
+// each column's 17:00 to the next shown morning's 8:00. (2) Quarter hours from Tuesday 23:52:
+// the column over midnight goes on into Wednesday's night. (3) Hours from 8:30 in a window of
+// 8:00-18:00: the last column of a day ends in the next morning's 8:00-8:30, working time.
+TEST_F(ColorHelperTest, DrawScheduleBackground_nonWorkingTimeFollowsTheDatesAndMinutesOfEachColumn)
+{
+    const ChartColor grey = 0x808080;
+    CNonWorkingColour nonWorking(grey);
+    wqv2_data::CCalendar* office = rtest::AddCalendar(L"Office", {480, 1020});
+    CResourceItem anna;
+    anna.resource = rtest::AddResource(L"Anna", 1, office);
+    ASSERT_TRUE(office && anna.resource);
+    CTimeBarBase colours;
+    colours.WeekdayColorsShown = false;
+    struct Case {
+        ScaleStep scale;
+        TDateTime start;
+        int from, to;
+        bool weekends;
+        int columns;
+        int width;
+        Bands fills;
+    };
+    const Case cases[] = {
+        // Thursday 5 March 10:00: Thursday, Friday (to Monday 10:00) and Monday.
+        {{kUnitDays, 1}, TDateTime(Day(3, 5), 600, false), 0, 0, false, 3, 24,
+         {{100, 107, kNoColor}, {107, 122, grey}, {122, 131, kNoColor}, {131, 146, grey}, {146, 155, kNoColor},
+          {155, 170, grey}, {170, 172, kNoColor}}},
+        {{kUnitMinutes, 15}, TDateTime(Day(3, 3), 1432, false), 0, 0, true, 40, 15,
+         {{100, 588, grey}, {588, 700, kNoColor}}},
+        {{kUnitHours, 1}, TDateTime(Day(3, 3), 510, false), 480, 1080, true, 12, 60,
+         {{100, 610, kNoColor}, {610, 670, grey}, {670, 820, kNoColor}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scale.Unit);
+        ChartPeriod period;
+        period.start = c.start;
+        period.dailyFrom = c.from;
+        period.dailyTo = c.to;
+        period.weekdays[5] = period.weekdays[6] = c.weekends;
+        CTaskBase tasks;
+        tasks.ColumnWidth = c.width;
+        tasks.RowHeight = 20;
+        CRecordingSurface dc;
+        tasks.DrawScheduleBackground(dc, kNoColor, {c.scale, &period, 0, c.columns}, {&anna}, colours, RECT{0, 0, 0, 0},
+                                     RECT{100, 0, 100 + c.columns * c.width, 20});
+        EXPECT_EQ(FillsOf(dc, 1), c.fills);
+    }
 }
 
 } // namespace

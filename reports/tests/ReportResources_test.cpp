@@ -44,7 +44,7 @@ TEST_F(ReportResourcesTest, Strings_everyIdentifierHasText)
         EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
     // The schedule chart: its page, units, options, chart font and time-bar captions.
     for (UINT id : {40071u, 40072u, 40073u, 40074u, 40604u, 40605u, 40606u, 40620u, 40621u, 40630u, 21100u, 14000u,
-                    14001u, 14002u, 14003u})
+                    14001u, 14002u, 14003u, 14004u, 14005u})
         EXPECT_FALSE(fw::LoadResString(id).empty()) << id;
 }
 
@@ -60,7 +60,8 @@ TEST_F(ReportResourcesTest, Formats_placeholdersForTheArgumentsGiven)
     EXPECT_EQ(Count(fw::LoadResString(14000), L"%d"), 1u);
     EXPECT_EQ(Count(fw::LoadResString(14002), L"%d"), 1u);
     EXPECT_EQ(Count(fw::LoadResString(40630), L"%d"), 5u);
-    EXPECT_EQ(fw::LoadResString(14003).find(L'%'), std::wstring::npos);
+    for (UINT picture : {14003u, 14004u, 14005u})
+        EXPECT_EQ(fw::LoadResString(picture).find(L'%'), std::wstring::npos) << picture;
     // The costs formats build a format: one %d now, then a real number (and the currency).
     EXPECT_EQ(Count(fw::LoadResString(1240), L"%d"), 1u);
     EXPECT_EQ(Count(fw::LoadResString(1240), L"%%s"), 1u);

@@ -1,9 +1,12 @@
 // The schedule chart's time bar drawn on a recording surface: the ticks and captions of its rows
 // for periods that start off a step boundary, for long and odd steps, and the rules that leave
-// out overlapping hour captions.
+// out overlapping hour captions; and the task area's day bands under the time bar's day lines.
 #include "CoreTestEnv.h"
 
+#include "QV2ResVReportScheduleIds.h"
 #include "RecordingSurface.h"
+#include "chart/TaskArea.h"
+#include "fw/Resources.h"
 
 #include <algorithm>
 #include <climits>
@@ -214,9 +217,13 @@ TEST_F(TimeBarTest, DrawTimeBar_monthCaptionsFitWhatShowsOfTheirCells)
 {
     const ScaleStep days{kUnitDays, 1};
     const TDateTime first(Day(3, 1), 0, false);
-    auto month = [](TDate day, const wchar_t* picture) {
+    // The long form and both shorter ones are date pictures of the resource library.
+    const std::wstring pictures[] = {fw::LoadResString(IDS_TIMEBAR_MONTH_PICTURE),
+                                     fw::LoadResString(IDS_TIMEBAR_MONTH_PICTURE_SHORT),
+                                     fw::LoadResString(IDS_TIMEBAR_MONTH_PICTURE_SHORTEST)};
+    auto month = [&pictures](TDate day, int form) {
         wchar_t text[100] = {};
-        day.Format(text, 100, 0, picture);
+        day.Format(text, 100, 0, pictures[form].c_str());
         return std::wstring(text);
     };
     struct Strip {
@@ -227,9 +234,9 @@ TEST_F(TimeBarTest, DrawTimeBar_monthCaptionsFitWhatShowsOfTheirCells)
     // "March 2026" is 70 units; two columns show 60 of March, one column 30 (30 March to
     // 4 April; 31 March to 1 April; 26 March to 2 April, whose April shows 60).
     const Strip strips[] = {
-        {29, 6, kLeft + 60, {month(Day(3, 1), L"MMM yyyy"), month(Day(4, 1), L"MMMM yyyy")}},
-        {30, 2, kLeft + 30, {month(Day(3, 1), L"MMM"), month(Day(4, 1), L"MMM")}},
-        {25, 8, kLeft + 180, {month(Day(3, 1), L"MMMM yyyy"), month(Day(4, 1), L"MMM yyyy")}},
+        {29, 6, kLeft + 60, {month(Day(3, 1), 1), month(Day(4, 1), 0)}},
+        {30, 2, kLeft + 30, {month(Day(3, 1), 2), month(Day(4, 1), 2)}},
+        {25, 8, kLeft + 180, {month(Day(3, 1), 0), month(Day(4, 1), 1)}},
     };
     for (const Strip& strip : strips) {
         SCOPED_TRACE(strip.firstColumn);
@@ -248,6 +255,56 @@ TEST_F(TimeBarTest, DrawTimeBar_monthCaptionsFitWhatShowsOfTheirCells)
                       CRecordingSurface::kCharWidth * static_cast<int>(texts[i].text.size()))
                 << "the whole caption shows";
         }
+    }
+}
+
+// Periods that start off the column grid: the task area's Sunday band begins and ends where the
+// time bar's day row draws its day lines. On minute and hour scales those stand at the day's
+// first minute, inside a column; on a day scale the columns are the days, named by their first
+// day, whatever hour the period starts at.
+TEST_F(TimeBarTest, DrawScheduleBackground_dayBandsChangeAtTheDayLinesOfTheTimeBar)
+{
+    constexpr ChartColor kSunday = 0x80FFC0; // the project's default colour of Sundays
+    wqv2_data::CResource* anna = rtest::AddResource(L"Anna", 1);
+    ASSERT_NE(anna, nullptr);
+    CResourceItem item;
+    item.resource = anna;
+    struct Case {
+        ScaleStep scale;
+        TDateTime start;
+        int columns;
+        int dayRow;
+    };
+    // Saturday 7 March 22:07 by quarter hours (Sunday 113 minutes on: 226 units, inside column
+    // 7) and 20:40 by hours (200 minutes: 100 units, inside column 3); Thursday 10:00 by days.
+    const Case cases[] = {
+        {{kUnitMinutes, 15}, TDateTime(Day(3, 7), 1327, false), 120, 1},
+        {{kUnitHours, 1}, TDateTime(Day(3, 7), 1240, false), 40, 1},
+        {{kUnitDays, 1}, TDateTime(Day(3, 5), 600, false), 6, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scale.Unit);
+        const CRecordingSurface timeBar = Draw(c.scale, c.start, 0, c.columns);
+        std::vector<int> dayLines;
+        for (const auto& [x, length] : TicksOf(timeBar, c.scale, c.dayRow))
+            dayLines.push_back(x);
+
+        CTaskBase tasks;
+        tasks.ColumnWidth = bar.ColumnWidth;
+        tasks.RowHeight = 20;
+        ChartPeriod period;
+        period.start = c.start;
+        CRecordingSurface dc;
+        tasks.DrawScheduleBackground(dc, kNoColor, {c.scale, &period, 0, c.columns}, {&item}, bar, RECT{0, 0, 0, 0},
+                                     RECT{kLeft, 0, kLeft + c.columns * bar.ColumnWidth, 20});
+        std::vector<RECT> sundays;
+        for (const CRecordingSurface::Fill& fill : dc.fills)
+            if (fill.colour == kSunday)
+                sundays.push_back(fill.rect);
+        ASSERT_EQ(sundays.size(), 1u);
+        const auto at = std::find(dayLines.begin(), dayLines.end(), sundays[0].left);
+        ASSERT_TRUE(at != dayLines.end() && at + 1 != dayLines.end()) << sundays[0].left;
+        EXPECT_EQ(sundays[0].right, *(at + 1));
     }
 }
 

@@ -16,6 +16,8 @@
 #define IDS_TIMEBAR_WEEK_DAYS 14001        // %s first day, %s last day of the week
 #define IDS_TIMEBAR_WEEK_NUMBER_DAYS 14002 // %d week number, %s first day, %s last day
 #define IDS_TIMEBAR_MONTH_PICTURE 14003    // date picture of a month cell
+#define IDS_TIMEBAR_MONTH_PICTURE_SHORT 14004 // shorter picture of a month cell too narrow for 14003
+#define IDS_TIMEBAR_MONTH_PICTURE_SHORTEST 14005 // shortest, where 14004 does not fit either
 // %s page path, %d pixels a picture, %d line height, %d widest picture, %d label column, %d column
 #define IDS_SCHEDULE_HTML_NO_COLUMN 40630
 

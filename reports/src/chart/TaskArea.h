@@ -19,9 +19,10 @@ class CTaskBase {
 public:
     // Bar height and task row height from the surface's task font.
     void ComputeTaskRowHeight(CDrawBase& dc);
-    // Background of the rows in `itemsPerRow` (one item per strip row, from chartRect's top).
+    // Background of the rows in `itemsPerRow` (one item per strip row, from chartRect's top); the
+    // time bar gives the day colours and the day cells they fill.
     void DrawScheduleBackground(CDrawBase& dc, ChartColor background, const ChartStrip& strip,
-                                const std::vector<const CResourceItem*>& itemsPerRow, const CQV2ColorHelper& colours,
+                                const std::vector<const CResourceItem*>& itemsPerRow, const CTimeBarBase& timeBar,
                                 const RECT& clip, const RECT& chartRect) const;
     // Grid lines at every column (minor, for scales of days or finer) and at the cells of the
     // main time-bar row; none when the project hides vertical grid lines.

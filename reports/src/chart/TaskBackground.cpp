@@ -8,54 +8,124 @@
 
 namespace {
 
-// Columns of one date without hidden time between them: [column, column + count).
-struct Run {
+// Clock minutes [from, to) of one date that the strip shows, beginning `at` visible minutes
+// after the period's first column.
+struct DayPiece {
     TDate date;
-    int minute;
-    int column;
-    int count;
+    int from;
+    int to;
+    long long at;
 };
 
-// Non-working parts of the runs for one calendar, as bands in the chart's x.
-void AddNonWorkingIntervals(wqv2_data::CCalendar& calendar, const std::vector<Run>& runs, int columnWidth,
-                            int stepMinutes, int chartLeft, const RECT& clip, ChartColor colour,
-                            std::vector<ColorInterval>& out)
+// The x of the strip's visible minutes: the time bar's function, kept inside the strip.
+struct StripPlace {
+    int firstColumn;
+    int columnWidth;
+    int stepMinutes;
+    int left;
+    int right;
+
+    int X(long long minutes) const
+    {
+        return std::clamp(StripX(minutes, firstColumn, columnWidth, stepMinutes, left), left, right);
+    }
+};
+
+// The visible time of the strip's columns date by date, from the walker's column up to `end`
+// visible minutes: a column that runs past midnight or over hidden time (the night outside
+// the daily window, hidden weekdays) shows the minutes of the dates it reaches. Pieces without
+// width in x, or outside the clip, are left out.
+void CollectDayPieces(const VisibleStepWalker& walker, long long at, long long end, const StripPlace& place,
+                      const RECT& clip, std::vector<DayPiece>& out)
 {
-    const double f = static_cast<double>(columnWidth) / stepMinutes;
+    if (walker.VisibleDays <= 0 || walker.Step.Unit == kUnitNone)
+        return;
+    const int from = walker.DailyFrom;
+    const int to = walker.DailyTo;
+    // The window's ranges of one day in clock order.
+    int ranges[2][2] = {{from, to == 0 ? 1440 : to}, {0, 0}};
+    int rangeCount = 1;
+    if (to != 0 && from >= to) {
+        ranges[0][0] = 0;
+        ranges[0][1] = to;
+        ranges[1][0] = from;
+        ranges[1][1] = 1440;
+        rangeCount = 2;
+    }
     const bool clipped = !IsEmptyRect(clip);
-    for (const Run& run : runs) {
-        const long long y0 = static_cast<long long>(run.column) * columnWidth + chartLeft;
-        const long long z0 = y0 + static_cast<long long>(run.count) * columnWidth;
-        if (clipped && (z0 < clip.left || y0 > clip.right))
-            continue;
-        const int y = static_cast<int>(std::clamp<long long>(y0, INT_MIN / 2, INT_MAX / 2));
-        const int z = static_cast<int>(std::clamp<long long>(z0, INT_MIN / 2, INT_MAX / 2));
-        const long long runEnd = run.minute + static_cast<long long>(run.count) * stepMinutes;
-        const int n = std::max(0, calendar.GetWorkingTimeCount(run.date));
-        std::vector<int> pairs(static_cast<size_t>(2 * n + 2), 0);
-        const int got = n > 0 ? std::clamp(calendar.GetWorkingTimes(pairs.data(), run.date), 0, n) : 0;
-        if (got == 1 && pairs[0] == pairs[1])
-            continue; // the whole day works
-        std::vector<std::pair<int, int>> gaps;
-        if (got == 0) {
-            gaps.emplace_back(0, 1440);
-        } else {
-            if (pairs[static_cast<size_t>(2 * got - 1)] == 0)
-                pairs[static_cast<size_t>(2 * got - 1)] = 1440;
-            int previous = 0;
-            for (int i = 0; i < got; ++i) {
-                gaps.emplace_back(previous, pairs[static_cast<size_t>(2 * i)]);
-                previous = pairs[static_cast<size_t>(2 * i + 1)];
-            }
-            gaps.emplace_back(previous, 1440);
-        }
-        for (const auto& [g1, g2] : gaps) {
-            if (g2 <= g1 || g1 >= runEnd || g2 <= run.minute)
+    TDate day = walker.Current.date;
+    int minute = walker.Current.time.minutes;
+    while (at < end) {
+        const bool visible = walker.Mask[static_cast<size_t>(day.GetWeekday())];
+        for (int r = 0; visible && r < rangeCount && at < end; ++r) {
+            const int s = std::max(ranges[r][0], minute);
+            if (s >= ranges[r][1])
                 continue;
-            const int a = std::max(y, static_cast<int>(y + f * (g1 - run.minute)));
-            const int b = std::min(z, static_cast<int>(y + f * (g2 - run.minute)));
-            if (b > a)
-                out.push_back({a, b, colour});
+            const int length = static_cast<int>(std::min<long long>(ranges[r][1] - s, end - at));
+            const int x1 = place.X(at);
+            const int x2 = place.X(at + length);
+            if (clipped && x1 > clip.right)
+                return;
+            if (x2 > x1 && !(clipped && x2 < clip.left))
+                out.push_back({day, s, s + length, at});
+            at += length;
+        }
+        const TDate previous = day;
+        day += 1;
+        if (static_cast<uint32_t>(day) == static_cast<uint32_t>(previous))
+            return; // the last day there is
+        minute = 0;
+    }
+}
+
+// The non-working clock minutes of one date by the calendar's working times.
+void NonWorkingGaps(wqv2_data::CCalendar& calendar, TDate date, std::vector<int>& pairs,
+                    std::vector<std::pair<int, int>>& gaps)
+{
+    gaps.clear();
+    const int n = std::max(0, calendar.GetWorkingTimeCount(date));
+    pairs.assign(static_cast<size_t>(2 * n + 2), 0);
+    const int got = n > 0 ? std::clamp(calendar.GetWorkingTimes(pairs.data(), date), 0, n) : 0;
+    if (got == 1 && pairs[0] == pairs[1])
+        return; // the whole day works
+    if (got == 0) {
+        gaps.emplace_back(0, 1440);
+        return;
+    }
+    if (pairs[static_cast<size_t>(2 * got - 1)] == 0)
+        pairs[static_cast<size_t>(2 * got - 1)] = 1440;
+    int previous = 0;
+    for (int i = 0; i < got; ++i) {
+        gaps.emplace_back(previous, pairs[static_cast<size_t>(2 * i)]);
+        previous = pairs[static_cast<size_t>(2 * i + 1)];
+    }
+    gaps.emplace_back(previous, 1440);
+}
+
+// Non-working parts of the strip's day pieces for one calendar, as bands in the chart's x;
+// touching bands are joined, so a night over midnight is one band.
+void AddNonWorkingIntervals(wqv2_data::CCalendar& calendar, const std::vector<DayPiece>& pieces,
+                            const StripPlace& place, ChartColor colour, std::vector<ColorInterval>& out)
+{
+    std::vector<int> pairs;
+    std::vector<std::pair<int, int>> gaps;
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        const DayPiece& piece = pieces[k];
+        if (k == 0 || static_cast<uint32_t>(piece.date) != static_cast<uint32_t>(pieces[k - 1].date))
+            NonWorkingGaps(calendar, piece.date, pairs, gaps);
+        for (const auto& [g1, g2] : gaps) {
+            const int a = std::max(g1, piece.from);
+            const int b = std::min(g2, piece.to);
+            if (b <= a)
+                continue;
+            const int x1 = place.X(piece.at + (a - piece.from));
+            const int x2 = place.X(piece.at + (b - piece.from));
+            if (x2 <= x1)
+                continue;
+            if (!out.empty() && out.back().colour == colour && out.back().x2 >= x1)
+                out.back().x2 = std::max(out.back().x2, x2);
+            else
+                out.push_back({x1, x2, colour});
         }
     }
 }
@@ -64,7 +134,7 @@ void AddNonWorkingIntervals(wqv2_data::CCalendar& calendar, const std::vector<Ru
 
 void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, const ChartStrip& strip,
                                        const std::vector<const CResourceItem*>& itemsPerRow,
-                                       const CQV2ColorHelper& colours, const RECT& clip, const RECT& chartRect) const
+                                       const CTimeBarBase& timeBar, const RECT& clip, const RECT& chartRect) const
 {
     const ScaleStep unit = ColumnUnitOf(strip.scale);
     const int m = GetStepMinutes(unit);
@@ -76,41 +146,42 @@ void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, con
     const int left = chartRect.left;
     const int right = static_cast<int>(
         std::min<long long>(chartRect.right, left + static_cast<long long>(ColumnWidth) * strip.columnCount));
+    const int stripEnd = static_cast<int>(
+        std::min<long long>(left + static_cast<long long>(ColumnWidth) * strip.columnCount, INT_MAX / 2));
 
-    // Day bands and runs of columns without hidden time between them.
+    // Day bands where the time bar's day cells are: a date that begins inside a column (a period
+    // off the column grid) changes colour at its first minute, under the day row's tick. Day
+    // columns are their own day cells.
     std::vector<ColorInterval> days;
-    std::vector<Run> runs;
-    VisibleStepWalker walker(period.start.date, unit, period.dailyFrom, period.dailyTo, mask,
-                             period.start.time.minutes);
-    walker.Advance(strip.firstColumn);
-    TDateTime previous = walker.Current;
-    int bandStart = left;
-    Run run{walker.Current.date, walker.Current.time.minutes, 0, 0};
-    auto closeBand = [&](TDate date, int x) {
-        const ChartColor c = colours.WeekdayColorsShown ? colours.GetDayColor(date) : kNoColor;
-        if (c != kNoColor && x >= bandStart)
-            days.push_back({bandStart, x, c});
-        bandStart = x;
-    };
-    for (int i = 1; i <= strip.columnCount; ++i) {
-        const bool last = i == strip.columnCount;
-        if (!last)
-            walker.Advance(1);
-        const TDateTime& now = walker.Current;
-        const int x = static_cast<int>(std::min<long long>(left + static_cast<long long>(i) * ColumnWidth, INT_MAX / 2));
-        const bool newDate = last || static_cast<uint32_t>(now.date) != static_cast<uint32_t>(previous.date);
-        if (newDate)
-            closeBand(previous.date, x);
-        if (newDate || now.time.minutes - previous.time.minutes > m) {
-            run.count = i - run.column;
-            runs.push_back(run);
-            run = Run{now.date, now.time.minutes, i, 0};
+    if (timeBar.WeekdayColorsShown) {
+        std::vector<TimeBarCell> cells;
+        timeBar.ComputeCells(period.start, mask, period.dailyFrom, period.dailyTo, strip.firstColumn,
+                             strip.columnCount, unit, unit.Unit == kUnitDays ? unit : ScaleStep{kUnitDays, 1}, cells);
+        for (const TimeBarCell& cell : cells) {
+            const ChartColor c = timeBar.GetDayColor(cell.start.date);
+            const int x1 = std::max(left, StripX(cell.at, strip.firstColumn, ColumnWidth, m, left));
+            const int x2 = std::min(stripEnd, StripX(cell.at + cell.length, strip.firstColumn, ColumnWidth, m, left));
+            if (c != kNoColor && x2 > x1)
+                days.push_back({x1, x2, c});
         }
-        previous = now;
     }
 
     wqv2_data::CData* root = GetDataRoot();
     const ChartColor nonWorking = root && root->ProjectSettings ? root->ProjectSettings->NonWorkingTime : kNoColor;
+    const bool showNonWorking = (nonWorking & 0xFFFFFFu) != kNoColor;
+    // What the strip's columns show, date by date, placed as the time bar places its ticks.
+    const StripPlace place{strip.firstColumn, ColumnWidth, m, left, stripEnd};
+    std::vector<DayPiece> pieces;
+    if (showNonWorking) {
+        VisibleStepWalker walker(period.start.date, unit, period.dailyFrom, period.dailyTo, mask,
+                                 period.start.time.minutes);
+        const TDateTime origin = walker.Start;
+        walker.Advance(strip.firstColumn);
+        const long long at = VisibleMinutesBetween(walker.Current, origin, walker.DailyFrom, walker.DailyTo, mask);
+        CollectDayPieces(walker, at, (static_cast<long long>(strip.firstColumn) + strip.columnCount) * m, place,
+                         clip, pieces);
+    }
+
     std::map<wqv2_data::CCalendar*, std::vector<ColorInterval>> calendarBands;
     const bool clipped = !IsEmptyRect(clip);
     const int rowHeight = std::max(1, RowHeight);
@@ -130,11 +201,11 @@ void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, con
         intervals = days;
         intervals.push_back({left, right, item->resource->ColorScheduleBk & 0xFFFFFFu});
         wqv2_data::CCalendar* calendar = item->resource->Calendar;
-        if ((nonWorking & 0xFFFFFFu) != kNoColor && calendar) {
+        if (showNonWorking && calendar) {
             auto found = calendarBands.find(calendar);
             if (found == calendarBands.end()) {
                 std::vector<ColorInterval> bands;
-                AddNonWorkingIntervals(*calendar, runs, ColumnWidth, m, left, clip, nonWorking, bands);
+                AddNonWorkingIntervals(*calendar, pieces, place, nonWorking, bands);
                 found = calendarBands.emplace(calendar, std::move(bands)).first;
             }
             intervals.insert(intervals.end(), found->second.begin(), found->second.end());

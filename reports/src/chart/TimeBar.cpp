@@ -47,10 +47,10 @@ std::wstring TimeText(int minutes, unsigned long flags)
 // their month short with the year, then without it; other steps have none.
 bool ShortCellCaption(TDate day, ScaleStep step, int level, std::wstring& text)
 {
-    static const wchar_t* const kMonthPictures[] = {L"MMM yyyy", L"MMM"};
+    static const UINT kMonthPictures[] = {IDS_TIMEBAR_MONTH_PICTURE_SHORT, IDS_TIMEBAR_MONTH_PICTURE_SHORTEST};
     if (step.Unit != kUnitMonths || level < 1 || level > static_cast<int>(std::size(kMonthPictures)))
         return false;
-    text = DateText(day, 0, kMonthPictures[level - 1]);
+    text = DateText(day, 0, fw::LoadResString(kMonthPictures[level - 1]).c_str());
     return true;
 }
 
