@@ -21,4 +21,11 @@ std::wstring LocaleInfo(unsigned long lctype)
     return text;
 }
 
+std::wstring UpperText(std::wstring text)
+{
+    if (!text.empty())
+        CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 } // namespace datetime

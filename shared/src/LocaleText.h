@@ -6,5 +6,7 @@
 namespace datetime {
 
 std::wstring LocaleInfo(unsigned long lctype);
+// The text in upper case, as the system maps it (names and designators compare so).
+std::wstring UpperText(std::wstring text);
 
 } // namespace datetime

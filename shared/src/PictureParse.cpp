@@ -71,13 +71,6 @@ bool IsLetter(wchar_t c) { return IsCharAlphaW(c) != FALSE; }
 bool IsWordChar(wchar_t c) { return IsDigit(c) || IsLetter(c); }
 bool SameClass(wchar_t a, wchar_t b) { return (IsDigit(a) && IsDigit(b)) || (IsLetter(a) && IsLetter(b)); }
 
-std::wstring Upper(std::wstring s)
-{
-    if (!s.empty())
-        CharUpperBuffW(s.data(), static_cast<DWORD>(s.size()));
-    return s;
-}
-
 // Blanks out the picture's literal words and numbers ("'Week' ", "'h'") in the upper-cased text,
 // each at its next whole occurrence, so that they are not read as fields. Separators stay.
 void BlankLiterals(std::wstring& upper, const std::vector<PictureRun>& runs)
@@ -86,7 +79,7 @@ void BlankLiterals(std::wstring& upper, const std::vector<PictureRun>& runs)
     for (const PictureRun& run : runs) {
         if (run.letter)
             continue;
-        const std::wstring literal = Upper(run.text);
+        const std::wstring literal = UpperText(run.text);
         size_t b = 0;
         size_t e = literal.size();
         while (b < e && !IsWordChar(literal[b]))
@@ -125,7 +118,7 @@ std::vector<Name> Names(LCTYPE full, LCTYPE abbreviated, uint32_t count, bool ge
     for (LCTYPE form : forms) {
         for (uint32_t i = 0; i < count; ++i) {
             for (LCTYPE first : {full, abbreviated}) {
-                std::wstring text = Upper(LocaleInfo((first + i) | form));
+                std::wstring text = UpperText(LocaleInfo((first + i) | form));
                 if (!text.empty())
                     names.push_back({std::move(text), i + 1});
             }
@@ -265,7 +258,7 @@ void FitFewerNumbers(std::vector<Slot>& slots)
 TDate ReadByPicture(std::wstring_view text, std::wstring_view picture)
 {
     const std::vector<PictureRun> runs = SplitPicture(picture, L"dMyg");
-    std::wstring upper = Upper(std::wstring(text));
+    std::wstring upper = UpperText(std::wstring(text));
     BlankLiterals(upper, runs);
     const auto has = [&runs](wchar_t letter, size_t count) {
         return std::any_of(runs.begin(), runs.end(),
@@ -347,7 +340,7 @@ TTime ParseTime(std::wstring_view text, std::wstring_view picture)
     if (picture.empty())
         return TTime::Parse(std::wstring(text).c_str());
     const std::vector<PictureRun> runs = SplitPicture(picture, L"hHmst");
-    std::wstring plain = Upper(std::wstring(text));
+    std::wstring plain = UpperText(std::wstring(text));
     BlankLiterals(plain, runs);
     // A picture with "t" shows the designators even where the locale's clock has 24 hours.
     if (std::any_of(runs.begin(), runs.end(), [](const PictureRun& r) { return r.letter == L't'; }))

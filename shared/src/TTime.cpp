@@ -39,13 +39,6 @@ bool IsFixedTimePicture(unsigned long flags, const wchar_t* picture)
 
 bool UsesTwelveHourClock() { return datetime::LocaleInfo(LOCALE_ITIME) == L"0"; }
 
-std::wstring Upper(std::wstring s)
-{
-    if (!s.empty())
-        CharUpperBuffW(s.data(), static_cast<DWORD>(s.size()));
-    return s;
-}
-
 void CopyText(wchar_t* buffer, int size, const wchar_t* text)
 {
     const size_t n = std::min(std::wcslen(text), static_cast<size_t>(size - 1));
@@ -141,9 +134,9 @@ TTime TTime::Parse(const wchar_t* text, bool designators)
     }
 
     if (designators) {
-        const std::wstring am = Upper(datetime::LocaleInfo(LOCALE_S1159));
-        const std::wstring pm = Upper(datetime::LocaleInfo(LOCALE_S2359));
-        const std::wstring upper = Upper(std::wstring(s));
+        const std::wstring am = datetime::UpperText(datetime::LocaleInfo(LOCALE_S1159));
+        const std::wstring pm = datetime::UpperText(datetime::LocaleInfo(LOCALE_S2359));
+        const std::wstring upper = datetime::UpperText(std::wstring(s));
         // An empty designator would match every text; it is left out.
         bool isPm = !pm.empty() && upper.find(pm) != std::wstring::npos;
         bool isAm = !am.empty() && upper.find(am) != std::wstring::npos;
