@@ -40,18 +40,8 @@ void CollectDayPieces(const VisibleStepWalker& walker, long long at, long long e
 {
     if (walker.VisibleDays <= 0 || walker.Step.Unit == kUnitNone)
         return;
-    const int from = walker.DailyFrom;
-    const int to = walker.DailyTo;
-    // The window's ranges of one day in clock order.
-    int ranges[2][2] = {{from, to == 0 ? 1440 : to}, {0, 0}};
-    int rangeCount = 1;
-    if (to != 0 && from >= to) {
-        ranges[0][0] = 0;
-        ranges[0][1] = to;
-        ranges[1][0] = from;
-        ranges[1][1] = 1440;
-        rangeCount = 2;
-    }
+    int ranges[2][2];
+    const int rangeCount = DailyWindowRanges(walker.DailyFrom, walker.DailyTo, ranges);
     const bool clipped = !IsEmptyRect(clip);
     TDate day = walker.Current.date;
     int minute = walker.Current.time.minutes;
@@ -148,6 +138,8 @@ void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, con
         std::min<long long>(chartRect.right, left + static_cast<long long>(ColumnWidth) * strip.columnCount));
     const int stripEnd = static_cast<int>(
         std::min<long long>(left + static_cast<long long>(ColumnWidth) * strip.columnCount, INT_MAX / 2));
+    // Visible minutes into x, as the time bar places its ticks.
+    const StripPlace place{strip.firstColumn, ColumnWidth, m, left, stripEnd};
 
     // Day bands where the time bar's day cells are: a date that begins inside a column (a period
     // off the column grid) changes colour at its first minute, under the day row's tick. Day
@@ -159,8 +151,8 @@ void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, con
                              strip.columnCount, unit, unit.Unit == kUnitDays ? unit : ScaleStep{kUnitDays, 1}, cells);
         for (const TimeBarCell& cell : cells) {
             const ChartColor c = timeBar.GetDayColor(cell.start.date);
-            const int x1 = std::max(left, StripX(cell.at, strip.firstColumn, ColumnWidth, m, left));
-            const int x2 = std::min(stripEnd, StripX(cell.at + cell.length, strip.firstColumn, ColumnWidth, m, left));
+            const int x1 = place.X(cell.at);
+            const int x2 = place.X(cell.at + cell.length);
             if (c != kNoColor && x2 > x1)
                 days.push_back({x1, x2, c});
         }
@@ -169,8 +161,7 @@ void CTaskBase::DrawScheduleBackground(CDrawBase& dc, ChartColor background, con
     wqv2_data::CData* root = GetDataRoot();
     const ChartColor nonWorking = root && root->ProjectSettings ? root->ProjectSettings->NonWorkingTime : kNoColor;
     const bool showNonWorking = (nonWorking & 0xFFFFFFu) != kNoColor;
-    // What the strip's columns show, date by date, placed as the time bar places its ticks.
-    const StripPlace place{strip.firstColumn, ColumnWidth, m, left, stripEnd};
+    // What the strip's columns show, date by date.
     std::vector<DayPiece> pieces;
     if (showNonWorking) {
         VisibleStepWalker walker(period.start.date, unit, period.dailyFrom, period.dailyTo, mask,

@@ -50,12 +50,12 @@ long long MomentKey(const TDateTime& t)
 // Visible minutes of [a, b] within one day under the window's ranges.
 int WindowOverlap(int a, int b, int from, int to)
 {
-    auto overlap = [a, b](int r1, int r2) { return std::max(0, std::min(b, r2) - std::max(a, r1)); };
-    if (to != 0 && from >= to)
-        return overlap(from, kDay) + overlap(0, to);
-    if (to != 0)
-        return overlap(from, to);
-    return overlap(from, kDay);
+    int ranges[2][2];
+    const int count = DailyWindowRanges(from, to, ranges);
+    int minutes = 0;
+    for (int r = 0; r < count; ++r)
+        minutes += std::max(0, std::min(b, ranges[r][1]) - std::max(a, ranges[r][0]));
+    return minutes;
 }
 
 int ClampToInt(long long v)
@@ -73,6 +73,20 @@ int DivisorAtMost(int whole, int count)
 }
 
 } // namespace
+
+int DailyWindowRanges(int from, int to, int ranges[2][2])
+{
+    if (to != 0 && from >= to) {
+        ranges[0][0] = 0;
+        ranges[0][1] = to;
+        ranges[1][0] = from;
+        ranges[1][1] = kDay;
+        return 2;
+    }
+    ranges[0][0] = from;
+    ranges[0][1] = to == 0 ? kDay : to;
+    return 1;
+}
 
 ScaleStep SanitizeScale(ScaleStep scale)
 {

@@ -43,6 +43,9 @@ int GetStepMinutes(ScaleStep step);
 // into itself, an empty one and any coarser step give the whole day (both 0). Returns the
 // visible minutes of one day (1 to 1440).
 int NormalizeDailyRange(ScaleStep step, int& from, int& to);
+// The window's ranges of one day in clock order, [start, end) with end up to 1440: one, or two
+// for a window past midnight; returns how many.
+int DailyWindowRanges(int from, int to, int ranges[2][2]);
 // The moment lies on a visible weekday and inside the window.
 bool IsVisibleTime(int to, const bool* mask, const TDateTime& t, int from);
 // 0 when the day is visible (or no weekday is); otherwise moves the day to the nearest visible
