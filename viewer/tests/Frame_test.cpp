@@ -72,17 +72,7 @@ protected:
     }
 
     // Puts a text on the clipboard, to see whether a copy replaced it.
-    void PutOnClipboard(const wchar_t* text)
-    {
-        OpenClipboard(Frame().Hwnd());
-        EmptyClipboard();
-        const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-        std::memcpy(GlobalLock(block), text, bytes);
-        GlobalUnlock(block);
-        SetClipboardData(CF_UNICODETEXT, block);
-        CloseClipboard();
-    }
+    void PutOnClipboard(const wchar_t* text) { qvtest::PutTextOnClipboard(Frame().Hwnd(), text); }
 };
 
 TEST_F(FrameTest, ToolBar_zoomBoxOverThePlaceholderWithTheDefaultList)

@@ -252,14 +252,7 @@ TEST_F(TaskClipboardTest, Copy_bothFormatsReadBackFromTheClipboard)
 
 TEST_F(TaskClipboardTest, Copy_anEmptySelectionEmptiesTheClipboard)
 {
-    OpenClipboard(owner.Hwnd());
-    EmptyClipboard();
-    const wchar_t before[] = L"before";
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(before));
-    std::memcpy(GlobalLock(block), before, sizeof(before));
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
+    qvtest::PutTextOnClipboard(owner.Hwnd(), L"before");
     ASSERT_EQ(ClipboardText(), L"before");
 
     gSelection->clear();

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <cwchar>
 
 extern "C" __declspec(dllexport) void __cdecl QvTestLog(const wchar_t* line)
 {
@@ -136,6 +138,22 @@ bool CTempFolder::Copy(const std::wstring& from, const std::wstring& name) const
     const std::wstring path = File(name);
     MakeFolders(path.substr(0, path.find_last_of(L'\\')));
     return CopyFileW(from.c_str(), path.c_str(), FALSE) != 0;
+}
+
+bool PutTextOnClipboard(HWND owner, const wchar_t* text)
+{
+    if (!OpenClipboard(owner))
+        return false;
+    EmptyClipboard();
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (block) {
+        std::memcpy(GlobalLock(block), text, bytes);
+        GlobalUnlock(block);
+        SetClipboardData(CF_UNICODETEXT, block);
+    }
+    CloseClipboard();
+    return true;
 }
 
 std::wstring TestProgramFolder()

@@ -56,6 +56,10 @@ private:
     std::wstring m_path;
 };
 
+// Puts `text` on the clipboard as Unicode text, in place of all it held; false when the
+// clipboard could not be opened.
+bool PutTextOnClipboard(HWND owner, const wchar_t* text);
+
 // The folder of the running test program, with its trailing backslash.
 std::wstring TestProgramFolder();
 // The program folder of the build (build/bin), with its trailing backslash.

@@ -85,14 +85,7 @@ protected:
     static void PasteYear(CHolidaysDlg& dialog, const wchar_t* text)
     {
         HWND inner = InnerEdit(dialog);
-        ASSERT_TRUE(OpenClipboard(dialog.Hwnd()));
-        EmptyClipboard();
-        const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-        memcpy(GlobalLock(memory), text, bytes);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
+        ASSERT_TRUE(qvtest::PutTextOnClipboard(dialog.Hwnd(), text));
         SendMessageW(inner, EM_SETSEL, 0, -1);
         SendMessageW(inner, WM_PASTE, 0, 0);
     }
