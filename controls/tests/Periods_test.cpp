@@ -228,6 +228,72 @@ TEST_F(PeriodTest, Pictures_shownTextReadsBackAndTypedTextFollowsThePicturesOrde
     EXPECT_EQ(readTypedTime(night), 15) << night;
 }
 
+// An edited date or time changes only what the picture shows: the year, day, century or half of
+// the day it hides stay the value's the edit held. Fields the user separated are read as such.
+TEST_F(PeriodTest, Pictures_anEditChangesOnlyWhatThePictureShows)
+{
+    // On the 31st a day taken from today is no day in April.
+    datetime::SetClock([] { return datetime::LocalClock{2026, 5, 31, 14, 30}; });
+    HWND date = host.CreateControl(RKCC2_CLASS_DATEEDIT, 0, 63, {0, 70, 200, 94});
+    const auto edit = [this](HWND control, const wchar_t* text, UINT get) {
+        SetFocus(InnerEdit(control));
+        SetWindowTextW(InnerEdit(control), text);
+        SetFocus(host.FocusSink());
+        return Get(control, get, 0);
+    };
+    const auto editDate = [&](int held, const wchar_t* text) {
+        Set(date, RKCC2M_DATEEDIT_SETDATE, 0, held);
+        return edit(date, text, RKCC2M_DATEEDIT_GETDATE);
+    };
+
+    rkcc2_setdateformat(L"dd.MM.yy");
+    EXPECT_EQ(editDate(D(2045, 3, 1), L"02.03.45"), D(2045, 3, 2));
+    EXPECT_EQ(TextOf(InnerEdit(date)), L"02.03.45");
+    EXPECT_EQ(editDate(D(1930, 3, 1), L"02.03.30"), D(1930, 3, 2));
+    EXPECT_EQ(editDate(D(2045, 3, 1), L"01.03.46"), D(1946, 3, 1)); // a changed year takes the window
+    rkcc2_setdateformat(L"dd.MM.");
+    EXPECT_EQ(editDate(D(2019, 6, 10), L"11.06."), D(2019, 6, 11));
+    EXPECT_EQ(editDate(D(2019, 6, 10), L"11.06.2024"), D(2024, 6, 11));
+    rkcc2_setdateformat(L"MM/yyyy");
+    EXPECT_EQ(editDate(D(2026, 1, 15), L"04/2026"), D(2026, 4, 15));
+    EXPECT_EQ(editDate(D(2026, 1, 31), L"04/2026"), D(2026, 4, 30));
+    rkcc2_setdateformat(L"MMMM yyyy");
+    EXPECT_EQ(editDate(D(2024, 1, 31), L"February 2024"), D(2024, 2, 29));
+    // Nothing held: typed text reads as in a new edit.
+    rkcc2_setdateformat(L"dd.MM.yy");
+    EXPECT_EQ(editDate(TDate::kEmpty, L"02.03.45"), D(1945, 3, 2));
+    rkcc2_setdateformat(L"MM/yyyy");
+    EXPECT_EQ(editDate(TDate::kEmpty, L"04/2026"), D(2026, 5, 31));
+
+    // Touching fields: separators split them, fixed widths cut only a run of digits.
+    rkcc2_setdateformat(L"yyMMdd");
+    EXPECT_EQ(editDate(TDate::kEmpty, L"999/3/7"), D(1999, 3, 7));
+    EXPECT_EQ(editDate(TDate::kEmpty, L"7504/6/9"), D(7504, 6, 9));
+    EXPECT_EQ(editDate(TDate::kEmpty, L"2024/3/7"), D(2024, 3, 7));
+    EXPECT_EQ(editDate(TDate::kEmpty, L"240307"), D(2024, 3, 7));
+    EXPECT_EQ(editDate(TDate::kEmpty, L"2403/7"), D(2024, 3, 7));
+    rkcc2_setdateformat(L"MMyydd");
+    EXPECT_NE(editDate(TDate::kEmpty, L"02.2024.31"), D(2020, 2, 24));
+
+    HWND time = host.CreateControl(RKCC2_CLASS_TIMEEDIT, 0, 64, {0, 100, 200, 124});
+    const auto editTime = [&](int held, const wchar_t* text) {
+        Set(time, RKCC2M_TIMEEDIT_SETTIME, 0, held);
+        return edit(time, text, RKCC2M_TIMEEDIT_GETTIME);
+    };
+    rkcc2_settimeformat(L"h:mm");
+    for (unsigned long locale : {kGerman, kEnglishUS}) {
+        UseLocale(locale);
+        EXPECT_EQ(editTime(13 * 60 + 5, L"1:10"), 13 * 60 + 10) << locale;
+        EXPECT_EQ(editTime(0 * 60 + 5, L"12:10"), 10) << locale;
+        EXPECT_EQ(editTime(13 * 60 + 5, L"2:10"), 2 * 60 + 10) << locale; // a changed hour reads as typed
+        EXPECT_EQ(editTime(1 * 60 + 5, L"13:05"), 13 * 60 + 5) << locale;
+    }
+    rkcc2_settimeformat(L"HH 'h'");
+    EXPECT_EQ(editTime(9 * 60 + 45, L"10 h"), 10 * 60 + 45);
+    rkcc2_settimeformat(L"mm 'past' H");
+    EXPECT_EQ(editTime(-1, L"30 past 12"), 12 * 60 + 30);
+}
+
 TEST_F(PeriodTest, TimePeriod_messageResults)
 {
     HWND period = TimePeriod();

@@ -163,6 +163,16 @@ public:
         m_pos += longest;
         return value;
     }
+    // Runs of digits from here on; a run cut by a fixed-width field counts as its own.
+    size_t DigitRunsLeft() const
+    {
+        size_t runs = 0;
+        for (size_t i = m_pos; i < m_text.size(); ++i) {
+            if (IsDigit(m_text[i]) && (i == m_pos || !IsDigit(m_text[i - 1])))
+                ++runs;
+        }
+        return runs;
+    }
     // The next number, of at most `most` digits (0: any count); false when there is none.
     // `overflow` is set when it has more digits than any date part can have.
     bool TakeNumber(size_t most, uint32_t& value, bool& overflow)
@@ -211,6 +221,12 @@ size_t FieldWidth(const std::vector<PictureRun>& runs, size_t i)
     return runs[i].letter == L'y' && runs[i].count > 2 ? 4 : 2;
 }
 
+// Number fields of the picture from run `i` on.
+size_t NumberFieldsFrom(const std::vector<PictureRun>& runs, size_t i)
+{
+    return static_cast<size_t>(std::count_if(runs.begin() + static_cast<std::ptrdiff_t>(i), runs.end(), IsNumberField));
+}
+
 bool AllDigits(std::wstring_view s)
 {
     return std::all_of(s.begin(), s.end(), IsDigit);
@@ -254,8 +270,15 @@ void FitFewerNumbers(std::vector<Slot>& slots)
     }
 }
 
-// The date in the picture's order; the invalid date when there is none.
-TDate ReadByPicture(std::wstring_view text, std::wstring_view picture)
+// Whether the picture shows the day of the month as a number ("d", "dd"; "ddd" is the weekday).
+bool ShowsDayNumber(const std::vector<PictureRun>& runs)
+{
+    return std::any_of(runs.begin(), runs.end(), [](const PictureRun& r) { return r.letter == L'd' && r.count <= 2; });
+}
+
+// The date in the picture's order; the invalid date when there is none. `held` (may be null) is
+// the value the text showed before the user edited it.
+TDate ReadByPicture(std::wstring_view text, std::wstring_view picture, const TDate* held)
 {
     const std::vector<PictureRun> runs = SplitPicture(picture, L"dMyg");
     std::wstring upper = UpperText(std::wstring(text));
@@ -293,7 +316,10 @@ TDate ReadByPicture(std::wstring_view text, std::wstring_view picture)
                 at.SkipWord();
         } else if (run.letter) {
             const Part part = run.letter == L'd' ? Part::Day : run.letter == L'M' ? Part::Month : Part::Year;
-            takeNumber(part, FieldWidth(runs, i));
+            // Where the user separated every field ("999/3/7" for "yyMMdd") the separators split
+            // them; the picture's widths cut only a run of digits that holds several fields.
+            const bool separated = at.DigitRunsLeft() >= NumberFieldsFrom(runs, i);
+            takeNumber(part, separated ? 0 : FieldWidth(runs, i));
         }
     }
     // A number after a picture without a year ("dd.MM.") is the year.
@@ -311,22 +337,85 @@ TDate ReadByPicture(std::wstring_view text, std::wstring_view picture)
     const LocalClock now = Now();
     uint64_t parts[3] = {static_cast<unsigned>(now.day), static_cast<unsigned>(now.month),
                          static_cast<unsigned>(now.year)};
+    bool read[3] = {};
     // A picture may show a part twice ("d (dd)"); the first counts.
     for (auto it = slots.rbegin(); it != slots.rend(); ++it) {
-        if (it->read)
+        if (it->read) {
             parts[static_cast<int>(it->part)] = it->value;
+            read[static_cast<int>(it->part)] = true;
+        }
     }
-    return TDate::FromTypedParts(parts[2], static_cast<uint32_t>(parts[1]), static_cast<uint32_t>(parts[0]));
+    if (!held)
+        return TDate::FromTypedParts(parts[2], static_cast<uint32_t>(parts[1]), static_cast<uint32_t>(parts[0]));
+
+    // An edit changes only what its picture lets the user see; the rest stays the held value's.
+    unsigned heldYear = 0;
+    unsigned heldMonth = 0;
+    unsigned heldDay = 0;
+    held->ToYMD(heldYear, heldMonth, heldDay);
+    if (!has(L'M', 1))
+        parts[1] = heldMonth;
+    // The century of a two-digit year stays while its digits are the held year's.
+    const bool keepsYear = heldYear >= 100 && (has(L'y', 1) ? !has(L'y', 3) && read[2] && parts[2] == heldYear % 100
+                                                            : !read[2]);
+    const auto month = static_cast<uint32_t>(parts[1]);
+    unsigned year = heldYear;
+    if (!keepsYear) {
+        const TDate typed = TDate::FromTypedParts(parts[2], month, 1);
+        if (!typed.IsReal())
+            return TDate(TDate::kInvalid);
+        year = typed.GetYear();
+    }
+    auto day = static_cast<uint32_t>(parts[0]);
+    // Without a day on show, the held day, or the typed month's last where that month is shorter.
+    if (!ShowsDayNumber(runs) && month >= 1 && month <= 12)
+        day = std::min<uint32_t>(heldDay, static_cast<uint32_t>(TDate::DaysInMonth(year, month)));
+    return TDate(TDate::FromYMD(month, year, day));
+}
+
+// The text with its first two numbers swapped, for a picture that shows the minutes before the
+// hours ("mm 'past' H"): the time parser reads hours first.
+std::wstring HoursFirst(const std::wstring& text)
+{
+    std::vector<std::wstring> numbers;
+    std::wstring rest = text;
+    for (size_t i = 0; i < rest.size();) {
+        if (!IsDigit(rest[i])) {
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < rest.size() && IsDigit(rest[end]))
+            ++end;
+        numbers.push_back(rest.substr(i, end - i));
+        rest.replace(i, end - i, end - i, L' ');
+        i = end;
+    }
+    if (numbers.size() < 2)
+        return text;
+    std::wstring swapped = numbers[1] + L":" + numbers[0];
+    for (size_t k = 2; k < numbers.size(); ++k)
+        swapped += L" " + numbers[k];
+    return swapped + L" " + rest;
+}
+
+// Whether the user typed a word the time parser takes for a designator: any letter left once the
+// picture's own words are out, where the locale's clock reads designators.
+bool TypesDesignator(const std::wstring& plain)
+{
+    return LocaleInfo(LOCALE_ITIME) == L"0" && std::any_of(plain.begin(), plain.end(), IsLetter);
 }
 
 } // namespace
 
-TDate ParseDate(std::wstring_view text, std::wstring_view picture)
+TDate ParseDate(std::wstring_view text, std::wstring_view picture, const TDate* held)
 {
+    if (held && !held->IsReal())
+        held = nullptr;
     const std::wstring typed(text);
     if (picture.empty() || text.empty() || (text.size() == 8 && AllDigits(text) && !ShowsEightDigits(picture)))
         return TDate::Parse(typed.c_str());
-    const TDate date = ReadByPicture(text, picture);
+    const TDate date = ReadByPicture(text, picture, held);
     if (date.IsReal())
         return date;
     // No date in the picture's order ("3/13/2026" under "dd.MM.yyyy"): perhaps one in the
@@ -335,17 +424,46 @@ TDate ParseDate(std::wstring_view text, std::wstring_view picture)
     return byLocale.IsReal() ? byLocale : date;
 }
 
-TTime ParseTime(std::wstring_view text, std::wstring_view picture)
+TTime ParseTime(std::wstring_view text, std::wstring_view picture, const TTime* held)
 {
     if (picture.empty())
         return TTime::Parse(std::wstring(text).c_str());
     const std::vector<PictureRun> runs = SplitPicture(picture, L"hHmst");
     std::wstring plain = UpperText(std::wstring(text));
     BlankLiterals(plain, runs);
+    const auto firstOf = [&runs](std::wstring_view letters) {
+        const auto it = std::find_if(runs.begin(), runs.end(), [letters](const PictureRun& r) {
+            return r.letter && letters.find(r.letter) != std::wstring_view::npos;
+        });
+        return it == runs.end() ? std::wstring_view::npos : static_cast<size_t>(it - runs.begin());
+    };
+    const size_t hourAt = firstOf(L"hH");
+    const size_t minuteAt = firstOf(L"m");
+    if (hourAt != std::wstring_view::npos && minuteAt != std::wstring_view::npos && minuteAt < hourAt)
+        plain = HoursFirst(plain);
     // A picture with "t" shows the designators even where the locale's clock has 24 hours.
-    if (std::any_of(runs.begin(), runs.end(), [](const PictureRun& r) { return r.letter == L't'; }))
-        return TTime::Parse(plain.c_str(), true);
-    return TTime::Parse(plain.c_str());
+    const bool showsHalf = firstOf(L"t") != std::wstring_view::npos;
+    TTime time = showsHalf ? TTime::Parse(plain.c_str(), true) : TTime::Parse(plain.c_str());
+    if (!held || held->empty || time.empty)
+        return time;
+
+    // An edit changes only what its picture lets the user see; the rest stays the held value's.
+    int hour = time.GetHour();
+    int minute = time.GetMinute();
+    if (minuteAt == std::wstring_view::npos)
+        minute = held->GetMinute();
+    if (hourAt == std::wstring_view::npos) {
+        hour = held->GetHour();
+    } else if (runs[hourAt].letter == L'h' && !showsHalf && !TypesDesignator(plain)) {
+        // Twelve-hour digits without designators: the half of the day stays while the hour is
+        // the one shown for the held value.
+        const int typedHour = TTime::Parse(plain.c_str(), false).GetHour();
+        const int heldHour = held->GetHour() % 24;
+        if (typedHour == (heldHour % 12 == 0 ? 12 : heldHour % 12))
+            hour = heldHour;
+    }
+    time.SetMinutes(hour * 60 + minute);
+    return time;
 }
 
 } // namespace datetime

@@ -28,7 +28,7 @@ void CDateEditWnd::ReadValue(TDate& value) const
 {
     const std::wstring text = GetText();
     if (!ReadShown(text, value))
-        value = valuetext::ReadDate(text, Settings().dateFormat);
+        value = valuetext::ReadDate(text, Settings().dateFormat, Held());
 }
 
 void CDateEditWnd::WriteValue(const TDate& value)

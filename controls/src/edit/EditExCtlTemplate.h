@@ -175,6 +175,9 @@ protected:
         value = m_shown;
         return true;
     }
+    // The value behind the text the edit last wrote, which the user is now editing; null when
+    // that text was empty (nothing is held, typed text reads as in a new edit).
+    const T* Held() const { return m_shownText.empty() ? nullptr : &m_shown; }
 
     LRESULT OnValueMessage(UINT msg, LPARAM lp) override
     {

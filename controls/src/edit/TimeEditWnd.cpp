@@ -17,7 +17,7 @@ void CTimeEditWnd::ReadValue(TTime& value) const
 {
     const std::wstring text = GetText();
     if (!ReadShown(text, value))
-        value = valuetext::ReadTime(text, Settings().timeFormat);
+        value = valuetext::ReadTime(text, Settings().timeFormat, Held());
 }
 
 void CTimeEditWnd::WriteValue(const TTime& value)

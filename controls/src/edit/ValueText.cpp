@@ -40,9 +40,9 @@ bool IsDateChar(wchar_t c, wchar_t separator)
     return (c >= L'0' && c <= L'9') || c == L'-' || c == L'.' || c == L'/' || c == separator || IsControlChar(c);
 }
 
-TDate ReadDate(const std::wstring& text, const std::wstring& picture)
+TDate ReadDate(const std::wstring& text, const std::wstring& picture, const TDate* held)
 {
-    return datetime::ParseDate(text, picture);
+    return datetime::ParseDate(text, picture, held);
 }
 
 std::wstring WriteDate(TDate date, const std::wstring& picture)
@@ -68,9 +68,9 @@ TDate StepDate(TDate date, bool up)
     return date;
 }
 
-TTime ReadTime(const std::wstring& text, const std::wstring& picture)
+TTime ReadTime(const std::wstring& text, const std::wstring& picture, const TTime* held)
 {
-    return datetime::ParseTime(text, picture);
+    return datetime::ParseTime(text, picture, held);
 }
 
 std::wstring WriteTime(const TTime& time, const std::wstring& picture)

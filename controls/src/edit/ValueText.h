@@ -16,8 +16,9 @@ bool IsControlChar(wchar_t c);
 wchar_t DateSeparator(); // first character of the locale's date separator, '0' when it has none
 bool IsDateChar(wchar_t c, wchar_t separator);
 // In the order of the picture's day, month and year (the library's date format) or, when it is
-// empty, in the locale's order.
-TDate ReadDate(const std::wstring& text, const std::wstring& picture);
+// empty, in the locale's order. `held` (may be null): the value the text showed before it was
+// edited, which keeps the parts the picture hides.
+TDate ReadDate(const std::wstring& text, const std::wstring& picture, const TDate* held = nullptr);
 // With a picture (the library's date format) or, when it is empty, the locale's short date.
 std::wstring WriteDate(TDate date, const std::wstring& picture);
 // A value below 2 (invalid or empty) becomes today first.
@@ -25,7 +26,7 @@ TDate StepDate(TDate date, bool up);
 
 // Times: an empty text reads as an empty time. AM/PM designators are read where the picture
 // shows them or, without a picture, in a 12-hour locale.
-TTime ReadTime(const std::wstring& text, const std::wstring& picture);
+TTime ReadTime(const std::wstring& text, const std::wstring& picture, const TTime* held = nullptr);
 // With a picture or, when it is empty, the locale's format without seconds.
 std::wstring WriteTime(const TTime& time, const std::wstring& picture);
 TTime StepTime(const TTime& time, int stepMinutes, bool up);
