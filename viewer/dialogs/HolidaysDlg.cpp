@@ -55,6 +55,7 @@ bool CHolidaysDlg::OnInit()
     m_year.SetMax(kLastYear);
     m_year.SetStartValue(current);
     m_year.SetValue(year);
+    m_yearField.dialog = this;
     m_yearField.Attach(m_year.GetInnerEdit());
 
     m_list.Attach(Item(IDC_HOLIDAYS_LIST));
@@ -135,9 +136,9 @@ void CHolidaysDlg::YearChanged()
 LRESULT CHolidaysDlg::CYearField::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     // Ahead of the edit's own commit, which would limit 25 to 1800.
-    if (msg == WM_KILLFOCUS && m_dialog.m_year.GetRawValue() <= 99) {
-        if (const int full = m_dialog.TypedYear())
-            m_dialog.m_year.SetValue(full);
+    if (msg == WM_KILLFOCUS && dialog && dialog->m_year.GetRawValue() <= 99) {
+        if (const int full = dialog->TypedYear())
+            dialog->m_year.SetValue(full);
     }
     return DefaultHandling(msg, wp, lp);
 }

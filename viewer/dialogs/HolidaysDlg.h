@@ -29,15 +29,9 @@ protected:
 private:
     // The year edit's own edit field: on leaving it, a year typed up to 99 is written in full
     // before the edit's minimum (1800) would take its place.
-    class CYearField : public fw::CSubclassedWindow {
-    public:
-        explicit CYearField(CHolidaysDlg& dialog) : m_dialog(dialog) {}
-
-    protected:
+    struct CYearField : fw::CSubclassedWindow {
         LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-
-    private:
-        CHolidaysDlg& m_dialog;
+        CHolidaysDlg* dialog = nullptr; // the dialog that holds this field
     };
 
     void InsertColumns();
@@ -49,7 +43,7 @@ private:
     void SwitchToOwnerDrawing();
 
     CRK2LongEditCtrl m_year;
-    CYearField m_yearField{*this};
+    CYearField m_yearField;
     CListCtrlEx m_list;
     bool m_ready = false; // columns exist: the edit's changes may refill
 };
