@@ -80,6 +80,8 @@ void CFrameWindow::SetStatusText(const std::wstring& text)
 
 bool CFrameWindow::PreTranslateMessage(MSG& msg)
 {
+    if (m_preview && m_preview->PreTranslateKey(msg))
+        return true;
     if (m_accelerators && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && Hwnd())
         return TranslateAcceleratorW(Hwnd(), m_accelerators, &msg) != 0;
     return false;

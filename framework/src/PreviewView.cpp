@@ -79,6 +79,37 @@ void MapPrinterSheetTo(HDC dc, HDC printer, const RECT& sheetRect)
                      sheetRect.top + MulDiv(viewportOrigin.y + sheet.offset.y, height, sheet.size.cy), nullptr);
 }
 
+wchar_t Upper(wchar_t c)
+{
+    wchar_t text[2] = {c, 0};
+    CharUpperW(text);
+    return text[0];
+}
+
+// The enabled button of `bar` whose text marks `key` as its access key (case ignored), or null.
+HWND ButtonOfAccessKey(HWND bar, wchar_t key)
+{
+    for (HWND child = GetWindow(bar, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // The style, not IsWindowVisible: the bar counts as shown while its frame is hidden.
+        if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) || !IsWindowEnabled(child) ||
+            !(SendMessageW(child, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+            continue;
+        wchar_t text[128] = {};
+        GetWindowTextW(child, text, 128);
+        for (const wchar_t* c = text; c[0] && c[1]; ++c) {
+            if (c[0] != L'&')
+                continue;
+            if (c[1] != L'&') {
+                if (Upper(c[1]) == Upper(key))
+                    return child;
+                break;
+            }
+            ++c; // "&&" shows an ampersand
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 // The preview's bar: a child dialog whose buttons send their commands to the preview.
@@ -215,6 +246,25 @@ bool CPreviewView::ExecuteCommand(UINT id)
     } catch (...) {
         return false;
     }
+}
+
+bool CPreviewView::PreTranslateKey(const MSG& msg)
+{
+    HWND bar = Bar();
+    if (!bar || !Hwnd() || (msg.hwnd != Hwnd() && msg.hwnd != bar && !IsChild(bar, msg.hwnd)))
+        return false;
+    // The bar is a child of a frame, not a dialog the message loop serves: its keys come here.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        ExecuteCommand(kClose);
+        return true;
+    }
+    if (msg.message != WM_SYSCHAR)
+        return false;
+    HWND button = ButtonOfAccessKey(bar, static_cast<wchar_t>(msg.wParam));
+    if (!button)
+        return false; // the frame's menu may have it
+    SendMessageW(bar, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
 }
 
 bool CPreviewView::OnPreviewCommand(UINT id)

@@ -53,7 +53,9 @@ std::wstring FilterMenuText(const wchar_t* name)
 {
     std::wstring text;
     for (const wchar_t* c = name ? name : L""; *c; ++c) {
-        text += *c;
+        // A menu text reads a tab as the start of its shortcut column, a backspace as the start
+        // of right-aligned text.
+        text += *c < L' ' || *c == L'\x7F' ? L' ' : *c;
         if (*c == L'&')
             text += L'&';
     }

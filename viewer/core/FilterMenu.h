@@ -15,5 +15,6 @@
 int RebuildFilterMenu(HMENU menu, int placeholderIndex);
 // The menu held a filter list, but none of its items is left.
 bool HasEmptyFilterList(HMENU menu);
-// The menu text of a filter name: every "&" doubled, so none underlines a letter.
+// The menu text of a filter name: every "&" doubled, so none underlines a letter, and every
+// control character (a tab, say) shown as a space.
 std::wstring FilterMenuText(const wchar_t* name);

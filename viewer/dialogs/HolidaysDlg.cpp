@@ -8,6 +8,7 @@
 #include "fw/Resources.h"
 #include "wqv2_data.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -15,6 +16,16 @@ namespace {
 // The edit's limits: the list never shows a year that the edit could not show.
 constexpr int kFirstYear = 1800;
 constexpr int kLastYear = 9999;
+
+// Letters pasted over the year read as 0 like a typed 0; only a digit makes a year.
+bool HoldsDigit(HWND edit)
+{
+    const int length = edit ? GetWindowTextLengthW(edit) : 0;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    if (length > 0)
+        GetWindowTextW(edit, text.data(), length + 1);
+    return text.find_first_of(L"0123456789") != std::wstring::npos;
+}
 
 } // namespace
 
@@ -44,6 +55,8 @@ bool CHolidaysDlg::OnInit()
     m_year.SetMax(kLastYear);
     m_year.SetStartValue(current);
     m_year.SetValue(year);
+    m_yearField.dialog = this;
+    m_yearField.Attach(m_year.GetInnerEdit());
 
     m_list.Attach(Item(IDC_HOLIDAYS_LIST));
     InsertColumns();
@@ -100,19 +113,34 @@ void CHolidaysDlg::Fill(int full)
         SetFocus(list);
 }
 
+int CHolidaysDlg::TypedYear() const
+{
+    return HoldsDigit(m_year.GetInnerEdit()) ? EffectiveYear(m_year.GetRawValue()) : 0;
+}
+
 void CHolidaysDlg::YearChanged()
 {
-    if (!m_ready || m_year.IsEmpty())
+    if (!m_ready)
         return;
-    // A year the edit cannot hold keeps the list, and the remembered year, as they are, until
-    // leaving the field rewrites the text to one it can (and reports that as a change).
-    const int full = EffectiveYear(m_year.GetRawValue());
+    // No year, or one the edit cannot hold, keeps the list, and the remembered year, as they
+    // are, until leaving the field rewrites the text to one it can (and reports that as a change).
+    const int full = TypedYear();
     if (!full || full == listedYear)
         return;
     year = full;
     Fill(full);
     if (GetBoolSetting(L"DlgHolidaysYearRemember", false))
         SetIntSetting(L"DlgHolidaysYearLast", full);
+}
+
+LRESULT CHolidaysDlg::CYearField::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    // Ahead of the edit's own commit, which would limit 25 to 1800.
+    if (msg == WM_KILLFOCUS && dialog && dialog->m_year.GetRawValue() <= 99) {
+        if (const int full = dialog->TypedYear())
+            dialog->m_year.SetValue(full);
+    }
+    return DefaultHandling(msg, wp, lp);
 }
 
 bool CHolidaysDlg::OnCommand(UINT id, UINT code, HWND control)

@@ -1,13 +1,14 @@
 #pragma once
 // CHolidaysDlg: the project's public holidays of one year (modal). The year comes from a
-// whole-number edit; the list refills whenever the typed year changes, except to an empty text
-// or a year outside the edit's limits, which the edit rewrites into a year of its own when the
-// focus leaves it (the list follows). Changes nothing in the project; `DlgHolidaysYearLast` is
-// its only trace.
+// whole-number edit; the list refills whenever the typed year changes, except to a text without
+// a digit or a year outside the edit's limits, which the edit rewrites into a year of its own
+// when the focus leaves it (the list follows). A year typed up to 99 is written in full when the
+// focus leaves it. Changes nothing in the project; `DlgHolidaysYearLast` is its only trace.
 
 #include "ListCtrlEx.h"
 #include "RK2Controls.h"
 #include "fw/Dialog.h"
+#include "fw/Subclass.h"
 
 class CHolidaysDlg : public fw::CDialog {
 public:
@@ -26,12 +27,23 @@ protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // The year edit's own edit field: on leaving it, a year typed up to 99 is written in full
+    // before the edit's minimum (1800) would take its place.
+    struct CYearField : fw::CSubclassedWindow {
+        LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+        CHolidaysDlg* dialog = nullptr; // the dialog that holds this field
+    };
+
     void InsertColumns();
     void Fill(int full);
+    // The year the edit's text stands for in full; 0 for a text without a digit or a year
+    // outside the edit's limits.
+    int TypedYear() const;
     void YearChanged();
     void SwitchToOwnerDrawing();
 
     CRK2LongEditCtrl m_year;
+    CYearField m_yearField;
     CListCtrlEx m_list;
     bool m_ready = false; // columns exist: the edit's changes may refill
 };

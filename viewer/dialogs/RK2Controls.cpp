@@ -117,6 +117,12 @@ int CRK2LongEditCtrl::GetRawValue() const
     return value;
 }
 
+HWND CRK2LongEditCtrl::GetInnerEdit() const
+{
+    HWND frame = Hwnd() ? GetDlgItem(Hwnd(), 100) : nullptr;
+    return frame ? GetDlgItem(frame, 1) : nullptr;
+}
+
 void CRK2DoubleEditCtrl::SetValue(double value) const
 {
     Send(RKCC2M_DOUBLEEDIT_SETVALUE, 0, reinterpret_cast<LPARAM>(&value));

@@ -94,6 +94,8 @@ public:
     // The value as typed, without committing it.
     int GetRawValue() const;
     bool IsEmpty() const { return Send(RKCC2M_LONGEDIT_ISEMPTY) == 1; }
+    // The standard edit the user types into: child 1 of the control's frame, its child 100.
+    HWND GetInnerEdit() const;
 };
 
 class CRK2DoubleEditCtrl : public CRK2Ctrl {

@@ -37,6 +37,17 @@ protected:
         MSG msg{Preview()->Hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}};
         return Frame().PreTranslateMessage(msg);
     }
+    // A key typed into the focused window (with Alt held as given), through the viewer's
+    // message loop.
+    void Type(UINT key, bool alt)
+    {
+        HWND focus = GetFocus();
+        const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16 | (alt ? 1L << 29 : 0);
+        PostMessageW(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
+        PostMessageW(focus, alt ? WM_SYSKEYUP : WM_KEYUP, key, down | 3L << 30);
+        PostQuitMessage(0);
+        App().RunMessageLoop();
+    }
 };
 
 TEST_F(FramePrintTest, Print_everyPageOfTheReportThroughTheEngine)
@@ -208,6 +219,27 @@ TEST_F(FramePrintTest, Preview_pagesCounterAndKeys)
     EXPECT_TRUE(Key(VK_DOWN));
     EXPECT_EQ(Preview()->CurrentPage(), 1u);
     EXPECT_FALSE(Key('A'));
+
+    // Escape and the Close button's access key close the preview wherever its focus is: in the
+    // page the user clicked into, or on a button of the bar.
+    const struct {
+        bool onBar;
+        UINT key;
+        bool alt;
+    } closers[] = {{false, VK_ESCAPE, false}, {false, 'C', true}, {true, VK_ESCAPE, false}, {true, 'C', true}};
+    for (const auto& closer : closers) {
+        SCOPED_TRACE(testing::Message() << "on the bar " << closer.onBar << ", key " << closer.key);
+        if (!Preview()) {
+            ASSERT_TRUE(RunSelectedReport(Frame()));
+        }
+        if (closer.onBar)
+            SetFocus(GetDlgItem(Preview()->Bar(), IDM_PREVIEW_NEXT));
+        else
+            SendMessageW(Preview()->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
+        ASSERT_TRUE(GetFocus() == Preview()->Hwnd() || IsChild(Preview()->Bar(), GetFocus()));
+        Type(closer.key, closer.alt);
+        EXPECT_EQ(Frame().Preview(), nullptr);
+    }
 }
 
 TEST_F(FramePrintTest, Preview_closingAsksForTheReportsDialogAgain)

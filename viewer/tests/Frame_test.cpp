@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "HostApi.h"
 #include "QV2ResVIds.h"
+#include "fw/PopupMenu.h"
 #include "fw/Subclass.h"
 
 #include <commctrl.h>
@@ -278,6 +279,7 @@ TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
     gData = &data;
     data.path = L"C:\\plan.wqv";
     data.filters.Add(L"Zeta");
+    data.filters.Add(L"Zeta\tB\bC"); // no shortcut column, no right-aligned part
     gCurrentFilter = data.filters.Add(L"Alpha & Co");
 
     NMTOOLBARW drop{};
@@ -286,10 +288,10 @@ TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
     drop.iItem = IDM_FILTER_EDIT;
     SendMessageW(Frame().Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&drop));
     ASSERT_EQ(popup.shown, 1);
-    EXPECT_EQ(popup.Texts(), (std::vector<std::wstring>{L"Alpha && Co", L"Zeta", L"-", L"Filter on/off",
-                                                        L"Edit filter...", L"Filters..."}));
+    EXPECT_EQ(popup.Texts(), (std::vector<std::wstring>{L"Alpha && Co", L"Zeta", L"Zeta B C", L"-",
+                                                        L"Filter on/off", L"Edit filter...", L"Filters..."}));
     EXPECT_TRUE(popup.items[0].checked);
-    EXPECT_TRUE(popup.items[3].enabled());
+    EXPECT_TRUE(popup.items[4].enabled());
 
     // The main menu's list, refreshed again and again, stays one list.
     HMENU filterMenu = nullptr;
@@ -301,7 +303,8 @@ TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
     ASSERT_NE(filterMenu, nullptr);
     for (int round = 0; round < 10; ++round)
         SendMessageW(Frame().Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(filterMenu), 0);
-    EXPECT_EQ(GetMenuItemCount(filterMenu), 6);
+    EXPECT_EQ(GetMenuItemCount(filterMenu), 7);
+    EXPECT_EQ(fw::MenuItemText(filterMenu, 2), L"Zeta B C");
     // Choosing an entry makes that filter current and active.
     Command(IDM_FILTER_FIRST + 1);
     EXPECT_STREQ(gCurrentFilter->Name, L"Zeta");

@@ -55,6 +55,11 @@ public:
     void UpdateBar();
     // A command of the bar; true when handled.
     bool ExecuteCommand(UINT id);
+    // A key message for the page or the bar, before it is dispatched: Escape closes the
+    // preview, Alt and the access key of an enabled button of the bar clicks that button, so
+    // that both work wherever the focus is in the preview. true when used (the preview may be
+    // gone then).
+    bool PreTranslateKey(const MSG& msg);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

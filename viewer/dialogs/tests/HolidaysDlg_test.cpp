@@ -165,10 +165,11 @@ TEST_F(HolidaysDlgTest, List_theHolidaysOfTheTypedYearFromTheDataLibrary)
     EXPECT_EQ(GetSetting(L"DlgHolidaysYearLast"), L"2026");
 }
 
-// Leaving the year field rewrites a text the edit cannot hold (empty: the current year; below
-// its minimum or pasted letters: 1800; beyond 9999: 9999). The list then holds the holidays of
-// the year the edit shows, and that year is remembered; the fitted columns of an empty list
-// still show their headings whole.
+// Leaving the year field rewrites a text the edit cannot hold (empty: the current year; up to
+// 99: 1900 and more; below its minimum or pasted letters: 1800; beyond 9999: 9999). The list
+// then holds the holidays of the year the edit shows, and that year is remembered; pasted
+// letters change neither until then. The fitted columns of an empty list still show their
+// headings whole.
 TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearTheEditShows)
 {
     AddHoliday(6, 1925, 24, L"Midsummer 1925");
@@ -183,6 +184,7 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
     };
     std::vector<Left> left;
     std::wstring rememberedTyping25, rememberedPasted;
+    std::vector<std::vector<std::wstring>> rowsPasted;
     std::vector<std::wstring> drawn;
     Answer<CHolidaysDlg>([&](CHolidaysDlg& dialog) {
         HWND list = dialog.Item(IDC_HOLIDAYS_LIST);
@@ -205,11 +207,14 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
         enter(L"2026");
         enter(L"abc", true);
         rememberedPasted = GetSetting(L"DlgHolidaysYearLast");
+        rowsPasted = ListRows(list);
         leave();
         enter(L"2026");
         enter(L"123456");
         leave();
         enter(L"2026");
+        leave();
+        enter(L"0");
         leave();
         enter(L"1950");
         leave();
@@ -219,7 +224,7 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
     ShowHolidaysDlg();
 
     const std::wstring current = std::to_wstring(TDate().GetYear());
-    const std::vector<std::wstring> shown = {current, L"1800", L"1800", L"1800", L"9999", L"2026", L"1950"};
+    const std::vector<std::wstring> shown = {current, L"1925", L"1800", L"1800", L"9999", L"2026", L"1900", L"1950"};
     ASSERT_EQ(left.size(), shown.size());
     for (size_t i = 0; i < left.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "left #" << i);
@@ -230,10 +235,14 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
         EXPECT_EQ(left[i].remembered, left[i].edit);
     }
     ASSERT_FALSE(left[1].rows.empty());
-    EXPECT_EQ(left[1].rows[0][2], L"Summer 1800");
-    // Remembered while still in the field: a full year, never the typed two digits or a 0.
+    EXPECT_EQ(left[1].rows[0][2], L"Midsummer 1925");
+    ASSERT_FALSE(left[2].rows.empty());
+    EXPECT_EQ(left[2].rows[0][2], L"Summer 1800");
+    // Remembered while still in the field: a full year, never the typed two digits; pasted
+    // letters keep the year before them.
     EXPECT_EQ(rememberedTyping25, L"1925");
-    EXPECT_GE(std::stoi(rememberedPasted), 1800);
+    EXPECT_EQ(rememberedPasted, L"2026");
+    EXPECT_EQ(rowsPasted, Expected(2026));
     EXPECT_TRUE(left.back().rows.empty());
 
     for (UINT id : {IDS_HOLIDAYS_DATE, IDS_HOLIDAYS_NAME}) {
