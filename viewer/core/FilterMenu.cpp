@@ -3,6 +3,7 @@
 
 #include "CurrentFilter.h"
 #include "ListedTasks.h"
+#include "MenuText.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
 
@@ -49,19 +50,6 @@ void RememberPosition(HMENU menu, int position)
 
 } // namespace
 
-std::wstring FilterMenuText(const wchar_t* name)
-{
-    std::wstring text;
-    for (const wchar_t* c = name ? name : L""; *c; ++c) {
-        // A menu text reads a tab as the start of its shortcut column, a backspace as the start
-        // of right-aligned text.
-        text += *c < L' ' || *c == L'\x7F' ? L' ' : *c;
-        if (*c == L'&')
-            text += L'&';
-    }
-    return text;
-}
-
 bool HasEmptyFilterList(HMENU menu)
 {
     if (!menu || RememberedPosition(menu) < 0)
@@ -103,7 +91,7 @@ int RebuildFilterMenu(HMENU menu, int placeholderIndex)
     wqv2_data::CFilter* current = GetValidCurrentFilter();
     for (int i = 0; i < n; ++i) {
         wqv2_data::CFilter* filter = filters[static_cast<size_t>(i)];
-        std::wstring text = FilterMenuText(filter->Name);
+        std::wstring text = NameAsMenuText(filter->Name);
         MENUITEMINFOW item{};
         item.cbSize = sizeof(item);
         item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 // Rebuilds the list: removes every item 800-850 and our separator, then inserts the first
 // "FilterMenuCountMax" (0-51) filters by name at the list's position (`placeholderIndex`, the
 // remembered one when -1) with the separator after them. Returns the position after the list
@@ -15,6 +13,3 @@
 int RebuildFilterMenu(HMENU menu, int placeholderIndex);
 // The menu held a filter list, but none of its items is left.
 bool HasEmptyFilterList(HMENU menu);
-// The menu text of a filter name: every "&" doubled, so none underlines a letter, and every
-// control character (a tab, say) shown as a space.
-std::wstring FilterMenuText(const wchar_t* name);

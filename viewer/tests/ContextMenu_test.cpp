@@ -16,9 +16,9 @@ protected:
         data.settings.taskFields = {{L"Web", L"QV2UDFHyperlink"},
                                     {L"Room", L"QV2UDFInt"},
                                     {L"Spec", L"QV2UDFHyperlink"},
-                                    {L"Wiki", L"QV2UDFHyperlink"},
+                                    {L"R&D\tWiki", L"QV2UDFHyperlink"},
                                     {L"Lower", L"qv2udfhyperlink"}};
-        task.fields = {{L"Web", L"http://a"}, {L"Room", L"7"}, {L"Wiki", L"http://w"}, {L"Lower", L"http://l"}};
+        task.fields = {{L"Web", L"http://a"}, {L"Room", L"7"}, {L"R&D\tWiki", L"http://w"}, {L"Lower", L"http://l"}};
         other.fields = task.fields;
     }
 
@@ -38,8 +38,8 @@ TEST_F(ContextMenuTest, OneTask_copyAndItsFilledHyperlinks)
     *gSelection = {{1, &task}};
     EXPECT_EQ(Show(0, POINT{30, 40}), 1);
     ASSERT_EQ(popup.shown, 1);
-    // "Spec" has no value; "Lower" has another type text.
-    EXPECT_EQ(popup.Texts(), (std::vector<std::wstring>{L"&Copy", L"-", L"Web", L"Wiki"}));
+    // "Spec" has no value; "Lower" has another type text. A name shows as it is written.
+    EXPECT_EQ(popup.Texts(), (std::vector<std::wstring>{L"&Copy", L"-", L"Web", L"R&&D Wiki"}));
     EXPECT_EQ(popup.items[2].id, 56000u);
     EXPECT_EQ(popup.items[3].id, 56001u);
     EXPECT_FALSE(popup.items[0].grayed);
@@ -76,7 +76,7 @@ TEST_F(ContextMenuTest, PluginItems_appendedAndTheirHandlerRuns)
     *gSelection = {{1, &task}};
     popup.chooseText = L"Item 2";
     Show(0);
-    EXPECT_EQ(popup.Texts(), (std::vector<std::wstring>{L"&Copy", L"-", L"Web", L"Wiki", L"Item 1", L"Item 2"}));
+    EXPECT_EQ(popup.Texts(), (std::vector<std::wstring>{L"&Copy", L"-", L"Web", L"R&&D Wiki", L"Item 1", L"Item 2"}));
     EXPECT_EQ(popup.items[4].id, 1u);
     EXPECT_GE(qvtest::LogIndex(L"Watcher:OnBuildContextMenu 0"), 0);
     EXPECT_GE(qvtest::LogIndex(L"Watcher:item 2 102"), 0);

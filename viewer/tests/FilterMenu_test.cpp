@@ -1,4 +1,5 @@
 #include "FilterMenu.h"
+#include "MenuText.h"
 
 #include "CoreFixture.h"
 #include "QV2ResVIds.h"
@@ -111,9 +112,9 @@ TEST_F(FilterMenuTest, NoFilters_noListNoSeparatorButThePlaceIsKept)
 
 TEST_F(FilterMenuTest, Names_ampersandsAreDoubled)
 {
-    EXPECT_EQ(FilterMenuText(L"R&D"), L"R&&D");
-    EXPECT_EQ(FilterMenuText(L"&&"), L"&&&&");
-    EXPECT_EQ(FilterMenuText(nullptr), L"");
+    EXPECT_EQ(NameAsMenuText(L"R&D"), L"R&&D");
+    EXPECT_EQ(NameAsMenuText(L"&&"), L"&&&&");
+    EXPECT_EQ(NameAsMenuText(nullptr), L"");
     data.filters.Add(L"R&D");
     RebuildFilterMenu(menu, 0);
     EXPECT_EQ(fw::MenuItemText(menu, 0), L"R&&D");
