@@ -46,24 +46,28 @@ public:
 };
 
 // A report's print object on an engine without memory for a second page: refused are the pages
-// the report adds and those a table flows onto.
+// the report asks for and those a table flows onto. A table on a page the report got is laid out,
+// so a report that adds a page without asking here goes on to the end of its run.
 template <class Print>
 class CFirstPageOnly : public Print {
+public:
+    int pagesAtRequest = 0; // the engine's pages when the report asked for one; 0: it never asked
+    int tableBelow = 0;     // the y below the last table laid out
+
 protected:
-    int AddPage(CRKPrintEngine2*) override { return 0; }
+    int AddPage(CRKPrintEngine2* engine) override
+    {
+        pagesAtRequest = engine->GetPageCount();
+        return 0;
+    }
     int EndTable(print_table_helper::CTable& table, int& below) override
     {
+        const int before = table.Engine()->GetPageCount();
         const int pages = Print::EndTable(table, below);
-        return table.Engine()->GetPageCount() > 1 ? 0 : pages;
+        tableBelow = below;
+        return table.Engine()->GetPageCount() > before ? 0 : pages;
     }
 };
-
-template <class Print>
-int PrintOnFirstPageOnly(CRKPrintEngine2* engine, HDC dc)
-{
-    CFirstPageOnly<Print> report;
-    return CRPrintBase::PrintReport(engine, dc, dc, report);
-}
 
 class RPrintBaseTest : public ReportTest {
 protected:
@@ -210,27 +214,50 @@ TEST_F(RPrintBaseTest, PrintReport_aPageTheEngineCannotAddEndsEveryReportWithThe
     host::SetSetting(L"ReportsScheduleStandardStart", L"20260302");
     host::SetSetting(L"ReportsScheduleStandardEnd", L"20260531");
 
-    const struct {
-        const char* name;
-        int (*print)(CRKPrintEngine2* engine, HDC dc);
-    } reports[] = {
-        {"schedule chart", &PrintOnFirstPageOnly<CRScheduleStandardPrint>},
-        {"tasks", &PrintOnFirstPageOnly<CRListTasksDefaultPrint>},
-        {"tasks by resource", &PrintOnFirstPageOnly<CRListTasksByResourcePrint>},
-        {"calendars", &PrintOnFirstPageOnly<CRCalendarsPrint>},
-        {"resources", &PrintOnFirstPageOnly<CRResourcesPrint>},
-        {"holidays", &PrintOnFirstPageOnly<CRHolidaysPrint>},
-        {"filters", &PrintOnFirstPageOnly<CRFiltersPrint>},
-    };
-    for (const auto& report : reports) {
+    // Each run ends with the failure and its one message, and leaves nothing of it in the engine:
+    // a new document's one empty page.
+    const auto expectFailed = [&](const char* name, CRPrintBase& report) {
         rtest::CMessageBoxCatcher catcher;
-        EXPECT_EQ(report.print(engine, dc.Get()), kReportFailedShown) << report.name;
-        EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."}) << report.name;
-        // Nothing of the failed run is left in the engine: a new document's one empty page.
-        EXPECT_EQ(engine->GetPageCount(), 1) << report.name;
+        EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), report), kReportFailedShown) << name;
+        EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."}) << name;
+        EXPECT_EQ(engine->GetPageCount(), 1) << name;
         const petest::PageRec page = Page(1);
-        EXPECT_TRUE(page.texts.empty() && page.lines.empty() && page.fills.empty()) << report.name;
-    }
+        EXPECT_TRUE(page.texts.empty() && page.lines.empty() && page.fills.empty()) << name;
+    };
+    CFirstPageOnly<CRScheduleStandardPrint> chart;
+    CFirstPageOnly<CRListTasksDefaultPrint> tasks;
+    CFirstPageOnly<CRListTasksByResourcePrint> byResource;
+    CFirstPageOnly<CRCalendarsPrint> calendars;
+    CFirstPageOnly<CRResourcesPrint> resources;
+    CFirstPageOnly<CRHolidaysPrint> holidays;
+    CFirstPageOnly<CRFiltersPrint> filters;
+    const std::pair<const char*, CRPrintBase*> reports[] = {
+        {"schedule chart", &chart}, {"tasks", &tasks},         {"tasks by resource", &byResource},
+        {"calendars", &calendars},  {"resources", &resources}, {"holidays", &holidays},
+        {"filters", &filters},
+    };
+    for (const auto& [name, report] : reports)
+        expectFailed(name, *report);
+
+    // On a whole page the first resource and the first calendar fit: refused is the page the
+    // report asks for after them, while the engine holds just the first.
+    host::SetSetting(L"ReportsPrinterMarginsTop", L"150");
+    host::SetSetting(L"ReportsPrinterMarginsBottom", L"150");
+    host::SetSetting(L"ReportsListTasksByResourcesResourcesSingle", L"1");
+    CFirstPageOnly<CRListTasksByResourcePrint> pagePerResource;
+    expectFailed("a page a resource", pagePerResource);
+    EXPECT_EQ(pagePerResource.pagesAtRequest, 1);
+    CFirstPageOnly<CRCalendarsPrint> pagePerCalendar;
+    expectFailed("a page a calendar", pagePerCalendar);
+    EXPECT_EQ(pagePerCalendar.pagesAtRequest, 1);
+    // A body that ends right under the first calendar's weekday table (its last table, with no
+    // exceptions): the period heading below it asks for the next page.
+    const int room = pagePerCalendar.BodyBottom - pagePerCalendar.tableBelow;
+    host::SetSetting(L"ReportsPrinterMarginsBottom", std::to_wstring(150 + room));
+    CFirstPageOnly<CRCalendarsPrint> nextPage;
+    expectFailed("the calendar's next page", nextPage);
+    EXPECT_EQ(nextPage.pagesAtRequest, 1);
+    EXPECT_EQ(nextPage.tableBelow, nextPage.BodyBottom);
 }
 
 TEST_F(RPrintBaseTest, Captions_heightAndLinesOnEveryPage)
