@@ -13,6 +13,17 @@ HINSTANCE CodeModule()
     return module;
 }
 
+std::wstring WindowText(HWND window)
+{
+    const int length = window ? GetWindowTextLengthW(window) : 0;
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
 CWindow::~CWindow()
 {
     if (m_hwnd && ::IsWindow(m_hwnd)) {

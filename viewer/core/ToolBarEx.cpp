@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
+#include "fw/Window.h"
 
 #include <commctrl.h>
 
@@ -161,11 +162,7 @@ void CToolBarEx::ApplyTypedZoom()
 {
     if (!m_combo || !m_frame)
         return;
-    const int length = GetWindowTextLengthW(m_combo);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(m_combo, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    int value = ctext::ParseInt(text);
+    int value = ctext::ParseInt(fw::WindowText(m_combo));
     if (value == 0)
         value = 100;
     m_frame->SetZoom(value);

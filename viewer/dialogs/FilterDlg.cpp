@@ -8,23 +8,9 @@
 #include "Settings.h"
 #include "fw/MessageBox.h"
 #include "fw/Resources.h"
+#include "fw/Window.h"
 
 #include <algorithm>
-
-namespace {
-
-std::wstring ItemText(HWND dialog, int id)
-{
-    HWND item = GetDlgItem(dialog, id);
-    const int length = item ? GetWindowTextLengthW(item) : 0;
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(item, text.data(), length + 1)));
-    return text;
-}
-
-} // namespace
 
 CFilterDlg::CFilterDlg(wqv2_data::CFilter* edited) : fw::CDialog(IDD_FILTER), filter(edited)
 {
@@ -79,11 +65,11 @@ bool CFilterDlg::OnInit()
 
 void CFilterDlg::ReadTexts()
 {
-    name = ItemText(Hwnd(), IDC_FILTER_NAME);
-    resourceName = ItemText(Hwnd(), IDC_FILTER_RESOURCE_NAME);
-    resourceNote = ItemText(Hwnd(), IDC_FILTER_RESOURCE_NOTE);
-    taskName = ItemText(Hwnd(), IDC_FILTER_TASK_NAME);
-    taskNote = ItemText(Hwnd(), IDC_FILTER_TASK_NOTE);
+    name = fw::WindowText(Item(IDC_FILTER_NAME));
+    resourceName = fw::WindowText(Item(IDC_FILTER_RESOURCE_NAME));
+    resourceNote = fw::WindowText(Item(IDC_FILTER_RESOURCE_NOTE));
+    taskName = fw::WindowText(Item(IDC_FILTER_TASK_NAME));
+    taskNote = fw::WindowText(Item(IDC_FILTER_TASK_NOTE));
 }
 
 void CFilterDlg::RejectName(UINT messageId)

@@ -6,6 +6,7 @@
 #include "Settings.h"
 #include "WorkingTimeText.h"
 #include "fw/Resources.h"
+#include "fw/Window.h"
 #include "wqv2_data.h"
 
 #include <string>
@@ -20,11 +21,7 @@ constexpr int kLastYear = 9999;
 // Letters pasted over the year read as 0 like a typed 0; only a digit makes a year.
 bool HoldsDigit(HWND edit)
 {
-    const int length = edit ? GetWindowTextLengthW(edit) : 0;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    if (length > 0)
-        GetWindowTextW(edit, text.data(), length + 1);
-    return text.find_first_of(L"0123456789") != std::wstring::npos;
+    return fw::WindowText(edit).find_first_of(L"0123456789") != std::wstring::npos;
 }
 
 } // namespace

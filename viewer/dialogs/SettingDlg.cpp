@@ -4,23 +4,9 @@
 #include "QV2ResVIds.h"
 #include "Settings.h"
 #include "fw/MessageBox.h"
+#include "fw/Window.h"
 
 #include <cstring>
-
-namespace {
-
-std::wstring ItemText(HWND dialog, int id)
-{
-    HWND item = GetDlgItem(dialog, id);
-    const int length = item ? GetWindowTextLengthW(item) : 0;
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(item, text.data(), length + 1)));
-    return text;
-}
-
-} // namespace
 
 bool CopyTextToClipboard(HWND owner, const std::wstring& text)
 {
@@ -57,8 +43,8 @@ bool CSettingDlg::OnInit()
 
 void CSettingDlg::ReadControls()
 {
-    key = ItemText(Hwnd(), IDC_SETTING_NAME);
-    value = ItemText(Hwnd(), IDC_SETTING_VALUE);
+    key = fw::WindowText(Item(IDC_SETTING_NAME));
+    value = fw::WindowText(Item(IDC_SETTING_VALUE));
 }
 
 bool CSettingDlg::OnCommand(UINT id, UINT code, HWND control)

@@ -2,6 +2,7 @@
 #include "SettingsPage.h"
 
 #include "QV2PluginInterface.h"
+#include "fw/Window.h"
 
 INT_PTR CSettingsPage::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
@@ -25,9 +26,5 @@ INT_PTR CSettingsPage::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 
 std::wstring CSettingsPage::ItemText(int id) const
 {
-    HWND item = Item(id);
-    const int length = item ? GetWindowTextLengthW(item) : 0;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(length > 0 ? static_cast<size_t>(GetWindowTextW(item, text.data(), length + 1)) : 0);
-    return text;
+    return fw::WindowText(Item(id));
 }

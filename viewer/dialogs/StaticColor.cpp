@@ -1,22 +1,9 @@
 // The colour swatch.
 #include "StaticColor.h"
 
+#include "fw/Window.h"
+
 #include <string>
-
-namespace {
-
-std::wstring WindowText(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
-}
-
-} // namespace
 
 CStaticColor::CStaticColor() : m_frameColor(GetSysColor(COLOR_BTNFACE))
 {
@@ -61,7 +48,7 @@ void CStaticColor::Paint(HDC dc)
     UINT format = type == SS_RIGHT ? DT_RIGHT : type == SS_CENTER ? DT_CENTER : DT_LEFT;
     if (style & SS_NOPREFIX)
         format |= DT_NOPREFIX;
-    std::wstring text = WindowText(hwnd);
+    std::wstring text = fw::WindowText(hwnd);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
 }
 

@@ -2,6 +2,7 @@
 #include "StaticSeparator.h"
 
 #include "fw/Gdi.h"
+#include "fw/Window.h"
 
 #include <string>
 
@@ -13,17 +14,6 @@ void FillSolid(HDC dc, int x, int y, int cx, int cy, COLORREF color)
     const COLORREF previous = SetBkColor(dc, color);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     SetBkColor(dc, previous);
-}
-
-std::wstring WindowText(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
 }
 
 } // namespace
@@ -54,7 +44,7 @@ void CStaticSeparator::Paint(HDC dc)
         return;
     }
     fw::CSelectObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-    const std::wstring text = WindowText(hwnd);
+    const std::wstring text = fw::WindowText(hwnd);
     SIZE extent{};
     if (!text.empty())
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);

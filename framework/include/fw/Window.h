@@ -16,6 +16,9 @@ namespace fw {
 // keeps a library's classes after the library is gone.
 HINSTANCE CodeModule();
 
+// A window's text; empty for no window.
+std::wstring WindowText(HWND window);
+
 class CWindow {
 public:
     CWindow() = default;

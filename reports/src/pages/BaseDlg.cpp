@@ -6,23 +6,7 @@
 #include "QV2ResVReportIds.h"
 #include "WideCopy.h"
 #include "fw/Resources.h"
-
-namespace {
-
-std::wstring WindowText(HWND window)
-{
-    if (!window)
-        return {};
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
-
-} // namespace
+#include "fw/Window.h"
 
 CBaseDlg::CBaseDlg(UINT templateId, const wchar_t* settingsPrefix)
     : fw::CDialog(templateId), m_settingsPrefix(settingsPrefix)
@@ -249,7 +233,7 @@ void CBaseDlg::StoreControls()
 {
     if (!Hwnd())
         return;
-    Title = WindowText(Item(IDC_REPORT_TITLE));
+    Title = fw::WindowText(Item(IDC_REPORT_TITLE));
     StoreOrientation();
     for (const CheckOption& check : m_checks)
         *check.value = OptionsTree.GetCheck(check.item);
