@@ -21,6 +21,17 @@ IPopupMenuSink* gSink = &gSystemSink;
 
 } // namespace
 
+std::wstring PlainMenuText(const wchar_t* text)
+{
+    std::wstring shown;
+    for (const wchar_t* c = text ? text : L""; *c; ++c) {
+        shown += *c < L' ' || *c == L'\x7F' ? L' ' : *c;
+        if (*c == L'&')
+            shown += L'&';
+    }
+    return shown;
+}
+
 IPopupMenuSink* SetPopupMenuSink(IPopupMenuSink* sink)
 {
     IPopupMenuSink* previous = gSink;

@@ -3,6 +3,7 @@
 
 #include "ClassicText.h"
 #include "SafeFormat.h"
+#include "fw/PopupMenu.h"
 #include "fw/Profile.h"
 
 #include <algorithm>
@@ -17,29 +18,6 @@ bool SameFile(const std::wstring& a, const std::wstring& b)
 {
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
            CSTR_EQUAL;
-}
-
-std::wstring MenuText(HMENU menu, UINT position)
-{
-    const int length = GetMenuStringW(menu, position, nullptr, 0, MF_BYPOSITION);
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetMenuStringW(menu, position, text.data(), length + 1, MF_BYPOSITION);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
-// A path as a menu text: "&" doubled so it is not taken for a mnemonic.
-std::wstring EscapeAmpersands(const std::wstring& text)
-{
-    std::wstring out;
-    for (wchar_t c : text) {
-        out += c;
-        if (c == L'&')
-            out += L'&';
-    }
-    return out;
 }
 
 } // namespace
@@ -112,7 +90,7 @@ void CRecentFileList::UpdateMenu(HMENU menu)
     if (position < 0)
         return;
     if (m_placeholderText.empty() && GetMenuItemID(menu, position) == m_firstCommand)
-        m_placeholderText = MenuText(menu, static_cast<UINT>(position));
+        m_placeholderText = MenuItemText(menu, position);
     for (UINT id = m_firstCommand; id < m_firstCommand + kMaxSize; ++id)
         DeleteMenu(menu, id, MF_BYCOMMAND);
 
@@ -122,7 +100,7 @@ void CRecentFileList::UpdateMenu(HMENU menu)
         const std::wstring& path = m_entries[static_cast<size_t>(i)];
         if (path.empty())
             continue;
-        const std::wstring text = L"&" + ctext::IntText((shown + 1) % 10) + L" " + EscapeAmpersands(path);
+        const std::wstring text = L"&" + ctext::IntText((shown + 1) % 10) + L" " + PlainMenuText(path.c_str());
         InsertMenuW(menu, at++, MF_BYPOSITION | MF_STRING, m_firstCommand + static_cast<UINT>(i), text.c_str());
         ++shown;
     }

@@ -4,7 +4,6 @@
 #include "HostApi.h"
 #include "MainApp.h"
 #include "MainFrame.h"
-#include "MenuText.h"
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
@@ -135,7 +134,7 @@ int ShowTaskContextMenu(const ShowMenuArgs* args)
     if (!links.empty()) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         for (size_t i = 0; i < links.size(); ++i)
-            AppendMenuW(menu, MF_STRING, kFirstHyperlinkId + i, NameAsMenuText(links[i].name.c_str()).c_str());
+            AppendMenuW(menu, MF_STRING, kFirstHyperlinkId + i, fw::PlainMenuText(links[i].name.c_str()).c_str());
     }
     CContextMenu context(args->Kind, &args->Point, 0, &QV2A_OnBuildContextMenu);
     const HWND frame = MainWindow();

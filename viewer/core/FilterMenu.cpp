@@ -3,9 +3,9 @@
 
 #include "CurrentFilter.h"
 #include "ListedTasks.h"
-#include "MenuText.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
+#include "fw/PopupMenu.h"
 
 #include <algorithm>
 #include <vector>
@@ -91,7 +91,7 @@ int RebuildFilterMenu(HMENU menu, int placeholderIndex)
     wqv2_data::CFilter* current = GetValidCurrentFilter();
     for (int i = 0; i < n; ++i) {
         wqv2_data::CFilter* filter = filters[static_cast<size_t>(i)];
-        std::wstring text = NameAsMenuText(filter->Name);
+        std::wstring text = fw::PlainMenuText(filter->Name);
         MENUITEMINFOW item{};
         item.cbSize = sizeof(item);
         item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;

@@ -6,23 +6,12 @@
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
 #include "TDateTime.h"
+#include "fw/PopupMenu.h"
 #include "fw/Resources.h"
 
 namespace {
 
 constexpr int kPresetCommands = 16;
-
-std::wstring MenuText(UINT id)
-{
-    // A single "&" would underline the next letter.
-    std::wstring text;
-    for (wchar_t c : fw::LoadResString(id)) {
-        text += c;
-        if (c == L'&')
-            text += L'&';
-    }
-    return text;
-}
 
 } // namespace
 
@@ -48,7 +37,7 @@ void UpdateScaleMenu(fw::CCommandState& state)
     for (size_t i = 0; i < presets.size(); ++i) {
         const bool current = presets[i].unit == scale[wqv2_data::kScaleUnit] && presets[i].count == scale[wqv2_data::kScaleCount];
         AppendMenuW(menu, MF_STRING | (current ? MF_CHECKED : MF_UNCHECKED), state.id + static_cast<UINT>(i),
-                    MenuText(presets[i].textId).c_str());
+                    fw::PlainMenuText(fw::LoadResString(presets[i].textId).c_str()).c_str());
     }
     // The new items carry their own state; the refresh goes on behind them.
     state.nextIndex = GetMenuItemCount(menu);

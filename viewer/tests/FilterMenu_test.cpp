@@ -1,5 +1,4 @@
 #include "FilterMenu.h"
-#include "MenuText.h"
 
 #include "CoreFixture.h"
 #include "QV2ResVIds.h"
@@ -112,9 +111,9 @@ TEST_F(FilterMenuTest, NoFilters_noListNoSeparatorButThePlaceIsKept)
 
 TEST_F(FilterMenuTest, Names_ampersandsAreDoubled)
 {
-    EXPECT_EQ(NameAsMenuText(L"R&D"), L"R&&D");
-    EXPECT_EQ(NameAsMenuText(L"&&"), L"&&&&");
-    EXPECT_EQ(NameAsMenuText(nullptr), L"");
+    EXPECT_EQ(fw::PlainMenuText(L"R&D"), L"R&&D");
+    EXPECT_EQ(fw::PlainMenuText(L"&&"), L"&&&&");
+    EXPECT_EQ(fw::PlainMenuText(nullptr), L"");
     data.filters.Add(L"R&D");
     RebuildFilterMenu(menu, 0);
     EXPECT_EQ(fw::MenuItemText(menu, 0), L"R&&D");

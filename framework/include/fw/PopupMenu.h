@@ -21,6 +21,11 @@ IPopupMenuSink* SetPopupMenuSink(IPopupMenuSink* sink);
 
 UINT TrackPopup(HMENU menu, UINT flags, POINT at, HWND owner);
 
+// A text shown in a menu as it is written (a user's name, a path): every "&" doubled, so none
+// underlines a letter, and every control character as a space, since a tab would start the
+// item's shortcut column and a backspace right-aligned text. Null gives an empty text.
+std::wstring PlainMenuText(const wchar_t* text);
+
 // The text of a menu item by position; empty for a separator or a missing item.
 std::wstring MenuItemText(HMENU menu, int index);
 
