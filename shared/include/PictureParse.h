@@ -12,13 +12,13 @@ namespace datetime {
 // A date in `picture` (GetDateFormatW's d, M, y, g and quoted text). Numbers fill the picture's
 // day, month and year in the picture's order; where the text separates them, each number is one
 // field, else the picture's field widths cut a run of digits ("yyMMdd"). Month names (MMM, MMMM)
-// and day names (ddd, dddd) are the locale's. With fewer numbers than the picture has, the year is left out first, then
-// the month (typed "1.3" is a day and a month); what the text leaves out is today's, and a
-// number after a picture without a year is the year. Eight plain digits keep their file meaning
-// (year, month, day) unless the picture itself shows eight digits. Text that gives no date in
-// the picture's order (nothing to read, a month name the locale does not know, no such day) is
-// read in the locale's order by TDate::Parse; the invalid date when that gives none either. An
-// empty picture: as TDate::Parse.
+// and day names (ddd, dddd) are the locale's. With fewer numbers than the picture has, the year
+// is left out first, then the month (typed "1.3" is a day and a month); what the text leaves out
+// is today's, and a number after a picture without a year is the year. Eight plain digits keep
+// their file meaning (year, month, day) unless the picture itself shows eight digits. Text that
+// gives no date in the picture's order (nothing to read, a month name the locale does not know,
+// no such day) is read in the locale's order by TDate::Parse; the invalid date when that gives
+// none either. An empty picture: as TDate::Parse.
 // `held` (may be null) is the date the text showed before the user edited it: a part the picture
 // does not show stays the held date's (the year; the day, or the typed month's last day where that
 // month is shorter; the month), and so does the century of a two-digit year whose digits are the

@@ -28,4 +28,9 @@ std::wstring UpperText(std::wstring text)
     return text;
 }
 
+bool UsesTwelveHourClock()
+{
+    return LocaleInfo(LOCALE_ITIME) == L"0";
+}
+
 } // namespace datetime

@@ -276,6 +276,41 @@ bool ShowsDayNumber(const std::vector<PictureRun>& runs)
     return std::any_of(runs.begin(), runs.end(), [](const PictureRun& r) { return r.letter == L'd' && r.count <= 2; });
 }
 
+// Whether the picture has a run of `letter` at least `count` long.
+bool HasRun(const std::vector<PictureRun>& runs, wchar_t letter, size_t count)
+{
+    return std::any_of(runs.begin(), runs.end(), [=](const PictureRun& r) { return r.letter == letter && r.count >= count; });
+}
+
+// The date of the typed parts (day, month, year; `read` says which the text gave) where an edit
+// changes only what its picture lets the user see: the rest stays the held date's.
+TDate KeepingHiddenParts(uint64_t (&parts)[3], const bool (&read)[3], const std::vector<PictureRun>& runs, const TDate& held)
+{
+    unsigned heldYear = 0;
+    unsigned heldMonth = 0;
+    unsigned heldDay = 0;
+    held.ToYMD(heldYear, heldMonth, heldDay);
+    if (!HasRun(runs, L'M', 1))
+        parts[1] = heldMonth;
+    // The century of a two-digit year stays while its digits are the held year's.
+    const bool keepsYear =
+        heldYear >= 100 && (HasRun(runs, L'y', 1) ? !HasRun(runs, L'y', 3) && read[2] && parts[2] == heldYear % 100
+                                                  : !read[2]);
+    const auto month = static_cast<uint32_t>(parts[1]);
+    unsigned year = heldYear;
+    if (!keepsYear) {
+        const TDate typed = TDate::FromTypedParts(parts[2], month, 1);
+        if (!typed.IsReal())
+            return TDate(TDate::kInvalid);
+        year = typed.GetYear();
+    }
+    auto day = static_cast<uint32_t>(parts[0]);
+    // Without a day on show, the held day, or the typed month's last where that month is shorter.
+    if (!ShowsDayNumber(runs) && month >= 1 && month <= 12)
+        day = std::min<uint32_t>(heldDay, static_cast<uint32_t>(TDate::DaysInMonth(year, month)));
+    return TDate(TDate::FromYMD(month, year, day));
+}
+
 // The date in the picture's order; the invalid date when there is none. `held` (may be null) is
 // the value the text showed before the user edited it.
 TDate ReadByPicture(std::wstring_view text, std::wstring_view picture, const TDate* held)
@@ -283,10 +318,7 @@ TDate ReadByPicture(std::wstring_view text, std::wstring_view picture, const TDa
     const std::vector<PictureRun> runs = SplitPicture(picture, L"dMyg");
     std::wstring upper = UpperText(std::wstring(text));
     BlankLiterals(upper, runs);
-    const auto has = [&runs](wchar_t letter, size_t count) {
-        return std::any_of(runs.begin(), runs.end(),
-                           [=](const PictureRun& r) { return r.letter == letter && r.count >= count; });
-    };
+    const auto has = [&runs](wchar_t letter, size_t count) { return HasRun(runs, letter, count); };
     const std::vector<Name> months = has(L'M', 3) ? Names(LOCALE_SMONTHNAME1, LOCALE_SABBREVMONTHNAME1, 12, true)
                                                   : std::vector<Name>{};
     const std::vector<Name> days =
@@ -345,32 +377,8 @@ TDate ReadByPicture(std::wstring_view text, std::wstring_view picture, const TDa
             read[static_cast<int>(it->part)] = true;
         }
     }
-    if (!held)
-        return TDate::FromTypedParts(parts[2], static_cast<uint32_t>(parts[1]), static_cast<uint32_t>(parts[0]));
-
-    // An edit changes only what its picture lets the user see; the rest stays the held value's.
-    unsigned heldYear = 0;
-    unsigned heldMonth = 0;
-    unsigned heldDay = 0;
-    held->ToYMD(heldYear, heldMonth, heldDay);
-    if (!has(L'M', 1))
-        parts[1] = heldMonth;
-    // The century of a two-digit year stays while its digits are the held year's.
-    const bool keepsYear = heldYear >= 100 && (has(L'y', 1) ? !has(L'y', 3) && read[2] && parts[2] == heldYear % 100
-                                                            : !read[2]);
-    const auto month = static_cast<uint32_t>(parts[1]);
-    unsigned year = heldYear;
-    if (!keepsYear) {
-        const TDate typed = TDate::FromTypedParts(parts[2], month, 1);
-        if (!typed.IsReal())
-            return TDate(TDate::kInvalid);
-        year = typed.GetYear();
-    }
-    auto day = static_cast<uint32_t>(parts[0]);
-    // Without a day on show, the held day, or the typed month's last where that month is shorter.
-    if (!ShowsDayNumber(runs) && month >= 1 && month <= 12)
-        day = std::min<uint32_t>(heldDay, static_cast<uint32_t>(TDate::DaysInMonth(year, month)));
-    return TDate(TDate::FromYMD(month, year, day));
+    return held ? KeepingHiddenParts(parts, read, runs, *held)
+                : TDate::FromTypedParts(parts[2], static_cast<uint32_t>(parts[1]), static_cast<uint32_t>(parts[0]));
 }
 
 // The text with its first two numbers swapped, for a picture that shows the minutes before the
@@ -403,7 +411,7 @@ std::wstring HoursFirst(const std::wstring& text)
 // picture's own words are out, where the locale's clock reads designators.
 bool TypesDesignator(const std::wstring& plain)
 {
-    return LocaleInfo(LOCALE_ITIME) == L"0" && std::any_of(plain.begin(), plain.end(), IsLetter);
+    return UsesTwelveHourClock() && std::any_of(plain.begin(), plain.end(), IsLetter);
 }
 
 } // namespace

@@ -37,8 +37,6 @@ bool IsFixedTimePicture(unsigned long flags, const wchar_t* picture)
     return flags == 0 && picture && std::wcscmp(picture, L"HH':'mm") == 0;
 }
 
-bool UsesTwelveHourClock() { return datetime::LocaleInfo(LOCALE_ITIME) == L"0"; }
-
 void CopyText(wchar_t* buffer, int size, const wchar_t* text)
 {
     const size_t n = std::min(std::wcslen(text), static_cast<size_t>(size - 1));
@@ -71,7 +69,7 @@ wchar_t* TTime::Format(unsigned long flags, wchar_t* buffer, const wchar_t* pict
         return buffer;
     int m = (minutes >= 0 && minutes <= kDay) ? minutes : Normalise(minutes);
     if (m == kDay && (!picture || (flags & TIME_FORCE24HOURFORMAT))) {
-        if ((flags & TIME_FORCE24HOURFORMAT) || !UsesTwelveHourClock()) {
+        if ((flags & TIME_FORCE24HOURFORMAT) || !datetime::UsesTwelveHourClock()) {
             CopyText(buffer, size, L"24:00");
             return buffer;
         }
@@ -98,7 +96,7 @@ wchar_t* TTime::Format(unsigned long flags, wchar_t* buffer, const wchar_t* pict
 
 TTime TTime::Parse(const wchar_t* text)
 {
-    return Parse(text, UsesTwelveHourClock());
+    return Parse(text, datetime::UsesTwelveHourClock());
 }
 
 TTime TTime::Parse(const wchar_t* text, bool designators)
