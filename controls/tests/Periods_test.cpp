@@ -40,6 +40,26 @@ class PeriodTest : public ControlTest {
 protected:
     HWND DatePeriod(DWORD style = 0) { return host.CreateControl(RKCC2_CLASS_DATEPERIOD, style, 60, {0, 0, 300, 60}); }
     HWND TimePeriod(DWORD style = 0) { return host.CreateControl(RKCC2_CLASS_TIMEPERIOD, style, 61, {0, 0, 300, 60}); }
+
+    // The user puts `text` in the edit and leaves it: what `get` answers then.
+    int Edit(HWND control, const wchar_t* text, UINT get)
+    {
+        SetFocus(InnerEdit(control));
+        SetWindowTextW(InnerEdit(control), text);
+        SetFocus(host.FocusSink());
+        return Get(control, get, 0);
+    }
+    // The same in a date or time edit that held `held`.
+    int EditDate(HWND control, int held, const wchar_t* text)
+    {
+        Set(control, RKCC2M_DATEEDIT_SETDATE, 0, held);
+        return Edit(control, text, RKCC2M_DATEEDIT_GETDATE);
+    }
+    int EditTime(HWND control, int held, const wchar_t* text)
+    {
+        Set(control, RKCC2M_TIMEEDIT_SETTIME, 0, held);
+        return Edit(control, text, RKCC2M_TIMEEDIT_GETTIME);
+    }
 };
 
 TEST_F(PeriodTest, DatePeriod_aStartAfterTheEndPushesTheEnd)
@@ -235,16 +255,7 @@ TEST_F(PeriodTest, Pictures_anEditChangesOnlyWhatThePictureShows)
     // On the 31st a day taken from today is no day in April.
     datetime::SetClock([] { return datetime::LocalClock{2026, 5, 31, 14, 30}; });
     HWND date = host.CreateControl(RKCC2_CLASS_DATEEDIT, 0, 63, {0, 70, 200, 94});
-    const auto edit = [this](HWND control, const wchar_t* text, UINT get) {
-        SetFocus(InnerEdit(control));
-        SetWindowTextW(InnerEdit(control), text);
-        SetFocus(host.FocusSink());
-        return Get(control, get, 0);
-    };
-    const auto editDate = [&](int held, const wchar_t* text) {
-        Set(date, RKCC2M_DATEEDIT_SETDATE, 0, held);
-        return edit(date, text, RKCC2M_DATEEDIT_GETDATE);
-    };
+    const auto editDate = [&](int held, const wchar_t* text) { return EditDate(date, held, text); };
 
     rkcc2_setdateformat(L"dd.MM.yy");
     EXPECT_EQ(editDate(D(2045, 3, 1), L"02.03.45"), D(2045, 3, 2));
@@ -264,6 +275,27 @@ TEST_F(PeriodTest, Pictures_anEditChangesOnlyWhatThePictureShows)
     EXPECT_EQ(editDate(TDate::kEmpty, L"02.03.45"), D(1945, 3, 2));
     rkcc2_setdateformat(L"MM/yyyy");
     EXPECT_EQ(editDate(TDate::kEmpty, L"04/2026"), D(2026, 5, 31));
+    // Nor does an edit the user emptied and left.
+    HWND emptied = host.CreateControl(RKCC2_CLASS_DATEEDIT, RKCC2S_ALLOWEMPTY, 65, {0, 130, 200, 154});
+    const auto editEmptied = [&](int held, const wchar_t* text) {
+        EXPECT_EQ(EditDate(emptied, held, L""), static_cast<int>(TDate::kEmpty));
+        return Edit(emptied, text, RKCC2M_DATEEDIT_GETDATE);
+    };
+    rkcc2_setdateformat(L"dd.MM.");
+    EXPECT_EQ(editEmptied(D(2019, 5, 1), L"15.06."), D(2026, 6, 15));
+    rkcc2_setdateformat(L"dd.MM.yy");
+    EXPECT_EQ(editEmptied(D(2045, 3, 1), L"15.03.45"), D(1945, 3, 15));
+    // Text that is no date in the picture's order is read in the locale's, and keeps what the
+    // picture hides as well.
+    rkcc2_setdateformat(L"dd.MM.");
+    EXPECT_EQ(editDate(D(2019, 5, 1), L"5.13."), D(2019, 5, 13));
+    EXPECT_EQ(TextOf(InnerEdit(date)), L"13.05.");
+    rkcc2_setdateformat(L"dd.MM.yy");
+    EXPECT_EQ(editDate(D(2045, 3, 1), L"3.13.45"), D(2045, 3, 13));
+    UseLocale(kGerman);
+    rkcc2_setdateformat(L"MM/yyyy");
+    EXPECT_EQ(editDate(D(2026, 1, 15), L"13.3.2026"), D(2026, 3, 13)); // a typed day is the typed one
+    UseLocale(kEnglishUS);
 
     // Touching fields: separators split them, fixed widths cut only a run of digits.
     rkcc2_setdateformat(L"yyMMdd");
@@ -272,14 +304,14 @@ TEST_F(PeriodTest, Pictures_anEditChangesOnlyWhatThePictureShows)
     EXPECT_EQ(editDate(TDate::kEmpty, L"2024/3/7"), D(2024, 3, 7));
     EXPECT_EQ(editDate(TDate::kEmpty, L"240307"), D(2024, 3, 7));
     EXPECT_EQ(editDate(TDate::kEmpty, L"2403/7"), D(2024, 3, 7));
+    EXPECT_EQ(editDate(TDate::kEmpty, L"2024/0307"), D(2024, 3, 7));
+    EXPECT_EQ(editDate(TDate::kEmpty, L"999/0307"), D(1999, 3, 7));
+    EXPECT_EQ(editDate(TDate::kEmpty, L"240307 5"), D(2024, 3, 7)); // runs past the picture's fields are left
     rkcc2_setdateformat(L"MMyydd");
     EXPECT_NE(editDate(TDate::kEmpty, L"02.2024.31"), D(2020, 2, 24));
 
     HWND time = host.CreateControl(RKCC2_CLASS_TIMEEDIT, 0, 64, {0, 100, 200, 124});
-    const auto editTime = [&](int held, const wchar_t* text) {
-        Set(time, RKCC2M_TIMEEDIT_SETTIME, 0, held);
-        return edit(time, text, RKCC2M_TIMEEDIT_GETTIME);
-    };
+    const auto editTime = [&](int held, const wchar_t* text) { return EditTime(time, held, text); };
     rkcc2_settimeformat(L"h:mm");
     for (unsigned long locale : {kGerman, kEnglishUS}) {
         UseLocale(locale);
@@ -292,6 +324,63 @@ TEST_F(PeriodTest, Pictures_anEditChangesOnlyWhatThePictureShows)
     EXPECT_EQ(editTime(9 * 60 + 45, L"10 h"), 10 * 60 + 45);
     rkcc2_settimeformat(L"mm 'past' H");
     EXPECT_EQ(editTime(-1, L"30 past 12"), 12 * 60 + 30);
+    HWND emptiedTime = host.CreateControl(RKCC2_CLASS_TIMEEDIT, RKCC2S_ALLOWEMPTY, 66, {0, 160, 200, 184});
+    rkcc2_settimeformat(L"h:mm");
+    EXPECT_EQ(EditTime(emptiedTime, 13 * 60 + 5, L""), -1);
+    EXPECT_EQ(Edit(emptiedTime, L"1:10", RKCC2M_TIMEEDIT_GETTIME), 1 * 60 + 10);
+}
+
+// A part the typed text carries is the typed one, whether or not the picture shows it; only what
+// the picture hides and the text leaves out stays the held value's. The text's numbers fill the
+// picture's fields in the picture's order (seconds are read and dropped), then what it hides.
+TEST_F(PeriodTest, Pictures_whatTheUserTypedIsStored)
+{
+    HWND time = host.CreateControl(RKCC2_CLASS_TIMEEDIT, 0, 64, {0, 100, 200, 124});
+    const auto editTime = [&](int held, const wchar_t* text) { return EditTime(time, held, text); };
+    // Pictures without the minutes.
+    for (const wchar_t* picture : {L"HH", L"h tt"}) {
+        rkcc2_settimeformat(picture);
+        for (unsigned long locale : {kEnglishUS, kGerman}) {
+            UseLocale(locale);
+            EXPECT_EQ(editTime(7, L"14:30"), 14 * 60 + 30) << picture << locale;
+            EXPECT_EQ(editTime(7, L"930"), 9 * 60 + 30) << picture << locale;
+            EXPECT_EQ(editTime(7, L"9.5"), 9 * 60 + 5) << picture << locale;
+            EXPECT_EQ(editTime(7, L"9"), 9 * 60 + 7) << picture << locale;
+        }
+        UseLocale(kEnglishUS);
+        EXPECT_EQ(editTime(7, L"2:30 PM"), 14 * 60 + 30) << picture;
+    }
+    rkcc2_settimeformat(L"h");
+    EXPECT_EQ(editTime(13 * 60 + 5, L"1:30"), 13 * 60 + 30); // the hour as shown keeps its half of the day
+    // Pictures of the minutes first, or alone: one number is the minutes.
+    rkcc2_settimeformat(L"mm");
+    EXPECT_EQ(editTime(13 * 60 + 5, L"10"), 13 * 60 + 10);
+    rkcc2_settimeformat(L"mm 'past' H");
+    EXPECT_EQ(editTime(13 * 60 + 5, L"45"), 13 * 60 + 45);
+    EXPECT_EQ(editTime(13 * 60 + 5, L"45 past 9"), 9 * 60 + 45);
+    // Seconds take their place in the picture's order.
+    const struct {
+        const wchar_t* picture;
+        const wchar_t* text;
+    } withSeconds[] = {{L"mm:ss 'past' H", L"30:15 past 12"},
+                       {L"m:ss H", L"30:15 12"},
+                       {L"mm 'min' ss 's' H 'h'", L"30 min 15 s 12 h"},
+                       {L"H:mm:ss", L"12:30:15"}};
+    for (const auto& c : withSeconds) {
+        rkcc2_settimeformat(c.picture);
+        EXPECT_EQ(editTime(9 * 60, c.text), 12 * 60 + 30) << c.picture;
+    }
+
+    // A year typed after a picture without one.
+    HWND date = host.CreateControl(RKCC2_CLASS_DATEEDIT, 0, 63, {0, 70, 200, 94});
+    for (unsigned heldYear : {2019u, 0u}) {
+        const int held = heldYear ? D(heldYear, 6, 10) : static_cast<int>(TDate::kEmpty);
+        rkcc2_setdateformat(L"ddMM");
+        EXPECT_EQ(EditDate(date, held, L"0503 2024"), D(2024, 3, 5)) << heldYear;
+        EXPECT_EQ(EditDate(date, held, L"0503"), D(heldYear ? heldYear : 2026, 3, 5)) << heldYear;
+        rkcc2_setdateformat(L"MMdd");
+        EXPECT_EQ(EditDate(date, held, L"0305 2024"), D(2024, 3, 5)) << heldYear;
+    }
 }
 
 TEST_F(PeriodTest, TimePeriod_messageResults)

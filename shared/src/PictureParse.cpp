@@ -71,6 +71,35 @@ bool IsLetter(wchar_t c) { return IsCharAlphaW(c) != FALSE; }
 bool IsWordChar(wchar_t c) { return IsDigit(c) || IsLetter(c); }
 bool SameClass(wchar_t a, wchar_t b) { return (IsDigit(a) && IsDigit(b)) || (IsLetter(a) && IsLetter(b)); }
 
+// Where each run of digits of the text starts, and how long it is.
+struct DigitRun {
+    size_t at;
+    size_t length;
+};
+
+std::vector<DigitRun> DigitRunsOf(std::wstring_view text)
+{
+    std::vector<DigitRun> runs;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!IsDigit(text[i]))
+            continue;
+        size_t end = i;
+        while (end < text.size() && IsDigit(text[end]))
+            ++end;
+        runs.push_back({i, end - i});
+        i = end;
+    }
+    return runs;
+}
+
+std::vector<size_t> DigitRunLengths(std::wstring_view text)
+{
+    std::vector<size_t> lengths;
+    for (const DigitRun& run : DigitRunsOf(text))
+        lengths.push_back(run.length);
+    return lengths;
+}
+
 // Blanks out the picture's literal words and numbers ("'Week' ", "'h'") in the upper-cased text,
 // each at its next whole occurrence, so that they are not read as fields. Separators stay.
 void BlankLiterals(std::wstring& upper, const std::vector<PictureRun>& runs)
@@ -163,16 +192,9 @@ public:
         m_pos += longest;
         return value;
     }
-    // Runs of digits from here on; a run cut by a fixed-width field counts as its own.
-    size_t DigitRunsLeft() const
-    {
-        size_t runs = 0;
-        for (size_t i = m_pos; i < m_text.size(); ++i) {
-            if (IsDigit(m_text[i]) && (i == m_pos || !IsDigit(m_text[i - 1])))
-                ++runs;
-        }
-        return runs;
-    }
+    // The lengths of the runs of digits from here on; the first is what is left of a run that a
+    // fixed-width field has cut.
+    std::vector<size_t> DigitRuns() const { return DigitRunLengths(m_text.substr(m_pos)); }
     // The next number, of at most `most` digits (0: any count); false when there is none.
     // `overflow` is set when it has more digits than any date part can have.
     bool TakeNumber(size_t most, uint32_t& value, bool& overflow)
@@ -221,10 +243,40 @@ size_t FieldWidth(const std::vector<PictureRun>& runs, size_t i)
     return runs[i].letter == L'y' && runs[i].count > 2 ? 4 : 2;
 }
 
-// Number fields of the picture from run `i` on.
-size_t NumberFieldsFrom(const std::vector<PictureRun>& runs, size_t i)
+// Whether the runs of digits of `lengths` from the `k`th on can fill the picture's number fields
+// from run `i` on: each run one field or, cut at the widths, several that touch.
+bool RunsFillFields(const std::vector<PictureRun>& runs, size_t i, const std::vector<size_t>& lengths, size_t k)
 {
-    return static_cast<size_t>(std::count_if(runs.begin() + static_cast<std::ptrdiff_t>(i), runs.end(), IsNumberField));
+    const auto nextField = [&runs](size_t from) {
+        while (from < runs.size() && !IsNumberField(runs[from]))
+            ++from;
+        return from;
+    };
+    for (i = nextField(i); k < lengths.size() && i < runs.size(); ++k, i = nextField(i)) {
+        size_t left = lengths[k];
+        for (;;) {
+            const size_t width = FieldWidth(runs, i++);
+            if (width == 0 || left <= width)
+                break;
+            left -= width;
+        }
+    }
+    return i == runs.size();
+}
+
+// Digits that number field `i` takes from the text's runs of digits (`lengths`, the first the one
+// at hand); 0 for the whole run. Separators split the fields: the picture's widths cut a run only
+// where it holds several touching fields ("240307", "2024/0307" for "yyMMdd"). A day or a month
+// holds no more digits than its width; a year holds up to four while the runs after it can fill
+// the fields after it ("999/3/7", not "2403/7").
+size_t DigitsToTake(const std::vector<PictureRun>& runs, size_t i, const std::vector<size_t>& lengths)
+{
+    const size_t width = FieldWidth(runs, i);
+    if (width == 0 || lengths.empty() || lengths.front() <= width)
+        return 0;
+    if (runs[i].letter == L'y' && lengths.front() <= 4 && RunsFillFields(runs, i + 1, lengths, 1))
+        return 0;
+    return width;
 }
 
 bool AllDigits(std::wstring_view s)
@@ -283,14 +335,15 @@ bool HasRun(const std::vector<PictureRun>& runs, wchar_t letter, size_t count)
 }
 
 // The date of the typed parts (day, month, year; `read` says which the text gave) where an edit
-// changes only what its picture lets the user see: the rest stays the held date's.
+// changes only what its picture lets the user see: a part the picture hides and the text leaves
+// out stays the held date's.
 TDate KeepingHiddenParts(uint64_t (&parts)[3], const bool (&read)[3], const std::vector<PictureRun>& runs, const TDate& held)
 {
     unsigned heldYear = 0;
     unsigned heldMonth = 0;
     unsigned heldDay = 0;
     held.ToYMD(heldYear, heldMonth, heldDay);
-    if (!HasRun(runs, L'M', 1))
+    if (!read[1] && !HasRun(runs, L'M', 1))
         parts[1] = heldMonth;
     // The century of a two-digit year stays while its digits are the held year's.
     const bool keepsYear =
@@ -306,16 +359,17 @@ TDate KeepingHiddenParts(uint64_t (&parts)[3], const bool (&read)[3], const std:
     }
     auto day = static_cast<uint32_t>(parts[0]);
     // Without a day on show, the held day, or the typed month's last where that month is shorter.
-    if (!ShowsDayNumber(runs) && month >= 1 && month <= 12)
+    if (!read[0] && !ShowsDayNumber(runs) && month >= 1 && month <= 12)
         day = std::min<uint32_t>(heldDay, static_cast<uint32_t>(TDate::DaysInMonth(year, month)));
     return TDate(TDate::FromYMD(month, year, day));
 }
 
-// The date in the picture's order; the invalid date when there is none. `held` (may be null) is
-// the value the text showed before the user edited it.
-TDate ReadByPicture(std::wstring_view text, std::wstring_view picture, const TDate* held)
+// The date read in the order of `runs`; the invalid date when there is none. `held` (may be null)
+// is the value the text showed before the user edited it, and `shown` the picture's runs that say
+// which of its parts the user saw.
+TDate ReadInOrder(std::wstring_view text, const std::vector<PictureRun>& runs, const std::vector<PictureRun>& shown,
+                  const TDate* held)
 {
-    const std::vector<PictureRun> runs = SplitPicture(picture, L"dMyg");
     std::wstring upper = UpperText(std::wstring(text));
     BlankLiterals(upper, runs);
     const auto has = [&runs](wchar_t letter, size_t count) { return HasRun(runs, letter, count); };
@@ -348,10 +402,7 @@ TDate ReadByPicture(std::wstring_view text, std::wstring_view picture, const TDa
                 at.SkipWord();
         } else if (run.letter) {
             const Part part = run.letter == L'd' ? Part::Day : run.letter == L'M' ? Part::Month : Part::Year;
-            // Where the user separated every field ("999/3/7" for "yyMMdd") the separators split
-            // them; the picture's widths cut only a run of digits that holds several fields.
-            const bool separated = at.DigitRunsLeft() >= NumberFieldsFrom(runs, i);
-            takeNumber(part, separated ? 0 : FieldWidth(runs, i));
+            takeNumber(part, DigitsToTake(runs, i, at.DigitRuns()));
         }
     }
     // A number after a picture without a year ("dd.MM.") is the year.
@@ -377,34 +428,78 @@ TDate ReadByPicture(std::wstring_view text, std::wstring_view picture, const TDa
             read[static_cast<int>(it->part)] = true;
         }
     }
-    return held ? KeepingHiddenParts(parts, read, runs, *held)
+    return held ? KeepingHiddenParts(parts, read, shown, *held)
                 : TDate::FromTypedParts(parts[2], static_cast<uint32_t>(parts[1]), static_cast<uint32_t>(parts[0]));
 }
 
-// The text with its first two numbers swapped, for a picture that shows the minutes before the
-// hours ("mm 'past' H"): the time parser reads hours first.
-std::wstring HoursFirst(const std::wstring& text)
+// The locale's order of the day, month and year (LOCALE_IDATE), as the runs of a picture.
+std::vector<PictureRun> LocaleOrder()
 {
-    std::vector<std::wstring> numbers;
-    std::wstring rest = text;
-    for (size_t i = 0; i < rest.size();) {
-        if (!IsDigit(rest[i])) {
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < rest.size() && IsDigit(rest[end]))
-            ++end;
-        numbers.push_back(rest.substr(i, end - i));
-        rest.replace(i, end - i, end - i, L' ');
-        i = end;
+    const std::wstring order = LocaleInfo(LOCALE_IDATE);
+    return SplitPicture(order == L"1" ? L"d/M/y" : order == L"2" ? L"y/M/d" : L"M/d/y", L"dMyg");
+}
+
+enum class TimeField { Hour, Minute, Second };
+
+// The hours and minutes a typed time gives; -1 where it gives none.
+struct TypedTime {
+    int hour = -1;
+    int minute = -1;
+};
+
+int NumberOf(std::wstring_view digits)
+{
+    int value = 0;
+    for (wchar_t c : digits)
+        value = value * 10 + (c - L'0');
+    return value;
+}
+
+// The text's numbers for the picture's hour, minute and second fields in the picture's order, then
+// for the hour and the minutes the picture does not show ("14:30" under "HH"); seconds are read
+// and dropped, numbers beyond the fields left. As the time parser reads them, a run of three or
+// more digits where the hour is due holds the hour and the minutes ("930", "0930"), and a number
+// is at most its first two digits.
+TypedTime ReadTimeFields(std::wstring_view text, const std::vector<PictureRun>& runs)
+{
+    std::vector<TimeField> order;
+    for (const PictureRun& run : runs) {
+        if (run.letter == L'h' || run.letter == L'H')
+            order.push_back(TimeField::Hour);
+        else if (run.letter == L'm')
+            order.push_back(TimeField::Minute);
+        else if (run.letter == L's')
+            order.push_back(TimeField::Second);
     }
-    if (numbers.size() < 2)
-        return text;
-    std::wstring swapped = numbers[1] + L":" + numbers[0];
-    for (size_t k = 2; k < numbers.size(); ++k)
-        swapped += L" " + numbers[k];
-    return swapped + L" " + rest;
+    order.push_back(TimeField::Hour);
+    order.push_back(TimeField::Minute);
+
+    const std::vector<DigitRun> numbers = DigitRunsOf(text);
+    TypedTime typed;
+    bool secondsRead = false;
+    size_t k = 0;
+    for (const TimeField field : order) {
+        if (k == numbers.size())
+            break;
+        const std::wstring_view digits = text.substr(numbers[k].at, numbers[k].length);
+        if (field == TimeField::Hour && typed.hour < 0) {
+            if (digits.size() >= 3 && typed.minute < 0) {
+                const size_t hourDigits = digits.size() == 3 ? 1 : 2;
+                typed.hour = NumberOf(digits.substr(0, hourDigits));
+                typed.minute = NumberOf(digits.substr(hourDigits, 2));
+            } else {
+                typed.hour = NumberOf(digits.substr(0, 2));
+            }
+        } else if (field == TimeField::Minute && typed.minute < 0) {
+            typed.minute = NumberOf(digits.substr(0, 2));
+        } else if (field == TimeField::Second && !secondsRead) {
+            secondsRead = true;
+        } else {
+            continue; // a part the text gave already
+        }
+        ++k;
+    }
+    return typed;
 }
 
 // Whether the user typed a word the time parser takes for a designator: any letter left once the
@@ -423,49 +518,56 @@ TDate ParseDate(std::wstring_view text, std::wstring_view picture, const TDate* 
     const std::wstring typed(text);
     if (picture.empty() || text.empty() || (text.size() == 8 && AllDigits(text) && !ShowsEightDigits(picture)))
         return TDate::Parse(typed.c_str());
-    const TDate date = ReadByPicture(text, picture, held);
+    const std::vector<PictureRun> runs = SplitPicture(picture, L"dMyg");
+    const TDate date = ReadInOrder(text, runs, runs, held);
     if (date.IsReal())
         return date;
     // No date in the picture's order ("3/13/2026" under "dd.MM.yyyy"): perhaps one in the
-    // locale's; a text that is no date either way stays the invalid date.
-    const TDate byLocale = TDate::Parse(typed.c_str());
+    // locale's, which changes no more than the picture shows either; a text that is no date
+    // either way stays the invalid date.
+    const TDate byLocale = AllDigits(text) && text.size() == 8 ? TDate::Parse(typed.c_str())
+                                                               : ReadInOrder(text, LocaleOrder(), runs, held);
     return byLocale.IsReal() ? byLocale : date;
 }
 
 TTime ParseTime(std::wstring_view text, std::wstring_view picture, const TTime* held)
 {
-    if (picture.empty())
+    if (picture.empty() || text.empty())
         return TTime::Parse(std::wstring(text).c_str());
     const std::vector<PictureRun> runs = SplitPicture(picture, L"hHmst");
     std::wstring plain = UpperText(std::wstring(text));
     BlankLiterals(plain, runs);
-    const auto firstOf = [&runs](std::wstring_view letters) {
-        const auto it = std::find_if(runs.begin(), runs.end(), [letters](const PictureRun& r) {
-            return r.letter && letters.find(r.letter) != std::wstring_view::npos;
-        });
-        return it == runs.end() ? std::wstring_view::npos : static_cast<size_t>(it - runs.begin());
-    };
-    const size_t hourAt = firstOf(L"hH");
-    const size_t minuteAt = firstOf(L"m");
-    if (hourAt != std::wstring_view::npos && minuteAt != std::wstring_view::npos && minuteAt < hourAt)
-        plain = HoursFirst(plain);
+    const TypedTime typed = ReadTimeFields(plain, runs);
+    // The time parser reads the hours and minutes as typed, hours first, with the words the
+    // user typed for its designators; a text without a number as it stands (0:00).
+    std::wstring hoursFirst = plain;
+    if (typed.hour >= 0 || typed.minute >= 0) {
+        std::replace_if(hoursFirst.begin(), hoursFirst.end(), IsDigit, L' ');
+        hoursFirst = std::to_wstring(std::max(typed.hour, 0)) + L":" + std::to_wstring(std::max(typed.minute, 0)) +
+                     L" " + hoursFirst;
+    }
     // A picture with "t" shows the designators even where the locale's clock has 24 hours.
-    const bool showsHalf = firstOf(L"t") != std::wstring_view::npos;
-    TTime time = showsHalf ? TTime::Parse(plain.c_str(), true) : TTime::Parse(plain.c_str());
-    if (!held || held->empty || time.empty)
+    const bool showsHalf = HasRun(runs, L't', 1);
+    TTime time = showsHalf ? TTime::Parse(hoursFirst.c_str(), true) : TTime::Parse(hoursFirst.c_str());
+    if (!held || held->empty)
         return time;
 
-    // An edit changes only what its picture lets the user see; the rest stays the held value's.
+    // A part the text gives is the typed one; the rest stays the held value's where the picture
+    // hides it, and so do the hours of a text that gives the minutes alone ("45" under "mm 'past' H").
+    const auto hourRun = std::find_if(runs.begin(), runs.end(), [](const PictureRun& r) {
+        return r.letter == L'h' || r.letter == L'H';
+    });
     int hour = time.GetHour();
     int minute = time.GetMinute();
-    if (minuteAt == std::wstring_view::npos)
+    if (typed.minute < 0 && !HasRun(runs, L'm', 1))
         minute = held->GetMinute();
-    if (hourAt == std::wstring_view::npos) {
+    if (typed.hour < 0 && (hourRun == runs.end() || typed.minute >= 0)) {
         hour = held->GetHour();
-    } else if (runs[hourAt].letter == L'h' && !showsHalf && !TypesDesignator(plain)) {
+    } else if (typed.hour >= 0 && hourRun != runs.end() && hourRun->letter == L'h' && !showsHalf &&
+               !TypesDesignator(plain)) {
         // Twelve-hour digits without designators: the half of the day stays while the hour is
         // the one shown for the held value.
-        const int typedHour = TTime::Parse(plain.c_str(), false).GetHour();
+        const int typedHour = TTime::Parse(hoursFirst.c_str(), false).GetHour();
         const int heldHour = held->GetHour() % 24;
         if (typedHour == (heldHour % 12 == 0 ? 12 : heldHour % 12))
             hour = heldHour;

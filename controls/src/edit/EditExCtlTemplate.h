@@ -47,8 +47,11 @@ public:
         ReadValue(value);
         ReplaceInvalid(value);
         const bool empty = IsTextEmpty();
-        if (empty && AllowsEmpty())
+        if (empty && AllowsEmpty()) {
+            // Left empty, the edit holds nothing: what is typed next reads as in a new edit.
+            m_shownText.clear();
             return;
+        }
         if (empty)
             value = m_emptyValue;
         WriteAsOne([&] { WriteValue(Limit(value)); });
@@ -176,7 +179,8 @@ protected:
         return true;
     }
     // The value behind the text the edit last wrote, which the user is now editing; null when
-    // that text was empty (nothing is held, typed text reads as in a new edit).
+    // that text was empty or the user left the edit empty (nothing is held, typed text reads as in
+    // a new edit).
     const T* Held() const { return m_shownText.empty() ? nullptr : &m_shown; }
 
     LRESULT OnValueMessage(UINT msg, LPARAM lp) override
