@@ -89,8 +89,8 @@ TEST_F(CheckListTest, Buttons_checkAndUncheckEveryItem)
         SendMessageW(ctrl, RKCC2M_CHECKLISTBOX_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     HWND selectAll = reinterpret_cast<HWND>(SendMessageW(ctrl, RKCC2M_CHECKLISTBOX_GETBUTTON, 0, 0));
     HWND none = reinterpret_cast<HWND>(SendMessageW(ctrl, RKCC2M_CHECKLISTBOX_GETBUTTON, 1, 0));
-    EXPECT_EQ(TextOf(selectAll), L"Select All");
-    EXPECT_EQ(TextOf(none), L"None");
+    EXPECT_EQ(TextOf(selectAll), L"&Select All"); // S and E are their access keys
+    EXPECT_EQ(TextOf(none), L"Non&e");
     SendMessageW(selectAll, BM_CLICK, 0, 0);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(Check(ctrl, i), 1);

@@ -33,7 +33,7 @@ protected:
 TEST_F(DisplayStringsTest, OwnTable_withoutAnOverride)
 {
     EXPECT_EQ(rkcc::DisplayString(5001), L"Today");
-    EXPECT_EQ(rkcc::DisplayString(5004), L"Select All");
+    EXPECT_EQ(rkcc::DisplayString(5004), L"&Select All");
     EXPECT_EQ(rkcc::DisplayString(5008), L"Clear All");
     EXPECT_EQ(rkcc::DisplayString(5010), L"%s %s");
     EXPECT_EQ(rkcc::DisplayString(4999), L"");
@@ -50,7 +50,7 @@ TEST_F(DisplayStringsTest, HostModule_overridesOnlyTheIdsItHas)
     EXPECT_EQ(texts.year, L"Year");
     HWND list = host.CreateControl(RKCC2_CLASS_CHECKLISTBOX, 0, 1, {0, 0, 200, 100});
     EXPECT_EQ(TextOf(reinterpret_cast<HWND>(SendMessageW(list, RKCC2M_CHECKLISTBOX_GETBUTTON, 0, 0))), L"Alle");
-    EXPECT_EQ(TextOf(reinterpret_cast<HWND>(SendMessageW(list, RKCC2M_CHECKLISTBOX_GETBUTTON, 1, 0))), L"None");
+    EXPECT_EQ(TextOf(reinterpret_cast<HWND>(SendMessageW(list, RKCC2M_CHECKLISTBOX_GETBUTTON, 1, 0))), L"Non&e");
     rkcc2_setappreshandle(nullptr);
     EXPECT_EQ(rkcc::DisplayString(5001), L"Today");
 }

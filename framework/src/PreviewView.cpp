@@ -4,6 +4,7 @@
 #include "fw/Dialog.h"
 #include "fw/FrameWindow.h"
 #include "fw/Printer.h"
+#include "fw/Window.h"
 
 #include <windowsx.h>
 
@@ -94,18 +95,9 @@ HWND ButtonOfAccessKey(HWND bar, wchar_t key)
         if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) || !IsWindowEnabled(child) ||
             !(SendMessageW(child, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
             continue;
-        wchar_t text[128] = {};
-        GetWindowTextW(child, text, 128);
-        for (const wchar_t* c = text; c[0] && c[1]; ++c) {
-            if (c[0] != L'&')
-                continue;
-            if (c[1] != L'&') {
-                if (Upper(c[1]) == Upper(key))
-                    return child;
-                break;
-            }
-            ++c; // "&&" shows an ampersand
-        }
+        const wchar_t marked = AccessKey(WindowText(child));
+        if (marked && marked == Upper(key))
+            return child;
     }
     return nullptr;
 }

@@ -24,6 +24,21 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
+wchar_t AccessKey(const std::wstring& text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&')
+            continue;
+        if (text[i + 1] != L'&') {
+            wchar_t key[2] = {text[i + 1], 0};
+            CharUpperW(key);
+            return key[0];
+        }
+        ++i; // "&&" shows an ampersand
+    }
+    return 0;
+}
+
 CWindow::~CWindow()
 {
     if (m_hwnd && ::IsWindow(m_hwnd)) {

@@ -35,9 +35,11 @@ bool CMainFrame::RoutePreviewKey(const MSG& msg)
         SendMessageW(preview, WM_VSCROLL, SB_TOP, 0);
         return true;
     case VK_LEFT:
+    case VK_PRIOR: // Page Up and Page Down turn pages too
         SendMessageW(preview, WM_HSCROLL, SB_LINELEFT, 0);
         return true;
     case VK_RIGHT:
+    case VK_NEXT:
         SendMessageW(preview, WM_HSCROLL, SB_LINERIGHT, 0);
         return true;
     case VK_UP:

@@ -11,6 +11,9 @@ public:
 protected:
     bool OnInit() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
+    // Enter: the template has no default button, so Enter is IDOK; it opens the selected
+    // calendar as a double click does, and the dialog stays.
+    void OnOk() override { OpenSelected(); }
 
 private:
     void UpdateButtons();

@@ -15,6 +15,9 @@ public:
 protected:
     bool OnInit() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
+    // Enter: the template has no default button, so Enter is IDOK; it edits the selected
+    // filter as a double click does, and the dialog stays.
+    void OnOk() override { OnEdit(true); }
 
 private:
     // Refills the list and selects `select` (the first item when it is not listed).

@@ -54,6 +54,9 @@ bool CHolidaysDlg::OnInit()
     m_year.SetValue(year);
     m_yearField.dialog = this;
     m_yearField.Attach(m_year.GetInnerEdit());
+    m_yearSpin.dialog = this;
+    m_yearSpin.button = true;
+    m_yearSpin.Attach(m_year.GetSpinButton());
 
     m_list.Attach(Item(IDC_HOLIDAYS_LIST));
     InsertColumns();
@@ -130,13 +133,21 @@ void CHolidaysDlg::YearChanged()
         SetIntSetting(L"DlgHolidaysYearLast", full);
 }
 
-LRESULT CHolidaysDlg::CYearField::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+void CHolidaysDlg::WriteTypedYearInFull()
 {
-    // Ahead of the edit's own commit, which would limit 25 to 1800.
-    if (msg == WM_KILLFOCUS && dialog && dialog->m_year.GetRawValue() <= 99) {
-        if (const int full = dialog->TypedYear())
-            dialog->m_year.SetValue(full);
-    }
+    if (m_year.GetRawValue() > 99)
+        return;
+    if (const int full = TypedYear())
+        m_year.SetValue(full);
+}
+
+LRESULT CHolidaysDlg::CYearPart::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    // Ahead of the edit's own commit and step, which would limit 25, or 26, to 1800.
+    const bool before = button ? msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK
+                               : msg == WM_KILLFOCUS || (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN));
+    if (dialog && before)
+        dialog->WriteTypedYearInFull();
     return DefaultHandling(msg, wp, lp);
 }
 

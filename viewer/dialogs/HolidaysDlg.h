@@ -3,7 +3,8 @@
 // whole-number edit; the list refills whenever the typed year changes, except to a text without
 // a digit or a year outside the edit's limits, which the edit rewrites into a year of its own
 // when the focus leaves it (the list follows). A year typed up to 99 is written in full when the
-// focus leaves it. Changes nothing in the project; `DlgHolidaysYearLast` is its only trace.
+// focus leaves it and before a step of the spin button or the arrow keys. Changes nothing in the
+// project; `DlgHolidaysYearLast` is its only trace.
 
 #include "ListCtrlEx.h"
 #include "RK2Controls.h"
@@ -27,11 +28,14 @@ protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    // The year edit's own edit field: on leaving it, a year typed up to 99 is written in full
-    // before the edit's minimum (1800) would take its place.
-    struct CYearField : fw::CSubclassedWindow {
+    // The year edit's own edit field and its spin button: on leaving the field and before a
+    // step (the arrow keys, a press on the button), a year typed up to 99 is written in full,
+    // so that the step starts from the year shown and the edit's minimum (1800) does not take
+    // its place.
+    struct CYearPart : fw::CSubclassedWindow {
         LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-        CHolidaysDlg* dialog = nullptr; // the dialog that holds this field
+        CHolidaysDlg* dialog = nullptr; // the dialog that holds this part
+        bool button = false;            // the spin button, whose press steps; else the field
     };
 
     void InsertColumns();
@@ -40,10 +44,13 @@ private:
     // outside the edit's limits.
     int TypedYear() const;
     void YearChanged();
+    // A year typed up to 99 becomes its full year in the edit; any other text stays.
+    void WriteTypedYearInFull();
     void SwitchToOwnerDrawing();
 
     CRK2LongEditCtrl m_year;
-    CYearField m_yearField;
+    CYearPart m_yearField;
+    CYearPart m_yearSpin;
     CListCtrlEx m_list;
     bool m_ready = false; // columns exist: the edit's changes may refill
 };

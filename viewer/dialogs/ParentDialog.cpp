@@ -70,7 +70,13 @@ void CParentDialog::ShowPage(HWND page)
 
 void CParentDialog::PlacePage(HWND page)
 {
-    SetWindowPos(page, nullptr, m_pageArea.left, m_pageArea.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Right behind the placeholder in the z-order, which is the tab order: Tab goes from the
+    // page list into the page and on to the dialog's buttons, and a page made without
+    // DS_CONTROL is entered as well.
+    HWND placeholder = Item(m_placeholderId);
+    SetWindowPos(page, placeholder, m_pageArea.left, m_pageArea.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | (placeholder ? 0 : SWP_NOZORDER));
+    SetWindowLongW(page, GWL_EXSTYLE, GetWindowLongW(page, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     EnableWindow(page, TRUE);
     pagemsg::Load(page);
 }

@@ -37,8 +37,8 @@ protected:
     // Selects the list entry of `page`, which shows it; nothing for a page not listed.
     virtual void SelectPage(HWND page) = 0;
 
-    // Moves a page to the page area's top-left corner (size, z-order and activation kept),
-    // enables it and sends it WM_PAGE_LOAD.
+    // Moves a page to the page area's top-left corner and into the tab order right after the
+    // placeholder (size and activation kept), enables it and sends it WM_PAGE_LOAD.
     void PlacePage(HWND page);
     // Hands a message's answer back through DWLP_MSGRESULT; the dialog procedure's TRUE.
     INT_PTR Answer(LRESULT result);

@@ -117,10 +117,10 @@ int CRK2LongEditCtrl::GetRawValue() const
     return value;
 }
 
-HWND CRK2LongEditCtrl::GetInnerEdit() const
+HWND CRK2LongEditCtrl::FrameChild(int id) const
 {
     HWND frame = Hwnd() ? GetDlgItem(Hwnd(), 100) : nullptr;
-    return frame ? GetDlgItem(frame, 1) : nullptr;
+    return frame ? GetDlgItem(frame, id) : nullptr;
 }
 
 void CRK2DoubleEditCtrl::SetValue(double value) const

@@ -95,7 +95,12 @@ public:
     int GetRawValue() const;
     bool IsEmpty() const { return Send(RKCC2M_LONGEDIT_ISEMPTY) == 1; }
     // The standard edit the user types into: child 1 of the control's frame, its child 100.
-    HWND GetInnerEdit() const;
+    HWND GetInnerEdit() const { return FrameChild(1); }
+    // The up/down button beside it: child 2 of the frame.
+    HWND GetSpinButton() const { return FrameChild(2); }
+
+private:
+    HWND FrameChild(int id) const;
 };
 
 class CRK2DoubleEditCtrl : public CRK2Ctrl {

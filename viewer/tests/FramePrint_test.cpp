@@ -215,6 +215,12 @@ TEST_F(FramePrintTest, Preview_pagesCounterAndKeys)
     EXPECT_EQ(Preview()->CurrentPage(), 2u);
     EXPECT_TRUE(Key(VK_LEFT));
     EXPECT_EQ(Preview()->CurrentPage(), 1u);
+    // Page Down and Page Up as Right and Left.
+    for (const auto& [key, page] : {std::pair{VK_NEXT, 2u}, std::pair{VK_NEXT, 3u}, std::pair{VK_PRIOR, 2u},
+                                    std::pair{VK_PRIOR, 1u}}) {
+        EXPECT_TRUE(Key(key));
+        EXPECT_EQ(Preview()->CurrentPage(), page);
+    }
     // Up and Down scroll only a zoomed page.
     EXPECT_TRUE(Key(VK_DOWN));
     EXPECT_EQ(Preview()->CurrentPage(), 1u);

@@ -5,6 +5,7 @@
 #include "QV2ResVIds.h"
 #include "fw/PopupMenu.h"
 #include "fw/Subclass.h"
+#include "fw/Window.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -54,6 +55,17 @@ protected:
             items.push_back((info.fType & MFT_SEPARATOR) ? 0 : info.wID);
         }
         return items;
+    }
+
+    // The first submenu of `menu` that holds the command `id`; null when none does.
+    static HMENU SubMenuWith(HMENU menu, UINT id)
+    {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            HMENU sub = GetSubMenu(menu, i);
+            if (sub && GetMenuState(sub, id, MF_BYCOMMAND) != static_cast<UINT>(-1))
+                return sub;
+        }
+        return nullptr;
     }
 
     // A key-down as the message loop would see it, with the modifier keys held as given.
@@ -271,6 +283,30 @@ TEST_F(FrameTest, Menus_withoutPluginPagesNoSeparatorIsLeftWithNothingToSeparate
     EXPECT_EQ(MenuItems(2), (std::vector<UINT>{IDM_TOOLS_CALENDARS, IDM_TOOLS_HOLIDAYS, 0, IDM_TOOLS_REPORTS}));
 }
 
+// Every item of the View menu and of its grid-sort menu has an access key, none taken twice in
+// its menu. (The time-scale menu lists the presets by name.)
+TEST_F(FrameTest, Menus_everyViewItemHasAnAccessKeyOfItsOwn)
+{
+    ASSERT_TRUE(Start());
+    HMENU view = SubMenuWith(Frame().Menu(), IDM_VIEW_TIMEBAR);
+    ASSERT_NE(view, nullptr);
+    HMENU sort = SubMenuWith(view, IDM_GRID_SORT_FIRST);
+    ASSERT_NE(sort, nullptr);
+    for (HMENU menu : {view, sort}) {
+        std::wstring keys;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            if (fw::IsMenuSeparator(menu, i))
+                continue;
+            const std::wstring text = fw::MenuItemText(menu, i);
+            const wchar_t key = fw::AccessKey(text);
+            EXPECT_NE(key, 0) << "no access key: " << std::string(text.begin(), text.end());
+            EXPECT_EQ(keys.find(key), std::wstring::npos) << "taken twice: " << std::string(text.begin(), text.end());
+            keys += key;
+        }
+        EXPECT_GE(keys.size(), menu == sort ? 8u : 11u);
+    }
+}
+
 TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
 {
     ASSERT_TRUE(Start());
@@ -294,12 +330,7 @@ TEST_F(FrameTest, FilterDropDown_theListOfTheProjectsFilters)
     EXPECT_TRUE(popup.items[4].enabled());
 
     // The main menu's list, refreshed again and again, stays one list.
-    HMENU filterMenu = nullptr;
-    for (int i = 0; i < GetMenuItemCount(Frame().Menu()); ++i) {
-        HMENU sub = GetSubMenu(Frame().Menu(), i);
-        if (GetMenuState(sub, IDM_FILTER_ON_OFF, MF_BYCOMMAND) != static_cast<UINT>(-1))
-            filterMenu = sub;
-    }
+    HMENU filterMenu = SubMenuWith(Frame().Menu(), IDM_FILTER_ON_OFF);
     ASSERT_NE(filterMenu, nullptr);
     for (int round = 0; round < 10; ++round)
         SendMessageW(Frame().Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(filterMenu), 0);

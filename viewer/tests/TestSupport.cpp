@@ -156,6 +156,29 @@ bool PutTextOnClipboard(HWND owner, const wchar_t* text)
     return true;
 }
 
+bool DialogKey(HWND dialog, UINT key)
+{
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
+    return IsDialogMessageW(dialog, &msg) != FALSE;
+}
+
+bool DialogAccessKey(HWND dialog, wchar_t letter)
+{
+    MSG msg{GetFocus(), WM_SYSCHAR, letter, static_cast<LPARAM>(KF_ALTDOWN) << 16 | 1, 0, {}};
+    return IsDialogMessageW(dialog, &msg) != FALSE;
+}
+
+std::vector<HWND> TabCycle(HWND dialog, HWND first)
+{
+    SetFocus(first);
+    std::vector<HWND> reached;
+    while (reached.size() < 40 && (reached.empty() || reached.back() != first)) {
+        DialogKey(dialog, VK_TAB);
+        reached.push_back(GetFocus());
+    }
+    return reached;
+}
+
 std::wstring TestProgramFolder()
 {
     wchar_t path[4096] = {};

@@ -60,6 +60,14 @@ private:
 // clipboard could not be opened.
 bool PutTextOnClipboard(HWND owner, const wchar_t* text);
 
+// Keys as a dialog's message loop hands them on (IsDialogMessage), from the window with the
+// focus: a key press, and an access key (Alt with a letter). true when the dialog took the key.
+bool DialogKey(HWND dialog, UINT key);
+bool DialogAccessKey(HWND dialog, wchar_t letter);
+// The windows that Tab gives the focus to, one after the other, from `first` until the focus is
+// back on it (at most 40 presses).
+std::vector<HWND> TabCycle(HWND dialog, HWND first);
+
 // The folder of the running test program, with its trailing backslash.
 std::wstring TestProgramFolder();
 // The program folder of the build (build/bin), with its trailing backslash.

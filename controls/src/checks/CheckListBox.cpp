@@ -173,7 +173,8 @@ LRESULT CCheckListBoxWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
 
 bool CCheckListBoxButton::CreateButton(HWND parent, UINT id, const std::wstring& caption)
 {
-    return CreateSubclassed(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, RECT{}, parent, id, caption.c_str());
+    return CreateSubclassed(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, RECT{}, parent, id,
+                            caption.c_str());
 }
 
 void CCheckListBoxButton::Draw(const DRAWITEMSTRUCT& item) const
@@ -189,17 +190,19 @@ void CCheckListBoxButton::Draw(const DRAWITEMSTRUCT& item) const
     caption.resize(static_cast<size_t>(length));
     if (pressed)
         OffsetRect(&r, 1, 1);
+    // The access key is underlined once the keyboard is in use, as on the system's buttons.
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
     SetBkMode(dc, TRANSPARENT);
     if (disabled) {
         RECT shadow = r;
         OffsetRect(&shadow, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextIn(dc, caption, shadow, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawTextIn(dc, caption, shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     } else {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     }
-    DrawTextIn(dc, caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextIn(dc, caption, r, format);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
         InflateRect(&focus, -3, -3);
@@ -224,6 +227,10 @@ int CRKCheckListBox::OnCreate()
     const HFONT font = FontOf(Parent());
     for (HWND child : {m_selectAll.Hwnd(), m_none.Hwnd(), m_list.Hwnd()})
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The dialog's Tab goes into the control, from the list to the two buttons, and their
+    // access keys reach them.
+    SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    SetWindowPos(m_list.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Layout();
     return 0;
 }

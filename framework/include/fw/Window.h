@@ -19,6 +19,10 @@ HINSTANCE CodeModule();
 // A window's text; empty for no window.
 std::wstring WindowText(HWND window);
 
+// The access key that a control's or menu item's text marks with "&", in upper case ("&&" shows
+// an ampersand); 0 when the text marks none.
+wchar_t AccessKey(const std::wstring& text);
+
 class CWindow {
 public:
     CWindow() = default;

@@ -2,6 +2,8 @@
 
 #include "CalendarsDlg.h"
 #include "DateTimeEnv.h"
+#include "FilterDlg.h"
+#include "FiltersDlg.h"
 #include "FrameDialogs.h"
 #include "HostApi.h"
 #include "ProjectDialogFixture.h"
@@ -221,6 +223,60 @@ TEST_F(CalendarDlgTest, Open_fromTheListOwnedByItAndAtTheRememberedDatePastUnrea
     SetSetting(L"DlgCalendarDateInit", GetDateText(TDate(TDate::FromYMD(7, 2026, 4))));
     EXPECT_EQ(QV2A_Command(L"ShowCalendar", Calendar(L"Part time")), 1);
     EXPECT_EQ(shown, TDate(TDate::FromYMD(7, 2026, 4)));
+}
+
+// Neither list dialog has a default button, so Enter is IDOK: it opens the selected calendar or
+// filter as a double click does and the list stays; with nothing selected it does nothing;
+// Escape closes the list.
+TEST_F(CalendarDlgTest, Lists_enterOpensTheSelectedCalendarOrFilterAndEscapeCloses)
+{
+    AddFilter(L"Alpha");
+    struct Keys {
+        std::wstring selected;       // the list's selected text
+        bool openAfterEnter = false; // the list dialog after Enter
+        bool openAfterEmptyEnter = false;
+        bool endedByEscape = false;
+    };
+    Keys calendars, filters;
+    std::vector<std::wstring> opened; // the names of the opened calendars and filters
+    const auto useKeys = [](fw::CDialog& dialog, int listId, Keys& keys) -> INT_PTR {
+        HWND list = dialog.Item(listId);
+        SetFocus(list);
+        const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        if (index >= 0) {
+            wchar_t text[256] = {};
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+            keys.selected = text;
+        }
+        qvtest::DialogKey(dialog.Hwnd(), VK_RETURN);
+        keys.openAfterEnter = !dialog.HasEnded();
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SetFocus(list); // back from the dialog that Enter opened
+        qvtest::DialogKey(dialog.Hwnd(), VK_RETURN);
+        keys.openAfterEmptyEnter = !dialog.HasEnded();
+        qvtest::DialogKey(dialog.Hwnd(), VK_ESCAPE);
+        keys.endedByEscape = dialog.HasEnded();
+        return 0; // ended
+    };
+    const auto open = [&](fw::CDialog& dialog, int nameId) -> INT_PTR {
+        opened.push_back(Text(dialog.Hwnd(), nameId));
+        return IDCANCEL;
+    };
+    Answer<CCalendarsDlg>([&](CCalendarsDlg& dialog) { return useKeys(dialog, IDC_CALENDARS_LIST, calendars); });
+    Answer<CCalendarDlg>([&](CCalendarDlg& dialog) { return open(dialog, IDC_CALENDAR_NAME); });
+    Answer<CFiltersDlg>([&](CFiltersDlg& dialog) { return useKeys(dialog, IDC_FILTERS_LIST, filters); });
+    Answer<CFilterDlg>([&](CFilterDlg& dialog) { return open(dialog, IDC_FILTER_NAME); });
+    ShowCalendarsDlg();
+    ShowFiltersDlg();
+
+    for (const Keys* keys : {&calendars, &filters}) {
+        SCOPED_TRACE(keys == &calendars ? "calendars" : "filters");
+        EXPECT_FALSE(keys->selected.empty());
+        EXPECT_TRUE(keys->openAfterEnter);
+        EXPECT_TRUE(keys->openAfterEmptyEnter);
+        EXPECT_TRUE(keys->endedByEscape);
+    }
+    EXPECT_EQ(opened, (std::vector<std::wstring>{calendars.selected, filters.selected}));
 }
 
 TEST_F(CalendarDlgTest, HostCommand_answersWhetherTheDialogWasShown)

@@ -11,6 +11,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 
 namespace {
 
@@ -249,6 +251,57 @@ TEST_F(HolidaysDlgTest, LeavingTheYear_theListAndTheRememberedYearFollowTheYearT
         const std::wstring heading = fw::LoadResString(id);
         EXPECT_NE(std::find(drawn.begin(), drawn.end(), heading), drawn.end()) << "heading cut: " << heading;
     }
+}
+
+// A step by the arrow keys or the spin button starts from the year a two-digit text stands
+// for, never from the edit's minimum.
+TEST_F(HolidaysDlgTest, Step_aTwoDigitYearStepsFromTheYearShown)
+{
+    for (unsigned year : {1800u, 1924u, 1926u})
+        AddHoliday(5, year, 1, (L"May Day " + std::to_wstring(year)).c_str());
+    SetSetting(L"DlgHolidaysYearRemember", L"1");
+    struct Stepped {
+        std::wstring edit;
+        std::vector<std::vector<std::wstring>> rows;
+        std::wstring remembered;
+    };
+    std::vector<Stepped> stepped;
+    Answer<CHolidaysDlg>([&](CHolidaysDlg& dialog) {
+        HWND inner = InnerEdit(dialog);
+        HWND spin = GetDlgItem(GetParent(inner), 2);
+        RECT button{};
+        GetClientRect(spin, &button);
+        const auto press = [&](int y) {
+            SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, y));
+            SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(4, y));
+        };
+        const std::function<void()> steps[] = {
+            [&] { SendMessageW(inner, WM_KEYDOWN, VK_UP, 1); },
+            [&] { SendMessageW(inner, WM_KEYDOWN, VK_DOWN, 1); },
+            [&] { press(2); },                 // the upper half steps up
+            [&] { press(button.bottom - 3); }, // the lower half down
+        };
+        for (const std::function<void()>& step : steps) {
+            SetFocus(inner);
+            TypeYear(dialog, L"25");
+            step();
+            stepped.push_back({EditText(dialog), ListRows(dialog.Item(IDC_HOLIDAYS_LIST)),
+                               GetSetting(L"DlgHolidaysYearLast")});
+        }
+        return IDCANCEL;
+    });
+    ShowHolidaysDlg();
+
+    const std::wstring years[] = {L"1926", L"1924", L"1926", L"1924"};
+    ASSERT_EQ(stepped.size(), std::size(years));
+    for (size_t i = 0; i < stepped.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "step #" << i);
+        EXPECT_EQ(stepped[i].edit, years[i]);
+        EXPECT_EQ(stepped[i].rows, Expected(static_cast<unsigned>(std::stoi(years[i]))));
+        EXPECT_EQ(stepped[i].remembered, years[i]);
+    }
+    ASSERT_FALSE(stepped[0].rows.empty());
+    EXPECT_EQ(stepped[0].rows[0][2], L"May Day 1926");
 }
 
 TEST_F(HolidaysDlgTest, Open_theRememberedYearWinsAndTypingWithoutRememberStoresNothing)

@@ -7,8 +7,10 @@
 #include "PageTree.h"
 #include "QV2ResVIds.h"
 #include "RecordingPrinter.h"
+#include "ViewSettingsDlg.h"
 
 #include <algorithm>
+#include <regex>
 
 namespace {
 
@@ -349,6 +351,45 @@ TEST_F(ReportsDlgTest, PrinterSetUp_showsTheChosenReportsOrientation)
     // The set-up's settings are the ones printing starts from.
     EXPECT_EQ(mode->dmOrientation, DMORIENT_PORTRAIT);
     GlobalUnlock(devMode);
+}
+
+// Tab runs from the page tree through the controls of the page shown to the dialog's own
+// controls and back to the tree, in the reports dialog (the report plug-in's filters page) and
+// in the view settings (the start-up files page).
+TEST_F(ReportsDlgTest, PagedDialogs_tabGoesFromTheTreeIntoThePageThenToTheButtons)
+{
+    ASSERT_TRUE(LoadPlugin(qvtest::BinFolder() + L"QV2R.dll"));
+    Register();
+    // Where each Tab led: 'p' into the page, 'd' to the dialog's own controls, 't' to the tree.
+    std::string reportTabs;
+    Run([&](CReportsDlg& dialog) {
+        SelectReport(dialog, L"Filters");
+        HWND page = dialog.CurrentPage();
+        ASSERT_NE(page, nullptr);
+        for (HWND reached : qvtest::TabCycle(dialog.Hwnd(), Tree(dialog)))
+            reportTabs += reached == Tree(dialog) ? 't' : IsChild(page, reached) ? 'p' : 'd';
+    });
+    EXPECT_TRUE(std::regex_match(reportTabs, std::regex("p+d+t"))) << reportTabs;
+
+    SetSetting(L"ExcludeViewSettingsDlg", L"");
+    std::vector<HWND> settingsTabs, expected;
+    drive = [&](fw::CDialog& dialog) {
+        auto* settings = dynamic_cast<CViewSettingsDlg*>(&dialog);
+        if (!settings)
+            return;
+        for (const ViewSettingsPageRecord& page : CViewSettingsDlg::Pages()) {
+            if (std::wstring(page.Name) != L"Files")
+                continue;
+            SendMessageW(dialog.Hwnd(), WM_PAGE_ACTIVATE, 0, reinterpret_cast<LPARAM>(page.Page));
+            expected = {GetDlgItem(page.Page, IDC_FILES_OPEN_LAST), GetDlgItem(page.Page, IDC_FILES_SCROLL_TODAY)};
+        }
+        expected.insert(expected.end(), {dialog.Item(IDOK), dialog.Item(IDCANCEL), dialog.Item(IDC_VIEW_SETTINGS_TREE)});
+        settingsTabs = qvtest::TabCycle(dialog.Hwnd(), dialog.Item(IDC_VIEW_SETTINGS_TREE));
+    };
+    CViewSettingsDlg settings;
+    settings.RunModal(nullptr);
+    ASSERT_EQ(expected.size(), 5u);
+    EXPECT_EQ(settingsTabs, expected);
 }
 
 TEST_F(ReportsDlgTest, ReportPlugin_itsFiltersPageProposesItsTitle)

@@ -7,7 +7,9 @@
 #include "ScalePresets.h"
 #include "ScheduleFormatDlg.h"
 #include "Settings.h"
+#include "WorkingTimeText.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -87,6 +89,48 @@ TEST_F(TimeBarDlgTest, Weekdays_followTheFirstDayOfTheWeek)
     EXPECT_EQ(first, L"Su");
     EXPECT_FALSE(dialog.visibleWeekdays[6]);
     EXPECT_TRUE(dialog.visibleWeekdays[0]);
+}
+
+// The weekday captions, in the user's locale, fit the upper half of the check group where it
+// draws them, measured with the dialog's font. The suite runs this test once more under a
+// Japanese locale (QV_TEST_LCID tells it so), whose dialog font Wine chooses for that locale.
+TEST_F(TimeBarDlgTest, WeekdayCaptions_fitTheirAreaInTheLocalesDialogFont)
+{
+    if (const char* expected = std::getenv("QV_TEST_LCID")) {
+        ASSERT_EQ(GetUserDefaultLCID(), std::strtoul(expected, nullptr, 16)) << "not run under the locale asked for";
+    }
+    datetime::SetLocale(0); // the user's own day names
+    std::vector<std::wstring> captions;
+    std::vector<SIZE> sizes;
+    SIZE area{};
+    Answer<CTimeBarDlg>([&](CTimeBarDlg& shown) {
+        HWND group = shown.Item(IDC_TIMEBAR_WEEKDAYS);
+        RECT client{};
+        GetClientRect(group, &client);
+        const int count = static_cast<int>(SendMessageW(group, RKCC2M_CHECKGROUP_GETCOUNT, 0, 0));
+        // A caption's part of the group: its column, over the upper half.
+        area = {count ? client.right / count : 0, client.bottom / 2};
+        HDC dc = GetDC(group);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(shown.Hwnd(), WM_GETFONT, 0, 0)));
+        for (int i = 0; i < count; ++i) {
+            captions.push_back(ItemText(group, i));
+            SIZE size{};
+            GetTextExtentPoint32W(dc, captions.back().c_str(), static_cast<int>(captions.back().size()), &size);
+            sizes.push_back(size);
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(group, dc);
+        return IDCANCEL;
+    });
+    CTimeBarDlg dialog;
+    dialog.RunModal(nullptr);
+    ASSERT_EQ(captions.size(), 7u);
+    EXPECT_EQ(captions[0], GetLocaleDayName(0, true).substr(0, 2));
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        EXPECT_GT(sizes[i].cy, 0) << i;
+        EXPECT_LE(sizes[i].cy, area.cy) << "caption " << i << " is higher than its area";
+        EXPECT_LE(sizes[i].cx, area.cx) << "caption " << i << " is wider than its area";
+    }
 }
 
 TEST_F(TimeBarDlgTest, Periods_fromAndToRowsOfBothPeriodsEachHaveTheirOwnRoom)

@@ -3,10 +3,16 @@
 #include "ViewSettingsDlg.h"
 
 #include "ColumnIds.h"
+#include "FilterCommands.h"
+#include "FilterDlg.h"
 #include "ProjectDialogFixture.h"
 #include "QV2ResVIds.h"
 #include "Settings.h"
 #include "SortDlg.h"
+#include "fw/Window.h"
+
+#include <algorithm>
+#include <cwctype>
 
 namespace {
 
@@ -163,6 +169,111 @@ TEST_F(ViewSettingsPagesTest, Grid_noColumnShownRefusesOkAndBadSettingsParseUpTo
         return IDCANCEL;
     });
     EXPECT_EQ(CViewSettingsDlg::Pages().size(), 0u);
+}
+
+// What the keyboard does to a check list (RKCC2CheckListBox) in its dialog.
+struct CheckListKeys {
+    std::vector<HWND> tabs; // the windows Tab reaches from the list, until the list again
+    HWND list = nullptr;
+    HWND selectAll = nullptr;
+    HWND none = nullptr;
+    std::vector<LRESULT> afterNone; // the checks after the "None" button's access key
+    std::vector<LRESULT> afterAll;  // and after the "Select All" button's
+    std::vector<wchar_t> accessKeys; // of every shown button and text of the dialog, sorted
+    std::wstring selectAllText;
+    std::wstring noneText;
+};
+
+void CollectAccessKeys(HWND parent, std::vector<wchar_t>& keys)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // The style, not IsWindowVisible: the dialog itself is never shown here.
+        if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        const wchar_t key = fw::AccessKey(fw::WindowText(child));
+        if (key && (SendMessageW(child, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_STATIC)))
+            keys.push_back(key);
+        CollectAccessKeys(child, keys);
+    }
+}
+
+CheckListKeys UseCheckListKeys(HWND dialog, HWND checkList)
+{
+    CheckListKeys seen;
+    seen.list = reinterpret_cast<HWND>(SendMessageW(checkList, RKCC2M_CHECKLISTBOX_GETINNERCTRL, 0, 0));
+    seen.selectAll = reinterpret_cast<HWND>(SendMessageW(checkList, RKCC2M_CHECKLISTBOX_GETBUTTON, 0, 0));
+    seen.none = reinterpret_cast<HWND>(SendMessageW(checkList, RKCC2M_CHECKLISTBOX_GETBUTTON, 1, 0));
+    const auto checks = [&] {
+        std::vector<LRESULT> states;
+        for (LRESULT i = 0; i < SendMessageW(seen.list, LB_GETCOUNT, 0, 0); ++i)
+            states.push_back(SendMessageW(checkList, RKCC2M_CHECKLISTBOX_GETCHECK, static_cast<WPARAM>(i), 0));
+        return states;
+    };
+    seen.selectAllText = fw::WindowText(seen.selectAll);
+    seen.noneText = fw::WindowText(seen.none);
+    seen.tabs = qvtest::TabCycle(dialog, seen.list);
+    const wchar_t noneKey = fw::AccessKey(seen.noneText);
+    const wchar_t allKey = fw::AccessKey(seen.selectAllText);
+    SetFocus(seen.list);
+    if (noneKey && qvtest::DialogAccessKey(dialog, static_cast<wchar_t>(std::towlower(noneKey))))
+        seen.afterNone = checks();
+    if (allKey && qvtest::DialogAccessKey(dialog, allKey))
+        seen.afterAll = checks();
+    CollectAccessKeys(dialog, seen.accessKeys);
+    std::sort(seen.accessKeys.begin(), seen.accessKeys.end());
+    return seen;
+}
+
+// The visible words of a button's text: without the access key's mark.
+std::wstring ShownWords(std::wstring text)
+{
+    text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+    return text;
+}
+
+// The check lists' "Select All" and "None" come after their list in the tab order and answer
+// access keys of their own (also in lower case), in the filter dialog and on the grid page;
+// they still read "Select All" and "None".
+TEST_F(ViewSettingsPagesTest, CheckLists_theirButtonsTakeTabAndAccessKeys)
+{
+    AddResource(L"Anna", 1);
+    AddResource(L"Bert", 2);
+    CheckListKeys grid, filter;
+    HWND gridOrder = nullptr;
+    HWND filterOk = nullptr;
+    OnPages([&](HWND, HWND page) -> INT_PTR {
+        // As a click on its entry: the grid page is shown.
+        SendMessageW(GetParent(page), WM_PAGE_ACTIVATE, 0, reinterpret_cast<LPARAM>(page));
+        gridOrder = GetDlgItem(page, IDC_GRID_SORT);
+        grid = UseCheckListKeys(GetParent(page), GetDlgItem(page, IDC_GRID_COLUMNS));
+        return IDCANCEL;
+    });
+    Answer<CFilterDlg>([&](CFilterDlg& dialog) {
+        filterOk = dialog.Item(IDOK);
+        filter = UseCheckListKeys(dialog.Hwnd(), dialog.Item(IDC_FILTER_RESOURCES));
+        return IDCANCEL;
+    });
+    EXPECT_EQ(NewFilterWithDialog(nullptr), nullptr);
+
+    const struct {
+        const CheckListKeys* seen;
+        HWND after; // the control after "None"
+        size_t items;
+    } lists[] = {{&grid, gridOrder, 8}, {&filter, filterOk, 2}};
+    for (const auto& [seen, after, items] : lists) {
+        SCOPED_TRACE(seen == &grid ? "grid page" : "filter dialog");
+        ASSERT_GE(seen->tabs.size(), 4u);
+        EXPECT_EQ(seen->tabs[0], seen->selectAll);
+        EXPECT_EQ(seen->tabs[1], seen->none);
+        EXPECT_EQ(seen->tabs[2], after);
+        EXPECT_EQ(seen->tabs.back(), seen->list);
+        EXPECT_EQ(seen->afterNone, std::vector<LRESULT>(items, 0));
+        EXPECT_EQ(seen->afterAll, std::vector<LRESULT>(items, 1));
+        EXPECT_EQ(std::adjacent_find(seen->accessKeys.begin(), seen->accessKeys.end()), seen->accessKeys.end())
+            << "an access key taken twice";
+        EXPECT_EQ(ShownWords(seen->selectAllText), L"Select All");
+        EXPECT_EQ(ShownWords(seen->noneText), L"None");
+    }
 }
 
 TEST_F(ViewSettingsPagesTest, SortDialog_byNameIsStableAndOkGivesTheOrder)
