@@ -104,6 +104,11 @@ bool CMainFrame::OnClose()
     if (gPlugins && !gPlugins->QueryPrepareExit())
         return false;
     const std::wstring file = SaveTarget();
+    // The keys are not written into a file that could not be read (the store refuses it): said
+    // once, here.
+    if (IsUnreadableProfile(file))
+        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_SETTINGS_NOT_SAVED), {file}),
+                        MB_OK | MB_ICONEXCLAMATION);
     SaveHostKeys(file, true);
     if (gPlugins)
         gPlugins->BroadcastOnSaveSettings(file, true);
