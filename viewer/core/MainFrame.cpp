@@ -46,9 +46,11 @@ void RemoveMenuCommand(HMENU menu, int submenu, UINT id)
 // The message of a failed open or reload of `path`.
 UINT OpenFailureMessage(int status, const std::wstring& path)
 {
-    // A folder is no project, whatever the data library made of it.
+    // A folder, a device or a pipe is no project, whatever the data library made of it.
     if (IsExistingFolder(path))
         return IDS_MSG_FOLDER_NOT_FILE;
+    if (IsExistingDeviceOrPipe(path))
+        return IDS_MSG_DEVICE_NOT_FILE;
     if (status == wqv2_data::kErrOpen)
         return IDS_MSG_OPEN_FAILED;
     if (status == wqv2_data::kErrIo || status == 11) // the data library reports read errors as 10
