@@ -2,14 +2,16 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace qvtest {
 namespace {
 
 using UnixNameFn = char*(__cdecl*)(const wchar_t*);
 using DosNameFn = wchar_t*(__cdecl*)(const char*);
 
-} // namespace
-
+// Makes the pipe with the host's mkfifo; false where the program does not run under Wine or the
+// pipe could not be made.
 bool MakeHostFifo(const std::wstring& path)
 {
     // Wine's own exports translate between its Windows paths and the host's.
@@ -53,6 +55,28 @@ bool MakeHostFifo(const std::wstring& path)
     HeapFree(GetProcessHeap(), 0, target);
     HeapFree(GetProcessHeap(), 0, mkfifo);
     return made;
+}
+
+} // namespace
+
+SilentHostFifo::SilentHostFifo(const std::wstring& path)
+{
+    if (!MakeHostFifo(path))
+        return;
+    // The writer's open needs a reader already there.
+    for (void** end : {&reader_, &writer_}) {
+        HANDLE handle = CreateFileW(path.c_str(), end == &reader_ ? GENERIC_READ : GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        *end = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+    }
+}
+
+SilentHostFifo::~SilentHostFifo()
+{
+    for (void* end : {writer_, reader_}) {
+        if (end)
+            CloseHandle(end);
+    }
 }
 
 } // namespace qvtest

@@ -6,8 +6,21 @@
 
 namespace qvtest {
 
-// Makes the pipe with the host's mkfifo at a path that names nothing yet; false where the program does not run under Wine or the
-// pipe could not be made.
-bool MakeHostFifo(const std::wstring& path);
+// A host's named pipe with a writer that writes nothing, held open while the object lives: a
+// read of the pipe waits for ever. Made with the host's mkfifo at a path that names nothing yet.
+class SilentHostFifo {
+public:
+    explicit SilentHostFifo(const std::wstring& path);
+    ~SilentHostFifo();
+    SilentHostFifo(const SilentHostFifo&) = delete;
+    SilentHostFifo& operator=(const SilentHostFifo&) = delete;
+
+    // false where the program does not run under Wine or the pipe could not be made or opened.
+    bool Ready() const { return reader_ && writer_; }
+
+private:
+    void* reader_ = nullptr;
+    void* writer_ = nullptr;
+};
 
 } // namespace qvtest

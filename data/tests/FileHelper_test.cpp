@@ -122,13 +122,8 @@ TEST_F(FileHelperTest, Open_aDeviceOrAPipeIsNotRead)
     const std::wstring before = DumpModel(root);
     // A host's named pipe whose writer writes nothing: a read of it would wait for ever.
     const std::wstring pipe = Path(L"pipe.wqv");
-    ASSERT_TRUE(qvtest::MakeHostFifo(pipe));
-    HANDLE reader = CreateFileW(pipe.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                0, nullptr);
-    HANDLE writer = CreateFileW(pipe.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                0, nullptr);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const qvtest::SilentHostFifo fifo(pipe);
+    ASSERT_TRUE(fifo.Ready());
     for (const std::wstring& other : {pipe, std::wstring(L"NUL")}) {
         SCOPED_TRACE(std::string(other.begin(), other.end()));
         EXPECT_EQ(root->Open(other.c_str(), true), kErrOpen);
@@ -136,8 +131,6 @@ TEST_F(FileHelperTest, Open_aDeviceOrAPipeIsNotRead)
         EXPECT_EQ(DumpModel(root), before);
         EXPECT_EQ(OpenPath(), path);
     }
-    CloseHandle(writer);
-    CloseHandle(reader);
 }
 
 TEST_F(FileHelperTest, Open_pathBeyond259CharactersIsRefusedNotCut)

@@ -382,13 +382,8 @@ TEST_F(FrameTest, Open_aPipeOrADeviceIsToldAsNoProjectFileAndNotRead)
     ASSERT_TRUE(program.Copy(qvtest::BinFolder() + L"QV2D.dll", L"QV2D.dll"));
     ASSERT_TRUE(program.Copy(qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv", L"plan.wqv"));
     const std::wstring pipe = program.File(L"pipe.wqv");
-    ASSERT_TRUE(qvtest::MakeHostFifo(pipe));
-    HANDLE reader = CreateFileW(pipe.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                0, nullptr);
-    HANDLE writer = CreateFileW(pipe.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                0, nullptr);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const qvtest::SilentHostFifo fifo(pipe);
+    ASSERT_TRUE(fifo.Ready());
     program.Write(L"viewer.ini", "[Basic]\r\nFileOpenLast=0\r\nRecentFile1=" + std::string(pipe.begin(), pipe.end()) + "\r\n");
     ASSERT_TRUE(Start(L"/i \"" + program.File(L"viewer.ini") + L"\""));
     const std::wstring plan = program.File(L"plan.wqv");
@@ -407,8 +402,6 @@ TEST_F(FrameTest, Open_aPipeOrADeviceIsToldAsNoProjectFileAndNotRead)
     wchar_t title[512] = {};
     GetWindowTextW(Frame().Hwnd(), title, 512);
     EXPECT_EQ(std::wstring(title), plan + L" - Quorvia2 Viewer");
-    CloseHandle(writer);
-    CloseHandle(reader);
 }
 
 TEST_F(FrameTest, Reload_readOnlyCountsAsSuccess)
