@@ -73,6 +73,16 @@ HANDLE OpenForProject(const std::wstring& path, DWORD disposition)
     return file == INVALID_HANDLE_VALUE ? nullptr : file;
 }
 
+// The handle when it is a file on a disk; else it is closed and null. A device or a pipe is no
+// project file, and a read of one may wait for ever (a pipe whose writer writes nothing).
+HANDLE DiskFileOnly(HANDLE file)
+{
+    if (GetFileType(file) == FILE_TYPE_DISK)
+        return file;
+    CloseHandle(file);
+    return nullptr;
+}
+
 // Copies `size` bytes from the start of `from` to the current position of `to`.
 bool CopyBytes(HANDLE from, HANDLE to, uint64_t size)
 {
@@ -203,12 +213,12 @@ void* OpenProject(const std::wstring& path, bool readOnly, bool& openedReadOnly)
     openedReadOnly = readOnly;
     if (!readOnly) {
         if (HANDLE file = OpenForProject(path, OPEN_EXISTING))
-            return file;
+            return DiskFileOnly(file);
         openedReadOnly = true;
     }
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+    return file == INVALID_HANDLE_VALUE ? nullptr : DiskFileOnly(file);
 }
 
 void Close(void*& handle)

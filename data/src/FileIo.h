@@ -13,7 +13,7 @@ namespace fileio {
 
 // Opens an existing file. Read-only: read access, others may read and write. Otherwise read
 // and write access, others may only read; when that fails, the read-only open is tried and
-// `openedReadOnly` set. Null when neither works.
+// `openedReadOnly` set. Null when neither works, and for a device or a pipe (nothing is read).
 void* OpenProject(const std::wstring& path, bool readOnly, bool& openedReadOnly);
 void Close(void*& handle);
 

@@ -1,6 +1,7 @@
 // Opening, saving and reloading project files through QV2D.dll, on real files in a temporary
 // folder: forms, sharing, paths, failures that must leave everything as it was, the round trip.
 #include "FileTestEnv.h"
+#include "HostFifo.h"
 
 #include <windows.h>
 
@@ -112,6 +113,24 @@ TEST_F(FileHelperTest, Open_badArgumentsAndMissingFiles)
     WriteFileBytes(Path(L"text.wqv"), Utf16File(L"just some words, no project here"));
     EXPECT_EQ(root->Open(Path(L"text.wqv").c_str(), false), kErrFormat);
     EXPECT_EQ(OpenPath(), L"");
+}
+
+TEST_F(FileHelperTest, Open_aDeviceOrAPipeIsNotRead)
+{
+    const std::wstring path = CopyFixture(L"project-utf16le.wqv");
+    ASSERT_EQ(root->Open(path.c_str(), false), 0);
+    const std::wstring before = DumpModel(root);
+    // A host's named pipe whose writer writes nothing: a read of it would wait for ever.
+    const std::wstring pipe = Path(L"pipe.wqv");
+    const qvtest::SilentHostFifo fifo(pipe);
+    ASSERT_TRUE(fifo.Ready());
+    for (const std::wstring& other : {pipe, std::wstring(L"NUL")}) {
+        SCOPED_TRACE(std::string(other.begin(), other.end()));
+        EXPECT_EQ(root->Open(other.c_str(), true), kErrOpen);
+        EXPECT_EQ(root->Open(other.c_str(), false), kErrOpen);
+        EXPECT_EQ(DumpModel(root), before);
+        EXPECT_EQ(OpenPath(), path);
+    }
 }
 
 TEST_F(FileHelperTest, Open_pathBeyond259CharactersIsRefusedNotCut)

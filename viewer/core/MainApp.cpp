@@ -40,10 +40,13 @@ Fn Export(HMODULE module, const char* name)
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
-// Tells that a project to open names no file: message 900, or for a folder that it is one.
+// Tells that a project to open names no file: message 900, or what it names instead (a folder,
+// a device or a pipe).
 void ShowNoFileMessage(HWND owner, const std::wstring& path)
 {
-    const UINT message = IsExistingFolder(path) ? IDS_MSG_FOLDER_NOT_FILE : IDS_MSG_FILE_MISSING;
+    const UINT message = IsExistingFolder(path)         ? IDS_MSG_FOLDER_NOT_FILE
+                         : IsExistingDeviceOrPipe(path) ? IDS_MSG_DEVICE_NOT_FILE
+                                                        : IDS_MSG_FILE_MISSING;
     fw::ShowMessage(owner, msgfmt::Format(fw::LoadResString(message), {path}), MB_OK | MB_ICONEXCLAMATION);
 }
 

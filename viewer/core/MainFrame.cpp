@@ -46,9 +46,11 @@ void RemoveMenuCommand(HMENU menu, int submenu, UINT id)
 // The message of a failed open or reload of `path`.
 UINT OpenFailureMessage(int status, const std::wstring& path)
 {
-    // A folder is no project, whatever the data library made of it.
+    // A folder, a device or a pipe is no project, whatever the data library made of it.
     if (IsExistingFolder(path))
         return IDS_MSG_FOLDER_NOT_FILE;
+    if (IsExistingDeviceOrPipe(path))
+        return IDS_MSG_DEVICE_NOT_FILE;
     if (status == wqv2_data::kErrOpen)
         return IDS_MSG_OPEN_FAILED;
     if (status == wqv2_data::kErrIo || status == 11) // the data library reports read errors as 10
@@ -104,6 +106,11 @@ bool CMainFrame::OnClose()
     if (gPlugins && !gPlugins->QueryPrepareExit())
         return false;
     const std::wstring file = SaveTarget();
+    // The keys are not written into a file that could not be read (the store refuses it): said
+    // once, here.
+    if (IsUnreadableProfile(file))
+        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_SETTINGS_NOT_SAVED), {file}),
+                        MB_OK | MB_ICONEXCLAMATION);
     SaveHostKeys(file, true);
     if (gPlugins)
         gPlugins->BroadcastOnSaveSettings(file, true);

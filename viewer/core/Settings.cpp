@@ -228,6 +228,8 @@ void CSettings::SaveSettingToProfile(const std::wstring& section, const std::wst
         return;
     const std::wstring value = GetSetting(key);
     if (!iniFile.empty()) {
+        if (IsUnreadableProfile(iniFile))
+            return;
         const std::wstring stored = ReplaceAll(value, L"\n", kStoredNewline);
         WritePrivateProfileStringW(section.c_str(), key.c_str(), stored.c_str(), iniFile.c_str());
     } else if (m_profile) {
@@ -327,6 +329,17 @@ void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFi
 {
     if (gSettings)
         gSettings->SaveSettingToProfile(section, iniFile, key);
+}
+
+bool IsUnreadableProfile(const std::wstring& iniFile)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (iniFile.empty() || !GetFileAttributesExW(iniFile.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (data.nFileSizeHigh == 0 && data.nFileSizeLow == 0))
+        return false;
+    // Any section name at all fills the buffer, cut or whole.
+    wchar_t names[64];
+    return GetPrivateProfileSectionNamesW(names, 64, iniFile.c_str()) == 0;
 }
 
 uint32_t GetColourSetting(std::wstring_view key, uint32_t fallback)

@@ -75,6 +75,10 @@ std::vector<std::wstring> GetSettingList(std::wstring_view key, std::wstring_vie
 void LoadSettingFromProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
 void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
 uint32_t GetColourSetting(std::wstring_view key, uint32_t fallback);
+// A file that is not empty but in which the platform's profile reader finds no section (UTF-16
+// text without a byte-order mark, say): a profile write would replace all it holds with the one
+// key written, so nothing is written into it.
+bool IsUnreadableProfile(const std::wstring& iniFile);
 // The date in user-interface form (CSettings::GetDateText); the locale's short date without a
 // store.
 std::wstring GetDateText(TDate date);

@@ -91,6 +91,26 @@ bool IsExistingFolder(const std::wstring& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsExistingDeviceOrPipe(const std::wstring& path)
+{
+    if (path.empty() || IsExistingFolder(path))
+        return false;
+    // Opened without access to its content, nothing is read; under Wine even a host's named pipe
+    // (FIFO), which has no attributes there, opens at once.
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        // A device that cannot be opened now (a console where there is none): the system's device
+        // names (NUL, CON, COM1, also with a folder or an extension) become device paths, "\\.\"
+        // and a name that is no drive.
+        const std::wstring full = GetFullPath(path);
+        return full.rfind(L"\\\\.\\", 0) == 0 && !(full.size() > 5 && full[5] == L':');
+    }
+    const DWORD type = GetFileType(file);
+    CloseHandle(file);
+    return type != FILE_TYPE_DISK;
+}
+
 bool ReadWholeFile(const std::wstring& path, std::string& bytes)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,

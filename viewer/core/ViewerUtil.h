@@ -28,6 +28,8 @@ std::wstring GetCurrentFolder();
 
 bool IsExistingFile(const std::wstring& path);   // exists and is not a folder
 bool IsExistingFolder(const std::wstring& path); // exists and is a folder
+// Exists but is neither a folder nor a file on a disk: a device (NUL, CON, COM1) or a pipe.
+bool IsExistingDeviceOrPipe(const std::wstring& path);
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 // The system's text for a Win32 error code, in the user's language, without its closing line

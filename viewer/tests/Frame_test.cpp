@@ -1,6 +1,7 @@
 // The main frame: tool bar and zoom box, command routing, keys, menus, dropped files, reload.
 #include "FakeData.h"
 #include "FrameFixture.h"
+#include "HostFifo.h"
 #include "HostApi.h"
 #include "QV2ResVIds.h"
 #include "fw/PopupMenu.h"
@@ -403,6 +404,35 @@ TEST_F(FrameTest, Open_aFailedOpenKeepsTheTitleOfWhatIsOpen)
     wchar_t title[512] = {};
     GetWindowTextW(Frame().Hwnd(), title, 512);
     EXPECT_EQ(std::wstring(title), program.File(L"plan.wqv") + L" - Quorvia2 Viewer");
+}
+
+TEST_F(FrameTest, Open_aPipeOrADeviceIsToldAsNoProjectFileAndNotRead)
+{
+    // The real data library, on a host's named pipe whose writer writes nothing: a read of it would
+    // wait for ever.
+    ASSERT_TRUE(program.Copy(qvtest::BinFolder() + L"QV2D.dll", L"QV2D.dll"));
+    ASSERT_TRUE(program.Copy(qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv", L"plan.wqv"));
+    const std::wstring pipe = program.File(L"pipe.wqv");
+    const qvtest::SilentHostFifo fifo(pipe);
+    ASSERT_TRUE(fifo.Ready());
+    program.Write(L"viewer.ini", "[Basic]\r\nFileOpenLast=0\r\nRecentFile1=" + std::string(pipe.begin(), pipe.end()) + "\r\n");
+    ASSERT_TRUE(Start(L"/i \"" + program.File(L"viewer.ini") + L"\""));
+    const std::wstring plan = program.File(L"plan.wqv");
+    ASSERT_TRUE(Frame().OpenProjectFile(plan));
+    messages.messages.clear();
+    // Chosen from the recent files (now second), dropped on the window, and the null device.
+    EXPECT_FALSE(App().OpenRecentFile(1));
+    EXPECT_FALSE(Frame().OpenProjectFile(pipe));
+    EXPECT_FALSE(Frame().OpenProjectFile(L"NUL"));
+    const std::wstring told = L" cannot be opened: it is a device or a pipe, not a project file.";
+    ASSERT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(messages.messages[0].text, pipe + told);
+    EXPECT_EQ(messages.messages[1].text, pipe + told);
+    EXPECT_EQ(messages.messages[2].text, L"NUL" + told);
+    // The open project stays.
+    wchar_t title[512] = {};
+    GetWindowTextW(Frame().Hwnd(), title, 512);
+    EXPECT_EQ(std::wstring(title), plan + L" - Quorvia2 Viewer");
 }
 
 TEST_F(FrameTest, Reload_readOnlyCountsAsSuccess)

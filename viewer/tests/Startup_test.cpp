@@ -302,6 +302,32 @@ TEST_F(StartupTest, Settings_initializationFileIsMadeAbsoluteFirst)
     EXPECT_NE(qvtest::ReadFileBytes(program.File(L"launch\\viewer.ini")).find("ViewZoom=60"), std::string::npos);
 }
 
+TEST_F(StartupTest, Settings_aFileTheProfileReaderCannotReadIsNotWrittenOver)
+{
+    // UTF-16 without a byte-order mark: the profile reader finds no section in it, and a profile
+    // write would replace it with the written keys alone.
+    std::string text;
+    for (char c : std::string("[Mine]\r\nKept=1\r\n[Views]\r\nViewZoom=175\r\n"))
+        text += {c, '\0'};
+    const std::wstring ini = program.File(L"viewer.ini");
+    program.Write(L"viewer.ini", text);
+    ASSERT_TRUE(Start(L"/se /i " + Quoted(ini)));
+    // Nothing written into it during the session (a plug-in's save), at the close (the viewer's
+    // keys and the plug-ins') or at the exit (the recent files).
+    SetSetting(L"ViewZoom", L"60");
+    EXPECT_EQ(QV2A_SaveSetting(L"Views", L"ViewZoom", ini.c_str()), 1);
+    App().AddToRecentFileList(L"C:\\plan.wqv");
+    // An empty file holds nothing to lose: it takes the key.
+    program.Write(L"empty.ini", "");
+    EXPECT_EQ(QV2A_SaveSetting(L"Views", L"ViewZoom", program.File(L"empty.ini").c_str()), 1);
+    EXPECT_NE(qvtest::ReadFileBytes(program.File(L"empty.ini")).find("ViewZoom=60"), std::string::npos);
+    CloseAndExit();
+    EXPECT_EQ(qvtest::ReadFileBytes(ini), text);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, L"The settings were not saved: " + ini +
+                                             L" could not be read as an initialization file, so it was left as it was.");
+}
+
 TEST_F(StartupTest, StartFile_commandLineWinsOverSettingAndRecentFile)
 {
     program.Write(L"plan.wqv", "x");
