@@ -18,7 +18,7 @@ namespace datetime {
 // their file meaning (year, month, day) unless the picture itself shows eight digits. Text that
 // gives no date in the picture's order (nothing to read, a month name the locale does not know,
 // no such day) is read in the locale's order by TDate::Parse; the invalid date when that gives
-// none either. An empty picture: as TDate::Parse.
+// none either. An empty picture, or one longer than TDate::Format uses: as TDate::Parse.
 // `held` (may be null) is the date the text showed before the user edited it: a part the picture
 // does not show stays the held date's (the year; the day, or the typed month's last day where that
 // month is shorter; the month), and so does the century of a two-digit year whose digits are the
@@ -28,7 +28,7 @@ TDate ParseDate(std::wstring_view text, std::wstring_view picture, const TDate* 
 // A time in `picture` (GetTimeFormatW's h, H, m, s, t and quoted text): TTime::Parse's digit
 // rules once the picture's own words are taken out of the text, the hours and minutes in the
 // picture's order; the AM/PM designators are read when the picture shows them ("t"), else as the
-// locale's clock says. An empty picture: as TTime::Parse.
+// locale's clock says. An empty picture, or one longer than TTime::Format uses: as TTime::Parse.
 // `held` (may be null) is the time the text showed before the user edited it: hours or minutes the
 // picture does not show stay the held time's, and under a 12-hour picture without designators
 // ("h:mm") so does the half of the day while the typed hour is the one shown for it.
