@@ -1,6 +1,11 @@
 // The system's open-file and save-file dialogs, and their replacement point.
 #include "fw/FileDialog.h"
 
+#include "fw/MessageBox.h"
+#include "fw/Resources.h"
+#include "SafeFormat.h"
+
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <cwchar>
@@ -76,6 +81,42 @@ FileDialogArgs Offered(const FileDialogArgs& args)
 
 IFileDialogSink* gSink = nullptr;
 
+// Windows activated on this thread while a watch is on.
+thread_local unsigned tActivations = 0;
+
+LRESULT CALLBACK CountActivations(int code, WPARAM wp, LPARAM lp)
+{
+    if (code == HCBT_ACTIVATE)
+        ++tActivations;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// Whether a dialog came up at all. One that the system could not show (too little memory left)
+// returns as a cancelled one does, and some systems give no error for it; but a user cancels
+// only a dialog that was shown, and so activated.
+class CShownWatch {
+public:
+    CShownWatch()
+        : m_hook(SetWindowsHookExW(WH_CBT, &CountActivations, nullptr, GetCurrentThreadId())),
+          m_before(tActivations)
+    {
+    }
+    ~CShownWatch()
+    {
+        if (m_hook)
+            UnhookWindowsHookEx(m_hook);
+    }
+    CShownWatch(const CShownWatch&) = delete;
+    CShownWatch& operator=(const CShownWatch&) = delete;
+
+    // Only where the watch could be set: without it nothing is known.
+    bool NeverShown() const { return m_hook && tActivations == m_before; }
+
+private:
+    HHOOK m_hook;
+    unsigned m_before;
+};
+
 bool RunSystemDialog(const FileDialogArgs& args, bool save, std::wstring& path)
 {
     std::wstring file(kPathBufferChars, L'\0');
@@ -92,9 +133,18 @@ bool RunSystemDialog(const FileDialogArgs& args, bool save, std::wstring& path)
     dialog.lpstrTitle = args.title.empty() ? nullptr : args.title.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = args.flags | OFN_EXPLORER | OFN_PATHMUSTEXIST;
+    const CShownWatch watch;
     const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    if (!chosen)
+    if (!chosen) {
+        DWORD error = CommDlgExtendedError();
+        if (error == 0 && watch.NeverShown())
+            error = CDERR_DIALOGFAILURE;
+        // Not a cancel: the dialog failed, or could not be shown at all.
+        if (error != 0)
+            ShowMessage(args.owner, msgfmt::Format(LoadResString(kFileDialogFailedMessageId), {error}),
+                        MB_OK | MB_ICONSTOP);
         return false;
+    }
     file.resize(wcsnlen(file.c_str(), file.size()));
     path = std::move(file);
     return true;

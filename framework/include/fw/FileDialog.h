@@ -2,7 +2,8 @@
 // The open-file and save-file dialogs. Every one goes through one replaceable sink, so tests look
 // at what the dialog would offer and choose a file (or cancel) instead of waiting for a user.
 // What no dialog can start from is not offered: the dialog then opens in its own folder, or with
-// no name.
+// no name. A dialog that the system cannot show (too little memory left, say) is reported to the
+// user with resource string kFileDialogFailedMessageId and counts as cancelled.
 
 #include <windows.h>
 
@@ -23,6 +24,9 @@ struct FileDialogArgs {
     std::wstring title;            // empty: the system's title
     DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 };
+
+// The message that a file dialog could not be shown, with one number: the dialog's error code.
+constexpr UINT kFileDialogFailedMessageId = 916;
 
 class IFileDialogSink {
 public:

@@ -1,6 +1,11 @@
 // The open and save dialogs as every dialog of the viewer opens them: what they are offered, and
-// the system's own dialogs on the virtual display.
+// the system's own dialogs on the virtual display, shown or failing.
 #include "DialogFixture.h"
+#include "QV2ResVIds.h"
+#include "SafeFormat.h"
+#include "fw/Resources.h"
+
+#include <cderr.h>
 
 namespace {
 
@@ -109,6 +114,40 @@ TEST_F(FileDialogsTest, Offer_onlyAnExistingFolderAndANameThatFitAPath)
     EXPECT_FALSE(fw::ChooseOpenFile(args, path));
     EXPECT_GE(CActivationCanceller::activated, 2);
     EXPECT_TRUE(messages.messages.empty());
+}
+
+// A dialog that the system cannot show comes back as a cancelled one does, and some systems give
+// no error for it (so with too little memory left): the user is told, where a cancel says nothing.
+TEST_F(FileDialogsTest, SystemDialog_oneThatCannotBeShownIsReportedACancelledOneIsNot)
+{
+    const qvtest::CTempFolder temp;
+    const CSystemDialogs system;
+    const CActivationCanceller canceller;
+    fw::FileDialogArgs args;
+    args.initialFolder = temp.Path();
+    args.fileName = L"report.txt";
+    std::wstring path;
+    EXPECT_FALSE(fw::ChooseSaveFile(args, path));
+    EXPECT_FALSE(fw::ChooseOpenFile(args, path));
+    EXPECT_GE(CActivationCanceller::activated, 2);
+    EXPECT_TRUE(messages.messages.empty());
+
+    // An owner that is gone: the system cannot make the dialog.
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(gone, nullptr);
+    DestroyWindow(gone);
+    args.owner = gone;
+    CActivationCanceller::activated = 0;
+    EXPECT_FALSE(fw::ChooseSaveFile(args, path));
+    EXPECT_FALSE(fw::ChooseOpenFile(args, path));
+    EXPECT_EQ(CActivationCanceller::activated, 0);
+    const std::wstring said = msgfmt::Format(fw::LoadResString(IDS_MSG_FILE_DIALOG_FAILED), {CDERR_DIALOGFAILURE});
+    EXPECT_NE(said.find(L"FFFF"), std::wstring::npos) << "the error code in the message";
+    ASSERT_EQ(messages.messages.size(), 2u);
+    for (const qvtest::RecordedMessage& message : messages.messages) {
+        EXPECT_EQ(message.text, said);
+        EXPECT_EQ(message.flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    }
 }
 
 } // namespace
