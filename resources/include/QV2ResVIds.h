@@ -39,6 +39,7 @@
 #define IDS_MSG_FILE_LOCKED 913
 #define IDS_MSG_IMPORT_FAILED 914
 #define IDS_MSG_OLDER_VERSION 915
+#define IDS_MSG_FILE_DIALOG_FAILED 916  // %04X: the dialog's error code (fw::kFileDialogFailedMessageId)
 #define IDS_MSG_SETTINGS_NOT_SAVED 930 // the initialization file, left as it was
 #define IDS_MSG_DEVICE_NOT_FILE 931
 #define IDS_MSG_LIBRARY_NOT_LOADED 1100

@@ -19,7 +19,7 @@ namespace datetime {
 // meaning (year, month, day) unless the picture itself shows eight digits. Text that gives no
 // date in the picture's order (nothing to read, a month name the locale does not know, no such
 // day) is read in the locale's order of day, month and year; the invalid date when that gives
-// none either. An empty picture: as TDate::Parse.
+// none either. An empty picture, or one longer than TDate::Format uses: as TDate::Parse.
 // `held` (may be null) is the date the text showed before the user edited it: a part the text
 // gives is the typed one; a part the picture does not show and the text leaves out stays the held
 // date's (the year; the day, or the typed month's last day where that month is shorter; the
@@ -33,7 +33,8 @@ TDate ParseDate(std::wstring_view text, std::wstring_view picture, const TDate* 
 // the picture's order (seconds are read and dropped), then the hours and minutes the picture does
 // not show ("14:30" under "HH"), with TTime::Parse's digit rules ("930" is 9:30; a typed hour
 // alone is the full hour). The AM/PM designators are read when the picture shows them ("t"), else
-// as the locale's clock says. An empty picture: as TTime::Parse.
+// as the locale's clock says. An empty picture, or one longer than TTime::Format uses: as
+// TTime::Parse.
 // `held` (may be null) is the time the text showed before the user edited it: a part the text
 // gives is the typed one; hours or minutes the picture does not show and the text leaves out stay
 // the held time's, and so do the hours of a text that gives only the minutes ("45" under

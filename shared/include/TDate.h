@@ -45,7 +45,8 @@ public:
     int GetWeekOfYear() const; // ISO 8601
 
     // Locale text (flags as GetDateFormatW: 1 short, 2 long date; or a picture with flags 0).
-    // The file picture "yyyyMMdd" always gives eight plain digits.
+    // The file picture "yyyyMMdd" always gives eight plain digits. A picture longer than a
+    // locale's own (80 characters) is not used: the locale's short date stands in.
     wchar_t* Format(wchar_t* buffer, int size, unsigned long flags, const wchar_t* picture) const;
     // Typed input in the locale's order; empty text gives the empty date, nonsense the invalid one.
     static TDate Parse(const wchar_t* text);

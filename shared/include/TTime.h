@@ -14,7 +14,9 @@ public:
     int GetMinute() const { return minutes % 60; }
 
     // Locale text; flags as GetTimeFormatW (8 forces 24 hours). The file picture "HH':'mm"
-    // always gives two-digit hours and minutes. 1440 shows as "24:00" where the Part's rule says.
+    // always gives two-digit hours and minutes. 1440 shows as "24:00" with flag 8, and without
+    // a picture unless the locale's clock has 12 hours (midnight then). A picture longer than a
+    // locale's own (80 characters) is not used: the locale's time without seconds stands in.
     wchar_t* Format(unsigned long flags, wchar_t* buffer, const wchar_t* picture, int size) const;
     // Typed input: digit groups as hours and minutes, AM/PM in 12-hour locales.
     static TTime Parse(const wchar_t* text);

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <wchar.h>
+
 namespace datetime {
 
 std::wstring LocaleInfo(unsigned long lctype)
@@ -26,6 +28,11 @@ std::wstring UpperText(std::wstring text)
     if (!text.empty())
         CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
     return text;
+}
+
+bool IsOverlongPicture(const wchar_t* picture)
+{
+    return picture && wcsnlen(picture, kMaxPictureChars + 1) > kMaxPictureChars;
 }
 
 bool UsesTwelveHourClock()

@@ -516,7 +516,8 @@ TDate ParseDate(std::wstring_view text, std::wstring_view picture, const TDate* 
     if (held && !held->IsReal())
         held = nullptr;
     const std::wstring typed(text);
-    if (picture.empty() || text.empty() || (text.size() == 8 && AllDigits(text) && !ShowsEightDigits(picture)))
+    if (picture.empty() || picture.size() > kMaxPictureChars || text.empty() ||
+        (text.size() == 8 && AllDigits(text) && !ShowsEightDigits(picture)))
         return TDate::Parse(typed.c_str());
     const std::vector<PictureRun> runs = SplitPicture(picture, L"dMyg");
     const TDate date = ReadInOrder(text, runs, runs, held);
@@ -532,7 +533,7 @@ TDate ParseDate(std::wstring_view text, std::wstring_view picture, const TDate* 
 
 TTime ParseTime(std::wstring_view text, std::wstring_view picture, const TTime* held)
 {
-    if (picture.empty() || text.empty())
+    if (picture.empty() || picture.size() > kMaxPictureChars || text.empty())
         return TTime::Parse(std::wstring(text).c_str());
     const std::vector<PictureRun> runs = SplitPicture(picture, L"hHmst");
     std::wstring plain = UpperText(std::wstring(text));

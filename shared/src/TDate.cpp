@@ -251,6 +251,10 @@ wchar_t* TDate::Format(wchar_t* buffer, int size, unsigned long flags, const wch
         CopyText(buffer, size, L"invalid");
         return buffer;
     }
+    if (datetime::IsOverlongPicture(picture)) {
+        picture = nullptr;
+        flags |= DATE_SHORTDATE;
+    }
     if (IsFixedDatePicture(flags, picture)) {
         // Files carry plain digits whatever the user's calendar or digit settings are.
         wchar_t digits[9];

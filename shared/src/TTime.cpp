@@ -67,6 +67,10 @@ wchar_t* TTime::Format(unsigned long flags, wchar_t* buffer, const wchar_t* pict
     buffer[0] = L'\0';
     if (empty)
         return buffer;
+    if (datetime::IsOverlongPicture(picture)) {
+        picture = nullptr;
+        flags |= TIME_NOSECONDS;
+    }
     int m = (minutes >= 0 && minutes <= kDay) ? minutes : Normalise(minutes);
     if (m == kDay && (!picture || (flags & TIME_FORCE24HOURFORMAT))) {
         if ((flags & TIME_FORCE24HOURFORMAT) || !datetime::UsesTwelveHourClock()) {

@@ -1,6 +1,8 @@
 #include "TDate.h"
 
 #include "DateTestEnv.h"
+#include "PictureParse.h"
+#include "TTime.h"
 
 #include <climits>
 #include <string>
@@ -219,6 +221,40 @@ TEST_F(TDateTest, Format_cutsToTheBufferAndIgnoresNullBuffers)
     TDate(0).Format(tiny, 3, 0, nullptr);
     EXPECT_STREQ(tiny, L"in");
     EXPECT_EQ(TDate(0).Format(nullptr, 10, 0, nullptr), nullptr);
+}
+
+// The system's locale calls overrun their stack on a picture of a few hundred characters (the
+// `DateFormat` and `TimeFormat` settings may hold any text): a picture longer than a locale's own
+// neither writes nor reads a date or time; the locale's own stands in, as for no picture.
+TEST_F(TDateTest, Pictures_longerThanALocalesOwnAreNotUsed)
+{
+    const TDate d(TDate::FromYMD(1, 2024, 31));
+    const std::wstring quoted80 = L"dd.MM.yyyy'" + std::wstring(68, L'x') + L"'";
+    ASSERT_EQ(quoted80.size(), 80u);
+    EXPECT_EQ(Fmt(d, 0, quoted80.c_str()), L"31.01.2024" + std::wstring(68, L'x'));
+    const std::wstring quoted81 = L"dd.MM.yyyy'" + std::wstring(69, L'x') + L"'";
+    EXPECT_EQ(Fmt(d, 0, quoted81.c_str()), L"1/31/2024");
+    wchar_t time[200];
+    for (size_t length : {size_t{300}, size_t{10000}, size_t{1000000}}) {
+        const std::wstring letters(length, L'A');
+        EXPECT_EQ(Fmt(d, 0, letters.c_str()), L"1/31/2024") << length;
+        EXPECT_STREQ(TTime(13 * 60 + 5).Format(0, time, letters.c_str(), 200), L"1:05 PM") << length;
+    }
+    const std::wstring letters(300, L'A');
+    // The end of the day as without a picture: midnight under a 12-hour clock, else "24:00".
+    TTime endOfDay(0);
+    endOfDay.minutes = 1440;
+    EXPECT_STREQ(endOfDay.Format(0, time, letters.c_str(), 200), L"12:00 AM");
+    // Typed text is read in the locale's order (month first here), not in the picture's.
+    EXPECT_EQ(static_cast<uint32_t>(datetime::ParseDate(L"3.4.2025", quoted81)), TDate::FromYMD(3, 2025, 4));
+    EXPECT_EQ(static_cast<uint32_t>(datetime::ParseDate(L"3.4.2025", quoted80)), TDate::FromYMD(4, 2025, 3));
+    EXPECT_EQ(datetime::ParseTime(L"1:05 PM", letters).minutes, 13 * 60 + 5);
+
+    UseLocale(kGerman);
+    const std::wstring german = Fmt(d, 1, nullptr);
+    EXPECT_EQ(Fmt(d, 0, letters.c_str()), german);
+    EXPECT_STREQ(TTime(13 * 60 + 5).Format(0, time, letters.c_str(), 200), L"13:05");
+    EXPECT_STREQ(endOfDay.Format(0, time, letters.c_str(), 200), L"24:00");
 }
 
 TEST_F(TDateTest, Parse_eightDigitsInAnyLocale)

@@ -14,6 +14,7 @@
 #include "SafeFormat.h"
 #include "Settings.h"
 #include "ViewerUtil.h"
+#include "fw/FileDialog.h"
 #include "fw/MessageBox.h"
 #include "fw/PopupMenu.h"
 #include "fw/Resources.h"
@@ -21,7 +22,6 @@
 #include "wqv2_data.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <vector>
@@ -178,32 +178,19 @@ void CMainFrame::ReloadProject()
 
 void CMainFrame::OpenWithDialog()
 {
-    std::wstring filter = fw::LoadResString(IDS_OPEN_FILTER);
-    for (wchar_t& c : filter) {
-        if (c == L'|')
-            c = L'\0';
-    }
-    filter.push_back(L'\0');
-    const std::wstring extension = fw::LoadResString(IDS_OPEN_DEFAULT_EXT);
-    std::wstring folder = GetPathFolder(GetProjectPath());
-    if (folder.empty())
-        folder = GetSetting(L"DirectoryFiles");
-    if (folder.empty())
-        folder = GetDocumentsFolder();
-    // The dialog needs a buffer; a long one, as paths may exceed MAX_PATH.
-    std::wstring file(32768, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Hwnd();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog))
+    fw::FileDialogArgs args;
+    args.owner = Hwnd();
+    args.filter = fw::LoadResString(IDS_OPEN_FILTER);
+    args.defaultExtension = fw::LoadResString(IDS_OPEN_DEFAULT_EXT);
+    args.initialFolder = GetPathFolder(GetProjectPath());
+    if (args.initialFolder.empty())
+        args.initialFolder = GetSetting(L"DirectoryFiles");
+    if (args.initialFolder.empty())
+        args.initialFolder = GetDocumentsFolder();
+    args.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    std::wstring file;
+    if (!fw::ChooseOpenFile(args, file))
         return;
-    file.resize(wcsnlen(file.c_str(), file.size()));
     SetSetting(L"DirectoryFiles", GetPathFolder(file));
     OpenProjectFile(file);
 }

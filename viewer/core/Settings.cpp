@@ -25,6 +25,24 @@ std::wstring ReplaceAll(std::wstring text, std::wstring_view from, std::wstring_
     return text;
 }
 
+// The system works on an initialization file's path in a buffer of MAX_PATH characters; a name
+// without a folder lies in the Windows folder. The settings may name any text as the file: one
+// whose path does not fit is not used, as a file that cannot be opened.
+bool IsUsableIniFile(const std::wstring& iniFile)
+{
+    if (iniFile.size() >= MAX_PATH)
+        return false;
+    std::wstring path;
+    if (iniFile.find_first_of(L"\\/:") == std::wstring::npos) {
+        wchar_t windows[MAX_PATH] = {};
+        const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+        path = std::wstring(windows, length < MAX_PATH ? length : 0) + L"\\" + iniFile;
+    } else {
+        path = GetFullPath(iniFile);
+    }
+    return path.size() < MAX_PATH;
+}
+
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b)
 {
     return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
@@ -204,6 +222,8 @@ void CSettings::LoadSettingFromProfile(const std::wstring& section, const std::w
 {
     if (key.empty())
         return;
+    if (!iniFile.empty() && !IsUsableIniFile(iniFile))
+        return;
     const std::wstring current = GetSetting(key);
     std::wstring value;
     if (!iniFile.empty()) {
@@ -225,6 +245,8 @@ void CSettings::SaveSettingToProfile(const std::wstring& section, const std::wst
                                      const std::wstring& key) const
 {
     if (key.empty())
+        return;
+    if (!iniFile.empty() && !IsUsableIniFile(iniFile))
         return;
     const std::wstring value = GetSetting(key);
     if (!iniFile.empty()) {

@@ -41,7 +41,8 @@ public:
     std::wstring GetDateText(TDate date) const;
 
     // One key from a section of an initialization file, or of the application profile when the
-    // file name is empty; an absent key keeps its value.
+    // file name is empty; an absent key keeps its value. A file whose path does not fit in
+    // MAX_PATH characters is neither read nor written.
     void LoadSettingFromProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
     void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key) const;
 

@@ -138,7 +138,7 @@ bool CInfoDlg::WriteInformationFile(const std::wstring& path, const std::wstring
 
 void CInfoDlg::Save()
 {
-    fw::SaveFileArgs args;
+    fw::FileDialogArgs args;
     args.owner = Hwnd();
     args.defaultExtension = fw::LoadResString(IDS_INFO_FILE_EXTENSION);
     args.filter = fw::LoadResString(IDS_INFO_FILE_FILTER);

@@ -218,7 +218,7 @@ std::wstring CReportsDlg::ChooseOutputFile(UINT defaultNameId, UINT extensionId,
     if (clean)
         name = MakeValidFileName(name);
 
-    fw::SaveFileArgs args;
+    fw::FileDialogArgs args;
     args.owner = Hwnd();
     args.fileName = name.substr(0, kFileNameChars);
     args.defaultExtension = L"*" + extension;

@@ -179,6 +179,29 @@ TEST_F(SettingsTest, ProfileKeys_lineBreaksTravelAsMarkers)
     EXPECT_EQ(fresh.GetSetting(L"Other"), L"kept");
 }
 
+// `IniFileSave` and `InitializationFile` may hold any text; the system's profile calls overran
+// their stack on a file name of a thousand characters.
+TEST_F(SettingsTest, ProfileKeys_aFileNoPathCanHoldIsNeitherReadNorWritten)
+{
+    qvtest::CTempFolder folder;
+    settings.SetSetting(L"Header", L"kept");
+    for (const std::wstring& ini : {std::wstring(1000, L'A'), std::wstring(1000000, L'A'),
+                                    folder.Path() + L"\\" + std::wstring(300, L'A') + L".ini"}) {
+        settings.SaveSettingToProfile(L"Reports", ini, L"Header");
+        settings.LoadSettingFromProfile(L"Reports", ini, L"Header");
+        EXPECT_EQ(settings.GetSetting(L"Header"), L"kept") << ini.size();
+    }
+    // A name without a folder is the Windows folder's file, and works.
+    const std::wstring plain = L"qv-settings-test-" + std::to_wstring(GetCurrentProcessId()) + L".ini";
+    settings.SaveSettingToProfile(L"Reports", plain, L"Header");
+    CSettings fresh;
+    fresh.LoadSettingFromProfile(L"Reports", plain, L"Header");
+    EXPECT_EQ(fresh.GetSetting(L"Header"), L"kept");
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    EXPECT_TRUE(DeleteFileW((std::wstring(windows) + L"\\" + plain).c_str()));
+}
+
 TEST_F(SettingsTest, ProfileKeys_emptyFileNameUsesTheApplicationProfile)
 {
     qvtest::CTempFolder folder;

@@ -19,12 +19,13 @@
 
 namespace dlgtest {
 
-// Answers every save dialog with `answer` (empty: cancelled) and keeps what it was asked.
+// Answers every save dialog with `answer` (empty: cancelled) and keeps what it was offered; an
+// open dialog is kept apart and cancelled.
 class CSaveDialogRecorder : public fw::IFileDialogSink {
 public:
     CSaveDialogRecorder() : m_previous(fw::SetFileDialogSink(this)) {}
     ~CSaveDialogRecorder() override { fw::SetFileDialogSink(m_previous); }
-    bool ChooseSaveFile(const fw::SaveFileArgs& args, std::wstring& path) override
+    bool ChooseSaveFile(const fw::FileDialogArgs& args, std::wstring& path) override
     {
         asked.push_back(args);
         if (answer.empty())
@@ -32,8 +33,14 @@ public:
         path = answer;
         return true;
     }
+    bool ChooseOpenFile(const fw::FileDialogArgs& args, std::wstring&) override
+    {
+        opened.push_back(args);
+        return false;
+    }
 
-    std::vector<fw::SaveFileArgs> asked;
+    std::vector<fw::FileDialogArgs> asked;
+    std::vector<fw::FileDialogArgs> opened;
     std::wstring answer;
 
 private:

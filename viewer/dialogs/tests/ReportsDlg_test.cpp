@@ -202,7 +202,8 @@ TEST_F(ReportsDlgTest, Export_thePagesProposalWithTheExtensionInTheSaveDialog)
 {
     Reports(L"R1|Lists|Alpha|PEH");
     SetSetting(L"StubPage.R1.Proposal", L"Quarter 1");
-    SetSetting(L"DirectoryExport", L"C:\\exports");
+    const qvtest::CTempFolder exports;
+    SetSetting(L"DirectoryExport", exports.Path());
     saveDialogs.answer = L"C:\\out\\chosen.txt";
     EXPECT_EQ(Run([&](CReportsDlg& dialog) {
                   ChooseOutput(dialog, 1);
@@ -210,12 +211,12 @@ TEST_F(ReportsDlgTest, Export_thePagesProposalWithTheExtensionInTheSaveDialog)
               }),
               IDOK);
     ASSERT_EQ(saveDialogs.asked.size(), 1u);
-    const fw::SaveFileArgs& asked = saveDialogs.asked[0];
+    const fw::FileDialogArgs& asked = saveDialogs.asked[0];
     EXPECT_EQ(asked.fileName, L"Quarter 1.txt");
     EXPECT_EQ(asked.defaultExtension, L"*.txt");
     EXPECT_EQ(asked.filter, L"Text files (*.txt)|*.txt|CSV files (*.csv)|*.csv|All files (*.*)|*.*||");
     EXPECT_EQ(asked.title, L"Export the report");
-    EXPECT_EQ(asked.initialFolder, L"C:\\exports");
+    EXPECT_EQ(asked.initialFolder, exports.Path());
     EXPECT_EQ(asked.flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
     EXPECT_NE(asked.owner, nullptr);
     EXPECT_EQ(GetSetting(L"ReportsExportFilename"), L"C:\\out\\chosen.txt");
@@ -269,7 +270,8 @@ TEST_F(ReportsDlgTest, Html_theNameIsMadeValidUnlessSwitchedOff)
 {
     Reports(L"R1|Lists|Alpha|PEH");
     SetSetting(L"StubPage.R1.Proposal", L"Q1 & Q2");
-    SetSetting(L"DirectoryHtml", L"C:\\web");
+    const qvtest::CTempFolder web;
+    SetSetting(L"DirectoryHtml", web.Path());
     saveDialogs.answer = L"C:\\site\\page.html";
     const auto runHtml = [&](CReportsDlg& dialog) {
         ChooseOutput(dialog, 2);
@@ -278,7 +280,7 @@ TEST_F(ReportsDlgTest, Html_theNameIsMadeValidUnlessSwitchedOff)
     EXPECT_EQ(Run(runHtml), IDOK);
     EXPECT_EQ(saveDialogs.asked.back().fileName, L"Q1__and__Q2.html");
     EXPECT_EQ(saveDialogs.asked.back().defaultExtension, L"*.html");
-    EXPECT_EQ(saveDialogs.asked.back().initialFolder, L"C:\\web");
+    EXPECT_EQ(saveDialogs.asked.back().initialFolder, web.Path());
     EXPECT_EQ(GetSetting(L"ReportsHtmlFilename"), L"C:\\site\\page.html");
     EXPECT_EQ(GetSetting(L"DirectoryHtml"), L"C:\\site\\");
     EXPECT_EQ(GetSetting(L"ReportsOutput"), L"2");
