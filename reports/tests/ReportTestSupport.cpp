@@ -67,39 +67,6 @@ Fn Export(HMODULE module, const char* name)
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
-std::vector<std::wstring>& CaughtTexts()
-{
-    static std::vector<std::wstring> texts;
-    return texts;
-}
-
-// A box can be activated more than once before our posted IDOK closes it (seen under 64-bit
-// Wine), so each box window is counted once.
-std::vector<HWND>& CaughtBoxes()
-{
-    static std::vector<HWND> boxes;
-    return boxes;
-}
-
-LRESULT CALLBACK CatchBoxes(int code, WPARAM wp, LPARAM lp)
-{
-    if (code == HCBT_ACTIVATE) {
-        HWND box = reinterpret_cast<HWND>(wp);
-        wchar_t className[32] = {};
-        GetClassNameW(box, className, 32);
-        auto& seen = CaughtBoxes();
-        if (std::wstring(className) == L"#32770" && std::find(seen.begin(), seen.end(), box) == seen.end()) {
-            seen.push_back(box);
-            // The text of a message box is its static control 0xFFFF.
-            wchar_t text[1024] = {};
-            GetDlgItemTextW(box, 0xFFFF, text, 1024);
-            CaughtTexts().push_back(text);
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
-    }
-    return CallNextHookEx(nullptr, code, wp, lp);
-}
-
 } // namespace
 
 std::wstring TestProgramFolder()
@@ -347,23 +314,6 @@ CA4PrinterCaps::~CA4PrinterCaps()
     VirtualProtect(m_slot, sizeof(void*), PAGE_READWRITE, &protection);
     *m_slot = m_original;
     VirtualProtect(m_slot, sizeof(void*), protection, &protection);
-}
-
-CMessageBoxCatcher::CMessageBoxCatcher() : m_hook(SetWindowsHookExW(WH_CBT, &CatchBoxes, nullptr, GetCurrentThreadId()))
-{
-    CaughtTexts().clear();
-    CaughtBoxes().clear();
-}
-
-CMessageBoxCatcher::~CMessageBoxCatcher()
-{
-    if (m_hook)
-        UnhookWindowsHookEx(m_hook);
-}
-
-const std::vector<std::wstring>& CMessageBoxCatcher::Texts() const
-{
-    return CaughtTexts();
 }
 
 } // namespace rtest

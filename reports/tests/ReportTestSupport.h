@@ -5,6 +5,7 @@
 
 #include "RKPrintEngine2.h"
 #include "wqv2_data.h"
+#include "MessageBoxCatcher.h"
 
 #include <windows.h>
 
@@ -78,19 +79,7 @@ private:
     void* m_original = nullptr;
 };
 
-// Records the text of every message box shown on this thread while it lives, and closes each
-// box at once with its default button.
-class CMessageBoxCatcher {
-public:
-    CMessageBoxCatcher();
-    ~CMessageBoxCatcher();
-    CMessageBoxCatcher(const CMessageBoxCatcher&) = delete;
-    CMessageBoxCatcher& operator=(const CMessageBoxCatcher&) = delete;
-    const std::vector<std::wstring>& Texts() const;
-
-private:
-    HHOOK m_hook;
-};
+using qvtest::CMessageBoxCatcher;
 
 // A day of 2026 by month and day.
 inline TDate Day(unsigned month, unsigned day) { return TDate::FromYMD(month, 2026, day); }

@@ -22,6 +22,7 @@
 #include "fw/PreviewView.h"
 #include "PopupRecorder.h"
 #include "ProcessObjects.h"
+#include "RealViewerFixture.h"
 #include "RecordingPrinter.h"
 #include "Settings.h"
 #include "TestSupport.h"
@@ -86,16 +87,8 @@ protected:
 
     void TearDown() override
     {
-        if (m_started && !m_exited) {
-            if (App().Frame()) {
-                // A close during a preview only ends the preview.
-                if (App().Frame()->Preview())
-                    App().Frame()->Preview()->Close();
-                PostMessageW(App().Frame()->Hwnd(), WM_CLOSE, 0, 0);
-                App().RunMessageLoop();
-            }
-            App().ExitInstance();
-        }
+        if (m_started && !m_exited)
+            CloseViewer(App());
         m_exited = true;
         fw::SetModalDialogHook({});
         objects.reset();

@@ -6,6 +6,7 @@
 #include "MainApp.h"
 #include "MainFrame.h"
 #include "PdfPrinter.h"
+#include "RealViewerFixture.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
@@ -114,7 +115,7 @@ private:
     HHOOK m_hook = nullptr;
 };
 
-class PrintEndToEnd : public ::testing::Test {
+class PrintEndToEnd : public qvtest::RealViewerFixture {
 protected:
     void SetUp() override
     {
@@ -123,41 +124,11 @@ protected:
                 FAIL() << "no PDF printer, which this run requires: " << printer.Missing();
             GTEST_SKIP() << "no PDF printer: " << printer.Missing();
         }
-        m_previousFolder = GetCurrentFolder();
-        for (const wchar_t* library : {L"QV2ResV.dll", L"RKPrintEngine2.dll", L"RKComControls2.dll", L"QV2D.dll",
-                                       L"QV2R.dll", L"QV2BoardView.dll"})
-            ASSERT_TRUE(program.Copy(qvtest::BinFolder() + library, library)) << Utf8(library);
-        const std::wstring sample = qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv";
-        ASSERT_NE(GetFileAttributesW(sample.c_str()), INVALID_FILE_ATTRIBUTES);
-        CStartupEnvironment environment;
-        environment.programFolder = program.Path();
-        environment.commandLine = L"Win-Quorvia2-Viewer.exe /h \"" + sample + L"\"";
-        environment.isShiftDown = [] { return false; };
-        environment.profileFile = program.File(L"profile.ini");
-        App().SetEnvironment(environment);
-        m_started = App().InitInstance();
-        ASSERT_TRUE(m_started);
+        StartViewer();
+        if (HasFatalFailure())
+            return;
         SetSetting(L"ReportsOutput", L"0");
     }
-
-    void TearDown() override
-    {
-        if (m_started) {
-            if (App().Frame()) {
-                if (App().Frame()->Preview())
-                    App().Frame()->Preview()->Close();
-                PostMessageW(App().Frame()->Hwnd(), WM_CLOSE, 0, 0);
-                App().RunMessageLoop();
-            }
-            App().ExitInstance();
-        }
-        objects.reset();
-        if (!m_previousFolder.empty())
-            SetCurrentDirectoryW(m_previousFolder.c_str());
-    }
-
-    CMainApp& App() { return objects->App(); }
-    CMainFrame& Frame() { return *App().Frame(); }
 
     // The printable reports the plug-in registered, by name.
     std::vector<std::wstring> PrintableReports() const
@@ -194,14 +165,8 @@ protected:
     }
 
     CPdfPrinter printer;
-    qvtest::CTempFolder program; // first in, last out: the libraries are freed before it goes
     qvtest::CMessageRecorder messages;
     CPrintDialogAnswerer answerer;
-    std::unique_ptr<CProcessObjects> objects = std::make_unique<CProcessObjects>();
-
-private:
-    std::wstring m_previousFolder;
-    bool m_started = false;
 };
 
 // Where the drawing lies on the sheet a preview shows, in fractions of the sheet's width and

@@ -21,19 +21,6 @@ private:
     HWND m_hwnd;
 };
 
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return L"(not opened)";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 std::vector<uint8_t> ClipboardBlock(UINT format)
 {
     std::vector<uint8_t> bytes;
@@ -209,7 +196,7 @@ TEST_F(TaskClipboardTest, Copy_bothFormatsReadBackFromTheClipboard)
     *gSelection = {{day, paint.get()}, {day + 1, &second}};
     CopySelectedTasks(owner.Hwnd());
 
-    const std::vector<std::wstring> lines = Split(ClipboardText(), L'\n');
+    const std::vector<std::wstring> lines = Split(qvtest::ClipboardText(), L'\n');
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].substr(0, 16), L"\"Paint\"\t\"Bob\"\t\"\"");
     EXPECT_EQ(Split(lines[1], L'\t')[6], L"00:00");
@@ -253,7 +240,7 @@ TEST_F(TaskClipboardTest, Copy_bothFormatsReadBackFromTheClipboard)
 TEST_F(TaskClipboardTest, Copy_anEmptySelectionEmptiesTheClipboard)
 {
     qvtest::PutTextOnClipboard(owner.Hwnd(), L"before");
-    ASSERT_EQ(ClipboardText(), L"before");
+    ASSERT_EQ(qvtest::ClipboardText(), L"before");
 
     gSelection->clear();
     CopySelectedTasks(owner.Hwnd());

@@ -156,6 +156,19 @@ bool PutTextOnClipboard(HWND owner, const wchar_t* text)
     return true;
 }
 
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return L"(not opened)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 bool DialogKey(HWND dialog, UINT key)
 {
     MSG msg{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};

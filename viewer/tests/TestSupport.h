@@ -59,6 +59,8 @@ private:
 // Puts `text` on the clipboard as Unicode text, in place of all it held; false when the
 // clipboard could not be opened.
 bool PutTextOnClipboard(HWND owner, const wchar_t* text);
+// The Unicode text on the clipboard ("(not opened)" when the clipboard could not be opened).
+std::wstring ClipboardText();
 
 // Keys as a dialog's message loop hands them on (IsDialogMessage), from the window with the
 // focus: a key press, and an access key (Alt with a letter). true when the dialog took the key.
