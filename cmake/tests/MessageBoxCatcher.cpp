@@ -1,6 +1,5 @@
 #include "MessageBoxCatcher.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace qvtest {
@@ -12,25 +11,24 @@ constexpr int kTextUnits = 1024;
 
 // Fixed storage: a hook that allocated could throw through the system's code.
 wchar_t gTexts[kMaxBoxes][kTextUnits];
-// A box can be activated more than once before our posted IDOK closes it (seen under 64-bit
-// Wine), so each box window is counted once.
-HWND gBoxes[kMaxBoxes];
 int gCount = 0;
 
+// Caught as its initialisation returns, when the box has its text: activation would be later and
+// is not sure to come (another window may hold the display's focus).
 LRESULT CALLBACK CatchBoxes(int code, WPARAM wp, LPARAM lp)
 {
-    if (code == HCBT_ACTIVATE) {
-        HWND box = reinterpret_cast<HWND>(wp);
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && call->message == WM_INITDIALOG) {
         wchar_t className[32] = {};
-        GetClassNameW(box, className, 32);
-        if (lstrcmpW(className, L"#32770") == 0 && std::find(gBoxes, gBoxes + gCount, box) == gBoxes + gCount) {
+        GetClassNameW(call->hwnd, className, 32);
+        // A box is a window of its own; pages and bars made from dialog templates are children.
+        if (lstrcmpW(className, L"#32770") == 0 && !(GetWindowLongW(call->hwnd, GWL_STYLE) & WS_CHILD)) {
             if (gCount < kMaxBoxes) {
-                gBoxes[gCount] = box;
                 // The text of a message box is its static control 0xFFFF.
-                GetDlgItemTextW(box, 0xFFFF, gTexts[gCount], kTextUnits);
+                GetDlgItemTextW(call->hwnd, 0xFFFF, gTexts[gCount], kTextUnits);
                 ++gCount;
             }
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            PostMessageW(call->hwnd, WM_COMMAND, IDOK, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wp, lp);
@@ -38,7 +36,7 @@ LRESULT CALLBACK CatchBoxes(int code, WPARAM wp, LPARAM lp)
 
 } // namespace
 
-CMessageBoxCatcher::CMessageBoxCatcher() : m_hook(SetWindowsHookExW(WH_CBT, &CatchBoxes, nullptr, GetCurrentThreadId()))
+CMessageBoxCatcher::CMessageBoxCatcher() : m_hook(SetWindowsHookExW(WH_CALLWNDPROCRET, &CatchBoxes, nullptr, GetCurrentThreadId()))
 {
     Clear();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Closes every message box the thread shows (a box of any module: each has a message sink of its
-// own) and keeps its text. Usable while memory is taken: the texts are kept in storage of the
+// own), and any other dialog window of its own, and keeps its text. Usable while memory is taken: the texts are kept in storage of the
 // catcher's own, and made into strings only when asked for.
 
 #include <windows.h>

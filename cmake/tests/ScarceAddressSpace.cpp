@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <cstdlib>
 
 namespace qvtest {
 
@@ -27,6 +30,24 @@ std::vector<std::pair<void*, std::size_t>> TakeEverything()
     return taken;
 }
 
+// The regions reserved (not committed, not free) by now: Wine's own areas among them.
+std::vector<std::pair<std::uintptr_t, std::uintptr_t>> ReservedRegions()
+{
+    std::vector<std::pair<std::uintptr_t, std::uintptr_t>> regions;
+    regions.reserve(4096);
+    MEMORY_BASIC_INFORMATION info{};
+    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;) {
+        const auto first = reinterpret_cast<std::uintptr_t>(info.BaseAddress);
+        if (info.State == MEM_RESERVE && regions.size() < regions.capacity())
+            regions.emplace_back(first, first + info.RegionSize);
+        const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+        if (next <= at)
+            break;
+        at = next;
+    }
+    return regions;
+}
+
 } // namespace
 
 std::size_t ScarceAddressSpace::FreeBytes()
@@ -39,15 +60,48 @@ std::size_t ScarceAddressSpace::FreeBytes()
     return free;
 }
 
-ScarceAddressSpace::ScarceAddressSpace(std::size_t leftBytes)
+ScarceAddressSpace::ScarceAddressSpace(std::size_t leftBytes, std::size_t piece)
 {
+    // Wine's own reserved areas, before anything is taken: VirtualAlloc hands them out once the
+    // free space is gone, but a piece of one given back while the rest stays taken leaves Wine's
+    // books wrong (its next mapping of its own there ends the process). What is left is left
+    // outside them; they go back only all at once, with everything else.
+    const std::vector<std::pair<std::uintptr_t, std::uintptr_t>> reserved = ReservedRegions();
+    const auto inReserved = [&](void* block) {
+        const auto address = reinterpret_cast<std::uintptr_t>(block);
+        for (const auto& [first, end] : reserved) {
+            if (address >= first && address < end)
+                return true;
+        }
+        return false;
+    };
     auto taken = TakeEverything();
-    // Give back the largest pieces that still fit, so that what is left is few and large.
     std::sort(taken.begin(), taken.end(), [](auto& a, auto& b) { return a.second > b.second; });
+    blocks_.reserve(taken.size() + (piece ? 2 * leftBytes / piece + 2 : 0));
     std::size_t givenBack = 0;
-    blocks_.reserve(taken.size());
+    if (piece) {
+        // One block taken again in pieces, every other one given back: holes of one piece each.
+        for (auto& [block, size] : taken) {
+            if (!block || size < 2 * leftBytes || inReserved(block))
+                continue;
+            VirtualFree(block, 0, MEM_RELEASE);
+            for (std::size_t offset = 0; offset + piece <= size; offset += piece) {
+                void* at = static_cast<char*>(block) + offset;
+                const bool give = givenBack + piece <= leftBytes && (offset / piece) % 2 == 1;
+                if (give)
+                    givenBack += piece;
+                else if (VirtualAlloc(at, piece, MEM_RESERVE, PAGE_NOACCESS) == at)
+                    blocks_.push_back(at);
+            }
+            block = nullptr;
+            break;
+        }
+    }
+    // Else the largest pieces that still fit, so that what is left is few and large.
     for (auto [block, size] : taken) {
-        if (givenBack + size <= leftBytes) {
+        if (!block)
+            continue;
+        if (givenBack + size <= leftBytes && !inReserved(block)) {
             VirtualFree(block, 0, MEM_RELEASE);
             givenBack += size;
         } else {
@@ -58,8 +112,54 @@ ScarceAddressSpace::ScarceAddressSpace(std::size_t leftBytes)
 
 ScarceAddressSpace::~ScarceAddressSpace() { Release(); }
 
+void ScarceAddressSpace::TakeHeap(std::size_t leftBytes)
+{
+    // Below the size that the heap places outside itself, straight into the address space left.
+    constexpr std::size_t kLargestHeapBlock = std::size_t(256) << 10;
+    // Linked through the blocks themselves, each holding the next block and its own size: a list
+    // beside them would need memory of its own.
+    struct Block {
+        Block* next;
+        std::size_t size;
+    };
+    Block* taken = nullptr;
+    for (std::size_t size = kLargestHeapBlock; size >= sizeof(Block);) {
+        if (auto* block = static_cast<Block*>(std::malloc(size))) {
+            *block = {taken, size};
+            taken = block;
+        } else {
+            size /= 2;
+        }
+    }
+    // The largest pieces that fit go back first, so that what is left is few and large.
+    std::size_t givenBack = 0;
+    for (std::size_t size = kLargestHeapBlock; size >= sizeof(Block); size /= 2) {
+        for (Block** at = &taken; *at;) {
+            Block* block = *at;
+            if (block->size == size && givenBack + size <= leftBytes) {
+                *at = block->next;
+                givenBack += size;
+                std::free(block);
+            } else {
+                at = &block->next;
+            }
+        }
+    }
+    while (taken) {
+        Block* next = taken->next;
+        *reinterpret_cast<void**>(taken) = heap_;
+        heap_ = taken;
+        taken = next;
+    }
+}
+
 void ScarceAddressSpace::Release()
 {
+    while (heap_) {
+        void* next = *static_cast<void**>(heap_);
+        std::free(heap_);
+        heap_ = next;
+    }
     for (void* block : blocks_) VirtualFree(block, 0, MEM_RELEASE);
     blocks_.clear();
 }

@@ -18,6 +18,19 @@
 
 using namespace wqv2_data;
 
+namespace {
+
+// An open or a reload: a read error unless memory ran out on the way.
+template <class F>
+int Loading(F&& load)
+{
+    const COutOfMemoryWatch memory;
+    const int status = Guarded(static_cast<int>(kErrIo), std::forward<F>(load));
+    return status == kErrIo && memory.Seen() ? static_cast<int>(kErrNoMemory) : status;
+}
+
+} // namespace
+
 CDataInt::CDataInt()
 {
     // Cleanup if a later allocation throws: the destructor does not run for a half-built root.
@@ -72,7 +85,7 @@ void CDataInt::DestroyParts()
 
 int CDataInt::Open(const wchar_t* path, bool readOnly)
 {
-    return Guarded(static_cast<int>(kErrIo), [&] { return m_file->Open(path, readOnly); });
+    return Loading([&] { return m_file->Open(path, readOnly); });
 }
 
 int CDataInt::Save(const wchar_t* path, bool zipped)
@@ -87,7 +100,7 @@ int CDataInt::Save(const wchar_t* path, bool zipped)
 
 int CDataInt::Reload(unsigned int flags)
 {
-    return Guarded(static_cast<int>(kErrIo), [&] { return m_file->Reload(flags); });
+    return Loading([&] { return m_file->Reload(flags); });
 }
 
 int CDataInt::Close(int keepMask)

@@ -4,6 +4,7 @@
 #include "ContBase.h"
 #include "DataInt.h"
 #include "FileIo.h"
+#include "Guard.h"
 #include "LegacyProject.h"
 #include "Library.h"
 #include "ProjectLimits.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 using namespace wqv2_data;
 
@@ -124,6 +126,8 @@ int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
     try {
         if (!fileio::ReadAll(handle, std::min<uint64_t>(size, kHeadBytes), head))
             return kErrIo;
+    } catch (const std::bad_alloc&) {
+        return kErrNoMemory;
     } catch (...) {
         return kErrIo;
     }
@@ -155,8 +159,10 @@ int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
         if (!fileio::Rewind(handle) || !fileio::ReadAll(handle, size, bytes))
             return kErrIo;
         text = textcode::Decode(bytes.data(), bytes.size());
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         // No memory for the file's bytes or text: the caller still owns and closes the handle.
+        return kErrNoMemory;
+    } catch (...) {
         return kErrIo;
     }
     return Load(loaded, [&] { return legacy::ImportLegacyProject(*m_root, text); });
@@ -198,8 +204,13 @@ int CFileHelper::Load(Loaded& loaded, const std::function<int()>& read)
     CTransaction* t = lib::Transaction();
     t->AddChangeBits(kChangeLoaded);
     bool oldProjectDropped = false;
+    // A guarded call that ran out of memory on the way (a name not set, an item not inserted)
+    // answers only its own failure: the project it leaves is not the file's.
+    const COutOfMemoryWatch memory;
     try {
         status = read();
+        if (status == 0 && memory.Seen())
+            status = kErrNoMemory;
         // Validated before the old project is dropped: a file whose items fail their test
         // must not cost the project that was open.
         if (status == 0)
@@ -216,10 +227,20 @@ int CFileHelper::Load(Loaded& loaded, const std::function<int()>& read)
             container->Clear();
         t->SetCommitMarksSaved();
         status = m_root->Commit();
+        if (status == 0 && memory.Seen()) {
+            // Part of the file did not reach the project: none of it stays.
+            m_root->Close(0);
+            status = kErrNoMemory;
+        }
         loaded.commitFailed = status != 0;
         return status;
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         // Out of memory while reading a huge or hostile file: nothing of it stays.
+        if (t->IsOpen())
+            t->Rollback();
+        loaded.commitFailed = oldProjectDropped;
+        return kErrNoMemory;
+    } catch (...) {
         if (t->IsOpen())
             t->Rollback();
         loaded.commitFailed = oldProjectDropped;

@@ -2,6 +2,8 @@
 // folder: forms, sharing, paths, failures that must leave everything as it was, the round trip.
 #include "FileTestEnv.h"
 #include "HostFifo.h"
+#include "LargeProjectFile.h"
+#include "ScarceAddressSpace.h"
 
 #include <windows.h>
 
@@ -225,6 +227,44 @@ TEST_F(FileHelperTest, Open_failuresLeaveProjectFileAndUndoHistory)
         EXPECT_TRUE(OthersCanWrite(Path(c.fixture))); // the failed file was let go
     }
     EXPECT_TRUE(Listened().calls.empty());
+}
+
+// With no heap left at all, not even for the runtime's first exception of this thread: an open
+// of a large project, bare or zipped, says so, and the project, its file and its history stay;
+// with the memory back the same files open.
+TEST_F(FileHelperTest, Open_outOfMemoryIsToldAndLeavesEverything)
+{
+    const std::wstring bare = Path(L"large.xml");
+    const std::wstring zipped = Path(L"large.wqv");
+    ASSERT_TRUE(qvtest::WriteLargeProjectFile(bare, 5000));
+    ASSERT_EQ(root->Open(bare.c_str(), true), kErrReadOnly);
+    const std::wstring large = DumpModel(root);
+    ASSERT_EQ(root->Save(zipped.c_str(), true), 0);
+    const std::wstring path = CopyFixture(L"project-utf16le.wqv");
+    ASSERT_EQ(root->Open(path.c_str(), false), 0);
+    RenameFirstResource(L"edited");
+    const std::wstring before = DumpModel(root);
+    const size_t undoRecords = store.undo.size();
+
+    int statuses[2] = {};
+    {
+        qvtest::ScarceAddressSpace scarce(std::size_t(2) << 20);
+        scarce.TakeHeap();
+        statuses[0] = root->Open(bare.c_str(), false);
+        statuses[1] = root->Open(zipped.c_str(), false);
+    }
+    EXPECT_EQ(statuses[0], kErrNoMemory);
+    EXPECT_EQ(statuses[1], kErrNoMemory);
+    EXPECT_EQ(DumpModel(root), before);
+    EXPECT_EQ(OpenPath(), path);
+    EXPECT_EQ(store.undo.size(), undoRecords);
+    EXPECT_TRUE(root->IsModified());
+    EXPECT_FALSE(OthersCanWrite(path));
+    for (const std::wstring& file : {bare, zipped}) {
+        EXPECT_TRUE(OthersCanWrite(file)); // let go
+        EXPECT_EQ(root->Open(file.c_str(), false), 0);
+        EXPECT_EQ(DumpModel(root), large);
+    }
 }
 
 TEST_F(FileHelperTest, Open_fileLargerThanTheLimitIsRefusedUnread)

@@ -3,6 +3,7 @@
 
 #include "fw/App.h"
 #include "fw/DropFiles.h"
+#include "fw/MessageBox.h"
 #include "fw/PreviewView.h"
 #include "fw/Resources.h"
 #include "fw/StatusBar.h"
@@ -12,6 +13,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <new>
 
 namespace fw {
 
@@ -267,11 +269,17 @@ LRESULT CFrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_COMMAND: {
         const UINT id = LOWORD(wp);
-        if (OnCommand(id, HIWORD(wp), reinterpret_cast<HWND>(lp)))
+        // A command that runs out of memory is not done; the user is told, the program goes on.
+        try {
+            if (OnCommand(id, HIWORD(wp), reinterpret_cast<HWND>(lp)))
+                return 0;
+            CApp* app = CApp::Current();
+            if (lp == 0 && app && app->OnCommand(id))
+                return 0;
+        } catch (const std::bad_alloc&) {
+            ShowNoMemory(Hwnd());
             return 0;
-        CApp* app = CApp::Current();
-        if (lp == 0 && app && app->OnCommand(id))
-            return 0;
+        }
         break;
     }
     case WM_NOTIFY: {

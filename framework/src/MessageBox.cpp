@@ -43,4 +43,12 @@ int ShowMessageId(HWND owner, UINT id, UINT flags)
     return ShowMessage(owner, LoadResString(id), flags);
 }
 
+void ShowNoMemory(HWND owner) noexcept
+{
+    try {
+        ShowMessageId(owner, kNoMemoryMessageId, MB_OK | MB_ICONSTOP);
+    } catch (...) {
+    }
+}
+
 } // namespace fw

@@ -1,6 +1,7 @@
 // Entry points of the stand-in board view.
 #include "BoardWindow.h"
 #include "HostFunctions.h"
+#include "RuntimeReady.h"
 #include "WideCopy.h"
 
 #include <memory>
@@ -68,6 +69,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     if (reason == DLL_PROCESS_ATTACH) {
         gModule = instance;
         DisableThreadLibraryCalls(instance);
+        ReadyRuntimeForThread();
     }
     return TRUE;
 }

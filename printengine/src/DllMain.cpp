@@ -1,4 +1,6 @@
 // Entry point of the print engine: keeps the module handle for its resources.
+#include "RuntimeReady.h"
+
 #include <windows.h>
 
 HINSTANCE gPrintEngineModule = nullptr;
@@ -8,6 +10,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     if (reason == DLL_PROCESS_ATTACH) {
         gPrintEngineModule = instance;
         DisableThreadLibraryCalls(instance);
+        ReadyRuntimeForThread();
     }
     return TRUE;
 }

@@ -6,6 +6,7 @@
 #include "output/RHtmlBase.h"
 
 #include "fw/MessageBox.h"
+#include "ScarceAddressSpace.h"
 
 namespace {
 
@@ -242,6 +243,28 @@ TEST_F(RHtmlBaseTest, AddImage_unwritablePictureStillReferenced)
     header.biBitCount = 32;
     const unsigned char pixels[16] = {};
     EXPECT_FALSE(WritePngFile(folder.File(L"deep.png"), header, pixels)); // only 24-bit pictures
+}
+
+// A picture that libpng cannot finish (no memory for its compressor) is not left half written.
+TEST_F(RHtmlBaseTest, WritePngFile_outOfMemoryLeavesNoFile)
+{
+    rtest::CTempFolder folder;
+    const std::wstring path = folder.File(L"chart.png");
+    BITMAPINFOHEADER header{};
+    header.biWidth = 256;
+    header.biHeight = 256;
+    header.biBitCount = 24;
+    const std::vector<unsigned char> pixels(static_cast<size_t>(BitmapRowBytes(256)) * 256, 0x80);
+    bool written = true;
+    {
+        qvtest::ScarceAddressSpace space(std::size_t(2) << 20);
+        space.TakeHeap(16 * 1024);
+        written = WritePngFile(path, header, pixels.data());
+    }
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(rtest::FileExists(path));
+    EXPECT_TRUE(WritePngFile(path, header, pixels.data()));
+    EXPECT_TRUE(rtest::FileExists(path));
 }
 
 } // namespace

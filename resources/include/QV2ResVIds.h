@@ -42,6 +42,8 @@
 #define IDS_MSG_FILE_DIALOG_FAILED 916  // %04X: the dialog's error code (fw::kFileDialogFailedMessageId)
 #define IDS_MSG_SETTINGS_NOT_SAVED 930 // the initialization file, left as it was
 #define IDS_MSG_DEVICE_NOT_FILE 931
+#define IDS_MSG_NO_MEMORY_OPEN 932     // %s: the project file
+#define IDS_MSG_NO_MEMORY 933          // no placeholder (fw::kNoMemoryMessageId)
 #define IDS_MSG_LIBRARY_NOT_LOADED 1100
 #define IDS_MSG_LIBRARY_REFUSED 1101
 #define IDS_COPY_SUFFIX 12010           // appended to the name of a copied filter

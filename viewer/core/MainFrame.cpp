@@ -57,6 +57,8 @@ UINT OpenFailureMessage(int status, const std::wstring& path)
         return IDS_MSG_READ_ERROR;
     if (status == wqv2_data::kErrNewerVersion)
         return IDS_MSG_NEEDS_NEWER_LIBRARY;
+    if (status == wqv2_data::kErrNoMemory)
+        return IDS_MSG_NO_MEMORY_OPEN;
     return IDS_MSG_NOT_A_PROJECT;
 }
 

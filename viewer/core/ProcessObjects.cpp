@@ -4,6 +4,7 @@
 #include "CommandLineInfoEx.h"
 #include "MainApp.h"
 #include "Plugins.h"
+#include "RuntimeReady.h"
 #include "Settings.h"
 #include "WorkingTimeText.h"
 
@@ -37,6 +38,8 @@ struct CProcessObjects::Objects {
 
 CProcessObjects::CProcessObjects() : m_objects(std::make_unique<Objects>())
 {
+    // The program's own runtime, on the thread that runs the program.
+    ReadyRuntimeForThread();
     gSelection = &m_objects->selection;
     gCommandLine = &m_objects->commandLine;
     gApp = &m_objects->app;

@@ -15,6 +15,8 @@
 #include "fw/Resources.h"
 #include "fw/WaitCursor.h"
 
+#include <new>
+
 CReportPrintState& ReportPrintState()
 {
     static CReportPrintState state;
@@ -68,7 +70,10 @@ void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex)
         fw::ShowMessageId(frame.Hwnd(), IDS_MSG_PREVIEW_FAILED, MB_OK | MB_ICONEXCLAMATION);
 }
 
-bool RunSelectedReport(CMainFrame& frame)
+namespace {
+
+// `begun`: set while the plug-ins are told that a report runs.
+bool RunReport(CMainFrame& frame, bool& begun)
 {
     const bool showErrors = GetBoolSetting(L"ReportsShowErrorMessages", true);
     const std::wstring name = GetSetting(L"ReportsSelectedReport");
@@ -91,7 +96,9 @@ bool RunSelectedReport(CMainFrame& frame)
     const int output = GetIntSetting(L"ReportsOutput", 0);
     if (report.SetFilter)
         report.SetFilter(GetActiveCurrentFilter());
+    begun = true;
     if (!gPlugins->BeginReport(output)) {
+        begun = false;
         gPlugins->BroadcastOnEndReport();
         return false;
     }
@@ -111,6 +118,23 @@ bool RunSelectedReport(CMainFrame& frame)
     // A plug-in that has shown its own message for the failure gets no second one.
     if (!produced && result != kReportFailedShown && showErrors)
         fw::ShowMessageId(frame.Hwnd(), IDS_MSG_REPORT_FAILED, MB_OK | MB_ICONSTOP);
+    begun = false;
     gPlugins->BroadcastOnEndReport();
     return produced;
+}
+
+} // namespace
+
+bool RunSelectedReport(CMainFrame& frame)
+{
+    bool begun = false;
+    try {
+        return RunReport(frame, begun);
+    } catch (const std::bad_alloc&) {
+        // The report is not made; the plug-ins still learn that it ended.
+        fw::ShowNoMemory(frame.Hwnd());
+        if (begun)
+            gPlugins->BroadcastOnEndReport();
+        return false;
+    }
 }

@@ -3,11 +3,13 @@
 
 #include "ProcessObjects.h"
 #include "QV2ResVIds.h"
+#include "fw/MessageBox.h"
 #include "fw/Resources.h"
 #include "wqv2_data.h"
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -99,13 +101,32 @@ HGLOBAL MakeBlock(const void* data, size_t size)
     return block;
 }
 
-// Hands the block to the clipboard, which owns it on success; on failure it is still ours.
-void PlaceBlock(UINT format, const void* data, size_t size)
-{
-    HGLOBAL block = MakeBlock(data, size);
-    if (block && !SetClipboardData(format, block))
-        GlobalFree(block);
-}
+// A block not yet handed to the clipboard, freed unless it was.
+class CClipboardBlock {
+public:
+    CClipboardBlock() = default;
+    CClipboardBlock(const CClipboardBlock&) = delete;
+    CClipboardBlock& operator=(const CClipboardBlock&) = delete;
+    ~CClipboardBlock()
+    {
+        if (m_block)
+            GlobalFree(m_block);
+    }
+    bool Make(const void* data, size_t size)
+    {
+        m_block = MakeBlock(data, size);
+        return m_block != nullptr;
+    }
+    // The clipboard owns the block once it took it; one it refused is still ours.
+    void Place(UINT format)
+    {
+        if (m_block && SetClipboardData(format, m_block))
+            m_block = nullptr;
+    }
+
+private:
+    HGLOBAL m_block = nullptr;
+};
 
 } // namespace
 
@@ -215,26 +236,44 @@ UINT TaskClipboardFormat()
     return gTaskFormat;
 }
 
-void CopySelectedTasks(HWND owner)
+bool CopySelectedTasks(HWND owner)
 {
-    if (!OpenClipboard(owner))
-        return;
-    EmptyClipboard();
+    // Both formats are made before the clipboard is opened: a copy that runs out of memory
+    // leaves the clipboard as it was, with what the user had on it.
+    CClipboardBlock textBlock;
+    CClipboardBlock taskBlock;
+    bool privateFormat = false;
     if (gSelection && !gSelection->empty()) {
-        const bool privateFormat = RegisterTaskClipboardFormat();
-        std::vector<CTaskClipboardRecord> records;
-        std::wstring text;
-        for (const TaskOccurrence& occurrence : *gSelection) {
-            records.push_back(MakeTaskRecord(occurrence));
-            if (!text.empty())
-                text += L'\n';
-            text += TaskRecordText(records.back());
+        bool made = false;
+        try {
+            privateFormat = RegisterTaskClipboardFormat();
+            std::vector<CTaskClipboardRecord> records;
+            std::wstring text;
+            for (const TaskOccurrence& occurrence : *gSelection) {
+                records.push_back(MakeTaskRecord(occurrence));
+                if (!text.empty())
+                    text += L'\n';
+                text += TaskRecordText(records.back());
+            }
+            made = textBlock.Make(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+            if (made && privateFormat) {
+                const std::vector<uint8_t> block = TaskRecordsBlock(records);
+                made = taskBlock.Make(block.data(), block.size());
+            }
+        } catch (const std::bad_alloc&) {
+            made = false;
         }
-        PlaceBlock(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-        if (privateFormat) {
-            const std::vector<uint8_t> block = TaskRecordsBlock(records);
-            PlaceBlock(gTaskFormat, block.data(), block.size());
+        if (!made) {
+            fw::ShowNoMemory(owner);
+            return false;
         }
     }
+    if (!OpenClipboard(owner))
+        return false;
+    EmptyClipboard();
+    textBlock.Place(CF_UNICODETEXT);
+    if (privateFormat)
+        taskBlock.Place(gTaskFormat);
     CloseClipboard();
+    return true;
 }

@@ -42,5 +42,6 @@ bool RegisterTaskClipboardFormat();
 UINT TaskClipboardFormat(); // 0 before a successful registration
 
 // Command 57634: puts the selection on the clipboard (emptied first; left empty without a
-// selection). Nothing happens when the clipboard cannot be opened.
-void CopySelectedTasks(HWND owner);
+// selection). False when nothing was copied: the clipboard could not be opened, or there was not
+// enough memory for the copy (said in a message; the clipboard keeps what it held).
+bool CopySelectedTasks(HWND owner);

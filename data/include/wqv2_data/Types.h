@@ -64,6 +64,7 @@ enum Status : int {
     kErrIo = 10,           // read, write or unpack error
     kErrNewerVersion = 12, // the file needs a newer data library
     kErrRefused = 13,      // edit refused by the host
+    kErrNoMemory = 14,     // not enough memory: an open or reload leaves the project as it was
 };
 
 // Codes of CData::Command.

@@ -21,8 +21,14 @@ IMessageSink* SetMessageSink(IMessageSink* sink);
 // Caption used for every box (the application title).
 void SetMessageCaption(std::wstring caption);
 
+// The message that an operation ran out of memory, without a placeholder.
+constexpr UINT kNoMemoryMessageId = 933;
+
 int ShowMessage(HWND owner, const std::wstring& text, UINT flags);
 // The text is resource string `id` of the resource module.
 int ShowMessageId(HWND owner, UINT id, UINT flags);
+// Tells that what the user asked for ran out of memory and was not done (kNoMemoryMessageId).
+// Never throws: with too little memory even for the box, nothing is shown.
+void ShowNoMemory(HWND owner) noexcept;
 
 } // namespace fw

@@ -21,12 +21,12 @@ bool CHtmlWriter::Open(const std::wstring& path, bool unicode, unsigned codePage
     m_text.clear();
     m_pending.Clear();
     m_failed = false;
-    m_open = m_file.Open(path);
+    // What may run out of memory comes before the file: a failure leaves no file made or emptied.
+    m_path = path;
     // Room for a write and a row or two beyond it, made once.
-    if (m_open && unicode)
+    if (unicode)
         m_pending.Reserve(kWriteUnits + kWriteUnits / 8);
-    if (m_open)
-        m_path = path;
+    m_open = m_file.Open(path);
     return m_open;
 }
 

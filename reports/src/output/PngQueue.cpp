@@ -1,6 +1,8 @@
 // PNG files written beside the drawing.
 #include "output/PngQueue.h"
 
+#include "RuntimeReady.h"
+
 #include <algorithm>
 
 CPngQueue::CPngQueue(int threads, WriteFn write, StartFn start) : m_write(std::move(write))
@@ -76,6 +78,8 @@ int CPngQueue::Count()
 
 void CPngQueue::Work()
 {
+    // A picture that runs out of memory must fail its job, not end the process.
+    ReadyRuntimeForThread();
     std::unique_lock<std::mutex> lock(m_lock);
     for (;;) {
         m_added.wait(lock, [&] { return m_closing || m_next < m_jobs.size(); });

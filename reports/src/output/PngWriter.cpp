@@ -256,5 +256,10 @@ bool WritePngFile(const std::wstring& path, const BITMAPINFOHEADER& header, cons
         return false;
     const bool written = WriteRows(file, width, height, static_cast<const unsigned char*>(pixels), header.biHeight > 0);
     const bool closed = std::fclose(file) == 0;
-    return written && closed;
+    // A picture cut short (no memory for libpng, a full disk) is not left to look whole.
+    if (!written || !closed) {
+        DeleteFileW(path.c_str());
+        return false;
+    }
+    return true;
 }

@@ -28,15 +28,14 @@ CTextFile::~CTextFile()
 bool CTextFile::Open(const std::wstring& path)
 {
     Close();
-    m_file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
     m_position = 0;
     m_failed = false;
     m_buffer.clear();
-    if (m_file == INVALID_HANDLE_VALUE)
-        return false;
+    // The buffer first: without the memory for it no file is made (or emptied).
     m_buffer.reserve(kBufferBytes);
-    return true;
+    m_file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+    return m_file != INVALID_HANDLE_VALUE;
 }
 
 bool CTextFile::Close()

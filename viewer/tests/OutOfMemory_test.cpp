@@ -1,0 +1,199 @@
+// The viewer when the process runs out of memory, as a large project can make a 32-bit process
+// do: the viewer, started in this process on the sample project with the real libraries, opens a
+// large project, runs its outputs and copies its tasks while the memory is taken. Each says so in
+// one message; the viewer, its project, the clipboard and the folder stay as they were; with the
+// memory back, the same work succeeds.
+#include "LargeProjectFile.h"
+#include "MessageBoxCatcher.h"
+#include "QV2ResVIds.h"
+#include "RealViewerFixture.h"
+#include "ReportPrint.h"
+#include "ScarceAddressSpace.h"
+#include "Settings.h"
+#include "fw/Resources.h"
+#include "wqv2_data.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kLargeProjectTasks = 20000;
+
+// The memory taken while it lives: all the C runtime's heap but `heapLeft` bytes, and all the
+// address space but 16 holes of 1 MB. Wine's own code needs those (its window system's included),
+// but no heap can grow in them.
+class CNoMemory {
+public:
+    explicit CNoMemory(std::size_t heapLeft) : m_space(std::size_t(16) << 20, std::size_t(1) << 20)
+    {
+        m_space.TakeHeap(heapLeft);
+    }
+
+private:
+    qvtest::ScarceAddressSpace m_space;
+};
+
+// The heap left: none (the first allocation fails), or enough for an output to start and fail
+// on the way.
+constexpr std::size_t kHeapLeft[] = {0, 64 * 1024};
+
+class OutOfMemory : public qvtest::RealViewerFixture {
+protected:
+    void SetUp() override
+    {
+        StartViewer();
+        if (HasFatalFailure())
+            return;
+        large = program.File(L"large.xml");
+        ASSERT_TRUE(qvtest::WriteLargeProjectFile(large, kLargeProjectTasks));
+    }
+
+    std::wstring Title()
+    {
+        wchar_t title[1024] = {};
+        GetWindowTextW(Frame().Hwnd(), title, 1024);
+        return title;
+    }
+    int TaskCount()
+    {
+        int count = 0;
+        for (int r = 0; r < gData->Resources->GetCount(nullptr); ++r)
+            count += gData->Resources->GetAt(r)->Tasks->GetCount();
+        return count;
+    }
+    // The files of the program folder whose names match `pattern`.
+    std::vector<std::wstring> Files(const std::wstring& pattern)
+    {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW found{};
+        HANDLE search = FindFirstFileW(program.File(pattern).c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do
+            names.emplace_back(found.cFileName);
+        while (FindNextFileW(search, &found));
+        FindClose(search);
+        return names;
+    }
+
+    qvtest::CMessageBoxCatcher boxes;
+    std::wstring large;
+};
+
+TEST_F(OutOfMemory, Open_isToldAndKeepsTheProjectThatWasOpen)
+{
+    const std::wstring title = Title();
+    const int tasks = TaskCount();
+    const std::wstring message = L"There is not enough memory to open " + large + L".";
+    for (const std::size_t heapLeft : kHeapLeft) {
+        boxes.Clear();
+        bool opened = true;
+        {
+            const CNoMemory noMemory(heapLeft);
+            opened = Frame().OpenProjectFile(large);
+        }
+        EXPECT_FALSE(opened) << heapLeft;
+        EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{message}) << heapLeft;
+        EXPECT_EQ(Title(), title) << heapLeft;
+        EXPECT_EQ(TaskCount(), tasks) << heapLeft;
+    }
+    ASSERT_TRUE(Frame().OpenProjectFile(large));
+    EXPECT_NE(Title().find(L"large.xml"), std::wstring::npos);
+    EXPECT_EQ(TaskCount(), kLargeProjectTasks);
+}
+
+// Each kind of output: the text export, the HTML page with the chart's PNG pictures (written by
+// worker threads), the print preview.
+TEST_F(OutOfMemory, Outputs_areToldAndLeaveNoFile)
+{
+    ASSERT_TRUE(Frame().OpenProjectFile(large));
+    const std::wstring title = Title();
+    const std::wstring exported = program.File(L"tasks.txt");
+    const std::wstring page = program.File(L"chart.html");
+    SetSetting(L"ReportsExportFilename", exported);
+    SetSetting(L"ReportsHtmlFilename", page);
+    SetSetting(L"ReportsOutputPrinter", L"0");
+    struct Output {
+        const wchar_t* report;
+        const wchar_t* kind;
+        std::wstring file; // empty: the preview
+    };
+    const Output outputs[] = {{L"Task list", L"1", exported}, {L"Schedule chart", L"2", page}, {L"Task list", L"0", {}}};
+    const std::vector<std::wstring> toldTexts = {
+        fw::LoadResString(IDS_MSG_NO_MEMORY), fw::LoadResString(IDS_MSG_REPORT_FAILED),
+        fw::LoadResString(IDS_MSG_PREVIEW_FAILED),
+        L"The file " + exported + L" cannot be written.", L"The file " + page + L" cannot be written."};
+    for (const Output& output : outputs) {
+        SetSetting(L"ReportsSelectedReport", output.report);
+        SetSetting(L"ReportsOutput", output.kind);
+        for (const std::size_t heapLeft : kHeapLeft) {
+            boxes.Clear();
+            bool produced = false;
+            {
+                const CNoMemory noMemory(heapLeft);
+                produced = RunSelectedReport(Frame());
+            }
+            const std::string what = "output " + std::to_string(output.kind[0] - L'0') + ", heap left " +
+                                     std::to_string(heapLeft);
+            const std::vector<std::wstring> texts = boxes.Texts();
+            ASSERT_EQ(texts.size(), 1u) << what;
+            EXPECT_NE(std::find(toldTexts.begin(), toldTexts.end(), texts[0]), toldTexts.end())
+                << what << ": " << ::testing::PrintToString(texts[0]);
+            if (!output.file.empty()) {
+                EXPECT_FALSE(produced) << what;
+                EXPECT_EQ(GetFileAttributesW(output.file.c_str()), INVALID_FILE_ATTRIBUTES) << what;
+                EXPECT_TRUE(Files(L"*.png").empty()) << what;
+            }
+            if (Frame().Preview())
+                Frame().Preview()->Close();
+            EXPECT_EQ(Title(), title) << what;
+            EXPECT_EQ(TaskCount(), kLargeProjectTasks) << what;
+        }
+    }
+    // With the memory back, the same outputs are made.
+    boxes.Clear();
+    SetSetting(L"ReportsSelectedReport", L"Task list");
+    SetSetting(L"ReportsOutput", L"1");
+    EXPECT_TRUE(RunSelectedReport(Frame()));
+    SetSetting(L"ReportsSelectedReport", L"Schedule chart");
+    SetSetting(L"ReportsOutput", L"2");
+    EXPECT_TRUE(RunSelectedReport(Frame()));
+    EXPECT_NE(GetFileAttributesW(exported.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesW(page.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(Files(L"chart*.png").empty());
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(OutOfMemory, Copy_isToldAndKeepsTheClipboard)
+{
+    ASSERT_TRUE(Frame().OpenProjectFile(large));
+    gSelection->clear();
+    for (int r = 0; r < gData->Resources->GetCount(nullptr); ++r) {
+        wqv2_data::CResource* resource = gData->Resources->GetAt(r);
+        for (int t = 0; t < resource->Tasks->GetCount(); ++t) {
+            wqv2_data::CTask* task = resource->Tasks->GetAt(t);
+            gSelection->push_back({static_cast<int>(static_cast<uint32_t>(task->DateStart)), task});
+        }
+    }
+    ASSERT_TRUE(qvtest::PutTextOnClipboard(Frame().Hwnd(), L"the user's text"));
+    for (const std::size_t heapLeft : kHeapLeft) {
+        boxes.Clear();
+        {
+            const CNoMemory noMemory(heapLeft);
+            SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_EDIT_COPY, 0), 0);
+        }
+        EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{fw::LoadResString(IDS_MSG_NO_MEMORY)}) << heapLeft;
+        EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << heapLeft;
+        EXPECT_EQ(qvtest::ClipboardText(), L"the user's text") << heapLeft;
+    }
+    boxes.Clear();
+    SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_EDIT_COPY, 0), 0);
+    EXPECT_EQ(qvtest::ClipboardText().rfind(L"\"Task number", 0), 0u);
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+} // namespace
