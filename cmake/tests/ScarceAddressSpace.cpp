@@ -77,22 +77,25 @@ ScarceAddressSpace::ScarceAddressSpace(std::size_t leftBytes, std::size_t piece)
     };
     auto taken = TakeEverything();
     std::sort(taken.begin(), taken.end(), [](auto& a, auto& b) { return a.second > b.second; });
-    blocks_.reserve(taken.size() + (piece ? 2 * leftBytes / piece + 2 : 0));
+    blocks_.reserve(taken.size() + (piece ? 2 * leftBytes / piece + 1 : 0));
     std::size_t givenBack = 0;
     if (piece) {
-        // One block taken again in pieces, every other one given back: holes of one piece each.
+        // The start of one block taken again in pieces, every other one given back (holes of one
+        // piece each), its rest as one block.
         for (auto& [block, size] : taken) {
-            if (!block || size < 2 * leftBytes || inReserved(block))
+            const std::size_t split = 2 * leftBytes;
+            if (!block || size < split + piece || inReserved(block))
                 continue;
             VirtualFree(block, 0, MEM_RELEASE);
-            for (std::size_t offset = 0; offset + piece <= size; offset += piece) {
-                void* at = static_cast<char*>(block) + offset;
-                const bool give = givenBack + piece <= leftBytes && (offset / piece) % 2 == 1;
-                if (give)
+            char* const start = static_cast<char*>(block);
+            for (std::size_t offset = 0; offset < split; offset += piece) {
+                if ((offset / piece) % 2 == 1 && givenBack + piece <= leftBytes)
                     givenBack += piece;
-                else if (VirtualAlloc(at, piece, MEM_RESERVE, PAGE_NOACCESS) == at)
-                    blocks_.push_back(at);
+                else if (VirtualAlloc(start + offset, piece, MEM_RESERVE, PAGE_NOACCESS) == start + offset)
+                    blocks_.push_back(start + offset);
             }
+            if (VirtualAlloc(start + split, size - split, MEM_RESERVE, PAGE_NOACCESS) == start + split)
+                blocks_.push_back(start + split);
             block = nullptr;
             break;
         }

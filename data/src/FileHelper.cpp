@@ -28,6 +28,18 @@ namespace {
 
 unsigned int gReloadFlags = 0;
 
+// Inside a catch: the status of the failure being handled.
+int CaughtStatus() noexcept
+{
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return kErrNoMemory;
+    } catch (...) {
+        return kErrIo;
+    }
+}
+
 // Recognition looks at no more than this much of the file's start.
 constexpr size_t kHeadBytes = 1024;
 // A bare document is read in parts of this size.
@@ -126,10 +138,8 @@ int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
     try {
         if (!fileio::ReadAll(handle, std::min<uint64_t>(size, kHeadBytes), head))
             return kErrIo;
-    } catch (const std::bad_alloc&) {
-        return kErrNoMemory;
     } catch (...) {
-        return kErrIo;
+        return CaughtStatus();
     }
     if (head.size() <= 3)
         return kErrFormat;
@@ -159,11 +169,9 @@ int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
         if (!fileio::Rewind(handle) || !fileio::ReadAll(handle, size, bytes))
             return kErrIo;
         text = textcode::Decode(bytes.data(), bytes.size());
-    } catch (const std::bad_alloc&) {
-        // No memory for the file's bytes or text: the caller still owns and closes the handle.
-        return kErrNoMemory;
     } catch (...) {
-        return kErrIo;
+        // No memory for the file's bytes or text: the caller still owns and closes the handle.
+        return CaughtStatus();
     }
     return Load(loaded, [&] { return legacy::ImportLegacyProject(*m_root, text); });
 }
@@ -234,17 +242,13 @@ int CFileHelper::Load(Loaded& loaded, const std::function<int()>& read)
         }
         loaded.commitFailed = status != 0;
         return status;
-    } catch (const std::bad_alloc&) {
-        // Out of memory while reading a huge or hostile file: nothing of it stays.
-        if (t->IsOpen())
-            t->Rollback();
-        loaded.commitFailed = oldProjectDropped;
-        return kErrNoMemory;
     } catch (...) {
+        // Out of memory while reading a huge or hostile file, or another failure: nothing of it
+        // stays.
         if (t->IsOpen())
             t->Rollback();
         loaded.commitFailed = oldProjectDropped;
-        return kErrIo;
+        return CaughtStatus();
     }
 }
 

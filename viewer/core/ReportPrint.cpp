@@ -72,8 +72,16 @@ void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex)
 
 namespace {
 
-// `begun`: set while the plug-ins are told that a report runs.
-bool RunReport(CMainFrame& frame, bool& begun)
+// Tells the plug-ins that the report ended, however its run ends.
+class CReportEnd {
+public:
+    CReportEnd() = default;
+    CReportEnd(const CReportEnd&) = delete;
+    CReportEnd& operator=(const CReportEnd&) = delete;
+    ~CReportEnd() { gPlugins->BroadcastOnEndReport(); }
+};
+
+bool RunReport(CMainFrame& frame)
 {
     const bool showErrors = GetBoolSetting(L"ReportsShowErrorMessages", true);
     const std::wstring name = GetSetting(L"ReportsSelectedReport");
@@ -96,12 +104,9 @@ bool RunReport(CMainFrame& frame, bool& begun)
     const int output = GetIntSetting(L"ReportsOutput", 0);
     if (report.SetFilter)
         report.SetFilter(GetActiveCurrentFilter());
-    begun = true;
-    if (!gPlugins->BeginReport(output)) {
-        begun = false;
-        gPlugins->BroadcastOnEndReport();
+    const CReportEnd end;
+    if (!gPlugins->BeginReport(output))
         return false;
-    }
     int result = 0;
     if (output == 0) {
         StartReportPrint(frame, !GetBoolSetting(L"ReportsOutputPrinter", true), index);
@@ -118,8 +123,6 @@ bool RunReport(CMainFrame& frame, bool& begun)
     // A plug-in that has shown its own message for the failure gets no second one.
     if (!produced && result != kReportFailedShown && showErrors)
         fw::ShowMessageId(frame.Hwnd(), IDS_MSG_REPORT_FAILED, MB_OK | MB_ICONSTOP);
-    begun = false;
-    gPlugins->BroadcastOnEndReport();
     return produced;
 }
 
@@ -127,14 +130,11 @@ bool RunReport(CMainFrame& frame, bool& begun)
 
 bool RunSelectedReport(CMainFrame& frame)
 {
-    bool begun = false;
     try {
-        return RunReport(frame, begun);
+        return RunReport(frame);
     } catch (const std::bad_alloc&) {
-        // The report is not made; the plug-ins still learn that it ended.
+        // The report is not made; the plug-ins have learnt that it ended.
         fw::ShowNoMemory(frame.Hwnd());
-        if (begun)
-            gPlugins->BroadcastOnEndReport();
         return false;
     }
 }

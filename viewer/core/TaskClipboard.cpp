@@ -241,12 +241,11 @@ bool CopySelectedTasks(HWND owner)
     // Both formats are made before the clipboard is opened: a copy that runs out of memory
     // leaves the clipboard as it was, with what the user had on it.
     CClipboardBlock textBlock;
-    CClipboardBlock taskBlock;
-    bool privateFormat = false;
+    CClipboardBlock taskBlock; // made only where the private format is registered
     if (gSelection && !gSelection->empty()) {
         bool made = false;
         try {
-            privateFormat = RegisterTaskClipboardFormat();
+            const bool privateFormat = RegisterTaskClipboardFormat();
             std::vector<CTaskClipboardRecord> records;
             std::wstring text;
             for (const TaskOccurrence& occurrence : *gSelection) {
@@ -272,8 +271,7 @@ bool CopySelectedTasks(HWND owner)
         return false;
     EmptyClipboard();
     textBlock.Place(CF_UNICODETEXT);
-    if (privateFormat)
-        taskBlock.Place(gTaskFormat);
+    taskBlock.Place(gTaskFormat);
     CloseClipboard();
     return true;
 }

@@ -113,14 +113,7 @@ protected:
     CMainFrame& Frame() { return *App().Frame(); }
     void Command(UINT id) { SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     // Handles what was posted to the frame (commands posted by the preview and the frame).
-    void Pump()
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
+    void Pump() { PumpMessages(); }
     // The state of a command as its menu item would show it.
     fw::CCommandState State(UINT id)
     {

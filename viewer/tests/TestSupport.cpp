@@ -140,6 +140,15 @@ bool CTempFolder::Copy(const std::wstring& from, const std::wstring& name) const
     return CopyFileW(from.c_str(), path.c_str(), FALSE) != 0;
 }
 
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 bool PutTextOnClipboard(HWND owner, const wchar_t* text)
 {
     if (!OpenClipboard(owner))

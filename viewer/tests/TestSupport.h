@@ -56,6 +56,9 @@ private:
     std::wstring m_path;
 };
 
+// Handles every message waiting for this thread.
+void PumpMessages();
+
 // Puts `text` on the clipboard as Unicode text, in place of all it held; false when the
 // clipboard could not be opened.
 bool PutTextOnClipboard(HWND owner, const wchar_t* text);
