@@ -9,6 +9,7 @@
 #include "MainApp.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
+#include "ProfileFile.h"
 #include "ProjectHelpers.h"
 #include "QV2ResVIds.h"
 #include "SafeFormat.h"
