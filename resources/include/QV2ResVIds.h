@@ -40,6 +40,8 @@
 #define IDS_MSG_IMPORT_FAILED 914
 #define IDS_MSG_OLDER_VERSION 915
 #define IDS_MSG_FILE_DIALOG_FAILED 916  // %04X: the dialog's error code (fw::kFileDialogFailedMessageId)
+#define IDS_MSG_SETTINGS_TEXT_NOT_HELD 928 // the 8-bit initialization file, which kept the earlier values
+#define IDS_MSG_SETTINGS_PATH_TOO_LONG 929 // the setting that names the file
 #define IDS_MSG_SETTINGS_NOT_SAVED 930 // the initialization file, left as it was
 #define IDS_MSG_DEVICE_NOT_FILE 931
 #define IDS_MSG_NO_MEMORY_OPEN 932     // %s: the project file

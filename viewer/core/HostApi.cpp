@@ -96,8 +96,8 @@ QV2A_EXPORT int QV2_CALL QV2A_SaveSetting(const wchar_t* section, const wchar_t*
     return Guarded(0, [&] {
         if (!section || !key)
             return 0;
-        SaveSettingToProfile(section, FileArgument(iniFile), key);
-        return 1;
+        // 0 tells the plug-in that the store refused the write: nothing was saved.
+        return SaveSettingToProfile(section, FileArgument(iniFile), key) ? 1 : 0;
     });
 }
 

@@ -9,8 +9,10 @@
 #include "MainApp.h"
 #include "Plugins.h"
 #include "ProcessObjects.h"
+#include "ProfileFile.h"
 #include "ProjectHelpers.h"
 #include "QV2ResVIds.h"
+#include "RecentFiles.h"
 #include "SafeFormat.h"
 #include "Settings.h"
 #include "ViewerUtil.h"
@@ -24,15 +26,32 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// The ini file that the frame's close saves to: "IniFileSave" when set, else the one in use.
-std::wstring SaveTarget()
+// The setting that names the ini file the frame's close saves to: "IniFileSave" when set, else
+// the one in use.
+const wchar_t* SaveTargetSetting()
 {
-    const std::wstring save = GetSetting(L"IniFileSave");
-    return save.empty() ? GetSetting(L"InitializationFile") : save;
+    return GetSetting(L"IniFileSave").empty() ? L"InitializationFile" : L"IniFileSave";
+}
+
+// The 8-bit files that could not hold values of the save just made, and the one that the exit
+// writes the recent files into when it cannot hold them all; each once.
+std::vector<std::wstring> FilesLackingText()
+{
+    std::vector<std::wstring> files;
+    if (gSettings)
+        files = gSettings->TakeFilesLackingText();
+    const std::wstring recentFile = GetSetting(L"InitializationFile");
+    if (!CanSaveRecentFiles(recentFile)) {
+        const std::wstring path = GetIniFilePath(recentFile);
+        if (std::find(files.begin(), files.end(), path) == files.end())
+            files.push_back(path);
+    }
+    return files;
 }
 
 // Removes the command's item, and with it a separator left with nothing to separate.
@@ -107,15 +126,24 @@ bool CMainFrame::OnClose()
 {
     if (gPlugins && !gPlugins->QueryPrepareExit())
         return false;
-    const std::wstring file = SaveTarget();
-    // The keys are not written into a file that could not be read (the store refuses it): said
-    // once, here.
-    if (IsUnreadableProfile(file))
-        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(IDS_MSG_SETTINGS_NOT_SAVED), {file}),
-                        MB_OK | MB_ICONEXCLAMATION);
+    const wchar_t* setting = SaveTargetSetting();
+    const std::wstring file = GetSetting(setting);
+    // What the store refuses to write is said once, here: a file it cannot use or read before
+    // the saving, values that an 8-bit file cannot hold after it.
+    auto tell = [this](UINT id, const std::wstring& what) {
+        fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(id), {what}), MB_OK | MB_ICONEXCLAMATION);
+    };
+    if (!file.empty() && !IsUsableIniFile(file))
+        tell(IDS_MSG_SETTINGS_PATH_TOO_LONG, setting);
+    else if (IsUnreadableProfile(file))
+        tell(IDS_MSG_SETTINGS_NOT_SAVED, file);
+    if (gSettings)
+        gSettings->TakeFilesLackingText(); // refusals before the close were answered to their callers
     SaveHostKeys(file, true);
     if (gPlugins)
         gPlugins->BroadcastOnSaveSettings(file, true);
+    for (const std::wstring& path : FilesLackingText())
+        tell(IDS_MSG_SETTINGS_TEXT_NOT_HELD, path);
     return true;
 }
 

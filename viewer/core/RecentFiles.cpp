@@ -4,6 +4,7 @@
 #include "ClassicText.h"
 #include "MainApp.h"
 #include "ProcessObjects.h"
+#include "ProfileFile.h"
 #include "Settings.h"
 
 #include <algorithm>
@@ -49,4 +50,16 @@ void SaveRecentFiles(const std::wstring& iniFile)
         SaveSettingToProfile(L"Basic", iniFile, key);
     }
     gApp->SetSaveRecentFilesOnExit(false);
+}
+
+bool CanSaveRecentFiles(const std::wstring& iniFile)
+{
+    fw::CRecentFileList* list = gApp ? gApp->RecentFiles() : nullptr;
+    if (iniFile.empty() || !list)
+        return true;
+    for (int i = 0; i < list->Size(); ++i) {
+        if (!CanIniFileHold(iniFile, list->Entry(i)))
+            return false;
+    }
+    return true;
 }

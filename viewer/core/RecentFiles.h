@@ -10,3 +10,6 @@ void LoadRecentFiles(const std::wstring& iniFile);
 // Writes the list to the initialization file and keeps the framework from also writing it to
 // the application profile; nothing for an empty file name.
 void SaveRecentFiles(const std::wstring& iniFile);
+// false when SaveRecentFiles would leave out an entry: the file holds 8-bit text and the entry's
+// path does not fit its code page.
+bool CanSaveRecentFiles(const std::wstring& iniFile);

@@ -3,6 +3,7 @@
 
 #include "ClassicText.h"
 #include "ProcessObjects.h"
+#include "ProfileFile.h"
 #include "ViewerUtil.h"
 #include "fw/Profile.h"
 
@@ -23,24 +24,6 @@ std::wstring ReplaceAll(std::wstring text, std::wstring_view from, std::wstring_
         at += to.size();
     }
     return text;
-}
-
-// The system works on an initialization file's path in a buffer of MAX_PATH characters; a name
-// without a folder lies in the Windows folder. The settings may name any text as the file: one
-// whose path does not fit is not used, as a file that cannot be opened.
-bool IsUsableIniFile(const std::wstring& iniFile)
-{
-    if (iniFile.size() >= MAX_PATH)
-        return false;
-    std::wstring path;
-    if (iniFile.find_first_of(L"\\/:") == std::wstring::npos) {
-        wchar_t windows[MAX_PATH] = {};
-        const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
-        path = std::wstring(windows, length < MAX_PATH ? length : 0) + L"\\" + iniFile;
-    } else {
-        path = GetFullPath(iniFile);
-    }
-    return path.size() < MAX_PATH;
 }
 
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b)
@@ -241,22 +224,38 @@ void CSettings::LoadSettingFromProfile(const std::wstring& section, const std::w
     SetSetting(key, value);
 }
 
-void CSettings::SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile,
-                                     const std::wstring& key) const
+bool CSettings::SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key)
 {
     if (key.empty())
-        return;
-    if (!iniFile.empty() && !IsUsableIniFile(iniFile))
-        return;
+        return false;
     const std::wstring value = GetSetting(key);
-    if (!iniFile.empty()) {
-        if (IsUnreadableProfile(iniFile))
-            return;
-        const std::wstring stored = ReplaceAll(value, L"\n", kStoredNewline);
-        WritePrivateProfileStringW(section.c_str(), key.c_str(), stored.c_str(), iniFile.c_str());
-    } else if (m_profile) {
-        m_profile->WriteString(section, key, value);
+    if (iniFile.empty())
+        return m_profile && m_profile->WriteString(section, key, value);
+    if (!IsUsableIniFile(iniFile))
+        return false;
+    // The file that the profile calls will write, looked at first: they would replace an
+    // unreadable one with the key alone, make a new one in the ANSI code page and put "?" in
+    // place of every character that code page lacks.
+    const std::wstring path = GetIniFilePath(iniFile);
+    IniFileContent content = InspectIniFile(path);
+    if (content == IniFileContent::Unreadable)
+        return false;
+    if (content == IniFileContent::Nothing)
+        content = StartUnicodeIniFile(path) ? IniFileContent::Unicode : IniFileContent::EightBit;
+    const std::wstring stored = ReplaceAll(value, L"\n", kStoredNewline);
+    if (content == IniFileContent::EightBit && !FitsAnsiCodePage(section + key + stored)) {
+        if (std::find(m_filesLackingText.begin(), m_filesLackingText.end(), path) == m_filesLackingText.end())
+            m_filesLackingText.push_back(path);
+        return false;
     }
+    return WritePrivateProfileStringW(section.c_str(), key.c_str(), stored.c_str(), path.c_str()) != 0;
+}
+
+std::vector<std::wstring> CSettings::TakeFilesLackingText()
+{
+    std::vector<std::wstring> files;
+    files.swap(m_filesLackingText);
+    return files;
 }
 
 bool CSettings::LoadSettingsLine(std::wstring_view line)
@@ -347,21 +346,9 @@ void LoadSettingFromProfile(const std::wstring& section, const std::wstring& ini
         gSettings->LoadSettingFromProfile(section, iniFile, key);
 }
 
-void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key)
+bool SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key)
 {
-    if (gSettings)
-        gSettings->SaveSettingToProfile(section, iniFile, key);
-}
-
-bool IsUnreadableProfile(const std::wstring& iniFile)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (iniFile.empty() || !GetFileAttributesExW(iniFile.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (data.nFileSizeHigh == 0 && data.nFileSizeLow == 0))
-        return false;
-    // Any section name at all fills the buffer, cut or whole.
-    wchar_t names[64];
-    return GetPrivateProfileSectionNamesW(names, 64, iniFile.c_str()) == 0;
+    return gSettings && gSettings->SaveSettingToProfile(section, iniFile, key);
 }
 
 uint32_t GetColourSetting(std::wstring_view key, uint32_t fallback)

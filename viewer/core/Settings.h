@@ -44,7 +44,13 @@ public:
     // file name is empty; an absent key keeps its value. A file whose path does not fit in
     // MAX_PATH characters is neither read nor written.
     void LoadSettingFromProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
-    void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key) const;
+    // Writes the key's value; false when nothing was written: an empty key, a file that cannot be
+    // used or read (ProfileFile.h), a value that an 8-bit file cannot hold, or a refused write.
+    // A file that holds nothing is made UTF-16 first, so that it holds any text.
+    bool SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
+    // The 8-bit files (paths as the profile calls use them) that a value was not written into
+    // because their code page lacks some of its characters, since the last call.
+    std::vector<std::wstring> TakeFilesLackingText();
 
     // One "key=value" line of a settings text file or of the command line; false when ignored.
     bool LoadSettingsLine(std::wstring_view line);
@@ -61,6 +67,7 @@ public:
 private:
     std::map<std::wstring, std::wstring> m_values; // normalised key -> value
     fw::CProfile* m_profile = nullptr;             // not owned
+    std::vector<std::wstring> m_filesLackingText;
 };
 
 // The same operations on the process's store (see ProcessObjects.h); each answers its default
@@ -74,12 +81,8 @@ void SetIntSetting(std::wstring_view key, int value);
 void SetBoolSetting(std::wstring_view key, bool value);
 std::vector<std::wstring> GetSettingList(std::wstring_view key, std::wstring_view separators);
 void LoadSettingFromProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
-void SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
+bool SaveSettingToProfile(const std::wstring& section, const std::wstring& iniFile, const std::wstring& key);
 uint32_t GetColourSetting(std::wstring_view key, uint32_t fallback);
-// A file that is not empty but in which the platform's profile reader finds no section (UTF-16
-// text without a byte-order mark, say): a profile write would replace all it holds with the one
-// key written, so nothing is written into it.
-bool IsUnreadableProfile(const std::wstring& iniFile);
 // The date in user-interface form (CSettings::GetDateText); the locale's short date without a
 // store.
 std::wstring GetDateText(TDate date);

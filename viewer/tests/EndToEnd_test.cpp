@@ -19,8 +19,10 @@ TEST(EndToEnd, ViewerStartsShowsItsProjectAndClosesCleanly)
     const std::wstring sample = qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv";
     ASSERT_NE(GetFileAttributesW(sample.c_str()), INVALID_FILE_ATTRIBUTES) << "the sample project is copied beside the test";
     const std::wstring ini = folder.File(L"viewer.ini");
-    const std::wstring commandLine =
-        L"\"" + bin + L"Win-Quorvia2-Viewer.exe\" /i \"" + ini + L"\" \"" + sample + L"\"";
+    // Hebrew, Japanese, Arabic and an emoji: text no 8-bit code page holds all of.
+    const std::wstring header = L"\u05E9\u05DC\u05D5\u05DD \u65E5\u672C\u8A9E \u0645\u0631\u062D\u0628\u0627 \U0001F600";
+    const std::wstring commandLine = L"\"" + bin + L"Win-Quorvia2-Viewer.exe\" /i \"" + ini +
+                                     L"\" /s \"ReportsPrinterHeader=" + header + L"\" \"" + sample + L"\"";
 
     CViewerProcess viewer(bin, commandLine);
     ASSERT_TRUE(viewer.started);
@@ -37,8 +39,13 @@ TEST(EndToEnd, ViewerStartsShowsItsProjectAndClosesCleanly)
     EXPECT_NE(FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr), nullptr);
 
     EXPECT_EQ(viewer.CloseAndWait(), 0);
-    // Closing saved the viewer's keys to the initialization file.
-    EXPECT_NE(qvtest::ReadFileBytes(ini).find("[Basic]"), std::string::npos);
+    // Closing saved the viewer's keys to the initialization file, which it made UTF-16 so that
+    // the next start reads them as they were given.
+    EXPECT_EQ(qvtest::ReadFileBytes(ini).substr(0, 2), "\xFF\xFE");
+    EXPECT_NE(qvtest::ReadIniText(ini).find(L"[Basic]"), std::wstring::npos);
+    wchar_t saved[256] = {};
+    GetPrivateProfileStringW(L"Reports", L"ReportsPrinterHeader", L"", saved, 256, ini.c_str());
+    EXPECT_EQ(std::wstring(saved), header);
 }
 
 } // namespace

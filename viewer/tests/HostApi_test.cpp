@@ -93,11 +93,11 @@ TEST_F(HostApiTest, LoadAndSaveSettings_broadcastWithTheSameFile)
     SetSetting(L"ReportsOutput", L"2");
     SetSetting(L"DirectoryExport", L"C:\\out");
     EXPECT_EQ(QV2A_SaveSettings(ini.c_str(), false), 1);
-    const std::string text = qvtest::ReadFileBytes(ini);
-    EXPECT_NE(text.find("ReportsOutput=2"), std::string::npos);
-    EXPECT_EQ(text.find("DirectoryExport"), std::string::npos); // folder keys only with all
+    const std::wstring text = qvtest::ReadIniText(ini);
+    EXPECT_NE(text.find(L"ReportsOutput=2"), std::wstring::npos);
+    EXPECT_EQ(text.find(L"DirectoryExport"), std::wstring::npos); // folder keys only with all
     EXPECT_EQ(QV2A_SaveSettings(ini.c_str(), true), 1);
-    EXPECT_NE(qvtest::ReadFileBytes(ini).find("DirectoryExport=C:\\out"), std::string::npos);
+    EXPECT_NE(qvtest::ReadIniText(ini).find(L"DirectoryExport=C:\\out"), std::wstring::npos);
 
     SetSetting(L"ReportsOutput", L"");
     EXPECT_EQ(QV2A_LoadSettings(ini.c_str()), 1);

@@ -61,17 +61,17 @@ TEST_F(HostKeysTest, SaveHostKeys_folderAndWindowKeysOnlyWithAll)
     SetSetting(L"ViewMainWindowRect", L"1 2 3 4");
     SetSetting(L"UnknownKey", L"not saved");
     SaveHostKeys(ini, false);
-    std::string text = qvtest::ReadFileBytes(ini);
-    EXPECT_NE(text.find("[Reports]"), std::string::npos);
-    EXPECT_NE(text.find("ReportsPrinterFont=Arial"), std::string::npos);
-    EXPECT_NE(text.find("ViewGridColumnsType=2"), std::string::npos);
-    EXPECT_EQ(text.find("DirectoryHtml"), std::string::npos);
-    EXPECT_EQ(text.find("ViewMainWindowRect"), std::string::npos);
-    EXPECT_EQ(text.find("UnknownKey"), std::string::npos);
+    std::wstring text = qvtest::ReadIniText(ini);
+    EXPECT_NE(text.find(L"[Reports]"), std::wstring::npos);
+    EXPECT_NE(text.find(L"ReportsPrinterFont=Arial"), std::wstring::npos);
+    EXPECT_NE(text.find(L"ViewGridColumnsType=2"), std::wstring::npos);
+    EXPECT_EQ(text.find(L"DirectoryHtml"), std::wstring::npos);
+    EXPECT_EQ(text.find(L"ViewMainWindowRect"), std::wstring::npos);
+    EXPECT_EQ(text.find(L"UnknownKey"), std::wstring::npos);
     SaveHostKeys(ini, true);
-    text = qvtest::ReadFileBytes(ini);
-    EXPECT_NE(text.find("DirectoryHtml=C:\\html"), std::string::npos);
-    EXPECT_NE(text.find("ViewMainWindowRect=1 2 3 4"), std::string::npos);
+    text = qvtest::ReadIniText(ini);
+    EXPECT_NE(text.find(L"DirectoryHtml=C:\\html"), std::wstring::npos);
+    EXPECT_NE(text.find(L"ViewMainWindowRect=1 2 3 4"), std::wstring::npos);
 
     gSettings->ClearSettings();
     LoadHostKeys(ini);

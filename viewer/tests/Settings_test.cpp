@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "DateTimeEnv.h"
+#include "ProfileFile.h"
 #include "TestSupport.h"
 #include "fw/Profile.h"
 
@@ -169,7 +170,7 @@ TEST_F(SettingsTest, ProfileKeys_lineBreaksTravelAsMarkers)
     const std::wstring ini = folder.File(L"settings.ini");
     settings.SetSetting(L"Header", L"line one\nline two");
     settings.SaveSettingToProfile(L"Reports", ini, L"Header");
-    EXPECT_NE(qvtest::ReadFileBytes(ini).find("line one<!nl!>line two"), std::string::npos);
+    EXPECT_NE(qvtest::ReadIniText(ini).find(L"line one<!nl!>line two"), std::wstring::npos);
 
     CSettings fresh;
     fresh.SetSetting(L"Other", L"kept");
@@ -187,7 +188,7 @@ TEST_F(SettingsTest, ProfileKeys_aFileNoPathCanHoldIsNeitherReadNorWritten)
     settings.SetSetting(L"Header", L"kept");
     for (const std::wstring& ini : {std::wstring(1000, L'A'), std::wstring(1000000, L'A'),
                                     folder.Path() + L"\\" + std::wstring(300, L'A') + L".ini"}) {
-        settings.SaveSettingToProfile(L"Reports", ini, L"Header");
+        EXPECT_FALSE(settings.SaveSettingToProfile(L"Reports", ini, L"Header")) << ini.size();
         settings.LoadSettingFromProfile(L"Reports", ini, L"Header");
         EXPECT_EQ(settings.GetSetting(L"Header"), L"kept") << ini.size();
     }
@@ -200,6 +201,87 @@ TEST_F(SettingsTest, ProfileKeys_aFileNoPathCanHoldIsNeitherReadNorWritten)
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
     EXPECT_TRUE(DeleteFileW((std::wstring(windows) + L"\\" + plain).c_str()));
+}
+
+// UTF-16 without a byte-order mark: the profile reader finds no section in it.
+std::string Utf16WithoutMark(const std::string& text)
+{
+    std::string bytes;
+    for (char c : text)
+        bytes += {c, '\0'};
+    return bytes;
+}
+
+TEST_F(SettingsTest, ProfileKeys_aWriteKeepsWhatTheFileHoldsAndWhatTheUserGave)
+{
+    qvtest::CTempFolder folder;
+    const std::wstring unicode = L"\u05E9\u05DC\u05D5\u05DD \u65E5\u672C\u8A9E \u0645\u0631\u062D\u0628\u0627 \U0001F600";
+    settings.SetSetting(L"Header", unicode);
+    settings.SetSetting(L"Plain", L"M\u00FCller");
+
+    // A name without a folder: the file of the Windows folder is the one looked at.
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::wstring plain = L"qv-unreadable-" + std::to_wstring(GetCurrentProcessId()) + L".ini";
+    const std::wstring inWindows = std::wstring(windows) + L"\\" + plain;
+    const std::string mine = Utf16WithoutMark("[Mine]\r\nKept=1\r\n");
+    {
+        HANDLE file = CreateFileW(inWindows.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, mine.data(), static_cast<DWORD>(mine.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    EXPECT_TRUE(IsUnreadableProfile(plain));
+    EXPECT_FALSE(settings.SaveSettingToProfile(L"Reports", plain, L"Plain"));
+    EXPECT_EQ(qvtest::ReadFileBytes(inWindows), mine);
+    EXPECT_TRUE(DeleteFileW(inWindows.c_str()));
+
+    // Files that hold nothing but a byte-order mark and white space take the keys, as UTF-16.
+    const std::pair<const wchar_t*, std::string> blanks[] = {
+        {L"mark.ini", "\xFF\xFE"},
+        {L"line.ini", "\r\n"},
+        {L"marked-line.ini", std::string("\xFF\xFE \0\r\0\n\0", 8)},
+        {L"utf8-mark.ini", "\xEF\xBB\xBF\t\r\n"},
+    };
+    for (const auto& [name, bytes] : blanks) {
+        const std::string said(name, name + wcslen(name));
+        const std::wstring ini = folder.File(name);
+        folder.Write(name, bytes);
+        EXPECT_FALSE(IsUnreadableProfile(ini)) << said;
+        EXPECT_TRUE(settings.SaveSettingToProfile(L"Reports", ini, L"Header")) << said;
+        EXPECT_EQ(qvtest::ReadFileBytes(ini).substr(0, 2), "\xFF\xFE") << said;
+        CSettings fresh;
+        fresh.LoadSettingFromProfile(L"Reports", ini, L"Header");
+        EXPECT_EQ(fresh.GetSetting(L"Header"), unicode) << said;
+    }
+
+    // A new file starts as UTF-16, so that any text comes back as it was given.
+    const std::wstring made = folder.File(L"new.ini");
+    EXPECT_TRUE(settings.SaveSettingToProfile(L"Reports", made, L"Header"));
+    EXPECT_TRUE(settings.SaveSettingToProfile(L"Reports", made, L"Plain"));
+    CSettings fresh;
+    fresh.LoadSettingFromProfile(L"Reports", made, L"Header");
+    fresh.LoadSettingFromProfile(L"Reports", made, L"Plain");
+    EXPECT_EQ(fresh.GetSetting(L"Header"), unicode);
+    EXPECT_EQ(fresh.GetSetting(L"Plain"), L"M\u00FCller");
+    EXPECT_EQ(qvtest::ReadFileBytes(made).substr(0, 2), "\xFF\xFE");
+
+    // An 8-bit file keeps the earlier value of a text its code page lacks, and says which file.
+    const std::wstring ansi = folder.File(L"ansi.ini");
+    folder.Write(L"ansi.ini", "[Reports]\r\nHeader=earlier\r\n");
+    EXPECT_TRUE(settings.TakeFilesLackingText().empty());
+    EXPECT_FALSE(settings.SaveSettingToProfile(L"Reports", ansi, L"Header"));
+    EXPECT_FALSE(settings.SaveSettingToProfile(L"Other", ansi, L"Header"));
+    EXPECT_TRUE(settings.SaveSettingToProfile(L"Reports", ansi, L"Plain"));
+    EXPECT_EQ(settings.TakeFilesLackingText(), std::vector<std::wstring>{ansi});
+    EXPECT_TRUE(settings.TakeFilesLackingText().empty());
+    EXPECT_EQ(qvtest::ReadFileBytes(ansi), "[Reports]\r\nHeader=earlier\r\nPlain=M\xFCller\r\n");
+
+    // Refusals are answered as such.
+    EXPECT_FALSE(settings.SaveSettingToProfile(L"Reports", ansi, L""));
+    EXPECT_FALSE(settings.SaveSettingToProfile(L"Reports", folder.Path(), L"Plain"));
+    EXPECT_FALSE(settings.SaveSettingToProfile(L"Reports", L"", L"Plain")); // no application profile
 }
 
 TEST_F(SettingsTest, ProfileKeys_emptyFileNameUsesTheApplicationProfile)

@@ -74,6 +74,15 @@ protected:
         App().ExitInstance();
     }
 
+    // The process-wide objects made anew after an exit, for a second start in the same test.
+    void Renew()
+    {
+        objects.reset();
+        objects = std::make_unique<CProcessObjects>();
+        m_started = false;
+        m_exited = false;
+    }
+
     // Each line appears, each after the one before.
     void ExpectInOrder(const std::vector<std::wstring>& expected)
     {
@@ -315,17 +324,57 @@ TEST_F(StartupTest, Settings_aFileTheProfileReaderCannotReadIsNotWrittenOver)
     // Nothing written into it during the session (a plug-in's save), at the close (the viewer's
     // keys and the plug-ins') or at the exit (the recent files).
     SetSetting(L"ViewZoom", L"60");
-    EXPECT_EQ(QV2A_SaveSetting(L"Views", L"ViewZoom", ini.c_str()), 1);
+    EXPECT_EQ(QV2A_SaveSetting(L"Views", L"ViewZoom", ini.c_str()), 0); // the plug-in learns it
     App().AddToRecentFileList(L"C:\\plan.wqv");
     // An empty file holds nothing to lose: it takes the key.
     program.Write(L"empty.ini", "");
     EXPECT_EQ(QV2A_SaveSetting(L"Views", L"ViewZoom", program.File(L"empty.ini").c_str()), 1);
-    EXPECT_NE(qvtest::ReadFileBytes(program.File(L"empty.ini")).find("ViewZoom=60"), std::string::npos);
+    EXPECT_NE(qvtest::ReadIniText(program.File(L"empty.ini")).find(L"ViewZoom=60"), std::wstring::npos);
     CloseAndExit();
     EXPECT_EQ(qvtest::ReadFileBytes(ini), text);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, L"The settings were not saved: " + ini +
                                              L" could not be read as an initialization file, so it was left as it was.");
+}
+
+TEST_F(StartupTest, Settings_theCloseSaysOnceWhatItCouldNotSave)
+{
+    // Hebrew, which the ANSI code page of the tests' locales lacks, in two 8-bit files: the
+    // viewer's keys go to the one, the recent files (at the exit) to the other.
+    const std::wstring hebrew = L"\u05E9\u05DC\u05D5\u05DD";
+    const std::wstring ini = program.File(L"viewer.ini");
+    const std::wstring save = program.File(L"save.ini");
+    program.Write(L"viewer.ini", "[Basic]\r\nFileOpenLast=0\r\n");
+    program.Write(L"save.ini", "[Reports]\r\nReportsPrinterHeader=earlier\r\n");
+    ASSERT_TRUE(Start(L"/se /i " + Quoted(ini) + L" /s " + Quoted(L"IniFileSave=" + save) +
+                      L" /s ReportsPrinterHeader=" + hebrew));
+    App().AddToRecentFileList(L"C:\\" + hebrew + L".wqv");
+    App().AddToRecentFileList(L"C:\\plain.wqv");
+    SetSetting(L"ViewZoom", L"60");
+    CloseAndExit();
+    // Each file kept what it could not hold as it was and took the rest; no question marks.
+    wchar_t value[64] = {};
+    GetPrivateProfileStringW(L"Reports", L"ReportsPrinterHeader", L"", value, 64, save.c_str());
+    EXPECT_STREQ(value, L"earlier");
+    const std::string saved = qvtest::ReadFileBytes(save);
+    EXPECT_NE(saved.find("ViewZoom=60"), std::string::npos);
+    const std::string recent = qvtest::ReadFileBytes(ini);
+    EXPECT_NE(recent.find("RecentFile1=C:\\plain.wqv"), std::string::npos);
+    EXPECT_EQ((saved + recent).find('?'), std::string::npos);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text, L"Some settings were not saved: their text has characters that " + save +
+                                             L" cannot hold (it is an 8-bit initialization file), so it keeps their "
+                                             L"earlier values.");
+    EXPECT_NE(messages.messages[1].text.find(L" " + ini + L" cannot hold"), std::wstring::npos);
+
+    // A save location that no path can be is named by its setting.
+    Renew();
+    messages.messages.clear();
+    ASSERT_TRUE(Start(L"/se /s IniFileSave=" + std::wstring(1000, L'A')));
+    CloseAndExit();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              L"The settings were not saved: the file named by the setting IniFileSave has a path too long to use.");
 }
 
 TEST_F(StartupTest, StartFile_commandLineWinsOverSettingAndRecentFile)

@@ -81,5 +81,8 @@ std::wstring BinFolder();
 std::wstring StubFolder();
 
 std::string ReadFileBytes(const std::wstring& path);
+// The text of an initialization file: UTF-16 after its byte-order mark, else 8-bit text in the
+// ANSI code page.
+std::wstring ReadIniText(const std::wstring& path);
 
 } // namespace qvtest
