@@ -197,4 +197,19 @@ TEST_F(OutOfMemory, Copy_isToldAndKeepsTheClipboard)
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
+// A command of the frame's own that runs out of memory (a grid sort, made of settings) is told
+// by the frame and not done.
+TEST_F(OutOfMemory, FrameCommand_isToldAndNotDone)
+{
+    const std::wstring type = GetSetting(L"ViewGridSortType");
+    {
+        const CNoMemory noMemory(0);
+        SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_GRID_SORT_FIRST + 3, 0), 0);
+    }
+    EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{fw::LoadResString(IDS_MSG_NO_MEMORY)});
+    EXPECT_EQ(GetSetting(L"ViewGridSortType"), type);
+    SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_GRID_SORT_FIRST + 3, 0), 0);
+    EXPECT_EQ(GetSetting(L"ViewGridSortType"), L"3");
+}
+
 } // namespace
