@@ -3,13 +3,17 @@
 // large project, runs its outputs and copies its tasks while the memory is taken. Each says so in
 // one message; the viewer, its project, the clipboard and the folder stay as they were; with the
 // memory back, the same work succeeds.
+#include "AboutDlg.h"
+#include "InfoDlg.h"
 #include "LargeProjectFile.h"
 #include "MessageBoxCatcher.h"
 #include "QV2ResVIds.h"
 #include "RealViewerFixture.h"
 #include "ReportPrint.h"
+#include "ReportsDlg.h"
 #include "ScarceAddressSpace.h"
 #include "Settings.h"
+#include "fw/Dialog.h"
 #include "fw/Resources.h"
 #include "fw/Window.h"
 #include "wqv2_data.h"
@@ -210,6 +214,58 @@ TEST_F(OutOfMemory, FrameCommand_isToldAndNotDone)
     EXPECT_EQ(GetSetting(L"ViewGridSortType"), type);
     SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_GRID_SORT_FIRST + 3, 0), 0);
     EXPECT_EQ(GetSetting(L"ViewGridSortType"), L"3");
+}
+
+// A command of a dialog that runs out of memory: the reports dialog's Export... and Create
+// HTML... (out of memory before the save dialog, or for its own buffer) and the information
+// dialog's Save, opened from the About dialog. Each is told and leaves its dialog open; no file
+// is chosen or written.
+TEST_F(OutOfMemory, DialogCommands_areToldAndTheDialogStaysOpen)
+{
+    const std::vector<std::wstring> told = {fw::LoadResString(IDS_MSG_NO_MEMORY)};
+    const auto pressWithoutMemory = [&](fw::CDialog& dialog, int button, const std::string& what) {
+        for (const std::size_t heapLeft : kHeapLeft) {
+            boxes.Clear();
+            {
+                const CNoMemory noMemory(heapLeft);
+                SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(dialog.Item(button)));
+            }
+            EXPECT_EQ(boxes.Texts(), told) << what << ", heap left " << heapLeft;
+            EXPECT_FALSE(dialog.HasEnded()) << what << ", heap left " << heapLeft;
+        }
+    };
+    std::vector<std::string> run;
+    const fw::ModalDialogHook previous = fw::SetModalDialogHook([&](fw::CDialog& dialog) {
+        if (dynamic_cast<CReportsDlg*>(&dialog)) {
+            run.push_back("reports");
+            for (const int output : {1, 2}) {
+                const int button = IDC_REPORTS_OUTPUT_PRINTER + output;
+                CheckRadioButton(dialog.Hwnd(), IDC_REPORTS_OUTPUT_PRINTER, IDC_REPORTS_OUTPUT_PRINTER + 2, button);
+                SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(dialog.Item(button)));
+                ASSERT_TRUE(IsWindowEnabled(dialog.Item(IDC_REPORTS_RUN))) << output;
+                pressWithoutMemory(dialog, IDC_REPORTS_RUN, output == 1 ? "export" : "HTML");
+            }
+        } else if (dynamic_cast<CAboutDlg*>(&dialog)) {
+            run.push_back("about");
+            SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_ABOUT_INFO, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(dialog.Item(IDC_ABOUT_INFO)));
+        } else if (dynamic_cast<CInfoDlg*>(&dialog)) {
+            run.push_back("information");
+            pressWithoutMemory(dialog, IDC_INFO_SAVE, "information");
+        }
+        boxes.Clear();
+        SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    SetSetting(L"ReportsSelectedReport", L"Task list");
+    SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_TOOLS_REPORTS, 0), 0);
+    SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_HELP_ABOUT, 0), 0);
+    fw::SetModalDialogHook(previous);
+    EXPECT_EQ(run, (std::vector<std::string>{"reports", "about", "information"}));
+    EXPECT_EQ(GetSetting(L"ReportsExportFilename"), L"");
+    EXPECT_EQ(GetSetting(L"ReportsHtmlFilename"), L"");
+    EXPECT_EQ(GetSetting(L"DlgInfoFilenameLast"), L"");
 }
 
 } // namespace
