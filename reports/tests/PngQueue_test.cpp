@@ -42,6 +42,9 @@ TEST_F(PngQueueTest, Workers_fewerThanAskedStillWriteAndAWriterOutOfMemoryFailsI
         EXPECT_FALSE(queue.Wait(1)) << started;
         EXPECT_TRUE(queue.Wait(2)) << started;
         EXPECT_TRUE(queue.Wait(3)) << started;
+        // The failed picture is told as memory's, the others not.
+        EXPECT_TRUE(queue.RanOutOfMemory(1)) << started;
+        EXPECT_FALSE(queue.RanOutOfMemory(0) || queue.RanOutOfMemory(2)) << started;
         EXPECT_TRUE(rtest::FileExists(prefix + L"c.png")) << started;
         EXPECT_FALSE(rtest::FileExists(prefix + L"short.png")) << started;
     }

@@ -4,6 +4,7 @@
 #include "RuntimeReady.h"
 
 #include <algorithm>
+#include <new>
 
 CPngQueue::CPngQueue(int threads, WriteFn write, StartFn start) : m_write(std::move(write))
 {
@@ -50,9 +51,11 @@ int CPngQueue::Add(const std::wstring& path, const BITMAPINFOHEADER& header, con
         // Nobody else would write it.
         m_next = m_jobs.size();
         lock.unlock();
-        const bool written = Write(m_jobs[static_cast<size_t>(job)]);
+        bool noMemory = false;
+        const bool written = Write(m_jobs[static_cast<size_t>(job)], noMemory);
         lock.lock();
         m_jobs[static_cast<size_t>(job)].written = written;
+        m_jobs[static_cast<size_t>(job)].noMemory = noMemory;
         m_jobs[static_cast<size_t>(job)].done = true;
         return job;
     }
@@ -68,6 +71,12 @@ bool CPngQueue::Wait(int job)
         return false;
     m_finished.wait(lock, [&] { return m_jobs[static_cast<size_t>(job)].done; });
     return m_jobs[static_cast<size_t>(job)].written;
+}
+
+bool CPngQueue::RanOutOfMemory(int job)
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return job >= 0 && static_cast<size_t>(job) < m_jobs.size() && m_jobs[static_cast<size_t>(job)].noMemory;
 }
 
 int CPngQueue::Count()
@@ -87,20 +96,25 @@ void CPngQueue::Work()
             return; // closing, and nothing left
         Job& job = m_jobs[m_next++];
         lock.unlock();
-        const bool written = Write(job);
+        bool noMemory = false;
+        const bool written = Write(job, noMemory);
         lock.lock();
         job.written = written;
+        job.noMemory = noMemory;
         job.done = true;
         m_finished.notify_all();
     }
 }
 
-bool CPngQueue::Write(const Job& job) const noexcept
+bool CPngQueue::Write(const Job& job, bool& noMemory) const noexcept
 {
     // No exception may leave a worker's thread: the process would end. The picture is then
     // not written, and the page tells the user so.
     try {
         return m_write(job.path, job.header, job.pixels);
+    } catch (const std::bad_alloc&) {
+        noMemory = true;
+        return false;
     } catch (...) {
         return false;
     }

@@ -17,8 +17,8 @@
 
 class CPngQueue {
 public:
-    // Writes one picture file; true when written. An exception (std::bad_alloc) counts as a
-    // file not written.
+    // Writes one picture file; true when written. An exception counts as a file not written,
+    // std::bad_alloc as one not written for want of memory (RanOutOfMemory).
     using WriteFn = std::function<bool(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)>;
     // Starts a thread that runs `work`; throws as std::thread does when none can be started.
     using StartFn = std::function<std::thread(std::function<void()> work)>;
@@ -42,6 +42,8 @@ public:
     int Add(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels);
     // Waits for job `job`; true when its file was written.
     bool Wait(int job);
+    // After Wait: whether job `job` failed for want of memory.
+    bool RanOutOfMemory(int job);
     // The jobs added so far.
     int Count();
 
@@ -52,10 +54,12 @@ private:
         const void* pixels = nullptr;
         bool done = false;
         bool written = false;
+        bool noMemory = false; // the writer ran out of memory
     };
     void Work();
-    // The job's file written; false also when the writer threw.
-    bool Write(const Job& job) const noexcept;
+    // The job's file written; false also when the writer threw, with `noMemory` set when it ran
+    // out of memory.
+    bool Write(const Job& job, bool& noMemory) const noexcept;
 
     WriteFn m_write;
     std::mutex m_lock;
