@@ -6,6 +6,45 @@
 #include <algorithm>
 #include <new>
 
+namespace {
+
+// Holds an SRW lock while it lives, but for the stretches between Unlock and Lock.
+class CHeld {
+public:
+    explicit CHeld(SRWLOCK& lock) : m_lock(lock) { AcquireSRWLockExclusive(&m_lock); }
+    ~CHeld()
+    {
+        if (m_held)
+            ReleaseSRWLockExclusive(&m_lock);
+    }
+    CHeld(const CHeld&) = delete;
+    CHeld& operator=(const CHeld&) = delete;
+
+    void Unlock()
+    {
+        ReleaseSRWLockExclusive(&m_lock);
+        m_held = false;
+    }
+    void Lock()
+    {
+        AcquireSRWLockExclusive(&m_lock);
+        m_held = true;
+    }
+    // Waits on `condition`, the lock let go meanwhile, until `done` answers true.
+    template <class Done>
+    void Wait(CONDITION_VARIABLE& condition, Done done)
+    {
+        while (!done())
+            SleepConditionVariableSRW(&condition, &m_lock, INFINITE, 0);
+    }
+
+private:
+    SRWLOCK& m_lock;
+    bool m_held = true;
+};
+
+} // namespace
+
 CPngQueue::CPngQueue(int threads, WriteFn write, StartFn start) : m_write(std::move(write))
 {
     // A process short of threads or memory starts fewer workers, or none. A thread that
@@ -23,10 +62,10 @@ CPngQueue::CPngQueue(int threads, WriteFn write, StartFn start) : m_write(std::m
 CPngQueue::~CPngQueue()
 {
     {
-        std::lock_guard<std::mutex> lock(m_lock);
+        const CHeld lock(m_lock);
         m_closing = true;
     }
-    m_added.notify_all();
+    WakeAllConditionVariable(&m_added);
     for (std::thread& thread : m_threads)
         thread.join();
 }
@@ -44,44 +83,44 @@ std::thread CPngQueue::StartThread(std::function<void()> work)
 
 int CPngQueue::Add(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)
 {
-    std::unique_lock<std::mutex> lock(m_lock);
+    CHeld lock(m_lock);
     const int job = static_cast<int>(m_jobs.size());
     m_jobs.push_back({path, header, pixels, false, false});
     if (m_threads.empty()) {
         // Nobody else would write it.
         m_next = m_jobs.size();
-        lock.unlock();
+        lock.Unlock();
         bool noMemory = false;
         const bool written = Write(m_jobs[static_cast<size_t>(job)], noMemory);
-        lock.lock();
+        lock.Lock();
         m_jobs[static_cast<size_t>(job)].written = written;
         m_jobs[static_cast<size_t>(job)].noMemory = noMemory;
         m_jobs[static_cast<size_t>(job)].done = true;
         return job;
     }
-    lock.unlock();
-    m_added.notify_one();
+    lock.Unlock();
+    WakeConditionVariable(&m_added);
     return job;
 }
 
 bool CPngQueue::Wait(int job)
 {
-    std::unique_lock<std::mutex> lock(m_lock);
+    CHeld lock(m_lock);
     if (job < 0 || static_cast<size_t>(job) >= m_jobs.size())
         return false;
-    m_finished.wait(lock, [&] { return m_jobs[static_cast<size_t>(job)].done; });
+    lock.Wait(m_finished, [&] { return m_jobs[static_cast<size_t>(job)].done; });
     return m_jobs[static_cast<size_t>(job)].written;
 }
 
 bool CPngQueue::RanOutOfMemory(int job)
 {
-    std::lock_guard<std::mutex> lock(m_lock);
+    const CHeld lock(m_lock);
     return job >= 0 && static_cast<size_t>(job) < m_jobs.size() && m_jobs[static_cast<size_t>(job)].noMemory;
 }
 
 int CPngQueue::Count()
 {
-    std::lock_guard<std::mutex> lock(m_lock);
+    const CHeld lock(m_lock);
     return static_cast<int>(m_jobs.size());
 }
 
@@ -89,20 +128,20 @@ void CPngQueue::Work()
 {
     // A picture that runs out of memory must fail its job, not end the process.
     ReadyRuntimeForThread();
-    std::unique_lock<std::mutex> lock(m_lock);
+    CHeld lock(m_lock);
     for (;;) {
-        m_added.wait(lock, [&] { return m_closing || m_next < m_jobs.size(); });
+        lock.Wait(m_added, [&] { return m_closing || m_next < m_jobs.size(); });
         if (m_next >= m_jobs.size())
             return; // closing, and nothing left
         Job& job = m_jobs[m_next++];
-        lock.unlock();
+        lock.Unlock();
         bool noMemory = false;
         const bool written = Write(job, noMemory);
-        lock.lock();
+        lock.Lock();
         job.written = written;
         job.noMemory = noMemory;
         job.done = true;
-        m_finished.notify_all();
+        WakeAllConditionVariable(&m_finished);
     }
 }
 

@@ -7,10 +7,8 @@
 
 #include <windows.h>
 
-#include <condition_variable>
 #include <deque>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -62,9 +60,12 @@ private:
     bool Write(const Job& job, bool& noMemory) const noexcept;
 
     WriteFn m_write;
-    std::mutex m_lock;
-    std::condition_variable m_added;
-    std::condition_variable m_finished;
+    // The system's lock and conditions, which need no memory: the standard library's make theirs
+    // on first use and throw when that fails, as it may in a process short of memory, in a
+    // worker too (whose exception would end the process).
+    SRWLOCK m_lock = SRWLOCK_INIT;
+    CONDITION_VARIABLE m_added = CONDITION_VARIABLE_INIT;
+    CONDITION_VARIABLE m_finished = CONDITION_VARIABLE_INIT;
     // A deque keeps its jobs in place as it grows: a worker reads its job without the lock
     // and without copying it.
     std::deque<Job> m_jobs;
