@@ -435,6 +435,37 @@ TEST_F(FrameTest, Open_aPipeOrADeviceIsToldAsNoProjectFileAndNotRead)
     EXPECT_EQ(std::wstring(title), plan + L" - Quorvia2 Viewer");
 }
 
+// A failed open or reload that closed the project that was open (the data library closes it when
+// the load fails once the old project is gone) says so after its reason; one that kept it, or
+// found none open, does not.
+TEST_F(FrameTest, OpenAndReload_aFailureThatClosedTheProjectSaysSo)
+{
+    program.Write(L"plan.wqv", "x");
+    program.Write(L"other.wqv", "x");
+    ASSERT_TRUE(Start());
+    const std::wstring plan = program.File(L"plan.wqv");
+    const std::wstring other = program.File(L"other.wqv");
+    const std::wstring closed = L"\n\nThe project that was open is closed.";
+    const std::wstring noMemory = L"There is not enough memory to open " + other + L".";
+    ASSERT_TRUE(Frame().OpenProjectFile(plan));
+    SetSetting(L"StubOpenResult.QV2D", L"14");
+    EXPECT_FALSE(Frame().OpenProjectFile(other));
+    SetSetting(L"StubFailureCloses.QV2D", L"1");
+    EXPECT_FALSE(Frame().OpenProjectFile(other));
+    EXPECT_EQ(fw::WindowText(Frame().Hwnd()), L"No project - Quorvia2 Viewer");
+    EXPECT_FALSE(Frame().OpenProjectFile(other));
+    SetSetting(L"StubOpenResult.QV2D", L"");
+    ASSERT_TRUE(Frame().OpenProjectFile(plan));
+    SetSetting(L"StubReloadResult.QV2D", L"14");
+    Command(IDM_FILE_RELOAD);
+    ASSERT_EQ(messages.messages.size(), 4u);
+    EXPECT_EQ(messages.messages[0].text, noMemory);
+    EXPECT_EQ(messages.messages[1].text, noMemory + closed);
+    EXPECT_EQ(messages.messages[2].text, noMemory);
+    EXPECT_EQ(messages.messages[3].text, L"The project could not be reloaded.\n\nThere is not enough memory to open " +
+                                             plan + L"." + closed);
+}
+
 TEST_F(FrameTest, Reload_readOnlyCountsAsSuccess)
 {
     program.Write(L"plan.wqv", "x");
