@@ -160,7 +160,7 @@ int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
     }
     // The older format is read whole: a file too large for it is refused unread.
     if (size > kMaxProjectBytes)
-        return kErrIo;
+        return kErrTooLarge;
     if (legacy::IsLegacyProject(headText) != 0)
         return kErrFormat;
     loaded.legacy = true;
@@ -182,10 +182,13 @@ int CFileHelper::StreamDocument(void* handle, uint64_t size, bool zipped, FileVe
     CProjectReader reader(*m_root, versions);
     textcode::CStreamDecoder decoder;
     std::wstring part;
+    // False once the reader has stopped: a file refused as too large is not unpacked to its
+    // end (gigabytes, for minutes) before it is refused.
     const auto deliver = [&](const unsigned char* bytes, size_t length) {
         part.clear();
         decoder.Put(bytes, length, part);
         reader.Feed(part);
+        return !reader.Stopped();
     };
     if (!fileio::Rewind(handle))
         return reader.Finish(kErrIo);
@@ -196,9 +199,14 @@ int CFileHelper::StreamDocument(void* handle, uint64_t size, bool zipped, FileVe
     } else {
         std::vector<unsigned char> block(kReadBlock);
         size_t got = 0;
-        while ((read = source.Read(block.data(), block.size(), got)) && got > 0)
-            deliver(block.data(), got);
+        while ((read = source.Read(block.data(), block.size(), got)) && got > 0) {
+            if (!deliver(block.data(), got))
+                break;
+        }
     }
+    // A stop of the reader's own is its failure, not the file's.
+    if (reader.Stopped())
+        return reader.Finish(0);
     part.clear();
     decoder.End(part);
     reader.Feed(part);

@@ -327,7 +327,7 @@ TEST_F(FileHelperTest, Open_fileLargerThanTheLimitIsRefusedUnread)
     ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
     ASSERT_TRUE(SetEndOfFile(file));
     CloseHandle(file);
-    EXPECT_EQ(root->Open(path.c_str(), true), kErrIo);
+    EXPECT_EQ(root->Open(path.c_str(), true), kErrTooLarge);
 }
 
 TEST_F(FileHelperTest, GetFileInfo_versionTextsOfTheOpenFile)

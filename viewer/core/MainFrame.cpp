@@ -59,6 +59,8 @@ UINT OpenFailureMessage(int status, const std::wstring& path)
         return IDS_MSG_NEEDS_NEWER_LIBRARY;
     if (status == wqv2_data::kErrNoMemory)
         return IDS_MSG_NO_MEMORY_OPEN;
+    if (status == wqv2_data::kErrTooLarge)
+        return IDS_MSG_TOO_LARGE;
     return IDS_MSG_NOT_A_PROJECT;
 }
 
