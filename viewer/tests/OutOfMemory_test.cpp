@@ -1,8 +1,8 @@
 // The viewer when the process runs out of memory, as a large project can make a 32-bit process
 // do: the viewer, started in this process on the sample project with the real libraries, opens a
-// large project, runs its outputs and copies its tasks while the memory is taken. Each says so in
-// one message; the viewer, its project, the clipboard and the folder stay as they were; with the
-// memory back, the same work succeeds.
+// large project, runs its outputs, its commands and its dialogs' commands and copies its tasks
+// while the memory is taken. Each says so in one message; the viewer, its project, the clipboard
+// and the folder stay as they were; with the memory back, the same work succeeds.
 #include "AboutDlg.h"
 #include "InfoDlg.h"
 #include "LargeProjectFile.h"
