@@ -83,6 +83,8 @@ void CCalendarExceptionInt::RestoreFromSnapshot()
     Owner = owner;
 }
 
+CContBase* CCalendarExceptionInt::OwnerContainer() const { return OwnerInt(); }
+
 void CCalendarExceptionInt::InsertIntoOwner(CUndoInfo* step)
 {
     if (step)

@@ -192,6 +192,8 @@ void CCalendarInt::RestoreFromSnapshot()
     Owner = owner;
 }
 
+CContBase* CCalendarInt::OwnerContainer() const { return OwnerInt(); }
+
 void CCalendarInt::InsertIntoOwner(CUndoInfo* step)
 {
     if (step)

@@ -35,6 +35,7 @@ public:
     void OnOpen() override;
     void RestoreFromSnapshot() override;
     void InsertIntoOwner(CUndoInfo* step) override;
+    CContBase* OwnerContainer() const override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
     void WriteXml(CXmlParser* parser, CXmlElement* element) override;

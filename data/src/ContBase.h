@@ -22,7 +22,9 @@ public:
     int Kind() const { return m_kind; }
 
     virtual void Refresh() = 0; // OnOpen of every item
-    virtual void Clear() = 0;   // destroys every item
+    virtual void Clear() = 0;   // destroys every item; the room made for them stays
+    // Room for `count` items more than it holds, so that inserting them allocates nothing.
+    virtual void ReserveMore(size_t count) = 0;
     // Clears unless bit 0 or the bit of the kind is set in keepMask; true when it cleared.
     virtual bool Reset(int keepMask);
 

@@ -152,7 +152,9 @@ wchar_t* CDataInt::GetPath(wchar_t* out)
 {
     if (!out)
         return out;
-    wstr::CopyBounded(out, kPathChars, m_file->IsOpen() ? m_file->Path() : std::wstring());
+    // Copied straight from the path, never through a string of its own: asked while memory is
+    // short (before an open, after a failed one), a copy could fail and throw out of the library.
+    wstr::CopyBounded(out, kPathChars, m_file->IsOpen() ? std::wstring_view(m_file->Path()) : std::wstring_view());
     return out;
 }
 

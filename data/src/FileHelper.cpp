@@ -73,7 +73,7 @@ int CFileHelper::Open(const wchar_t* path, bool readOnly)
 {
     if (!path || !*path)
         return kErrFormat;
-    const std::wstring target(path);
+    std::wstring target(path);
     if (target.size() > kMaxPathChars)
         return kErrOpen;
     if (IsOpen() && fileio::SamePath(target, m_path)) {
@@ -96,13 +96,14 @@ int CFileHelper::Open(const wchar_t* path, bool readOnly)
             Close();
         return status;
     }
+    // Moved, not copied: the project is in, and nothing may fail for memory now.
     Close();
     m_handle = handle;
-    m_path = target;
+    m_path = std::move(target);
     m_readOnly = openedReadOnly;
     m_legacy = loaded.legacy;
     m_zipped = loaded.zipped;
-    m_versions = loaded.versions;
+    m_versions = std::move(loaded.versions);
     return m_readOnly ? kErrReadOnly : 0;
 }
 
@@ -125,7 +126,7 @@ int CFileHelper::Reread()
     }
     m_legacy = loaded.legacy;
     m_zipped = loaded.zipped;
-    m_versions = loaded.versions;
+    m_versions = std::move(loaded.versions);
     return 0;
 }
 
@@ -159,7 +160,7 @@ int CFileHelper::ReadAndLoad(void* handle, Loaded& loaded)
     }
     // The older format is read whole: a file too large for it is refused unread.
     if (size > kMaxProjectBytes)
-        return kErrIo;
+        return kErrTooLarge;
     if (legacy::IsLegacyProject(headText) != 0)
         return kErrFormat;
     loaded.legacy = true;
@@ -181,10 +182,13 @@ int CFileHelper::StreamDocument(void* handle, uint64_t size, bool zipped, FileVe
     CProjectReader reader(*m_root, versions);
     textcode::CStreamDecoder decoder;
     std::wstring part;
+    // False once the reader has stopped: a file refused as too large is not unpacked to its
+    // end (gigabytes, for minutes) before it is refused.
     const auto deliver = [&](const unsigned char* bytes, size_t length) {
         part.clear();
         decoder.Put(bytes, length, part);
         reader.Feed(part);
+        return !reader.Stopped();
     };
     if (!fileio::Rewind(handle))
         return reader.Finish(kErrIo);
@@ -195,9 +199,14 @@ int CFileHelper::StreamDocument(void* handle, uint64_t size, bool zipped, FileVe
     } else {
         std::vector<unsigned char> block(kReadBlock);
         size_t got = 0;
-        while ((read = source.Read(block.data(), block.size(), got)) && got > 0)
-            deliver(block.data(), got);
+        while ((read = source.Read(block.data(), block.size(), got)) && got > 0) {
+            if (!deliver(block.data(), got))
+                break;
+        }
     }
+    // A stop of the reader's own is its failure, not the file's.
+    if (reader.Stopped())
+        return reader.Finish(0);
     part.clear();
     decoder.End(part);
     reader.Feed(part);
@@ -228,20 +237,23 @@ int CFileHelper::Load(Loaded& loaded, const std::function<int()>& read)
                 t->Rollback();
             return status;
         }
+        // Everything that may run out of memory comes before the old project goes: the room for
+        // the new items in their containers too. From the drop on, nothing is allocated, so the
+        // project that was open stays until the new one is in.
+        t->MakeRoom();
         if (wqv2_undo::CUndoManager* store = lib::UndoStore())
             store->Clear();
         oldProjectDropped = true;
         for (CContBase* container : m_root->Containers())
             container->Clear();
         t->SetCommitMarksSaved();
-        status = m_root->Commit();
-        if (status == 0 && memory.Seen()) {
-            // Part of the file did not reach the project: none of it stays.
-            m_root->Close(0);
-            status = kErrNoMemory;
-        }
-        loaded.commitFailed = status != 0;
-        return status;
+        // The commit without its validation, done above.
+        const unsigned int bits = t->End(m_root->Containers());
+        // The new project is in: what the listeners meet on their way (memory that runs out
+        // while they look at it, say) is theirs to tell, and costs no project.
+        if (bits != 0)
+            m_root->NotifyListeners(bits);
+        return 0;
     } catch (...) {
         // Out of memory while reading a huge or hostile file, or another failure: nothing of it
         // stays.

@@ -173,6 +173,8 @@ void CFilterInt::RestoreFromSnapshot()
         CopyWithId(m_snapshot.get());
 }
 
+CContBase* CFilterInt::OwnerContainer() const { return OwnerInt(); }
+
 void CFilterInt::InsertIntoOwner(CUndoInfo* step)
 {
     if (step)

@@ -38,6 +38,7 @@ public:
     // CObjectBase
     void RestoreFromSnapshot() override;
     void InsertIntoOwner(CUndoInfo* step) override;
+    CContBase* OwnerContainer() const override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
     // The "Filter" element (FilterXml.cpp) and a "[Filters]" row of the older format.

@@ -30,6 +30,8 @@ void CHolidayInt::SetName(const wchar_t* name)
     GuardedVoid([&] { ::SetString(name, Name); });
 }
 
+CContBase* CHolidayInt::OwnerContainer() const { return OwnerInt(); }
+
 void CHolidayInt::InsertIntoOwner(CUndoInfo* step)
 {
     if (step)

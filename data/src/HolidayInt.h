@@ -19,6 +19,7 @@ public:
 
     // CObjectBase
     void InsertIntoOwner(CUndoInfo* step) override;
+    CContBase* OwnerContainer() const override;
     void RemoveFromOwner(CUndoInfo* step) override;
     void WriteXml(CXmlParser* parser, CXmlElement* element) override;
     int ReadXml(CXmlParser* parser, CXmlElement* element) override;

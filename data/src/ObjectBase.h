@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class CContBase;
 class CUndoInfo;
 class CXmlParser;
 class CXmlElement;
@@ -37,6 +38,8 @@ public:
     virtual void RestoreFromSnapshot() {}
     // Commit of an added item: into its container; recorded in `step` when there is one.
     virtual void InsertIntoOwner(CUndoInfo* step) = 0;
+    // The container InsertIntoOwner puts the item into; null for an item that has none.
+    virtual CContBase* OwnerContainer() const { return nullptr; }
     // Commit of a modified item: a before-image into `step`; re-sorted in its container.
     virtual void CommitModified(CUndoInfo* /*step*/) {}
     // Commit of a deleted item: out of its container; `step` takes it, or it is destroyed.

@@ -29,6 +29,9 @@ public:
     CProjectReader& operator=(const CProjectReader&) = delete;
 
     void Feed(std::wstring_view text);
+    // The document has failed as text (too large an item, too deep a nesting): nothing more
+    // of it is read, and the rest of the file need not be.
+    bool Stopped() const { return m_reader.Status() != 0; }
     // The end of the document: the load's status. `ioStatus` (reading or unpacking the file
     // failed) outranks anything the text says.
     int Finish(int ioStatus);

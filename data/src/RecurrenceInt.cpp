@@ -334,6 +334,8 @@ void CRecurrenceInt::RestoreFromSnapshot()
     UpdateRange();
 }
 
+CContBase* CRecurrenceInt::OwnerContainer() const { return OwnerInt(); }
+
 void CRecurrenceInt::InsertIntoOwner(CUndoInfo* step)
 {
     UpdateRange();

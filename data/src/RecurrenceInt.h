@@ -58,6 +58,7 @@ public:
     void OnOpen() override;
     void RestoreFromSnapshot() override;
     void InsertIntoOwner(CUndoInfo* step) override;
+    CContBase* OwnerContainer() const override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
     // The "Recurrence" element with its pattern, template and skipped days (RecurrenceXml.cpp).

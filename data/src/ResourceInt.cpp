@@ -205,6 +205,8 @@ void CResourceInt::RestoreFromSnapshot()
         CopyWithId(m_snapshot.get());
 }
 
+CContBase* CResourceInt::OwnerContainer() const { return OwnerInt(); }
+
 void CResourceInt::InsertIntoOwner(CUndoInfo* step)
 {
     if (step)

@@ -37,6 +37,7 @@ public:
     void OnOpen() override;
     void RestoreFromSnapshot() override;
     void InsertIntoOwner(CUndoInfo* step) override;
+    CContBase* OwnerContainer() const override;
     void CommitModified(CUndoInfo* step) override;
     void RemoveFromOwner(CUndoInfo* step) override;
     int ImportCsv(const std::vector<std::wstring>& fields) override;

@@ -234,6 +234,8 @@ void CTaskInt::RestoreFromSnapshot()
         CopyWithId(m_snapshot.get());
 }
 
+CContBase* CTaskInt::OwnerContainer() const { return OwnerInt(); }
+
 void CTaskInt::InsertIntoOwner(CUndoInfo* step)
 {
     if (step)

@@ -10,6 +10,7 @@
 #include "wqv2_undo.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 using wqv2_data::kKindFirst;
@@ -112,6 +113,19 @@ int CTransaction::Validate()
         }
     }
     return 0;
+}
+
+void CTransaction::MakeRoom()
+{
+    std::unordered_map<CContBase*, size_t> room;
+    for (int kind = kKindFirst; kind <= kKindLast; ++kind) {
+        for (const CObjectBase* item : Lists(kind).added) {
+            if (CContBase* owner = item->OwnerContainer())
+                ++room[owner];
+        }
+    }
+    for (const auto& [owner, count] : room)
+        owner->ReserveMore(count);
 }
 
 unsigned int CTransaction::End(const std::vector<CContBase*>& containers)

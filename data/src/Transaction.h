@@ -42,6 +42,9 @@ public:
     // First step of a commit: 3 after a rollback, else the first failing Validate of a
     // modified item.
     int Validate();
+    // Before End: room in every container for the items it will take, so that putting them in
+    // allocates nothing. Throws std::bad_alloc when the room cannot be made.
+    void MakeRoom();
     // Second step: applies everything, hands over the undo step, returns the change bits.
     unsigned int End(const std::vector<CContBase*>& containers);
     void Rollback();

@@ -49,6 +49,7 @@ public:
             item->OnOpen();
     }
     void Clear() override { DestroyAll(); }
+    void ReserveMore(size_t count) override { m_items.reserve(m_items.size() + count); }
     void WriteXml(CXmlParser* parser, CXmlElement* parent) override
     {
         CXmlElement* collection = BeginXmlCollection(parser, parent);
@@ -78,6 +79,10 @@ private:
         items.swap(m_items);
         for (Item* item : items)
             delete item;
+        // The room stays: a load makes it for the new items before the old ones go.
+        items.clear();
+        if (m_items.empty())
+            m_items.swap(items);
     }
 
     std::vector<Item*> m_items; // owned

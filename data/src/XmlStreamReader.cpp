@@ -24,7 +24,7 @@ void CXmlStreamReader::Charge(size_t chars)
 {
     m_charged += chars;
     if (m_charged > kMaxElementChars)
-        m_status = wqv2_data::kErrIo;
+        m_status = wqv2_data::kErrTooLarge;
 }
 
 void CXmlStreamReader::Feed(std::wstring_view text)
@@ -60,7 +60,7 @@ void CXmlStreamReader::Feed(std::wstring_view text)
         if (stop == std::wstring_view::npos) {
             m_tag.append(text.substr(i));
             if (m_tag.size() > kMaxElementChars)
-                m_status = wqv2_data::kErrIo;
+                m_status = wqv2_data::kErrTooLarge;
             return;
         }
         if (text[stop] == L'<') {
@@ -76,7 +76,7 @@ void CXmlStreamReader::Feed(std::wstring_view text)
         i = stop + 1;
         m_inTag = false;
         if (m_tag.size() > kMaxElementChars)
-            m_status = wqv2_data::kErrIo;
+            m_status = wqv2_data::kErrTooLarge;
         else
             Tag();
     }

@@ -49,8 +49,8 @@ public:
     void Feed(std::wstring_view text);
     // The end of the text: an unterminated tag is dropped and every open element ends.
     void Finish();
-    // 0; 8 when elements nest deeper than CXmlParser::kMaxDepth; 10 when a built element or
-    // a tag outgrows kMaxElementChars.
+    // 0; 8 when elements nest deeper than CXmlParser::kMaxDepth; 15 (too large) when a built
+    // element or a tag outgrows kMaxElementChars.
     int Status() const { return m_status; }
 
 private:

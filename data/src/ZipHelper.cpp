@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -88,11 +89,24 @@ bool CopyStored(CByteSource& source, uint32_t size, uLong& crc, const CZipHelper
         if (!ReadExactly(source, block.data(), part))
             return false;
         crc = crc32(crc, block.data(), static_cast<uInt>(part));
-        sink(block.data(), part);
+        if (!sink(block.data(), part))
+            return false;
         left -= static_cast<uint32_t>(part);
     }
     return true;
 }
+
+// Ends an inflate stream however its reading ends (the sink may throw).
+class CInflateEnd {
+public:
+    explicit CInflateEnd(z_stream& stream) : m_stream(stream) {}
+    ~CInflateEnd() { inflateEnd(&m_stream); }
+    CInflateEnd(const CInflateEnd&) = delete;
+    CInflateEnd& operator=(const CInflateEnd&) = delete;
+
+private:
+    z_stream& m_stream;
+};
 
 // Inflates the raw deflate stream in the next `inLength` bytes; it must end within them and
 // give at most `size` bytes (as one inflate call with a buffer of `size` would).
@@ -101,8 +115,12 @@ bool InflateStream(CByteSource& source, uint32_t inLength, uint32_t size, uLong&
     std::vector<unsigned char> in(kBlock);
     std::vector<unsigned char> out(kBlock);
     z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+    const int started = inflateInit2(&stream, -MAX_WBITS);
+    if (started == Z_MEM_ERROR)
+        throw std::bad_alloc();
+    if (started != Z_OK)
         return false;
+    const CInflateEnd end(stream);
     uint32_t inLeft = inLength;
     uint32_t outLeft = size;
     bool ended = false;
@@ -123,6 +141,8 @@ bool InflateStream(CByteSource& source, uint32_t inLength, uint32_t size, uLong&
         stream.next_out = out.data();
         stream.avail_out = static_cast<uInt>(room);
         const int result = inflate(&stream, Z_NO_FLUSH);
+        if (result == Z_MEM_ERROR)
+            throw std::bad_alloc();
         const size_t produced = room - stream.avail_out;
         if (produced > outLeft || (result != Z_OK && result != Z_STREAM_END) ||
             (result == Z_OK && produced == 0 && stream.avail_in == 0 && inLeft == 0)) {
@@ -131,12 +151,14 @@ bool InflateStream(CByteSource& source, uint32_t inLength, uint32_t size, uLong&
         }
         if (produced > 0) {
             crc = crc32(crc, out.data(), static_cast<uInt>(produced));
-            sink(out.data(), produced);
+            if (!sink(out.data(), produced)) {
+                failed = true; // stopped by the sink
+                break;
+            }
             outLeft -= static_cast<uint32_t>(produced);
         }
         ended = result == Z_STREAM_END;
     }
-    inflateEnd(&stream);
     return ended && !failed;
 }
 
@@ -264,6 +286,7 @@ bool CZipHelper::Unpack(const unsigned char* bytes, size_t length)
     std::vector<unsigned char> out;
     const bool unpacked = StreamEntry(source, length - offset, [&out](const unsigned char* part, size_t n) {
         out.insert(out.end(), part, part + n);
+        return true;
     });
     if (!unpacked)
         return false;

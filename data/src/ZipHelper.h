@@ -44,11 +44,12 @@ public:
     // size plausible, inflate reach its stream end and the CRC-32 match.
     bool Unpack(const unsigned char* bytes, size_t length);
 
-    // The entry's bytes in parts, as they are inflated.
-    using EntrySink = std::function<void(const unsigned char* bytes, size_t length)>;
+    // The entry's bytes in parts, as they are inflated; false stops the stream.
+    using EntrySink = std::function<bool(const unsigned char* bytes, size_t length)>;
     // Unpack as a stream, for an archive whose local header is the first byte of `source`
-    // (`length` bytes in all): the same checks, the CRC-32 at the end. False on any failure;
-    // what was handed to `sink` by then is worthless.
+    // (`length` bytes in all): the same checks, the CRC-32 at the end. False on any failure and
+    // when the sink stopped it; what was handed to `sink` by then is worthless. zlib's want of
+    // memory is thrown as std::bad_alloc, so that it is told as memory and not as damage.
     static bool StreamEntry(CByteSource& source, uint64_t length, const EntrySink& sink);
 
     const std::vector<unsigned char>& Archive() const { return m_archive; }

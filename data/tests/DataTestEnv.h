@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
 
     void Clear() override
     {
+        if (onClear)
+            onClear();
         ++clearCalls;
         Release(undo);
         Release(redo);
@@ -56,6 +59,7 @@ public:
     int pushRedoCalls = 0;
     int clearCalls = 0;
     int freed = 0;
+    std::function<void()> onClear; // runs first in every Clear
 
 private:
     void Release(std::vector<wqv2_undo::UndoRecord>& stack)

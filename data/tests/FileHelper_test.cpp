@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace {
 
 using namespace qv2dtest;
@@ -267,6 +269,54 @@ TEST_F(FileHelperTest, Open_outOfMemoryIsToldAndLeavesEverything)
     }
 }
 
+// A listener that looks at the project it is told of (counts the first resource's tasks of a
+// month) while no memory is left, when a root is set.
+wqv2_data::CData* gLookingRoot = nullptr;
+void LookWithoutMemory(unsigned int)
+{
+    if (!gLookingRoot)
+        return;
+    qvtest::ScarceAddressSpace space(std::size_t(16) << 20, std::size_t(1) << 20);
+    space.TakeHeap(0);
+    if (CResource* first = gLookingRoot->Resources->GetAt(0))
+        first->CountTasksInWindow(TDate::FromYMD(3, 2026, 1), 0, TDate::FromYMD(4, 2026, 1), 0, nullptr);
+}
+
+// Memory that runs out once the project that was open is dropped: from the moment the undo
+// history is emptied on, or in a listener that looks at the new project. Either way the new
+// project is in, whole, with its file; an open closed it and left no project at all.
+TEST_F(FileHelperTest, Open_outOfMemoryOnceTheOldProjectIsDroppedKeepsTheNewOneWhole)
+{
+    const std::wstring bare = Path(L"large.xml");
+    ASSERT_TRUE(qvtest::WriteLargeProjectFile(bare, 5000));
+    ASSERT_EQ(root->Open(bare.c_str(), true), kErrReadOnly);
+    const std::wstring large = DumpModel(root);
+    const std::wstring path = CopyFixture(L"project-utf16le.wqv");
+    ASSERT_EQ(root->Open(path.c_str(), false), 0);
+    const std::wstring small = DumpModel(root);
+
+    std::optional<qvtest::ScarceAddressSpace> noMemory;
+    store.onClear = [&] {
+        if (noMemory)
+            return;
+        noMemory.emplace(std::size_t(16) << 20, std::size_t(1) << 20);
+        noMemory->TakeHeap(0);
+    };
+    const int status = root->Open(bare.c_str(), false);
+    store.onClear = nullptr;
+    noMemory.reset();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(OpenPath(), bare);
+    EXPECT_TRUE(DumpModel(root) == large); // not printed: thousands of tasks
+
+    root->AddChangeListener(LookWithoutMemory);
+    gLookingRoot = root;
+    EXPECT_EQ(root->Open(path.c_str(), false), 0);
+    gLookingRoot = nullptr;
+    EXPECT_EQ(OpenPath(), path);
+    EXPECT_EQ(DumpModel(root), small);
+}
+
 TEST_F(FileHelperTest, Open_fileLargerThanTheLimitIsRefusedUnread)
 {
     const std::wstring path = Path(L"huge.wqv");
@@ -277,7 +327,7 @@ TEST_F(FileHelperTest, Open_fileLargerThanTheLimitIsRefusedUnread)
     ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
     ASSERT_TRUE(SetEndOfFile(file));
     CloseHandle(file);
-    EXPECT_EQ(root->Open(path.c_str(), true), kErrIo);
+    EXPECT_EQ(root->Open(path.c_str(), true), kErrTooLarge);
 }
 
 TEST_F(FileHelperTest, GetFileInfo_versionTextsOfTheOpenFile)

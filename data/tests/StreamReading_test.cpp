@@ -149,14 +149,17 @@ TEST(StreamReading, ZipWriter_streamedArchiveIsThePackedOneAndStreamsBack)
     std::vector<unsigned char> out;
     TrickleSource source(sink.Bytes());
     ASSERT_TRUE(CZipHelper::StreamEntry(source, sink.Bytes().size(),
-                                        [&out](const unsigned char* b, size_t n) { out.insert(out.end(), b, b + n); }));
+                                        [&out](const unsigned char* b, size_t n) {
+                                            out.insert(out.end(), b, b + n);
+                                            return true;
+                                        }));
     EXPECT_EQ(out, input);
 
     // A header that claims one byte less than the data holds: refused, as Unpack refuses it.
     std::vector<unsigned char> lying = sink.Bytes();
     lying[22] = static_cast<unsigned char>(lying[22] - 1);
     TrickleSource damaged(lying);
-    EXPECT_FALSE(CZipHelper::StreamEntry(damaged, lying.size(), [](const unsigned char*, size_t) {}));
+    EXPECT_FALSE(CZipHelper::StreamEntry(damaged, lying.size(), [](const unsigned char*, size_t) { return true; }));
     CZipHelper unpack;
     EXPECT_FALSE(unpack.Unpack(lying.data(), lying.size()));
 }

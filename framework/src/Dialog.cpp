@@ -3,7 +3,10 @@
 
 #include "fw/App.h"
 #include "fw/DialogPlacement.h"
+#include "fw/MessageBox.h"
 #include "fw/Resources.h"
+
+#include <new>
 
 namespace fw {
 
@@ -132,6 +135,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             const ModalDialogHook hook = Hook();
             hook(*self);
         }
+    } catch (const std::bad_alloc&) {
+        // A command that runs out of memory is not done; the user is told, as by the frame.
+        if (msg == WM_COMMAND)
+            ShowNoMemory(hwnd);
+        result = FALSE;
     } catch (...) {
         // No exception may unwind through the dialog manager.
         result = FALSE;

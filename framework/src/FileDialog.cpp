@@ -8,6 +8,7 @@
 #include <cderr.h>
 #include <commdlg.h>
 
+#include <atomic>
 #include <cwchar>
 
 namespace fw {
@@ -81,13 +82,16 @@ FileDialogArgs Offered(const FileDialogArgs& args)
 
 IFileDialogSink* gSink = nullptr;
 
-// Windows activated on this thread while a watch is on.
-thread_local unsigned tActivations = 0;
+// Windows activated while a watch is on, on any thread that has one: file dialogs open on the
+// UI thread only. Not thread_local: this toolchain makes a thread's copy on its first use, from
+// the heap, and ends the process when that fails, which is just when a dialog opens short of
+// memory.
+std::atomic<unsigned> gActivations{0};
 
 LRESULT CALLBACK CountActivations(int code, WPARAM wp, LPARAM lp)
 {
     if (code == HCBT_ACTIVATE)
-        ++tActivations;
+        ++gActivations;
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
@@ -98,7 +102,7 @@ class CShownWatch {
 public:
     CShownWatch()
         : m_hook(SetWindowsHookExW(WH_CBT, &CountActivations, nullptr, GetCurrentThreadId())),
-          m_before(tActivations)
+          m_before(gActivations)
     {
     }
     ~CShownWatch()
@@ -110,7 +114,7 @@ public:
     CShownWatch& operator=(const CShownWatch&) = delete;
 
     // Only where the watch could be set: without it nothing is known.
-    bool NeverShown() const { return m_hook && tActivations == m_before; }
+    bool NeverShown() const { return m_hook && gActivations == m_before; }
 
 private:
     HHOOK m_hook;
@@ -119,6 +123,7 @@ private:
 
 bool RunSystemDialog(const FileDialogArgs& args, bool save, std::wstring& path)
 {
+    const CShownWatch watch;
     std::wstring file(kPathBufferChars, L'\0');
     file.replace(0, args.fileName.size(), args.fileName);
     const std::wstring filter = SystemFilter(args.filter);
@@ -133,7 +138,6 @@ bool RunSystemDialog(const FileDialogArgs& args, bool save, std::wstring& path)
     dialog.lpstrTitle = args.title.empty() ? nullptr : args.title.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = args.flags | OFN_EXPLORER | OFN_PATHMUSTEXIST;
-    const CShownWatch watch;
     const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen) {
         DWORD error = CommDlgExtendedError();

@@ -3,6 +3,8 @@
 
 #include "fw/Resources.h"
 
+#include <cstdlib>
+
 namespace fw {
 
 namespace {
@@ -18,6 +20,18 @@ public:
 CSystemMessageSink gSystemSink;
 IMessageSink* gSink = &gSystemSink;
 std::wstring gCaption;
+
+// A failure without a reason is put down to memory when the heap cannot give a block of this
+// size now: no printer driver or window gets far in a process that short of memory, and in one
+// that is not, memory was not why.
+constexpr std::size_t kMemoryProbeBytes = 1024 * 1024;
+
+bool MemoryIsShort() noexcept
+{
+    void* probe = std::malloc(kMemoryProbeBytes);
+    std::free(probe);
+    return probe == nullptr;
+}
 
 } // namespace
 
@@ -41,6 +55,11 @@ int ShowMessage(HWND owner, const std::wstring& text, UINT flags)
 int ShowMessageId(HWND owner, UINT id, UINT flags)
 {
     return ShowMessage(owner, LoadResString(id), flags);
+}
+
+int ShowFailureOrNoMemory(HWND owner, UINT id, UINT flags)
+{
+    return ShowMessageId(owner, MemoryIsShort() ? kNoMemoryMessageId : id, flags);
 }
 
 void ShowNoMemory(HWND owner) noexcept

@@ -3,6 +3,8 @@
 
 #include "output/PngQueue.h"
 
+#include "ScarceAddressSpace.h"
+
 #include <new>
 #include <system_error>
 
@@ -42,9 +44,36 @@ TEST_F(PngQueueTest, Workers_fewerThanAskedStillWriteAndAWriterOutOfMemoryFailsI
         EXPECT_FALSE(queue.Wait(1)) << started;
         EXPECT_TRUE(queue.Wait(2)) << started;
         EXPECT_TRUE(queue.Wait(3)) << started;
+        // The failed picture is told as memory's, the others not.
+        EXPECT_TRUE(queue.RanOutOfMemory(1)) << started;
+        EXPECT_FALSE(queue.RanOutOfMemory(0) || queue.RanOutOfMemory(2)) << started;
         EXPECT_TRUE(rtest::FileExists(prefix + L"c.png")) << started;
         EXPECT_FALSE(rtest::FileExists(prefix + L"short.png")) << started;
     }
+}
+
+// A queue first used while no memory is left (the lock taken for the first time then, as when
+// no worker started): the queue itself needs none, and the picture is written.
+TEST_F(PngQueueTest, FirstUseWithoutMemory_theQueueNeedsNone)
+{
+    BITMAPINFOHEADER header{};
+    const unsigned char pixels[16] = {};
+    // A writer that needs no memory either, and a name short enough to need none of its own.
+    int writes = 0;
+    const CPngQueue::WriteFn write = [&](const std::wstring&, const BITMAPINFOHEADER&, const void*) {
+        ++writes;
+        return true;
+    };
+    CPngQueue queue(0, write);
+    bool written = false;
+    {
+        qvtest::ScarceAddressSpace space(std::size_t(16) << 20, std::size_t(1) << 20);
+        space.TakeHeap(0);
+        written = queue.Wait(queue.Add(L"a.png", header, pixels));
+    }
+    EXPECT_TRUE(written);
+    EXPECT_EQ(writes, 1);
+    EXPECT_FALSE(queue.RanOutOfMemory(0));
 }
 
 } // namespace

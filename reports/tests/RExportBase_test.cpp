@@ -267,8 +267,8 @@ TEST_F(RExportBaseTest, BeginWrite_cellsToCleanAndLongCellsEqualTheTable)
     }
 }
 
-// An export that runs out of memory half way: the user is told (the file's message, or the
-// report failure for print), the result says so, and no half file stays behind.
+// An export that runs out of memory half way: the user is told that memory ran out (for print
+// too), the result says so, and no half file stays behind.
 class COutOfMemoryExport : public CRUDFExportBase {
 public:
     int Export(const wchar_t* path) override
@@ -289,13 +289,13 @@ TEST_F(RExportBaseTest, OutOfMemory_isShownAndLeavesNoFile)
     const std::wstring path = folder.File(L"big.txt");
     EXPECT_EQ((FileCallback<COutOfMemoryExport, &COutOfMemoryExport::Export>(path.c_str())), kReportFailedShown);
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], L"The file " + path + L" cannot be written.");
+    EXPECT_EQ(messages.texts[0], L"There is not enough memory to complete the operation.");
     EXPECT_EQ(messages.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_FALSE(rtest::FileExists(path));
 
     EXPECT_EQ(RunGuarded([]() -> int { throw std::bad_alloc(); }, nullptr), kReportFailedShown);
     ASSERT_EQ(messages.texts.size(), 2u);
-    EXPECT_EQ(messages.texts[1], L"The report could not be produced.");
+    EXPECT_EQ(messages.texts[1], L"There is not enough memory to complete the operation.");
 
     host::SetSetting(L"ReportsErrorMessage", L"0");
     EXPECT_EQ((FileCallback<COutOfMemoryExport, &COutOfMemoryExport::Export>(path.c_str())), 1);

@@ -8,6 +8,8 @@
 #include "fw/MessageBox.h"
 #include "ScarceAddressSpace.h"
 
+#include <new>
+
 namespace {
 
 class CPage : public CRHtmlBase {
@@ -245,7 +247,8 @@ TEST_F(RHtmlBaseTest, AddImage_unwritablePictureStillReferenced)
     EXPECT_FALSE(WritePngFile(folder.File(L"deep.png"), header, pixels)); // only 24-bit pictures
 }
 
-// A picture that libpng cannot finish (no memory for its compressor) is not left half written.
+// A picture that libpng cannot finish (no memory for its compressor) is not left half written, and
+// the failure is memory's, not the file's.
 TEST_F(RHtmlBaseTest, WritePngFile_outOfMemoryLeavesNoFile)
 {
     rtest::CTempFolder folder;
@@ -255,13 +258,17 @@ TEST_F(RHtmlBaseTest, WritePngFile_outOfMemoryLeavesNoFile)
     header.biHeight = 256;
     header.biBitCount = 24;
     const std::vector<unsigned char> pixels(static_cast<size_t>(BitmapRowBytes(256)) * 256, 0x80);
-    bool written = true;
+    bool toldAsMemory = false;
     {
         qvtest::ScarceAddressSpace space(std::size_t(2) << 20);
         space.TakeHeap(16 * 1024);
-        written = WritePngFile(path, header, pixels.data());
+        try {
+            WritePngFile(path, header, pixels.data());
+        } catch (const std::bad_alloc&) {
+            toldAsMemory = true;
+        }
     }
-    EXPECT_FALSE(written);
+    EXPECT_TRUE(toldAsMemory);
     EXPECT_FALSE(rtest::FileExists(path));
     EXPECT_TRUE(WritePngFile(path, header, pixels.data()));
     EXPECT_TRUE(rtest::FileExists(path));

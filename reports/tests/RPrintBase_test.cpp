@@ -219,7 +219,8 @@ TEST_F(RPrintBaseTest, PrintReport_aPageTheEngineCannotAddEndsEveryReportWithThe
     const auto expectFailed = [&](const char* name, CRPrintBase& report) {
         rtest::CMessageBoxCatcher catcher;
         EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), report), kReportFailedShown) << name;
-        EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."}) << name;
+        EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"There is not enough memory to complete the operation."})
+            << name;
         EXPECT_EQ(engine->GetPageCount(), 1) << name;
         const petest::PageRec page = Page(1);
         EXPECT_TRUE(page.texts.empty() && page.lines.empty() && page.fills.empty()) << name;

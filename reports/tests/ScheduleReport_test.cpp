@@ -329,7 +329,7 @@ TEST_F(ScheduleReportTest, Print_pageTheEngineCannotAddEndsTheRunWithTheReportFa
     CPrintWithTwoPages chart;
     EXPECT_EQ(CRPrintBase::PrintReport(engine, dc.Get(), dc.Get(), chart), kReportFailedShown);
     EXPECT_EQ(engine->GetPageCount(), 1); // the run's two pages discarded
-    EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"The report could not be produced."});
+    EXPECT_EQ(catcher.Texts(), std::vector<std::wstring>{L"There is not enough memory to complete the operation."});
 }
 
 TEST_F(ScheduleReportTest, Print_longPeriodInStripsAndPagesWithContinuedLabels)

@@ -46,6 +46,8 @@
 #define IDS_MSG_DEVICE_NOT_FILE 931
 #define IDS_MSG_NO_MEMORY_OPEN 932     // %s: the project file
 #define IDS_MSG_NO_MEMORY 933          // no placeholder (fw::kNoMemoryMessageId)
+#define IDS_MSG_PROJECT_CLOSED 934     // no placeholder; follows the reason an open or reload failed
+#define IDS_MSG_TOO_LARGE 935          // %s: the project file
 #define IDS_MSG_LIBRARY_NOT_LOADED 1100
 #define IDS_MSG_LIBRARY_REFUSED 1101
 #define IDS_COPY_SUFFIX 12010           // appended to the name of a copied filter

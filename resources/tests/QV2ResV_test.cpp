@@ -44,19 +44,19 @@ TEST_F(ResourceLibraryTest, Strings_everyIdentifierHasText)
 {
     ASSERT_NE(gModule, nullptr);
     for (UINT id : {150u, 151u, 170u, 171u, 172u, 173u, 175u, 180u, 181u, 185u, 186u, 207u, 208u, 230u, 232u, 900u,
-                    903u, 904u, 905u, 906u, 907u, 908u, 909u, 910u, 911u, 912u, 913u, 914u, 915u, 916u, 928u, 929u, 930u, 931u, 932u, 933u, 1100u, 1101u, 12010u,
-                    12350u, 12351u, 12357u, 12358u, 12450u, 12555u, 13285u, 20150u, 20151u, 57344u, 57345u,
-                    57348u, 61705u})
+                    903u, 904u, 905u, 906u, 907u, 908u, 909u, 910u, 911u, 912u, 913u, 914u, 915u, 916u, 928u, 929u,
+                    930u, 931u, 932u, 933u, 934u, 935u, 1100u, 1101u, 12010u, 12350u, 12351u, 12357u, 12358u, 12450u,
+                    12555u, 13285u, 20150u, 20151u, 57344u, 57345u, 57348u, 61705u})
         EXPECT_FALSE(Text(id).empty()) << id;
 }
 
 TEST_F(ResourceLibraryTest, Strings_formatsHoldOnePlaceholder)
 {
-    for (UINT id : {232u, 900u, 904u, 905u, 906u, 907u, 908u, 910u, 911u, 912u, 913u, 914u, 915u, 928u, 929u, 930u, 931u, 932u, 1100u, 1101u,
-                    13285u, 20151u})
+    for (UINT id : {232u, 900u, 904u, 905u, 906u, 907u, 908u, 910u, 911u, 912u, 913u, 914u, 915u, 928u, 929u, 930u,
+                    931u, 932u, 935u, 1100u, 1101u, 13285u, 20151u})
         EXPECT_EQ(Count(Text(id), L"%s"), 1u) << id;
     EXPECT_EQ(Count(Text(12555), L"%s"), 2u);
-    for (UINT id : {903u, 909u, 933u, 12450u, 20150u, 61705u})
+    for (UINT id : {903u, 909u, 933u, 934u, 12450u, 20150u, 61705u})
         EXPECT_EQ(Count(Text(id), L"%"), 0u) << id;
 }
 

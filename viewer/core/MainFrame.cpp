@@ -78,7 +78,17 @@ UINT OpenFailureMessage(int status, const std::wstring& path)
         return IDS_MSG_NEEDS_NEWER_LIBRARY;
     if (status == wqv2_data::kErrNoMemory)
         return IDS_MSG_NO_MEMORY_OPEN;
+    if (status == wqv2_data::kErrTooLarge)
+        return IDS_MSG_TOO_LARGE;
     return IDS_MSG_NOT_A_PROJECT;
+}
+
+// A failure late in a load closes the project that was open (the data library drops it only
+// once nothing can fail for want of memory, but decides): when it did, the user is told so.
+void AddProjectClosed(std::wstring& text, bool hadProject)
+{
+    if (hadProject && !IsProjectOpen())
+        text += L"\n\n" + fw::LoadResString(IDS_MSG_PROJECT_CLOSED);
 }
 
 } // namespace
@@ -151,6 +161,7 @@ bool CMainFrame::OpenProjectFile(const std::wstring& path)
 {
     if (!gData)
         return false;
+    const bool hadProject = IsProjectOpen();
     int status = 0;
     {
         fw::CWaitCursor wait;
@@ -172,8 +183,9 @@ bool CMainFrame::OpenProjectFile(const std::wstring& path)
                             MB_OK | MB_ICONINFORMATION);
         return true;
     }
-    fw::ShowMessage(Hwnd(), msgfmt::Format(fw::LoadResString(OpenFailureMessage(status, path)), {path}),
-                    MB_OK | MB_ICONSTOP);
+    std::wstring text = msgfmt::Format(fw::LoadResString(OpenFailureMessage(status, path)), {path});
+    AddProjectClosed(text, hadProject);
+    fw::ShowMessage(Hwnd(), text, MB_OK | MB_ICONSTOP);
     return false;
 }
 
@@ -203,6 +215,7 @@ void CMainFrame::ReloadProject()
         text = why;
     else if (!path.empty())
         text += L"\n\n" + why;
+    AddProjectClosed(text, !path.empty());
     fw::ShowMessage(Hwnd(), text, MB_OK | MB_ICONSTOP);
 }
 

@@ -21,7 +21,11 @@ std::wstring GetProjectPath()
 
 bool IsProjectOpen()
 {
-    return !GetProjectPath().empty();
+    if (!gData)
+        return false;
+    wchar_t path[wqv2_data::kPathChars] = {};
+    gData->GetPath(path);
+    return path[0] != L'\0';
 }
 
 void FillResourceListBox(HWND checkList)

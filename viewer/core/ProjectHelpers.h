@@ -7,6 +7,7 @@
 
 // The absolute path of the open project; empty without a data root or an open project.
 std::wstring GetProjectPath();
+// Asked without allocating: also before an open, when memory may be short.
 bool IsProjectOpen();
 
 // Fills a check list box of the controls library with the project's resources in position order:

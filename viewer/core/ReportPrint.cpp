@@ -67,7 +67,7 @@ void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex)
         return;
     }
     if (!fw::CPreviewView::Start(std::make_unique<CNewPreviewView>(), frame, frame.View(), IDD_PREVIEW_BAR))
-        fw::ShowMessageId(frame.Hwnd(), IDS_MSG_PREVIEW_FAILED, MB_OK | MB_ICONEXCLAMATION);
+        fw::ShowFailureOrNoMemory(frame.Hwnd(), IDS_MSG_PREVIEW_FAILED, MB_OK | MB_ICONEXCLAMATION);
 }
 
 namespace {

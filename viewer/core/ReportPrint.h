@@ -26,7 +26,7 @@ void ApplyPrinterOrientation(int orientation);
 void ApplyReportOrientation(const ReportRegistration* report);
 
 // Remembers the report (page count reset) and prints it, or shows its print preview
-// (message 61705 when the preview cannot start).
+// (message 61705 when the preview cannot start, the no-memory message when memory is why).
 void StartReportPrint(CMainFrame& frame, bool preview, int reportIndex);
 
 // Runs the report named by "ReportsSelectedReport" with the output of "ReportsOutput"

@@ -10,10 +10,99 @@
 
 #include <commctrl.h>
 #include <shlobj.h>
+#include <zlib.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
+
+// A zipped project of one resource whose tasks' notes hold more text (some 140 million
+// characters) than the data library reads for one item. The tasks are one piece of text
+// repeated, compressed once: each piece is flushed in full, so its bytes stand anywhere in the
+// stream, and the file stays near a megabyte. Only the local header is written: it is all the
+// library reads of the container.
+bool WriteOversizedProject(const std::wstring& path)
+{
+    const std::string head = "<?xml version=\"1.0\"?>\r\n<Win-Quorvia>\r\n<FileInfo><Application>Win-Quorvia2-Viewer"
+                             "</Application><DllRequiredVersion>2.0</DllRequiredVersion></FileInfo>\r\n<Data>\r\n"
+                             "<Resources>\r\n<Resource><ID>1</ID><Position>1</Position><Name>R</Name><Tasks>\r\n";
+    const std::string tail = "</Tasks></Resource>\r\n</Resources>\r\n</Data>\r\n</Win-Quorvia>\r\n";
+    constexpr int kTasks = 140;
+    // A note of a million characters: a block of letters that compresses as text does, repeated.
+    std::string block(4096, ' ');
+    unsigned seed = 1;
+    for (char& c : block) {
+        seed = seed * 1103515245u + 12345u;
+        c = static_cast<char>('a' + (seed >> 16) % 27);
+        if (c > 'z')
+            c = ' ';
+    }
+    std::string task = "<Task><Note>";
+    while (task.size() < 1000000)
+        task += block;
+    task += "</Note></Task>\r\n";
+
+    z_stream z{};
+    if (deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return false;
+    const auto pack = [&z](const std::string& text, int flush) {
+        std::string packed;
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+        z.avail_in = static_cast<uInt>(text.size());
+        char out[65536];
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out);
+            z.avail_out = sizeof out;
+            deflate(&z, flush);
+            packed.append(out, sizeof out - z.avail_out);
+        } while (z.avail_out == 0 || z.avail_in > 0);
+        return packed;
+    };
+    const std::string packedHead = pack(head, Z_FULL_FLUSH);
+    const std::string packedTask = pack(task, Z_FULL_FLUSH);
+    const std::string packedTail = pack(tail, Z_FINISH);
+    deflateEnd(&z);
+
+    const auto crcOf = [](const std::string& text) {
+        return crc32(0, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size()));
+    };
+    uLong crc = crcOf(head);
+    const uLong taskCrc = crcOf(task);
+    for (int i = 0; i < kTasks; ++i)
+        crc = crc32_combine(crc, taskCrc, static_cast<z_off_t>(task.size()));
+    crc = crc32_combine(crc, crcOf(tail), static_cast<z_off_t>(tail.size()));
+    const uint32_t packedSize =
+        static_cast<uint32_t>(packedHead.size() + kTasks * packedTask.size() + packedTail.size());
+    const uint32_t size = static_cast<uint32_t>(head.size() + kTasks * task.size() + tail.size());
+
+    std::string header("PK\x03\x04", 4);
+    const auto put = [&header](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            header += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(20, 2); // version needed
+    put(0, 2);  // flags
+    put(8, 2);  // deflate
+    put(0, 4);  // time and date
+    put(static_cast<uint32_t>(crc), 4);
+    put(packedSize, 4);
+    put(size, 4);
+    put(12, 2); // name length
+    put(0, 2);  // extra length
+    header += "win-qvia.wqv";
+
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    if (!file)
+        return false;
+    bool written = std::fwrite(header.data(), 1, header.size(), file) == header.size() &&
+                   std::fwrite(packedHead.data(), 1, packedHead.size(), file) == packedHead.size();
+    for (int i = 0; written && i < kTasks; ++i)
+        written = std::fwrite(packedTask.data(), 1, packedTask.size(), file) == packedTask.size();
+    written = written && std::fwrite(packedTail.data(), 1, packedTail.size(), file) == packedTail.size();
+    return std::fclose(file) == 0 && written;
+}
 
 class FrameTest : public qvtest::FrameFixture {
 protected:
@@ -433,6 +522,56 @@ TEST_F(FrameTest, Open_aPipeOrADeviceIsToldAsNoProjectFileAndNotRead)
     wchar_t title[512] = {};
     GetWindowTextW(Frame().Hwnd(), title, 512);
     EXPECT_EQ(std::wstring(title), plan + L" - Quorvia2 Viewer");
+}
+
+// A failed open or reload that closed the project that was open (the data library closes it when
+// the load fails once the old project is gone) says so after its reason; one that kept it, or
+// found none open, does not.
+TEST_F(FrameTest, OpenAndReload_aFailureThatClosedTheProjectSaysSo)
+{
+    program.Write(L"plan.wqv", "x");
+    program.Write(L"other.wqv", "x");
+    ASSERT_TRUE(Start());
+    const std::wstring plan = program.File(L"plan.wqv");
+    const std::wstring other = program.File(L"other.wqv");
+    const std::wstring closed = L"\n\nThe project that was open is closed.";
+    const std::wstring noMemory = L"There is not enough memory to open " + other + L".";
+    ASSERT_TRUE(Frame().OpenProjectFile(plan));
+    SetSetting(L"StubOpenResult.QV2D", L"14");
+    EXPECT_FALSE(Frame().OpenProjectFile(other));
+    SetSetting(L"StubFailureCloses.QV2D", L"1");
+    EXPECT_FALSE(Frame().OpenProjectFile(other));
+    EXPECT_EQ(fw::WindowText(Frame().Hwnd()), L"No project - Quorvia2 Viewer");
+    EXPECT_FALSE(Frame().OpenProjectFile(other));
+    SetSetting(L"StubOpenResult.QV2D", L"");
+    ASSERT_TRUE(Frame().OpenProjectFile(plan));
+    SetSetting(L"StubReloadResult.QV2D", L"14");
+    Command(IDM_FILE_RELOAD);
+    ASSERT_EQ(messages.messages.size(), 4u);
+    EXPECT_EQ(messages.messages[0].text, noMemory);
+    EXPECT_EQ(messages.messages[1].text, noMemory + closed);
+    EXPECT_EQ(messages.messages[2].text, noMemory);
+    EXPECT_EQ(messages.messages[3].text, L"The project could not be reloaded.\n\nThere is not enough memory to open " +
+                                             plan + L"." + closed);
+}
+
+// A project too large to read, through the real data library: one resource holding more text than
+// an item may is refused as too large, and the project that was open stays.
+TEST_F(FrameTest, Open_aProjectTooLargeToReadSaysSoAndKeepsWhatIsOpen)
+{
+    ASSERT_TRUE(program.Copy(qvtest::BinFolder() + L"QV2D.dll", L"QV2D.dll"));
+    ASSERT_TRUE(program.Copy(qvtest::TestProgramFolder() + L"viewer_e2e\\sample.wqv", L"plan.wqv"));
+    const std::wstring large = program.File(L"large.wqv");
+    ASSERT_TRUE(WriteOversizedProject(large));
+    ASSERT_TRUE(Start());
+    const std::wstring plan = program.File(L"plan.wqv");
+    ASSERT_TRUE(Frame().OpenProjectFile(plan));
+    messages.messages.clear();
+    EXPECT_FALSE(Frame().OpenProjectFile(large));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              L"The file " + large + L" is too large to be opened: it holds more than the viewer can read.");
+    EXPECT_EQ(fw::WindowText(Frame().Hwnd()), plan + L" - Quorvia2 Viewer");
 }
 
 TEST_F(FrameTest, Reload_readOnlyCountsAsSuccess)

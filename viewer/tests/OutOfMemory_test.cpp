@@ -1,15 +1,19 @@
 // The viewer when the process runs out of memory, as a large project can make a 32-bit process
 // do: the viewer, started in this process on the sample project with the real libraries, opens a
-// large project, runs its outputs and copies its tasks while the memory is taken. Each says so in
-// one message; the viewer, its project, the clipboard and the folder stay as they were; with the
-// memory back, the same work succeeds.
+// large project, runs its outputs, its commands and its dialogs' commands and copies its tasks
+// while the memory is taken. Each says so in one message; the viewer, its project, the clipboard
+// and the folder stay as they were; with the memory back, the same work succeeds.
+#include "AboutDlg.h"
+#include "InfoDlg.h"
 #include "LargeProjectFile.h"
 #include "MessageBoxCatcher.h"
 #include "QV2ResVIds.h"
 #include "RealViewerFixture.h"
 #include "ReportPrint.h"
+#include "ReportsDlg.h"
 #include "ScarceAddressSpace.h"
 #include "Settings.h"
+#include "fw/Dialog.h"
 #include "fw/Resources.h"
 #include "fw/Window.h"
 #include "wqv2_data.h"
@@ -124,10 +128,7 @@ TEST_F(OutOfMemory, Outputs_areToldAndLeaveNoFile)
         std::wstring file; // empty: the preview
     };
     const Output outputs[] = {{L"Task list", L"1", exported}, {L"Schedule chart", L"2", page}, {L"Task list", L"0", {}}};
-    const std::vector<std::wstring> toldTexts = {
-        fw::LoadResString(IDS_MSG_NO_MEMORY), fw::LoadResString(IDS_MSG_REPORT_FAILED),
-        fw::LoadResString(IDS_MSG_PREVIEW_FAILED),
-        L"The file " + exported + L" cannot be written.", L"The file " + page + L" cannot be written."};
+    const std::wstring told = fw::LoadResString(IDS_MSG_NO_MEMORY);
     for (const Output& output : outputs) {
         SetSetting(L"ReportsSelectedReport", output.report);
         SetSetting(L"ReportsOutput", output.kind);
@@ -140,10 +141,7 @@ TEST_F(OutOfMemory, Outputs_areToldAndLeaveNoFile)
             }
             const std::string what = "output " + std::to_string(output.kind[0] - L'0') + ", heap left " +
                                      std::to_string(heapLeft);
-            const std::vector<std::wstring> texts = boxes.Texts();
-            ASSERT_EQ(texts.size(), 1u) << what;
-            EXPECT_NE(std::find(toldTexts.begin(), toldTexts.end(), texts[0]), toldTexts.end())
-                << what << ": " << ::testing::PrintToString(texts[0]);
+            EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{told}) << what;
             if (!output.file.empty()) {
                 EXPECT_FALSE(produced) << what;
                 EXPECT_EQ(GetFileAttributesW(output.file.c_str()), INVALID_FILE_ATTRIBUTES) << what;
@@ -167,6 +165,27 @@ TEST_F(OutOfMemory, Outputs_areToldAndLeaveNoFile)
     EXPECT_NE(GetFileAttributesW(page.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(Files(L"chart*.png").empty());
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// The schedule chart's HTML page with too little memory left for its pictures' bitmaps: told as
+// memory, and neither the page nor a picture is left.
+TEST_F(OutOfMemory, ChartPictures_withoutMemoryForTheirBitmapsAreToldAndLeaveNoFile)
+{
+    ASSERT_TRUE(Frame().OpenProjectFile(large));
+    const std::wstring page = program.File(L"chart.html");
+    SetSetting(L"ReportsHtmlFilename", page);
+    SetSetting(L"ReportsSelectedReport", L"Schedule chart");
+    SetSetting(L"ReportsOutput", L"2");
+    boxes.Clear();
+    bool produced = true;
+    {
+        const CNoMemory noMemory(std::size_t(1) << 20);
+        produced = RunSelectedReport(Frame());
+    }
+    EXPECT_FALSE(produced);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{fw::LoadResString(IDS_MSG_NO_MEMORY)});
+    EXPECT_EQ(GetFileAttributesW(page.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Files(L"*.png").empty());
 }
 
 TEST_F(OutOfMemory, Copy_isToldAndKeepsTheClipboard)
@@ -195,6 +214,73 @@ TEST_F(OutOfMemory, Copy_isToldAndKeepsTheClipboard)
     SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_EDIT_COPY, 0), 0);
     EXPECT_EQ(qvtest::ClipboardText().rfind(L"\"Task number", 0), 0u);
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// A command of the frame's own that runs out of memory (a grid sort, made of settings) is told
+// by the frame and not done.
+TEST_F(OutOfMemory, FrameCommand_isToldAndNotDone)
+{
+    const std::wstring type = GetSetting(L"ViewGridSortType");
+    {
+        const CNoMemory noMemory(0);
+        SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_GRID_SORT_FIRST + 3, 0), 0);
+    }
+    EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{fw::LoadResString(IDS_MSG_NO_MEMORY)});
+    EXPECT_EQ(GetSetting(L"ViewGridSortType"), type);
+    SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_GRID_SORT_FIRST + 3, 0), 0);
+    EXPECT_EQ(GetSetting(L"ViewGridSortType"), L"3");
+}
+
+// A command of a dialog that runs out of memory: the reports dialog's Export... and Create
+// HTML... (out of memory before the save dialog, or for its own buffer) and the information
+// dialog's Save, opened from the About dialog. Each is told and leaves its dialog open; no file
+// is chosen or written.
+TEST_F(OutOfMemory, DialogCommands_areToldAndTheDialogStaysOpen)
+{
+    const std::vector<std::wstring> told = {fw::LoadResString(IDS_MSG_NO_MEMORY)};
+    const auto pressWithoutMemory = [&](fw::CDialog& dialog, int button, const std::string& what) {
+        for (const std::size_t heapLeft : kHeapLeft) {
+            boxes.Clear();
+            {
+                const CNoMemory noMemory(heapLeft);
+                SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(dialog.Item(button)));
+            }
+            EXPECT_EQ(boxes.Texts(), told) << what << ", heap left " << heapLeft;
+            EXPECT_FALSE(dialog.HasEnded()) << what << ", heap left " << heapLeft;
+        }
+    };
+    std::vector<std::string> run;
+    const fw::ModalDialogHook previous = fw::SetModalDialogHook([&](fw::CDialog& dialog) {
+        if (dynamic_cast<CReportsDlg*>(&dialog)) {
+            run.push_back("reports");
+            for (const int output : {1, 2}) {
+                const int button = IDC_REPORTS_OUTPUT_PRINTER + output;
+                CheckRadioButton(dialog.Hwnd(), IDC_REPORTS_OUTPUT_PRINTER, IDC_REPORTS_OUTPUT_PRINTER + 2, button);
+                SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(dialog.Item(button)));
+                ASSERT_TRUE(IsWindowEnabled(dialog.Item(IDC_REPORTS_RUN))) << output;
+                pressWithoutMemory(dialog, IDC_REPORTS_RUN, output == 1 ? "export" : "HTML");
+            }
+        } else if (dynamic_cast<CAboutDlg*>(&dialog)) {
+            run.push_back("about");
+            SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_ABOUT_INFO, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(dialog.Item(IDC_ABOUT_INFO)));
+        } else if (dynamic_cast<CInfoDlg*>(&dialog)) {
+            run.push_back("information");
+            pressWithoutMemory(dialog, IDC_INFO_SAVE, "information");
+        }
+        boxes.Clear();
+        SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    SetSetting(L"ReportsSelectedReport", L"Task list");
+    SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_TOOLS_REPORTS, 0), 0);
+    SendMessageW(Frame().Hwnd(), WM_COMMAND, MAKEWPARAM(IDM_HELP_ABOUT, 0), 0);
+    fw::SetModalDialogHook(previous);
+    EXPECT_EQ(run, (std::vector<std::string>{"reports", "about", "information"}));
+    EXPECT_EQ(GetSetting(L"ReportsExportFilename"), L"");
+    EXPECT_EQ(GetSetting(L"ReportsHtmlFilename"), L"");
+    EXPECT_EQ(GetSetting(L"DlgInfoFilenameLast"), L"");
 }
 
 } // namespace

@@ -65,6 +65,8 @@ enum Status : int {
     kErrNewerVersion = 12, // the file needs a newer data library
     kErrRefused = 13,      // edit refused by the host
     kErrNoMemory = 14,     // not enough memory: an open or reload leaves the project as it was
+    kErrTooLarge = 15,     // the file holds more than the library reads (an item beyond its bound,
+                           // an older-format file beyond its size): refused, the project kept
 };
 
 // Codes of CData::Command.

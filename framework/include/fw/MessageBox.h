@@ -30,5 +30,8 @@ int ShowMessageId(HWND owner, UINT id, UINT flags);
 // Tells that what the user asked for ran out of memory and was not done (kNoMemoryMessageId).
 // Never throws: with too little memory even for the box, nothing is shown.
 void ShowNoMemory(HWND owner) noexcept;
+// For a failure the system gives no reason for (a device context or a window not made): the
+// no-memory message when memory is short now, else message `id`.
+int ShowFailureOrNoMemory(HWND owner, UINT id, UINT flags);
 
 } // namespace fw

@@ -28,7 +28,8 @@ int ShowFileError(const std::wstring& path)
 
 int ShowOutOfMemory(const wchar_t* path)
 {
-    if (path)
-        return *path ? ShowFileError(path) : 1;
-    return ShowReportError(fw::LoadResString(IDS_MSG_REPORT_FAILED));
+    if (path && !*path)
+        return 1;
+    // Memory, not the file or the report: a message that sent the user to the disk would mislead.
+    return ShowReportError(fw::LoadResString(IDS_MSG_NO_MEMORY));
 }

@@ -9,7 +9,6 @@
 int ShowReportError(const std::wstring& text);
 // String 10200 with the path, as ShowReportError.
 int ShowFileError(const std::wstring& path);
-// A run that ran out of memory: ShowFileError for the output file `path`; for print (null) the
-// report failure (string 20150), error icon, when `ReportsErrorMessage` is set. The result as
-// above; 1 for an empty path (no output was begun).
+// A run that ran out of memory: string 933 (not enough memory), as ShowReportError, for the output
+// file `path` or for print (null); 1 for an empty path (no output was begun).
 int ShowOutOfMemory(const wchar_t* path);

@@ -4,6 +4,46 @@
 #include "RuntimeReady.h"
 
 #include <algorithm>
+#include <new>
+
+namespace {
+
+// Holds an SRW lock while it lives, but for the stretches between Unlock and Lock.
+class CHeld {
+public:
+    explicit CHeld(SRWLOCK& lock) : m_lock(lock) { AcquireSRWLockExclusive(&m_lock); }
+    ~CHeld()
+    {
+        if (m_held)
+            ReleaseSRWLockExclusive(&m_lock);
+    }
+    CHeld(const CHeld&) = delete;
+    CHeld& operator=(const CHeld&) = delete;
+
+    void Unlock()
+    {
+        ReleaseSRWLockExclusive(&m_lock);
+        m_held = false;
+    }
+    void Lock()
+    {
+        AcquireSRWLockExclusive(&m_lock);
+        m_held = true;
+    }
+    // Waits on `condition`, the lock let go meanwhile, until `done` answers true.
+    template <class Done>
+    void Wait(CONDITION_VARIABLE& condition, Done done)
+    {
+        while (!done())
+            SleepConditionVariableSRW(&condition, &m_lock, INFINITE, 0);
+    }
+
+private:
+    SRWLOCK& m_lock;
+    bool m_held = true;
+};
+
+} // namespace
 
 CPngQueue::CPngQueue(int threads, WriteFn write, StartFn start) : m_write(std::move(write))
 {
@@ -22,10 +62,10 @@ CPngQueue::CPngQueue(int threads, WriteFn write, StartFn start) : m_write(std::m
 CPngQueue::~CPngQueue()
 {
     {
-        std::lock_guard<std::mutex> lock(m_lock);
+        const CHeld lock(m_lock);
         m_closing = true;
     }
-    m_added.notify_all();
+    WakeAllConditionVariable(&m_added);
     for (std::thread& thread : m_threads)
         thread.join();
 }
@@ -43,36 +83,44 @@ std::thread CPngQueue::StartThread(std::function<void()> work)
 
 int CPngQueue::Add(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)
 {
-    std::unique_lock<std::mutex> lock(m_lock);
+    CHeld lock(m_lock);
     const int job = static_cast<int>(m_jobs.size());
     m_jobs.push_back({path, header, pixels, false, false});
     if (m_threads.empty()) {
         // Nobody else would write it.
         m_next = m_jobs.size();
-        lock.unlock();
-        const bool written = Write(m_jobs[static_cast<size_t>(job)]);
-        lock.lock();
+        lock.Unlock();
+        bool noMemory = false;
+        const bool written = Write(m_jobs[static_cast<size_t>(job)], noMemory);
+        lock.Lock();
         m_jobs[static_cast<size_t>(job)].written = written;
+        m_jobs[static_cast<size_t>(job)].noMemory = noMemory;
         m_jobs[static_cast<size_t>(job)].done = true;
         return job;
     }
-    lock.unlock();
-    m_added.notify_one();
+    lock.Unlock();
+    WakeConditionVariable(&m_added);
     return job;
 }
 
 bool CPngQueue::Wait(int job)
 {
-    std::unique_lock<std::mutex> lock(m_lock);
+    CHeld lock(m_lock);
     if (job < 0 || static_cast<size_t>(job) >= m_jobs.size())
         return false;
-    m_finished.wait(lock, [&] { return m_jobs[static_cast<size_t>(job)].done; });
+    lock.Wait(m_finished, [&] { return m_jobs[static_cast<size_t>(job)].done; });
     return m_jobs[static_cast<size_t>(job)].written;
+}
+
+bool CPngQueue::RanOutOfMemory(int job)
+{
+    const CHeld lock(m_lock);
+    return job >= 0 && static_cast<size_t>(job) < m_jobs.size() && m_jobs[static_cast<size_t>(job)].noMemory;
 }
 
 int CPngQueue::Count()
 {
-    std::lock_guard<std::mutex> lock(m_lock);
+    const CHeld lock(m_lock);
     return static_cast<int>(m_jobs.size());
 }
 
@@ -80,27 +128,32 @@ void CPngQueue::Work()
 {
     // A picture that runs out of memory must fail its job, not end the process.
     ReadyRuntimeForThread();
-    std::unique_lock<std::mutex> lock(m_lock);
+    CHeld lock(m_lock);
     for (;;) {
-        m_added.wait(lock, [&] { return m_closing || m_next < m_jobs.size(); });
+        lock.Wait(m_added, [&] { return m_closing || m_next < m_jobs.size(); });
         if (m_next >= m_jobs.size())
             return; // closing, and nothing left
         Job& job = m_jobs[m_next++];
-        lock.unlock();
-        const bool written = Write(job);
-        lock.lock();
+        lock.Unlock();
+        bool noMemory = false;
+        const bool written = Write(job, noMemory);
+        lock.Lock();
         job.written = written;
+        job.noMemory = noMemory;
         job.done = true;
-        m_finished.notify_all();
+        WakeAllConditionVariable(&m_finished);
     }
 }
 
-bool CPngQueue::Write(const Job& job) const noexcept
+bool CPngQueue::Write(const Job& job, bool& noMemory) const noexcept
 {
     // No exception may leave a worker's thread: the process would end. The picture is then
     // not written, and the page tells the user so.
     try {
         return m_write(job.path, job.header, job.pixels);
+    } catch (const std::bad_alloc&) {
+        noMemory = true;
+        return false;
     } catch (...) {
         return false;
     }

@@ -7,18 +7,16 @@
 
 #include <windows.h>
 
-#include <condition_variable>
 #include <deque>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 class CPngQueue {
 public:
-    // Writes one picture file; true when written. An exception (std::bad_alloc) counts as a
-    // file not written.
+    // Writes one picture file; true when written. An exception counts as a file not written,
+    // std::bad_alloc as one not written for want of memory (RanOutOfMemory).
     using WriteFn = std::function<bool(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels)>;
     // Starts a thread that runs `work`; throws as std::thread does when none can be started.
     using StartFn = std::function<std::thread(std::function<void()> work)>;
@@ -42,6 +40,8 @@ public:
     int Add(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels);
     // Waits for job `job`; true when its file was written.
     bool Wait(int job);
+    // After Wait: whether job `job` failed for want of memory.
+    bool RanOutOfMemory(int job);
     // The jobs added so far.
     int Count();
 
@@ -52,15 +52,20 @@ private:
         const void* pixels = nullptr;
         bool done = false;
         bool written = false;
+        bool noMemory = false; // the writer ran out of memory
     };
     void Work();
-    // The job's file written; false also when the writer threw.
-    bool Write(const Job& job) const noexcept;
+    // The job's file written; false also when the writer threw, with `noMemory` set when it ran
+    // out of memory.
+    bool Write(const Job& job, bool& noMemory) const noexcept;
 
     WriteFn m_write;
-    std::mutex m_lock;
-    std::condition_variable m_added;
-    std::condition_variable m_finished;
+    // The system's lock and conditions, which need no memory: the standard library's make theirs
+    // on first use and throw when that fails, as it may in a process short of memory, in a
+    // worker too (whose exception would end the process).
+    SRWLOCK m_lock = SRWLOCK_INIT;
+    CONDITION_VARIABLE m_added = CONDITION_VARIABLE_INIT;
+    CONDITION_VARIABLE m_finished = CONDITION_VARIABLE_INIT;
     // A deque keeps its jobs in place as it grows: a worker reads its job without the lock
     // and without copying it.
     std::deque<Job> m_jobs;

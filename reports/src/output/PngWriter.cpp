@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -158,38 +159,53 @@ int ChooseFilter(const unsigned char* x, const unsigned char* prev, size_t n)
     return kFilters[best];
 }
 
+// The file libpng writes to, and whether a write or flush of it failed.
+struct PngOutput {
+    FILE* file;
+    // Set by the callbacks, read after libpng's longjmp: volatile keeps it out of registers.
+    volatile bool fileFailed;
+};
+
 void WriteData(png_structp png, png_bytep data, png_size_t length)
 {
-    auto* file = static_cast<FILE*>(png_get_io_ptr(png));
-    if (std::fwrite(data, 1, length, file) != length)
+    auto* out = static_cast<PngOutput*>(png_get_io_ptr(png));
+    if (std::fwrite(data, 1, length, out->file) != length) {
+        out->fileFailed = true;
         png_error(png, "write failed");
+    }
 }
 
 void FlushData(png_structp png)
 {
-    auto* file = static_cast<FILE*>(png_get_io_ptr(png));
-    if (std::fflush(file) != 0)
+    auto* out = static_cast<PngOutput*>(png_get_io_ptr(png));
+    if (std::fflush(out->file) != 0) {
+        out->fileFailed = true;
         png_error(png, "flush failed");
+    }
 }
 
+enum class PngResult { kWritten, kFileFailed, kNoMemory };
+
 // The libpng part; a libpng error comes back through its jump buffer, so nothing here may own
-// anything with a destructor (longjmp would skip it): the caller owns the file.
-bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, bool bottomUp)
+// anything with a destructor (longjmp would skip it): the caller owns the file. With valid
+// arguments libpng fails only for its output or for memory (its own or zlib's): an error that
+// is not the file's is memory.
+PngResult WriteRows(PngOutput& out, int width, int height, const unsigned char* pixels, bool bottomUp)
 {
     // The version the headers report: libpng refuses a structure made for another version.
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png)
-        return false;
+        return PngResult::kNoMemory;
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        return false;
+        return PngResult::kNoMemory;
     }
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
-        return false;
+        return out.fileFailed ? PngResult::kFileFailed : PngResult::kNoMemory;
     }
-    png_set_write_fn(png, file, &WriteData, &FlushData);
+    png_set_write_fn(png, &out, &WriteData, &FlushData);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -212,7 +228,7 @@ bool WriteRows(FILE* file, int width, int height, const unsigned char* pixels, b
     }
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
-    return true;
+    return PngResult::kWritten;
 }
 
 } // namespace
@@ -254,11 +270,15 @@ bool WritePngFile(const std::wstring& path, const BITMAPINFOHEADER& header, cons
     FILE* file = _wfopen(path.c_str(), L"wb");
     if (!file)
         return false;
-    const bool written = WriteRows(file, width, height, static_cast<const unsigned char*>(pixels), header.biHeight > 0);
+    PngOutput out{file, false};
+    const PngResult result =
+        WriteRows(out, width, height, static_cast<const unsigned char*>(pixels), header.biHeight > 0);
     const bool closed = std::fclose(file) == 0;
     // A picture cut short (no memory for libpng, a full disk) is not left to look whole.
-    if (!written || !closed) {
+    if (result != PngResult::kWritten || !closed) {
         DeleteFileW(path.c_str());
+        if (result == PngResult::kNoMemory)
+            throw std::bad_alloc();
         return false;
     }
     return true;

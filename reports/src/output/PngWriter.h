@@ -14,5 +14,6 @@ HBITMAP CreateImageBitmap(HDC dc, int width, int height, BITMAPINFOHEADER& heade
 int BitmapRowBytes(int width);
 
 // Writes the bitmap as a PNG file (top row first, blue and red swapped into RGB); true when the
-// whole file was written.
+// whole file was written. Throws std::bad_alloc when libpng runs out of memory (the unfinished
+// file is deleted), so that the failure is told as memory and not as the file's.
 bool WritePngFile(const std::wstring& path, const BITMAPINFOHEADER& header, const void* pixels);

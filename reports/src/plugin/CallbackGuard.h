@@ -1,8 +1,7 @@
 #pragma once
 // The catch-all of the reports' output callbacks: no exception may cross into the viewer. A run
-// that runs out of memory tells the user (ShowOutOfMemory: the file error for a file output, the
-// report failure for print) and answers its failure code, so no output fails unseen; any other
-// exception answers 1 (not done), as any other failed run.
+// that runs out of memory tells the user so (ShowOutOfMemory) and answers its failure code, so no
+// output fails unseen; any other exception answers 1 (not done), as any other failed run.
 
 #include "common/ReportMessages.h"
 

@@ -62,8 +62,9 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
     if (!path || !*path)
         return 1;
     CMemoryDC dc;
+    // The system has no memory even for a device context.
     if (!dc.Get())
-        return 1;
+        return ShowOutOfMemory(path);
     CBitmapChartSurface surface(dc.Get(), FontFace);
     CScheduleChart& chart = Report.Chart;
     chart.Layout(surface, Report.Output.sizes);
@@ -128,8 +129,9 @@ int CRScheduleStandardHtml::Html(const wchar_t* path)
         // queued pictures are written, the tile is drawn again with fewer bitmaps, down to one.
         if (const int result = SettlePictures(queue, pictures, k))
             return result;
+        // Not even one bitmap: the memory for its pixels is not there.
         if (slots == 1)
-            return 1;
+            return ShowOutOfMemory(path);
         int made = 0;
         for (TileBitmap& other : bitmaps) {
             made += other.bitmap.Get() ? 1 : 0;
@@ -189,7 +191,8 @@ int CRScheduleStandardHtml::SettlePictures(CPngQueue& queue, const std::vector<s
             if (queue.Wait(later))
                 DeleteFileW(pictures[static_cast<size_t>(later)].c_str());
         LastPicturePath = pictures[static_cast<size_t>(m_settled)];
-        return ShowFileError(LastPicturePath);
+        return queue.RanOutOfMemory(m_settled) ? ShowOutOfMemory(LastPicturePath.c_str())
+                                               : ShowFileError(LastPicturePath);
     }
     return 0;
 }

@@ -5,7 +5,12 @@
 #include "SafeFormat.h"
 #include "fw/Resources.h"
 
+#include "ScarceAddressSpace.h"
+
 #include <cderr.h>
+
+#include <new>
+#include <thread>
 
 namespace {
 
@@ -148,6 +153,31 @@ TEST_F(FileDialogsTest, SystemDialog_oneThatCannotBeShownIsReportedACancelledOne
         EXPECT_EQ(message.text, said);
         EXPECT_EQ(message.flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     }
+}
+
+// A thread's first file dialog while memory is short: nothing of the C++ runtime's is made for it
+// then (a thread's copy of a thread-local variable is, and its failure ended the process); the
+// dialog's own want of memory comes back as std::bad_alloc, for the caller to tell.
+TEST_F(FileDialogsTest, SystemDialog_aThreadsFirstWithoutMemoryThrowsForTheCaller)
+{
+    const CSystemDialogs system;
+    const fw::FileDialogArgs args; // copied without memory: no text to copy
+    for (const bool save : {true, false}) {
+        bool toldAsMemory = false;
+        std::thread first([&] {
+            std::wstring path;
+            qvtest::ScarceAddressSpace space(std::size_t(16) << 20, std::size_t(1) << 20);
+            space.TakeHeap(0);
+            try {
+                save ? fw::ChooseSaveFile(args, path) : fw::ChooseOpenFile(args, path);
+            } catch (const std::bad_alloc&) {
+                toldAsMemory = true;
+            }
+        });
+        first.join();
+        EXPECT_TRUE(toldAsMemory) << save;
+    }
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 } // namespace

@@ -15,6 +15,14 @@ namespace {
 
 wqv2_undo::CUndoManager* gStore = nullptr;
 
+// The host's setting `name` as a number; 0 when it is not set.
+int SettingNumber(const wchar_t* name)
+{
+    auto get = stub::Host<QV2A_GetSettingFn>("QV2A_GetSetting");
+    wchar_t answer[32] = {};
+    return get && get(name, answer, 32) && answer[0] ? _wtoi(answer) : 0;
+}
+
 class CStubFilters : public CFilters {
 public:
     CFilter* CreateNew() override { return nullptr; }
@@ -44,12 +52,15 @@ public:
         Resources = &m_resources;
     }
 
+    // "StubOpenResult.QV2D" answers instead of success for a file that exists.
     int Open(const wchar_t* path, bool readOnly) override
     {
         stub::Log(std::wstring(L"Open ") + (path ? path : L"") + (readOnly ? L" ro" : L" rw"));
         const DWORD attributes = path ? GetFileAttributesW(path) : INVALID_FILE_ATTRIBUTES;
         if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
             return kErrOpen;
+        if (const int status = SettingNumber(L"StubOpenResult.QV2D"))
+            return Failed(status);
         m_path = path;
         Notify(kChangeLoaded);
         return kOk;
@@ -59,10 +70,8 @@ public:
     int Reload(unsigned int flags) override
     {
         stub::Log(L"Reload " + std::to_wstring(flags));
-        auto get = stub::Host<QV2A_GetSettingFn>("QV2A_GetSetting");
-        wchar_t answer[32] = {};
-        if (get && get(L"StubReloadResult.QV2D", answer, 32) && answer[0])
-            return _wtoi(answer);
+        if (const int status = SettingNumber(L"StubReloadResult.QV2D"))
+            return Failed(status);
         return kOk;
     }
     int Close(int) override
@@ -105,6 +114,15 @@ public:
     }
 
 private:
+    // A failed open or reload; with "StubFailureCloses.QV2D" it also closes the project that was
+    // open, as a load does that fails once the old project is gone.
+    int Failed(int status)
+    {
+        if (SettingNumber(L"StubFailureCloses.QV2D"))
+            Close(0);
+        return status;
+    }
+
     CStubFilters m_filters;
     CStubResources m_resources;
     std::wstring m_path;
