@@ -221,6 +221,14 @@ TEST_F(PeriodTest, Pictures_shownTextReadsBackAndTypedTextFollowsThePicturesOrde
                           Case{L"MM/dd/yyyy", D(2026, 3, 1), L"03/01/2026"}})
         check(c);
     EXPECT_EQ(readTyped(L"3/1"), D(2026, 3, 1));
+    // Separators alone are no number: today, as in an edit without a picture.
+    for (const unsigned long locale : {kEnglishUS, kGerman}) {
+        UseLocale(locale);
+        for (const wchar_t* picture : {L"dd.MM.yyyy", L"yyyy-MM-dd", L"MM/dd/yy", L"d.M.", L"d MMM yyyy", L""}) {
+            rkcc2_setdateformat(picture);
+            EXPECT_EQ(readTyped(L"./-"), static_cast<int>(kToday)) << picture << " " << locale;
+        }
+    }
 
     // Times: 24 hours under a 12-hour locale, 12 hours with designators under a 24-hour one.
     HWND times = TimePeriod();

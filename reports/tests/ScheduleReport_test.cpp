@@ -306,6 +306,19 @@ TEST_F(ScheduleReportTest, Html_noColumnBesideTheLabelsInAPictureIsToldAndWrites
                                           L"column of 96 pixels. Make the label column narrower or allow larger "
                                           L"pictures.");
     }
+    // A limit that holds not one pixel is taken for no limit at all, as an empty one is; a
+    // positive one is used as given.
+    host::SetSetting(L"ReportsErrorMessage", L"1");
+    for (const wchar_t* limit : {L"0", L"-2", L"many", L"-99999999999", L"3000"}) {
+        host::SetSetting(L"ReportsHtmlImageSizeMax", limit);
+        rtest::CMessageBoxCatcher catcher;
+        CRScheduleStandardHtml html;
+        EXPECT_EQ(html.Html(path.c_str()), kReportFailedShown) << limit;
+        const std::wstring largest = *limit == L'3' ? limit : L"4000000";
+        ASSERT_EQ(catcher.Texts().size(), 1u) << limit;
+        EXPECT_NE(catcher.Texts()[0].find(L": a picture holds at most " + largest + L" pixels, so"), std::wstring::npos)
+            << catcher.Texts()[0];
+    }
 }
 
 // The print object with an engine that has no memory left for a third page.

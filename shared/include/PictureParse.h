@@ -19,7 +19,8 @@ namespace datetime {
 // meaning (year, month, day) unless the picture itself shows eight digits. Text that gives no
 // date in the picture's order (nothing to read, a month name the locale does not know, no such
 // day) is read in the locale's order of day, month and year; the invalid date when that gives
-// none either. An empty picture, or one longer than TDate::Format uses: as TDate::Parse.
+// none either, but a text without a digit as TDate::Parse reads it (separators alone: today).
+// An empty picture, or one longer than TDate::Format uses: as TDate::Parse.
 // `held` (may be null) is the date the text showed before the user edited it: a part the text
 // gives is the typed one; a part the picture does not show and the text leaves out stays the held
 // date's (the year; the day, or the typed month's last day where that month is shorter; the

@@ -48,6 +48,9 @@ public:
     // The file picture "yyyyMMdd" always gives eight plain digits. A picture longer than a
     // locale's own (80 characters) is not used: the locale's short date stands in.
     wchar_t* Format(wchar_t* buffer, int size, unsigned long flags, const wchar_t* picture) const;
+    // Whether Format and the picture reader use the picture (null: none to use); one that they
+    // pass over should stand for no picture wherever a caller has a default of its own.
+    static bool IsUsablePicture(const wchar_t* picture);
     // Typed input in the locale's order; empty text gives the empty date, nonsense the invalid one.
     static TDate Parse(const wchar_t* text);
     // Parts as typed: a year below 100 is 1941..2040, one from 100 to 1000 gets 1000 added; an

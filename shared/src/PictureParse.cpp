@@ -528,7 +528,11 @@ TDate ParseDate(std::wstring_view text, std::wstring_view picture, const TDate* 
     // either way stays the invalid date.
     const TDate byLocale = AllDigits(text) && text.size() == 8 ? TDate::Parse(typed.c_str())
                                                                : ReadInOrder(text, LocaleOrder(), runs, held);
-    return byLocale.IsReal() ? byLocale : date;
+    if (byLocale.IsReal())
+        return byLocale;
+    // Without a number the date parser decides, as it does for an edit without a picture:
+    // separators alone ("./-") leave today's day, month and year; a word is no date.
+    return std::any_of(text.begin(), text.end(), IsDigit) ? date : TDate::Parse(typed.c_str());
 }
 
 TTime ParseTime(std::wstring_view text, std::wstring_view picture, const TTime* held)

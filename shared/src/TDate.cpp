@@ -238,6 +238,11 @@ int TDate::GetWeekOfYear() const
     return static_cast<int>(d1 / 7 + 1);
 }
 
+bool TDate::IsUsablePicture(const wchar_t* picture)
+{
+    return picture && !datetime::IsOverlongPicture(picture);
+}
+
 wchar_t* TDate::Format(wchar_t* buffer, int size, unsigned long flags, const wchar_t* picture) const
 {
     if (!buffer || size <= 0)

@@ -9,6 +9,7 @@
 #include "OptionPageKeys.h"
 #include "ProcessObjects.h"
 #include "Settings.h"
+#include "TDate.h"
 #include "ViewerUtil.h"
 
 #include <windows.h>
@@ -126,7 +127,9 @@ void LoadSettingsFiles(const std::vector<std::wstring>& files, std::vector<std::
 
 void SetDateTimeDefaults()
 {
-    if (GetSetting(L"DateFormat").empty()) {
+    // A picture too long to be used is built as none is: the viewer, its plug-ins and the
+    // controls then show dates as they do without one, not in the locale's short form.
+    if (const std::wstring set = GetSetting(L"DateFormat"); set.empty() || !TDate::IsUsablePicture(set.c_str())) {
         const std::wstring separator = LocaleText(LOCALE_SDATE);
         std::wstring picture;
         if (!separator.empty()) {

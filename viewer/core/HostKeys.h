@@ -24,5 +24,5 @@ std::vector<std::wstring> CollectSettingsFiles(const std::wstring& programFolder
 void LoadSettingsFiles(const std::vector<std::wstring>& files, std::vector<std::wstring>& readFiles);
 
 // "DateFormat" built from its parts and the locale, "ViewFirstDayOfWeek" and "TimeFormat" from
-// the locale, each only when not set.
+// the locale, each only when not set (a date picture too long to use counts as not set).
 void SetDateTimeDefaults();

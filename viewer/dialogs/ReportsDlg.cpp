@@ -35,6 +35,7 @@ HWND CReportsDlg::Tree() const
 bool CReportsDlg::OnInit()
 {
     CParentDialog::OnInit();
+    m_tree.Attach(Tree());
     // The pages ask for the output kind while they load: it is known before they are made.
     m_output = GetIntSetting(L"ReportsOutput", 0);
     OutputToControls();

@@ -8,6 +8,7 @@
 
 #include "ParentDialog.h"
 #include "QV2PluginInterface.h"
+#include "RowClickTreeCtrl.h"
 
 #include <commctrl.h>
 
@@ -59,6 +60,7 @@ private:
     void DestroyPages();
 
     int m_output = 0;
+    CRowClickTreeCtrl m_tree;
     std::vector<ReportPageEntry> m_entries;
     std::map<HTREEITEM, ReportPageEntry> m_itemEntries; // report items only
 };

@@ -52,6 +52,29 @@ TEST_F(HostKeysTest, SetDateTimeDefaults_keepsWhatIsSet)
     EXPECT_EQ(GetSetting(L"TimeFormat"), L"h:mm tt");
 }
 
+// A picture longer than the date module uses (80 characters) is built as none is, so dates show
+// as they do without one, not in the locale's short form (12/1/2026); one of 80 is kept.
+TEST_F(HostKeysTest, SetDateTimeDefaults_aPictureTooLongToUseIsBuiltAsNone)
+{
+    datetime::SetLocale(0x0409);
+    const TDate date(TDate::FromYMD(12, 2026, 1));
+    SetDateTimeDefaults();
+    EXPECT_EQ(GetDateText(date), L"12/01/2026");
+    const std::wstring longest = L"dd.MM.yyyy'" + std::wstring(68, L'x') + L"'";
+    for (const std::wstring& picture : {longest + L"x", longest + std::wstring(200, L'x')}) {
+        gSettings->ClearSettings();
+        SetSetting(L"DateFormat", picture);
+        SetDateTimeDefaults();
+        EXPECT_EQ(GetSetting(L"DateFormat"), L"MM/dd/yyyy") << picture.size();
+        EXPECT_EQ(GetDateText(date), L"12/01/2026") << picture.size();
+    }
+    gSettings->ClearSettings();
+    ASSERT_EQ(longest.size(), 80u);
+    SetSetting(L"DateFormat", longest);
+    SetDateTimeDefaults();
+    EXPECT_EQ(GetDateText(date), L"01.12.2026" + std::wstring(68, L'x'));
+}
+
 TEST_F(HostKeysTest, SaveHostKeys_folderAndWindowKeysOnlyWithAll)
 {
     const std::wstring ini = folder.File(L"viewer.ini");

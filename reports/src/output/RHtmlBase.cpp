@@ -79,7 +79,10 @@ CRHtmlBase::CRHtmlBase() : StyleSheet(kStyleSheet), FooterFormat(fw::LoadResStri
 {
     SetSettingText(L"ReportsHtmlCreatedFiles", L"");
     BackgroundColor = GetColourSetting(L"ReportsHtmlColorBk", BackgroundColor);
-    LargestPicture = GetIntSetting(L"ReportsHtmlImageSizeMax", LargestPicture);
+    // A limit that holds not one pixel (zero, negative, no number) would refuse every chart: it
+    // counts as unset.
+    if (const int largest = GetIntSetting(L"ReportsHtmlImageSizeMax", LargestPicture); largest > 0)
+        LargestPicture = largest;
     TextColor = GetColourSetting(L"ReportsHtmlColorText", TextColor);
     ReadTextSetting(L"ReportsHtmlBegin", BeginText);
     HeadAddition = GetSettingText(L"ReportsHtmlHeaderAdd");

@@ -10,6 +10,7 @@
 #include "ViewSettingsDlg.h"
 
 #include <algorithm>
+#include <cstring>
 #include <regex>
 
 namespace {
@@ -392,6 +393,58 @@ TEST_F(ReportsDlgTest, PagedDialogs_tabGoesFromTheTreeIntoThePageThenToTheButton
     settings.RunModal(nullptr);
     ASSERT_EQ(expected.size(), 5u);
     EXPECT_EQ(settingsTabs, expected);
+}
+
+// A click on a report's row selects it and shows its page, on its label as beside it: the
+// row of "Filters", the shortest title, is mostly blank.
+TEST_F(ReportsDlgTest, ReportPlugin_aClickOnAReportsRowSelectsItAndShowsItsPage)
+{
+    ASSERT_TRUE(LoadPlugin(qvtest::BinFolder() + L"QV2R.dll"));
+    Register();
+    std::vector<std::wstring> missed;
+    Run([&](CReportsDlg& dialog) {
+        ChooseOutput(dialog, 2);
+        HWND tree = Tree(dialog);
+        const auto pageOf = [&dialog](const std::wstring& title) -> HWND {
+            for (const CReportsDlg::ReportPageEntry& entry : dialog.Entries()) {
+                if (DisplayTitle(entry.record.Caption2) == title)
+                    return entry.record.Page;
+            }
+            return nullptr;
+        };
+        // The button goes down and up at `x` on the item's row; the tree view waits for the
+        // release while it tells a click from a drag, so the release is queued first.
+        const auto click = [tree](HTREEITEM item, int x) {
+            RECT row{};
+            std::memcpy(&row, &item, sizeof item);
+            SendMessageW(tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row));
+            const LPARAM at = MAKELPARAM(x, (row.top + row.bottom) / 2);
+            PostMessageW(tree, WM_LBUTTONUP, 0, at);
+            SendMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            qvtest::PumpMessages();
+        };
+        for (const wchar_t* from : {L"Tasks by resource", L"Holidays", L"Calendars"}) {
+            for (HTREEITEM item = TreeView_GetRoot(tree); item; item = treeitem::NextPreOrder(tree, item)) {
+                const std::wstring title = treeitem::Text(tree, item);
+                HWND page = pageOf(title);
+                if (!page || title == from)
+                    continue;
+                RECT label{};
+                std::memcpy(&label, &item, sizeof item);
+                SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label));
+                RECT client{};
+                GetClientRect(tree, &client);
+                for (const int x : {static_cast<int>(label.left + label.right) / 2, static_cast<int>(label.right) + 4,
+                                    static_cast<int>(client.right) - 4}) {
+                    SelectReport(dialog, from);
+                    click(item, x);
+                    if (Selected(dialog) != title || dialog.CurrentPage() != page || !HasVisibleStyle(page))
+                        missed.push_back(title + L" from " + from + L" at " + std::to_wstring(x));
+                }
+            }
+        }
+    });
+    EXPECT_TRUE(missed.empty()) << testing::PrintToString(missed);
 }
 
 TEST_F(ReportsDlgTest, ReportPlugin_itsFiltersPageProposesItsTitle)
