@@ -26,10 +26,10 @@ namespace {
 constexpr int kLargeProjectTasks = 20000;
 
 // The memory taken while it lives: all the C runtime's heap but `heapLeft` bytes, and all the
-// address space but 16 holes of 1 MB. No Windows heap can grow in them (it grows by 4 MB at
-// least), but Wine needs them. The thread's messages are handled first: its X11 client library
-// queues the display's events in memory of its own, and ends the process when it finds no room
-// for more.
+// address space but 16 holes of 1 MB, and under Wine the holes its own side keeps (see
+// ScarceAddressSpace). No Windows heap can grow in them (it grows by 4 MB at least), but Wine
+// needs them. The thread's messages are handled first: its X11 client library queues the
+// display's events in memory of its own, and ends the process when it finds no room for more.
 class CNoMemory {
 public:
     explicit CNoMemory(std::size_t heapLeft)
