@@ -94,6 +94,12 @@ std::size_t ScarceAddressSpace::FreeBytes()
     return CountFree([](void*) { return true; });
 }
 
+std::size_t ScarceAddressSpace::FreeForWineSide() const
+{
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return CountFree([&](void* block) { return !wine || IsIn(shared_, block); });
+}
+
 ScarceAddressSpace::ScarceAddressSpace(std::size_t leftBytes, std::size_t piece)
     : ScarceAddressSpace(leftBytes, piece, kWineSideHoles)
 {

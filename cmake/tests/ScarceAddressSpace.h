@@ -39,6 +39,9 @@ public:
     void Release();
     // The address space still free, in bytes.
     static std::size_t FreeBytes();
+    // What of it Wine's own side could have, in bytes: under Wine the free space outside its own
+    // areas (as they were when the space was taken), under Windows all of it.
+    std::size_t FreeForWineSide() const;
 
 private:
     std::vector<std::pair<std::uintptr_t, std::uintptr_t>> shared_; // reserved when the space was taken
