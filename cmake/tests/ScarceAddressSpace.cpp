@@ -4,36 +4,65 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <utility>
 #include <cstdlib>
+#include <utility>
 
 namespace qvtest {
 
 namespace {
 
-// Reserves every piece of address space it can get, largest first. Wine keeps areas of its own
-// reserved that it still hands out to VirtualAlloc, so a walk with VirtualQuery would not tell
-// what is really left: asking is the only measure.
-std::vector<std::pair<void*, std::size_t>> TakeEverything()
+using Region = std::pair<std::uintptr_t, std::uintptr_t>;
+
+using Block = std::pair<void*, std::size_t>;
+constexpr std::size_t kMostBlocks = 16384;
+
+// Reserves every piece of address space it can get, largest first, into `taken` (room for
+// kMostBlocks: growing later could fail). Wine keeps areas of its own reserved that it still
+// hands out to VirtualAlloc, so a walk with VirtualQuery would not tell what is really left:
+// asking is the only measure.
+std::size_t TakeEverything(Block* taken)
 {
-    std::vector<std::pair<void*, std::size_t>> taken;
-    // Room for every piece before the space runs out: growing later could fail.
-    taken.reserve(16384);
+    std::size_t count = 0;
     const std::size_t granularity = 64 * 1024;
     for (std::size_t size = std::size_t(1) << 30; size >= granularity;) {
-        void* block = taken.size() < taken.capacity() ? VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS) : nullptr;
+        void* block = count < kMostBlocks ? VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS) : nullptr;
         if (block)
-            taken.emplace_back(block, size);
+            taken[count++] = {block, size};
         else
             size /= 2;
     }
+    return count;
+}
+
+std::vector<Block> TakeEverything()
+{
+    std::vector<Block> taken(kMostBlocks);
+    taken.resize(TakeEverything(taken.data()));
     return taken;
 }
 
-// The regions reserved (not committed, not free) by now: Wine's own areas among them.
-std::vector<std::pair<std::uintptr_t, std::uintptr_t>> ReservedRegions()
+// What is free now, in bytes (blocks that `count` says yes to), given back at once. Counted in
+// storage of its own: the heap may be taken too.
+template <class Count>
+std::size_t CountFree(Count count)
 {
-    std::vector<std::pair<std::uintptr_t, std::uintptr_t>> regions;
+    static Block taken[kMostBlocks];
+    const std::size_t blocks = TakeEverything(taken);
+    std::size_t free = 0;
+    for (std::size_t i = 0; i < blocks; ++i) {
+        if (count(taken[i].first))
+            free += taken[i].second;
+        VirtualFree(taken[i].first, 0, MEM_RELEASE);
+    }
+    return free;
+}
+
+// The regions reserved (not committed, not free) by now. Under Wine these include the space it
+// shares with its own side (its C library, its X client): it reports that as reserved until the
+// program takes some of it, which it hands out only once its own areas are used up.
+std::vector<Region> ReservedRegions()
+{
+    std::vector<Region> regions;
     regions.reserve(4096);
     MEMORY_BASIC_INFORMATION info{};
     for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;) {
@@ -48,67 +77,87 @@ std::vector<std::pair<std::uintptr_t, std::uintptr_t>> ReservedRegions()
     return regions;
 }
 
+bool IsIn(const std::vector<Region>& regions, void* block)
+{
+    const auto address = reinterpret_cast<std::uintptr_t>(block);
+    for (const auto& [first, end] : regions) {
+        if (address >= first && address < end)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::size_t ScarceAddressSpace::FreeBytes()
 {
-    std::size_t free = 0;
-    for (auto [block, size] : TakeEverything()) {
-        free += size;
-        VirtualFree(block, 0, MEM_RELEASE);
-    }
-    return free;
+    return CountFree([](void*) { return true; });
+}
+
+std::size_t ScarceAddressSpace::FreeForWineSide() const
+{
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return CountFree([&](void* block) { return !wine || IsIn(shared_, block); });
 }
 
 ScarceAddressSpace::ScarceAddressSpace(std::size_t leftBytes, std::size_t piece)
+    : ScarceAddressSpace(leftBytes, piece, kWineSideHoles)
 {
-    // Wine's own reserved areas, before anything is taken: VirtualAlloc hands them out once the
-    // free space is gone, but a piece of one given back while the rest stays taken leaves Wine's
-    // books wrong (its next mapping of its own there ends the process). What is left is left
-    // outside them; they go back only all at once, with everything else.
-    const std::vector<std::pair<std::uintptr_t, std::uintptr_t>> reserved = ReservedRegions();
-    const auto inReserved = [&](void* block) {
-        const auto address = reinterpret_cast<std::uintptr_t>(block);
-        for (const auto& [first, end] : reserved) {
-            if (address >= first && address < end)
-                return true;
-        }
-        return false;
-    };
+}
+
+ScarceAddressSpace::ScarceAddressSpace(std::size_t leftBytes, std::size_t piece, int wineSideHoles)
+{
+    // Blocks taken in the space Wine shares with its own side are memory that side can have back
+    // when they are freed; Wine keeps its own areas for the program and maps them again, out of
+    // that side's reach.
+    shared_ = ReservedRegions();
     auto taken = TakeEverything();
     std::sort(taken.begin(), taken.end(), [](auto& a, auto& b) { return a.second > b.second; });
-    blocks_.reserve(taken.size() + (piece ? 2 * leftBytes / piece + 1 : 0));
-    std::size_t givenBack = 0;
-    if (piece) {
-        // The start of one block taken again in pieces, every other one given back (holes of one
-        // piece each), its rest as one block.
+    blocks_.reserve(taken.size() + 2 * (wineSideHoles + kOwnAreaHoles + (piece ? leftBytes / piece : 0)) + 8);
+    // Cuts `count` holes of `hole` bytes apart from each other (none large enough for a heap to
+    // grow in) from the start of one block of the kind asked for, and takes its rest back; the
+    // first starts on a whole hole, as a thread's heap of Wine's C library needs one of its own.
+    const auto cutHoles = [&](std::size_t count, std::size_t hole, bool inShared) {
         for (auto& [block, size] : taken) {
-            const std::size_t split = 2 * leftBytes;
-            if (!block || size < split + piece || inReserved(block))
+            char* const start = static_cast<char*>(block);
+            const std::size_t skip = block ? (hole - reinterpret_cast<std::uintptr_t>(start) % hole) % hole : 0;
+            const std::size_t split = skip + 2 * count * hole;
+            if (!count || !block || size < split + hole || IsIn(shared_, block) != inShared)
                 continue;
             VirtualFree(block, 0, MEM_RELEASE);
-            char* const start = static_cast<char*>(block);
-            for (std::size_t offset = 0; offset < split; offset += piece) {
-                if ((offset / piece) % 2 == 1 && givenBack + piece <= leftBytes)
-                    givenBack += piece;
-                else if (VirtualAlloc(start + offset, piece, MEM_RESERVE, PAGE_NOACCESS) == start + offset)
-                    blocks_.push_back(start + offset);
-            }
-            if (VirtualAlloc(start + split, size - split, MEM_RESERVE, PAGE_NOACCESS) == start + split)
-                blocks_.push_back(start + split);
+            const auto keep = [&](char* at, std::size_t bytes) {
+                if (bytes && VirtualAlloc(at, bytes, MEM_RESERVE, PAGE_NOACCESS) == at)
+                    blocks_.push_back(at);
+            };
+            keep(start, skip);
+            for (std::size_t i = 1; i < 2 * count; i += 2)
+                keep(start + skip + i * hole, hole);
+            keep(start + split, size - split);
             block = nullptr;
-            break;
+            return count * hole;
         }
-    }
-    // Else the largest pieces that still fit, so that what is left is few and large.
-    for (auto [block, size] : taken) {
-        if (!block)
-            continue;
-        if (givenBack + size <= leftBytes && !inReserved(block)) {
-            VirtualFree(block, 0, MEM_RELEASE);
-            givenBack += size;
-        } else {
-            blocks_.push_back(block);
+        return std::size_t(0);
+    };
+    cutHoles(wineSideHoles, kHoleBytes, true);
+    std::size_t givenBack = piece ? cutHoles(leftBytes / piece, piece, false) : 0;
+    // Wine's own areas always keep some room: once they are full, Wine hands out their last page
+    // twice and ends the process in an assertion.
+    if (!piece)
+        cutHoles(kOwnAreaHoles, kHoleBytes, false);
+    // The rest, or all without `piece`: the largest pieces that still fit, so that what is left
+    // is few and large, first in the space Wine shares with its own side, where a program that
+    // grew until that much was left would have left it (Wine hands out its own areas first).
+    for (const bool inShared : {true, false}) {
+        for (auto& [block, size] : taken) {
+            if (!block || IsIn(shared_, block) != inShared)
+                continue;
+            if (!piece && givenBack + size <= leftBytes) {
+                VirtualFree(block, 0, MEM_RELEASE);
+                givenBack += size;
+            } else {
+                blocks_.push_back(block);
+            }
+            block = nullptr;
         }
     }
 }

@@ -249,11 +249,12 @@ TEST_F(FileHelperTest, Open_outOfMemoryIsToldAndLeavesEverything)
     const size_t undoRecords = store.undo.size();
 
     int statuses[2] = {};
-    {
+    const std::wstring files[] = {bare, zipped};
+    for (int i = 0; i < 2; ++i) {
+        // Taken again for each: a failure gives the process's reserve of address space back.
         qvtest::ScarceAddressSpace scarce(std::size_t(2) << 20);
         scarce.TakeHeap();
-        statuses[0] = root->Open(bare.c_str(), false);
-        statuses[1] = root->Open(zipped.c_str(), false);
+        statuses[i] = root->Open(files[i].c_str(), false);
     }
     EXPECT_EQ(statuses[0], kErrNoMemory);
     EXPECT_EQ(statuses[1], kErrNoMemory);

@@ -30,18 +30,22 @@ namespace {
 constexpr int kLargeProjectTasks = 20000;
 
 // The memory taken while it lives: all the C runtime's heap but `heapLeft` bytes, and all the
-// address space but 16 holes of 1 MB. No Windows heap can grow in them (it grows by 4 MB at
-// least), but Wine needs them. The thread's messages are handled first: its X11 client library
-// queues the display's events in memory of its own, and ends the process when it finds no room
-// for more.
+// address space but 16 holes of 1 MB, and under Wine the holes its own side keeps (see
+// ScarceAddressSpace), or `wineSideHoles` of them. No Windows heap can grow in them (it grows by
+// 4 MB at least), but Wine needs them. The thread's messages are handled first: its X11 client
+// library queues the display's events in memory of its own, and ends the process when it finds no
+// room for more.
 class CNoMemory {
 public:
-    explicit CNoMemory(std::size_t heapLeft)
+    explicit CNoMemory(std::size_t heapLeft) : CNoMemory(heapLeft, qvtest::ScarceAddressSpace::kWineSideHoles) {}
+    CNoMemory(std::size_t heapLeft, int wineSideHoles)
     {
         qvtest::PumpMessages();
-        m_space.emplace(std::size_t(16) << 20, std::size_t(1) << 20);
+        m_space.emplace(std::size_t(16) << 20, std::size_t(1) << 20, wineSideHoles);
         m_space->TakeHeap(heapLeft);
     }
+    // The address space free by now that Wine's own side could have.
+    std::size_t FreeForWineSide() const { return m_space->FreeForWineSide(); }
 
 private:
     std::optional<qvtest::ScarceAddressSpace> m_space;
@@ -281,6 +285,23 @@ TEST_F(OutOfMemory, DialogCommands_areToldAndTheDialogStaysOpen)
     EXPECT_EQ(GetSetting(L"ReportsExportFilename"), L"");
     EXPECT_EQ(GetSetting(L"ReportsHtmlFilename"), L"");
     EXPECT_EQ(GetSetting(L"DlgInfoFilenameLast"), L"");
+}
+
+// With no room kept for Wine's own side, a failure in a library still leaves it room for the
+// message and the display's events: the program's reserve of address space, given back at the
+// first allocation that fails in any module.
+TEST_F(OutOfMemory, Failure_givesBackAddressSpaceForTheMessage)
+{
+    std::size_t wineSide = 0;
+    bool opened = true;
+    {
+        const CNoMemory noMemory(0, 0);
+        opened = Frame().OpenProjectFile(large);
+        wineSide = noMemory.FreeForWineSide();
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"There is not enough memory to open " + large + L"."});
+    EXPECT_GE(wineSide, std::size_t(4) << 20);
 }
 
 } // namespace
