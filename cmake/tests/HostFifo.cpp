@@ -1,5 +1,7 @@
 #include "HostFifo.h"
 
+#include "Waiting.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -36,20 +38,21 @@ bool MakeHostFifo(const std::wstring& path)
         if (CreateProcessW(mkfifo, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                            &process)) {
             // Wine hands out no handle of a host program to wait on: the pipe appears when the
-            // program is done (a minute at the most).
+            // program is done.
             if (process.hThread)
                 CloseHandle(process.hThread);
             if (process.hProcess)
                 CloseHandle(process.hProcess);
-            for (int i = 0; i < 6000 && !made; ++i) {
-                WIN32_FIND_DATAW found;
-                HANDLE search = FindFirstFileW(path.c_str(), &found);
-                made = search != INVALID_HANDLE_VALUE;
-                if (made)
+            made = WaitUntil(
+                [&] {
+                    WIN32_FIND_DATAW found;
+                    HANDLE search = FindFirstFileW(path.c_str(), &found);
+                    if (search == INVALID_HANDLE_VALUE)
+                        return false;
                     FindClose(search);
-                else
-                    Sleep(10);
-            }
+                    return true;
+                },
+                Patience(60000), 10);
         }
     }
     HeapFree(GetProcessHeap(), 0, target);

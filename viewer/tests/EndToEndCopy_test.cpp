@@ -40,8 +40,8 @@ TEST(EndToEnd, ListedTasksCopiedAreReadByAnotherProgram)
 
     // Select the listed tasks, then copy: sent, so each has run when the call returns.
     DWORD_PTR answer = 0;
-    ASSERT_TRUE(SendMessageTimeoutW(viewer.frame, WM_COMMAND, 32792, 0, SMTO_NORMAL, kGuardMs, &answer));
-    ASSERT_TRUE(SendMessageTimeoutW(viewer.frame, WM_COMMAND, 57634, 0, SMTO_NORMAL, kGuardMs, &answer));
+    ASSERT_TRUE(SendMessageTimeoutW(viewer.frame, WM_COMMAND, 32792, 0, SMTO_NORMAL, GuardMs(), &answer));
+    ASSERT_TRUE(SendMessageTimeoutW(viewer.frame, WM_COMMAND, 57634, 0, SMTO_NORMAL, GuardMs(), &answer));
     bool withRecords = false;
     const std::wstring text = PastedText(withRecords);
     EXPECT_TRUE(withRecords);

@@ -1,8 +1,11 @@
 // The PDF printer of the scripts, and the Linux tools that read its PDFs back.
 #include "PdfPrinter.h"
 
+#include "Waiting.h"
+
 #include <winspool.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -101,20 +104,68 @@ std::set<std::string> CPdfPrinter::Pdfs() const
     return found;
 }
 
-std::string CPdfPrinter::WaitForNewPdf(const std::set<std::string>& before, DWORD timeoutMs) const
+std::string CPdfPrinter::WaitForNewPdf(const std::set<std::string>& before) const
 {
     // The back-end renames a PDF into place once it is complete.
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 200) {
-        for (const std::string& pdf : Pdfs()) {
-            if (!before.count(pdf))
-                return pdf;
-        }
-        Sleep(200);
-    }
-    return {};
+    std::string found;
+    WaitUntil(
+        [&] {
+            for (const std::string& pdf : Pdfs()) {
+                if (!before.count(pdf)) {
+                    found = pdf;
+                    return true;
+                }
+            }
+            return false;
+        },
+        Patience(60000), 200);
+    return found;
 }
 
-bool CPdfPrinter::Run(const std::string& command, std::string& output, DWORD timeoutMs) const
+bool CPdfPrinter::PdfsSentSince(const std::set<std::string>& before, std::set<std::string>& sent) const
+{
+    static int counter = 0;
+    // The back-end names a PDF after its job's title, other characters than these made '_'.
+    const std::string title = "Queue marker " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    std::string prefix = m_folder + "/";
+    for (char c : title)
+        prefix += std::isalnum(static_cast<unsigned char>(c)) || c == '-' ? c : '_';
+    prefix += "-job_";
+    wchar_t name[256] = {};
+    DWORD size = 256;
+    if (!GetDefaultPrinterW(name, &size))
+        return false;
+    HDC dc = CreateDCW(L"WINSPOOL", name, nullptr, nullptr);
+    if (!dc)
+        return false;
+    const std::wstring wideTitle(title.begin(), title.end());
+    DOCINFOW doc{};
+    doc.cbSize = sizeof doc;
+    doc.lpszDocName = wideTitle.c_str();
+    const bool spooled = StartDocW(dc, &doc) > 0 && StartPage(dc) > 0 && EndPage(dc) > 0 && EndDoc(dc) > 0;
+    DeleteDC(dc);
+    if (!spooled)
+        return false;
+    std::set<std::string> now;
+    const bool marked = WaitUntil(
+        [&] {
+            now = Pdfs();
+            for (const std::string& pdf : now) {
+                if (pdf.compare(0, prefix.size(), prefix) == 0)
+                    return true;
+            }
+            return false;
+        },
+        Patience(60000), 200);
+    sent.clear();
+    for (const std::string& pdf : now) {
+        if (!before.count(pdf) && pdf.compare(0, prefix.size(), prefix) != 0)
+            sent.insert(pdf);
+    }
+    return marked;
+}
+
+bool CPdfPrinter::Run(const std::string& command, std::string& output) const
 {
     static int counter = 0;
     const std::string result =
@@ -134,15 +185,11 @@ bool CPdfPrinter::Run(const std::string& command, std::string& output, DWORD tim
     if (process.hThread)
         CloseHandle(process.hThread);
     const std::wstring path = WindowsPath(result);
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            output = ReadAll(path);
-            DeleteFileW(path.c_str());
-            return true;
-        }
-        Sleep(50);
-    }
-    return false;
+    if (!WaitUntil([&] { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, Patience(30000)))
+        return false;
+    output = ReadAll(path);
+    DeleteFileW(path.c_str());
+    return true;
 }
 
 std::map<std::string, std::string> CPdfPrinter::Info(const std::string& pdf) const

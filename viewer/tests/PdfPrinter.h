@@ -23,8 +23,14 @@ public:
 
     // The PDFs now in the folder (Linux paths).
     std::set<std::string> Pdfs() const;
-    // The first PDF that is not in `before`, once complete; empty after `timeoutMs`.
-    std::string WaitForNewPdf(const std::set<std::string>& before, DWORD timeoutMs = 60000) const;
+    // The first PDF that is not in `before`, once complete; empty when none came within a limit far
+    // above what a job takes.
+    std::string WaitForNewPdf(const std::set<std::string>& before) const;
+
+    // The PDFs of the jobs sent since `before`, once all of them are done: the printer prints its
+    // jobs in turn, so when a page sent now as a marker is there, so is every job sent before it.
+    // The marker is left out; false when it did not come.
+    bool PdfsSentSince(const std::set<std::string>& before, std::set<std::string>& sent) const;
 
     // pdfinfo's fields ("Pages", "Title", "Page size", "Page rot", ...).
     std::map<std::string, std::string> Info(const std::string& pdf) const;
@@ -39,8 +45,8 @@ public:
     std::vector<Word> Words(const std::string& pdf) const;
 
     // Runs a shell command line and returns what it wrote to its output and error streams;
-    // false when it did not finish within `timeoutMs`.
-    bool Run(const std::string& command, std::string& output, DWORD timeoutMs = 30000) const;
+    // false when it did not finish within a limit far above what the tools take.
+    bool Run(const std::string& command, std::string& output) const;
 
 private:
     std::string m_folder;  // Linux path of the PDF folder

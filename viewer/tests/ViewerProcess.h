@@ -3,6 +3,7 @@
 // it has none, and closing it as a user would.
 
 #include "TestSupport.h"
+#include "Waiting.h"
 
 #include <windows.h>
 
@@ -10,8 +11,11 @@
 
 namespace qvtest {
 
-
-inline constexpr DWORD kGuardMs = 60000; // only against a hang; nothing is measured
+// Only against a hang; nothing is measured (a start takes a few seconds natively).
+inline DWORD GuardMs()
+{
+    return Patience(60000);
+}
 
 struct FoundWindow {
     DWORD process = 0;
@@ -66,26 +70,31 @@ public:
                                  &startup, &m_process) != FALSE;
         if (!started)
             return;
-        for (DWORD waited = 0; waited < kGuardMs && !frame; waited += 100) {
-            frame = TopLevelWindow(m_process.dwProcessId, L"QvFrameWindow");
-            if (HWND box = TopLevelWindow(m_process.dwProcessId, L"#32770")) {
-                EnumChildWindows(box, &CollectText, reinterpret_cast<LPARAM>(&said));
-                break;
-            }
-            if (WaitForSingleObject(m_process.hProcess, 100) == WAIT_OBJECT_0)
-                break;
-        }
+        // The main window, a message box instead, or the viewer's end.
+        WaitUntil(
+            [this] {
+                frame = TopLevelWindow(m_process.dwProcessId, L"QvFrameWindow");
+                if (HWND box = TopLevelWindow(m_process.dwProcessId, L"#32770")) {
+                    EnumChildWindows(box, &CollectText, reinterpret_cast<LPARAM>(&said));
+                    return true;
+                }
+                return frame || WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0;
+            },
+            GuardMs(), 100);
         if (frame) {
             // The window is up; give start-up the time to finish before looking at it.
-            WaitForInputIdle(m_process.hProcess, kGuardMs);
+            WaitForInputIdle(m_process.hProcess, GuardMs());
         }
     }
+    // A viewer the test did not close is ended, and waited for: it ends with the test.
     ~CViewerProcess()
     {
         if (!started)
             return;
-        if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0)
+        if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0) {
             TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, GuardMs());
+        }
         CloseHandle(m_process.hThread);
         CloseHandle(m_process.hProcess);
     }
@@ -104,7 +113,7 @@ public:
     long CloseAndWait()
     {
         PostMessageW(frame, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(m_process.hProcess, kGuardMs) != WAIT_OBJECT_0)
+        if (WaitForSingleObject(m_process.hProcess, GuardMs()) != WAIT_OBJECT_0)
             return -1;
         DWORD exitCode = 1;
         GetExitCodeProcess(m_process.hProcess, &exitCode);
