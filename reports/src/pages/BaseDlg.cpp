@@ -1,12 +1,15 @@
 // Report option page base.
 #include "pages/BaseDlg.h"
 
+#include "common/ReportMessages.h"
 #include "common/ReportSettings.h"
 
 #include "QV2ResVReportIds.h"
 #include "WideCopy.h"
 #include "fw/Resources.h"
 #include "fw/Window.h"
+
+#include <new>
 
 CBaseDlg::CBaseDlg(UINT templateId, const wchar_t* settingsPrefix)
     : fw::CDialog(templateId), m_settingsPrefix(settingsPrefix)
@@ -34,7 +37,45 @@ bool CBaseDlg::OnCommand(UINT, UINT, HWND)
     return false;
 }
 
+namespace {
+
+// The messages the reports dialog sends its page.
+bool IsHostRequest(UINT msg)
+{
+    switch (msg) {
+    case WM_PAGE_LOAD:
+    case WM_PAGE_APPLY:
+    case WM_PAGE_VALIDATE:
+    case WM_PAGE_SHOWN:
+    case WM_PAGE_OUTPUT_CHANGED:
+    case WM_PAGE_GET_FILENAME:
+    case WM_PAGE_GET_ORIENTATION:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 INT_PTR CBaseDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    try {
+        return HandlePageMessage(msg, wp, lp);
+    } catch (const std::bad_alloc&) {
+        if (!IsHostRequest(msg))
+            throw;
+        // The host's request is not done, and the user learns why; a page that could not check
+        // its settings has not passed them, or the report would run on settings nobody saw.
+        ShowOutOfMemory(nullptr);
+        if (msg == WM_PAGE_VALIDATE && wp)
+            *reinterpret_cast<bool*>(wp) = false;
+        SetWindowLongPtrW(Hwnd(), DWLP_MSGRESULT, 0);
+        return TRUE;
+    }
+}
+
+INT_PTR CBaseDlg::HandlePageMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     int result = 0;
     switch (msg) {

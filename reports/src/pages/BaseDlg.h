@@ -108,6 +108,7 @@ protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    INT_PTR HandlePageMessage(UINT msg, WPARAM wp, LPARAM lp);
     struct CheckOption {
         bool* value;    // the page member it shows
         HTREEITEM item;
